@@ -1,0 +1,27 @@
+#pragma once
+// Arguments of the in-room commands, cut out of the message text before any
+// feature runs; the interpreter consumes them later, for an admin only.
+#include <string>
+
+namespace quorvel {
+
+struct ArgumentSlots {
+  std::string BounceArg, RedotArg, AnnounceArg, IntervalArg, SeenArg, AdminArg;
+  std::string AutoRedotArg, SwearArg, AutoBounceArg, ResponderArg, ReplyArg;
+};
+
+// Everything after the prefix's last occurrence in text, into slot (leading
+// blanks removed when asked); the slot is left alone when the prefix is absent.
+void ExtractArgument(const std::string& text, const std::string& prefix, bool trimLeading, std::string& slot);
+
+// The nine prefixes of the normal path (step 4) and, in the whisper path's
+// order, the same nine again.
+void ExtractNormalPathArguments(const std::string& text, ArgumentSlots& slots);
+void ExtractWhisperPathArguments(const std::string& text, ArgumentSlots& slots);
+// "rm! ", run after the join and sender steps.
+void ExtractResponderArgument(const std::string& text, ArgumentSlots& slots);
+
+// Divides ResponderArg at " dv!"/"dv! " into trigger and ReplyArg.
+void SplitResponderArg(ArgumentSlots& slots);
+
+}  // namespace quorvel

@@ -1,0 +1,36 @@
+#include "engine/ChatLine.h"
+
+#include "text/AnsiText.h"
+
+namespace quorvel {
+
+void ClassifyText(ChatLine& line) {
+  const size_t last = line.RawLine.rfind(": ");
+  if (last == std::string::npos) return;
+  line.Text = AnsiLower(RemoveLoneCarriageReturns(TrimLeadingBlanks(line.RawLine.substr(last + 2))));
+}
+
+void ClassifyJoin(ChatLine& line) {
+  const size_t mark = line.RawLine.find(kJoinMark);
+  if (mark == std::string::npos) return;
+  line.JoinedNick = TrimLeadingBlanks(RemoveAll(line.RawLine.substr(0, mark), "***"));
+}
+
+void ClassifySender(ChatLine& line) {
+  const size_t first = line.RawLine.find(": ");
+  if (first == std::string::npos) return;
+  line.Sender = TrimLeadingBlanks(line.RawLine.substr(0, first));
+}
+
+void ClassifyMarker(ChatLine& line) { line.MarkerLine = RemoveLoneCarriageReturns(TrimLeadingBlanks(line.RawLine)); }
+
+void TakeWhisperText(ChatLine& line) {
+  line.Text = AnsiLower(RemoveLoneCarriageReturns(TrimLeadingBlanks(line.RawLine)));
+}
+
+void CleanUpNicks(ChatLine& line) {
+  line.Sender = RemoveChar(line.Sender, '\n');
+  line.JoinedNick = TrimLeadingBlanks(RemoveChar(line.JoinedNick, '\n'));
+}
+
+}  // namespace quorvel

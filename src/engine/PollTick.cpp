@@ -1,0 +1,96 @@
+#include "engine/PollTick.h"
+
+#include "engine/TickSteps.h"
+#include "roomlink/ClientLayout.h"
+#include "roomlink/NickList.h"
+#include "roomlink/TranscriptReader.h"
+#include "roomlink/WindowSearch.h"
+
+namespace quorvel {
+namespace {
+
+class TickGuard {
+ public:
+  explicit TickGuard(bool& running) : running_(running), owner_(!running) { running_ = true; }
+  ~TickGuard() {
+    if (owner_) running_ = false;
+  }
+  TickGuard(const TickGuard&) = delete;
+  TickGuard& operator=(const TickGuard&) = delete;
+  bool Owner() const { return owner_; }
+
+ private:
+  bool& running_;
+  bool owner_;
+};
+
+void UpdateUserCount(Bot& bot) {
+  bot.settings.UserCountLabel = UserCountText(bot.desktop, bot.settings.Room.SelectedRoomTitle);
+}
+
+void ReadAndClassify(Bot& bot) {
+  BotSettings& s = bot.settings;
+  ChatLine& line = s.Line;
+  s.ClockLabel = TimeStamp(bot.host.clock);
+  GetLastLine(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
+  ClassifyText(line);
+  ExtractNormalPathArguments(line.Text, s.Args);
+  ClassifyJoin(line);
+  ClassifySender(line);
+  ExtractResponderArgument(line.Text, s.Args);
+  UpdateUserCount(bot);
+  ClassifyMarker(line);
+  if (line.MarkerLine == kWhisperEndMarker) {
+    // The whisper's text stands three lines above the newest one.
+    GetLastLine2(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
+    GetLastLine3(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
+    TakeWhisperText(line);
+    ExtractWhisperPathArguments(line.Text, s.Args);
+    ClassifyJoin(line);
+    ExtractResponderArgument(line.Text, s.Args);
+    UpdateUserCount(bot);
+    line.MarkerLine.clear();
+  }
+  CleanUpNicks(line);
+}
+
+void RunFeatures(Bot& bot) {
+  BotSettings& s = bot.settings;
+  RecordLineStep(bot);
+  if (s.AutoBounceOn) AutoBounceStep(bot);
+  if (s.AutoRedotOn) AutoRedotStep(bot);
+  if (!s.Line.JoinedNick.empty()) CountVisitStep(bot);
+  if (!s.Line.JoinedNick.empty()) s.LastVisitorBox = s.Line.JoinedNick;
+  if (s.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomerStep(bot);
+  if (s.SwearbotOn) ScanForSwearingStep(bot);
+  if (s.ResponderOn) RespondStep(bot);
+  if (s.AnnouncerOn) AnnounceStep(bot);
+  RunChatCommandsStep(bot);
+}
+
+void CloseNotice(Bot& bot) {
+  const WindowHandle notice = FindTopLevel(bot.desktop, std::nullopt, std::string(kNoticeTitle));
+  if (notice != kNoWindow) bot.desktop.PostClose(notice);
+}
+
+}  // namespace
+
+void PollTick(Bot& bot) {
+  TickGuard guard(bot.settings.TickRunning);
+  if (!guard.Owner()) return;
+  // A send inside the tick may rediscover the rooms; the view hears of it.
+  const auto roomsBefore = bot.settings.Room.RoomList;
+  const auto captionBefore = bot.settings.Room.Caption;
+  ReadAndClassify(bot);
+  RunFeatures(bot);
+  CloseNotice(bot);
+  if (bot.settings.Room.RoomList != roomsBefore) bot.view.RoomListChanged();
+  if (bot.settings.Room.Caption != captionBefore) bot.view.CaptionChanged();
+  bot.view.DisplaysChanged();
+}
+
+void PollTimerFired(Bot& bot) {
+  if (bot.settings.PollTimer) PollTick(bot);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,16 @@
+#include "engine/TickSteps.h"
+
+namespace quorvel {
+
+// Features not built yet keep their place in the tick as steps that do nothing.
+void RecordLineStep(Bot&) {}
+void AutoBounceStep(Bot&) {}
+void AutoRedotStep(Bot&) {}
+void CountVisitStep(Bot&) {}
+void GreetNewcomerStep(Bot&) {}
+void ScanForSwearingStep(Bot&) {}
+void RespondStep(Bot&) {}
+void AnnounceStep(Bot&) {}
+void RunChatCommandsStep(Bot&) {}
+
+}  // namespace quorvel

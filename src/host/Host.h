@@ -1,0 +1,20 @@
+#pragma once
+#include "host/Clock.h"
+#include "host/Dialogs.h"
+#include "host/MessagePump.h"
+#include "host/RandomSource.h"
+#include "host/Shell.h"
+
+namespace quorvel {
+
+// The services the bot borrows from its host: the Win32 app passes the
+// system's, the simulator passes scripted ones.
+struct Host {
+  Clock& clock;
+  RandomSource& random;
+  MessagePump& pump;
+  Dialogs& dialogs;
+  Shell& shell;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,26 @@
+#pragma once
+#include <filesystem>
+
+#include "host/Host.h"
+#include "panel/BotSettings.h"
+#include "panel/PanelView.h"
+#include "roomlink/Desktop.h"
+#include "roomlink/RoomDiscovery.h"
+#include "storage/RegistryStore.h"
+
+namespace quorvel {
+
+// The features are functions over this: the settings, the client's windows,
+// the registry, the host's services and the view, all borrowed.
+struct Bot {
+  BotSettings& settings;
+  Desktop& desktop;
+  RegistryStore& registry;
+  Host& host;
+  PanelView& view;
+  std::filesystem::path programDir;
+
+  RoomLink Link() { return RoomLink{desktop, registry, settings.Room}; }
+};
+
+}  // namespace quorvel

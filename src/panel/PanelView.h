@@ -1,0 +1,20 @@
+#pragma once
+#include "panel/Feature.h"
+
+namespace quorvel {
+
+// What the model tells a view. The Win32 window redraws, the simulator prints;
+// a view that does not care about a change ignores it.
+class PanelView {
+ public:
+  virtual ~PanelView() = default;
+  virtual void IndicatorChanged(Feature) {}
+  // The poll timer was switched; a Win32 view starts or kills its timer here.
+  virtual void PollTimerChanged(bool /*enabled*/) {}
+  virtual void RoomListChanged() {}
+  virtual void CaptionChanged() {}
+  // Labels and boxes the engine refreshes (clock, user count, last visitor...).
+  virtual void DisplaysChanged() {}
+};
+
+}  // namespace quorvel

@@ -1,0 +1,48 @@
+#include "panel/Polling.h"
+
+#include "storage/RegAccess.h"
+
+namespace quorvel {
+namespace {
+
+void Attach(Bot& bot) {
+  RoomLink link = bot.Link();
+  AttachToRoom(link);
+  bot.view.RoomListChanged();
+  bot.view.CaptionChanged();
+}
+
+void SetPollTimer(Bot& bot, bool enabled) {
+  bot.settings.PollTimer = enabled;
+  bot.view.PollTimerChanged(enabled);
+}
+
+}  // namespace
+
+void CreateMainWindow(Bot& bot) {
+  bot.host.random.Seed();
+  bot.settings.BotNick = ReadRegString(bot.registry, RootKey::CurrentUser, "Software\\Paltalk", "cur_user");
+  bot.view.DisplaysChanged();
+}
+
+void LoadMainWindow(Bot& bot) { Attach(bot); }
+
+void StartPolling(Bot& bot) {
+  SetPollTimer(bot, true);
+  Attach(bot);
+}
+
+void StopPolling(Bot& bot) { SetPollTimer(bot, false); }
+
+void RoomListDropDown(Bot& bot) { Attach(bot); }
+
+void RoomPicked(Bot& bot, int index) {
+  PickRoom(bot.settings.Room, index);
+  bot.view.RoomListChanged();
+}
+
+void EnsurePollTimer(Bot& bot) {
+  if (!bot.settings.PollTimer) SetPollTimer(bot, true);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,18 @@
+#pragma once
+#include "panel/Bot.h"
+
+namespace quorvel {
+
+// The main window's life and its room frame: created (start-up), loaded
+// (discovery), "Start"/"Stop", the "Room:" list dropped down or picked.
+void CreateMainWindow(Bot& bot);
+void LoadMainWindow(Bot& bot);
+void StartPolling(Bot& bot);
+void StopPolling(Bot& bot);
+void RoomListDropDown(Bot& bot);
+void RoomPicked(Bot& bot, int index);
+// Switches the poll timer on when it is off (the greeter's and the swear
+// monitor's "Start").
+void EnsurePollTimer(Bot& bot);
+
+}  // namespace quorvel

@@ -1,0 +1,60 @@
+#pragma once
+// The window system as the bot sees it. Handles are opaque; a zero or stale
+// handle is normal, and every operation on one answers "nothing" (0, empty,
+// false) without failing. Calls that wait on another process are bounded by
+// the binding, so a client that hangs costs one skipped step.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+using WindowHandle = std::uint64_t;
+inline constexpr WindowHandle kNoWindow = 0;
+
+inline constexpr int kVkReturn = 0x0D;
+inline constexpr int kVkSpace = 0x20;
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // Top-level windows in enumeration order, topmost first.
+  virtual std::vector<WindowHandle> TopLevelWindows() = 0;
+  // Direct children, topmost first.
+  virtual std::vector<WindowHandle> Children(WindowHandle parent) = 0;
+  // Every descendant, depth first, each window before its own children.
+  virtual std::vector<WindowHandle> Descendants(WindowHandle parent) = 0;
+  // GetWindow GW_HWNDNEXT: the sibling below this window.
+  virtual WindowHandle NextSibling(WindowHandle window) = 0;
+  // Names as the 255-character buffers of the 8-bit calls hold them.
+  virtual std::string ClassName(WindowHandle window) = 0;
+  virtual std::string Title(WindowHandle window) = 0;
+
+  // Edit controls (EM_GETLINECOUNT, EM_GETLINE with an 8-bit buffer of the
+  // given capacity). GetLine answers the bytes copied, before the first zero.
+  virtual int LineCount(WindowHandle edit) = 0;
+  virtual std::string GetLine(WindowHandle edit, int index, int capacity) = 0;
+  // WM_SETTEXT of 8-bit RTF bytes through the wide entry point, so a rich-edit
+  // box loads it as formatted text.
+  virtual void SetRtfText(WindowHandle edit, const std::string& rtf) = 0;
+  // WM_SETTEXT of plain 8-bit text.
+  virtual void SetText(WindowHandle window, const std::string& text) = 0;
+  virtual void KeyDown(WindowHandle window, int virtualKey) = 0;
+  virtual void KeyUp(WindowHandle window, int virtualKey) = 0;
+  // PostMessage WM_COMMAND (id, 0) and WM_CLOSE.
+  virtual void PostCommand(WindowHandle window, int commandId) = 0;
+  virtual void PostClose(WindowHandle window) = 0;
+
+  // List views of another process.
+  virtual int ListItemCount(WindowHandle listView) = 0;
+  // All item texts, 255-byte buffer each; empty when the list cannot be read.
+  virtual std::vector<std::string> ListItemTexts(WindowHandle listView) = 0;
+  virtual void SelectListItem(WindowHandle listView, int index) = 0;
+
+  // Combo boxes of another process.
+  virtual std::vector<std::string> ComboItems(WindowHandle combo) = 0;
+  virtual void ComboSetSelection(WindowHandle combo, int index) = 0;
+};
+
+}  // namespace quorvel

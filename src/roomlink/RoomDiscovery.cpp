@@ -1,0 +1,75 @@
+#include "roomlink/RoomDiscovery.h"
+
+#include "roomlink/ClientLayout.h"
+#include "roomlink/WindowSearch.h"
+#include "storage/RegAccess.h"
+#include "text/AnsiText.h"
+
+namespace quorvel {
+
+int DetectClientVersion(RegistryStore& registry) {
+  RegAccess reg(registry);
+  std::string versionText;
+  if (reg.KeyExists(kUninstallKeyPal82)) {
+    versionText = reg.ReadString(kUninstallKeyPal82, "DisplayVersion", "0");
+  } else if (reg.KeyExists(kUninstallKeyMessenger)) {
+    versionText = reg.ReadString(kUninstallKeyMessenger, "DisplayVersion", "0");
+  }
+  return ClassifyVersionText(versionText);
+}
+
+void PalRoomGrab(RoomLink& link) {
+  link.state.ClientVersionCode = DetectClientVersion(link.registry);
+  if (auto profile = ProfileForVersion(link.state.ClientVersionCode)) {
+    link.state.Profile = *profile;
+    // A client found again clears an earlier "No Pal Found".
+    link.state.Caption = kMainCaption;
+  } else {
+    link.state.Caption = kNoPalCaption;
+  }
+  FillRoomList(link);
+}
+
+void PickRoom(RoomLinkState& state, int index) {
+  if (index < 0 || index >= static_cast<int>(state.RoomList.size())) return;
+  state.RoomListIndex = index;
+  state.SelectedRoomTitle = state.RoomList[index];
+}
+
+void FillRoomList(RoomLink& link) {
+  RoomLinkState& state = link.state;
+  state.RoomList.clear();
+  state.RoomListIndex = -1;
+  state.SelectedRoomTitle.clear();
+  for (WindowHandle window : link.desktop.TopLevelWindows()) {
+    if (!EqualsNoCase(link.desktop.ClassName(window), state.Profile.RoomWindowClass)) continue;
+    const std::string title = link.desktop.Title(window);
+    if (ContainsNoCase(title, kRoomTitleMark)) state.RoomList.push_back(title);
+  }
+  PickRoom(state, 0);
+}
+
+WindowHandle ResolveTranscript(RoomLink& link) {
+  const RoomLinkState& state = link.state;
+  const WindowHandle pane = FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle,
+                                         kSplitterClass, 4);
+  return pane == kNoWindow ? kNoWindow : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.TranscriptIndex);
+}
+
+WindowHandle ResolveSendBox(RoomLink& link) {
+  const RoomLinkState& state = link.state;
+  const WindowHandle pane = FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle,
+                                         kSplitterClass, 4);
+  return pane == kNoWindow ? kNoWindow : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.SendBoxIndex);
+}
+
+void EnsureRoomPresent(RoomLink& link, const std::string& title) {
+  if (FindWindowByTitlePart(link.desktop, title) == kNoWindow) PalRoomGrab(link);
+}
+
+void AttachToRoom(RoomLink& link) {
+  PalRoomGrab(link);
+  link.state.TranscriptHandle = ResolveTranscript(link);
+}
+
+}  // namespace quorvel

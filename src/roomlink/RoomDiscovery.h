@@ -1,0 +1,38 @@
+#pragma once
+// Finding the client's generation, its open rooms and the picked room's
+// transcript and send box.
+#include <string>
+
+#include "roomlink/Desktop.h"
+#include "roomlink/RoomLinkState.h"
+#include "storage/RegistryStore.h"
+
+namespace quorvel {
+
+// What a room-link operation works with: the client's windows, the registry
+// that tells its version, and the main window's record of both.
+struct RoomLink {
+  Desktop& desktop;
+  RegistryStore& registry;
+  RoomLinkState& state;
+};
+
+inline constexpr const char* kUninstallKeyPal82 =
+    "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PalTalk8.2\\";
+inline constexpr const char* kUninstallKeyMessenger =
+    "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger\\";
+
+int DetectClientVersion(RegistryStore& registry);
+// Detects the version, applies its profile (or shows "No Pal Found") and
+// refills the room list.
+void PalRoomGrab(RoomLink& link);
+void FillRoomList(RoomLink& link);
+WindowHandle ResolveTranscript(RoomLink& link);
+WindowHandle ResolveSendBox(RoomLink& link);
+void EnsureRoomPresent(RoomLink& link, const std::string& title);
+// The two steps run on load, on Start and when the room list drops down.
+void AttachToRoom(RoomLink& link);
+// The operator picks entry `index` of the "Room:" list.
+void PickRoom(RoomLinkState& state, int index);
+
+}  // namespace quorvel

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "roomlink/ClientProfile.h"
+#include "roomlink/Desktop.h"
+
+namespace quorvel {
+
+inline constexpr const char* kMainCaption = "Quorvel 11";
+inline constexpr const char* kNoPalCaption = "No Pal Found";
+
+// What the bot knows of the client: its generation, the rooms it shows in the
+// "Room:" list and the transcript it reads. Lives on the main window for the
+// whole run.
+struct RoomLinkState {
+  int ClientVersionCode = 0;
+  ClientProfile Profile;  // empty class and zero indices until a detection succeeds
+  std::vector<std::string> RoomList;
+  int RoomListIndex = -1;
+  std::string SelectedRoomTitle;
+  WindowHandle TranscriptHandle = kNoWindow;
+  std::string Caption = kMainCaption;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,22 @@
+#pragma once
+// Reads one transcript line at a fixed distance from the end of the control:
+// two messages and one 256-character fetch, never the whole transcript.
+#include <string>
+
+#include "roomlink/Desktop.h"
+
+namespace quorvel {
+
+inline constexpr int kFetchCapacity = 256;
+
+// Line count − 2 (the newest line with text), − 3 and − 5.
+std::string GetLastLineTextChat(Desktop& desktop, WindowHandle edit);
+std::string GetLastLineTextChat2(Desktop& desktop, WindowHandle edit);
+std::string GetLastLineTextChat3(Desktop& desktop, WindowHandle edit);
+
+// The same on the transcript handle, with every CR removed, stored in rawLine.
+void GetLastLine(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
+void GetLastLine2(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
+void GetLastLine3(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
+
+}  // namespace quorvel

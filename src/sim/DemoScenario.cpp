@@ -1,0 +1,57 @@
+#include "sim/DemoScenario.h"
+
+namespace quorvel {
+
+const std::string& DemoScenario() {
+  static const std::string kDemo = R"(# A Paltalk 10 client signed in as QuorvelBot, with two rooms open.
+registry HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Paltalk Messenger DisplayVersion = 10.1
+registry HKCU\Software\Paltalk cur_user = QuorvelBot
+client
+room Chess Club Room
+room Lobby Room
+nicks Ann @Bob Carol
+start
+# Discovery found the client's generation and both rooms, newest first.
+expect value ClientVersionCode 10
+expect list RoomList
+Lobby Room
+Chess Club Room
+end
+expect value SelectedRoomTitle Lobby Room
+expect value BotNick QuorvelBot
+press Start
+expect value PollTimer on
+# A chat line is read and split into sender and lower-cased text.
+line Ann: Hello everyone: Good evening
+tick
+expect value Sender Ann
+expect value Text good evening
+expect value UserCountLabel 3
+expect value ClockLabel 09:05 PM 9/17/2013
+# A join notice gives the newcomer's nick; nothing else changes.
+join Dave
+tick
+expect value JoinedNick Dave
+expect value LastVisitorBox Dave
+expect value Sender Ann
+expect value UserCountLabel 4
+# A whisper is followed back to its text, three lines above its end.
+line Bob: psst
+line ***** Whisper from Bob
+line (private)
+line ***** End Whisper
+tick
+expect value Text bob: psst
+# The client's notice window is closed within one tick.
+notice
+tick
+expect closed Notice from Paltalk
+press Stop
+tick 3
+expect value PollTimer off
+expect none
+)";
+  return kDemo;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,86 @@
+#pragma once
+// Runs a scenario against the simulated client and prints what happens.
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "panel/Bot.h"
+#include "sim/ScenarioText.h"
+#include "sim/SimDesktop.h"
+#include "sim/SimHost.h"
+#include "sim/SimView.h"
+#include "storage/MemoryRegistryStore.h"
+
+namespace quorvel {
+
+// Exit statuses of a scenario run.
+inline constexpr int kScenarioPassed = 0;
+inline constexpr int kScenarioFailed = 1;
+inline constexpr int kScenarioUnrunnable = 2;
+
+class ScenarioRunner {
+ public:
+  ScenarioRunner(std::filesystem::path programDir, bool quiet, std::ostream& out);
+  ~ScenarioRunner();
+
+  int Run(const std::string& content);
+
+ private:
+  struct Failure {
+    int ExitCode;
+    std::string Message;
+  };
+
+  std::vector<ScenarioStatement> Parse(const std::string& content);
+  void Execute(const ScenarioStatement& statement);
+  void SetupVerb(const std::string& verb, StatementCursor& cursor, const ScenarioStatement& st);
+  void OperatorVerb(const std::string& verb, StatementCursor& cursor, const ScenarioStatement& st);
+  void Expect(StatementCursor& cursor, const ScenarioStatement& st);
+  void ExpectEvent(const std::string& what, StatementCursor& cursor, const ScenarioStatement& st);
+  void ExpectState(const std::string& what, StatementCursor& cursor, const ScenarioStatement& st);
+  void Press(const std::string& action);
+  void Registry(const std::string& rest);
+  void Tick(int count);
+  void Start();
+  void Unload();
+
+  Bot& RequireBot();
+  std::filesystem::path InProgramDir(const std::string& name) const;
+  void Print(const std::string& text);
+  void PrintEvent(const SimEvent& event);
+  static Failure Unrunnable(const std::string& message) { return {kScenarioUnrunnable, message}; }
+  static Failure NotYet(const std::string& what) { return {kScenarioUnrunnable, what + ": not implemented yet"}; }
+  static Failure Fail(const std::string& message) { return {kScenarioFailed, message}; }
+
+  std::filesystem::path programDir_;
+  bool quiet_;
+  std::ostream& out_;
+
+  SimEventLog events_;
+  MemoryRegistryStore registry_;
+  SimDesktop desktop_;
+  SimClock clock_;
+  SimRandom random_;
+  SimPump pump_;
+  SimDialogs dialogs_;
+  SimShell shell_;
+  Host host_;
+
+  std::unique_ptr<BotSettings> settings_;
+  std::unique_ptr<SimView> view_;
+  std::unique_ptr<Bot> bot_;
+  RoomLayout layout_ = RoomLayout::Profile10;
+  int tick_ = 0;
+  std::optional<SimEvent> lastSent_;
+  std::optional<SimEvent> lastMsgBox_;
+};
+
+// What `expect value NAME` reads; nothing for a name the simulator does not know.
+std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::string& name);
+// The list named for `expect list` and `pick`; nothing for an unknown name.
+std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name);
+
+}  // namespace quorvel

@@ -1,0 +1,104 @@
+#pragma once
+// The simulated Paltalk client: windows built from ClientLayout, a transcript
+// per room, the send box's echo, the nick list with its menu commands and the
+// admin join dialog.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "roomlink/ClientLayout.h"
+#include "roomlink/Desktop.h"
+#include "sim/SimEvents.h"
+#include "storage/RegistryStore.h"
+
+namespace quorvel {
+
+struct SimNick {
+  std::string Text;
+  bool RedDot = false;
+};
+
+class SimDesktop : public Desktop {
+ public:
+  SimDesktop(SimEventLog& events, RegistryStore& registry);
+
+  // --- the world, as the scenario sets it up
+  WindowHandle OpenClientMainWindow();
+  WindowHandle OpenRoom(const std::string& title, RoomLayout layout);
+  WindowHandle OpenWindow(const std::string& className, const std::string& title);
+  WindowHandle OpenNotice();
+  bool CloseByTitle(const std::string& title);
+  // The most recently opened room still open, or none.
+  WindowHandle NewestRoom() const;
+  void AppendLine(WindowHandle room, const std::string& text);
+  void SetNicks(WindowHandle room, const std::vector<std::string>& items);
+  void AddNick(WindowHandle room, const std::string& item);
+  bool SelectNick(WindowHandle room, const std::string& item);
+  void SetAdminRooms(std::vector<std::string> names) { adminRooms_ = std::move(names); }
+  void SetEcho(bool on) { echo_ = on; }
+  std::vector<SimNick> Nicks(WindowHandle room) const;
+  std::vector<std::string> TranscriptOf(WindowHandle room) const;
+  // Lines the scenario or the echo put into a transcript, for printing.
+  std::function<void(const std::string& roomTitle, const std::string& line)> OnLine;
+
+  // --- Desktop
+  std::vector<WindowHandle> TopLevelWindows() override;
+  std::vector<WindowHandle> Children(WindowHandle parent) override;
+  std::vector<WindowHandle> Descendants(WindowHandle parent) override;
+  WindowHandle NextSibling(WindowHandle window) override;
+  std::string ClassName(WindowHandle window) override;
+  std::string Title(WindowHandle window) override;
+  int LineCount(WindowHandle edit) override;
+  std::string GetLine(WindowHandle edit, int index, int capacity) override;
+  void SetRtfText(WindowHandle edit, const std::string& rtf) override;
+  void SetText(WindowHandle window, const std::string& text) override;
+  void KeyDown(WindowHandle window, int virtualKey) override;
+  void KeyUp(WindowHandle window, int virtualKey) override;
+  void PostCommand(WindowHandle window, int commandId) override;
+  void PostClose(WindowHandle window) override;
+  int ListItemCount(WindowHandle listView) override;
+  std::vector<std::string> ListItemTexts(WindowHandle listView) override;
+  void SelectListItem(WindowHandle listView, int index) override;
+  std::vector<std::string> ComboItems(WindowHandle combo) override;
+  void ComboSetSelection(WindowHandle combo, int index) override;
+
+ private:
+  struct Window {
+    WindowHandle Handle = kNoWindow;
+    std::string ClassName, Title;
+    WindowRole Role = WindowRole::None;
+    WindowHandle Parent = kNoWindow;
+    std::vector<WindowHandle> Children;
+    bool IsRoom = false;  // opened with `room`: has a transcript, a send box and nicks
+    std::vector<std::string> Paragraphs;  // transcript
+    std::string Text;                     // send box RTF, edit text
+    std::vector<SimNick> NickItems;
+    int SelectedNick = -1;
+    std::vector<std::string> Combo;
+    int ComboSelection = -1;
+    bool SpaceDown = false;
+  };
+
+  WindowHandle Build(const WindowNode& node, WindowHandle parent);
+  WindowHandle OpenTopLevel(const WindowNode& node, bool isRoom);
+  void Close(WindowHandle window);
+  Window* Find(WindowHandle window);
+  const Window* Find(WindowHandle window) const;
+  WindowHandle RoomOf(WindowHandle window) const;
+  Window* RoleIn(WindowHandle top, WindowRole role);
+  void PressEnter(Window& sendBox);
+  void RoomCommand(Window& room, int commandId);
+  void AdminOk(Window& okButton);
+  std::string SignedInNick();
+
+  SimEventLog& events_;
+  RegistryStore& registry_;
+  std::map<WindowHandle, Window> windows_;
+  std::vector<WindowHandle> zOrder_;  // open top-level windows, topmost first
+  std::vector<WindowHandle> roomsOpened_;
+  std::vector<std::string> adminRooms_;
+  WindowHandle nextHandle_ = 0x10010;
+  bool echo_ = true;
+};
+
+}  // namespace quorvel

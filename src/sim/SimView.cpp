@@ -1,0 +1,25 @@
+#include "sim/SimView.h"
+
+namespace quorvel {
+
+void SimView::IndicatorChanged(Feature feature) { print_("indicator: " + FeatureLabel(settings_, feature)); }
+
+void SimView::PollTimerChanged(bool enabled) { print_(std::string("poll timer: ") + (enabled ? "on" : "off")); }
+
+void SimView::RoomListChanged() {
+  std::string rooms;
+  for (const auto& r : settings_.Room.RoomList) rooms += (rooms.empty() ? "" : " | ") + r;
+  const std::string shown = rooms + "\n" + settings_.Room.SelectedRoomTitle;
+  if (shown == shownRooms_) return;
+  shownRooms_ = shown;
+  print_("rooms: " + (rooms.empty() ? std::string("(none)") : rooms) + "; selected: " +
+         (settings_.Room.SelectedRoomTitle.empty() ? std::string("(none)") : settings_.Room.SelectedRoomTitle));
+}
+
+void SimView::CaptionChanged() {
+  if (settings_.Room.Caption == shownCaption_) return;
+  shownCaption_ = settings_.Room.Caption;
+  print_("caption: " + shownCaption_);
+}
+
+}  // namespace quorvel

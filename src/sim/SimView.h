@@ -1,0 +1,28 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "panel/BotSettings.h"
+#include "panel/PanelView.h"
+
+namespace quorvel {
+
+// The simulator's view: it prints what a window would show when it changes.
+class SimView final : public PanelView {
+ public:
+  SimView(BotSettings& settings, std::function<void(const std::string&)> print)
+      : settings_(settings), print_(std::move(print)) {}
+
+  void IndicatorChanged(Feature feature) override;
+  void PollTimerChanged(bool enabled) override;
+  void RoomListChanged() override;
+  void CaptionChanged() override;
+
+ private:
+  BotSettings& settings_;
+  std::function<void(const std::string&)> print_;
+  std::string shownRooms_ = "\x01";
+  std::string shownCaption_ = "Quorvel 11";
+};
+
+}  // namespace quorvel

@@ -1,0 +1,444 @@
+#include "storage/RegAccess.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "text/AnsiText.h"
+
+namespace quorvel {
+namespace {
+
+struct RootName {
+  const char* Long;
+  const char* Short;
+  RootKey Root;
+};
+
+constexpr RootName kRootNames[] = {
+    {"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},
+    {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine},
+    {"HKEY_CLASSES_ROOT", "HKCR", RootKey::ClassesRoot},
+    {"HKEY_USERS", "HKUS", RootKey::Users},
+    {"HKEY_PERFORMANCE_DATA", "HKPD", RootKey::PerformanceData},
+    {"HKEY_DYN_DATA", "HKDD", RootKey::DynData},
+    {"HKEY_CURRENT_CONFIG", "HKCC", RootKey::CurrentConfig},
+};
+
+std::string ReplaceAllNoCase(const std::string& text, const std::string& from, const std::string& to) {
+  const std::string lowerText = AnsiLower(text);
+  const std::string lowerFrom = AnsiLower(from);
+  std::string out;
+  size_t pos = 0;
+  for (size_t hit; (hit = lowerText.find(lowerFrom, pos)) != std::string::npos; pos = hit + from.size()) {
+    out.append(text, pos, hit - pos);
+    out.append(to);
+  }
+  out.append(text, pos, std::string::npos);
+  return out;
+}
+
+std::string ValueName(const std::string& name) { return name == "@" ? std::string() : name; }
+
+std::string HexByte(unsigned char b) {
+  char buf[4];
+  std::snprintf(buf, sizeof buf, "%02X", b);
+  return buf;
+}
+
+std::string EscapeRegString(const std::string& s) {
+  std::string out;
+  for (char c : s) {
+    if (c == '\\' || c == '"') out.push_back('\\');
+    out.push_back(c);
+  }
+  return out;
+}
+
+std::string JoinPath(const std::string& parent, const std::string& child) {
+  if (parent.empty()) return child;
+  return parent.back() == '\\' ? parent + child : parent + "\\" + child;
+}
+
+std::uint32_t DwordFromBytes(const std::string& data) {
+  std::uint32_t v = 0;
+  for (size_t i = 0; i < 4 && i < data.size(); ++i)
+    v |= static_cast<std::uint32_t>(static_cast<unsigned char>(data[i])) << (8 * i);
+  return v;
+}
+
+std::string DwordBytes(std::uint32_t v) {
+  std::string data(4, '\0');
+  for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  return data;
+}
+
+std::string StripTerminator(std::string s) {
+  if (!s.empty() && s.back() == '\0') s.pop_back();
+  return s;
+}
+
+// "name" or @ at the start of a script line; the rest after '=' goes to data.
+bool SplitAssignment(const std::string& line, std::string& name, std::string& data) {
+  if (line.empty()) return false;
+  size_t pos = 0;
+  if (line[0] == '@') {
+    name.clear();
+    pos = 1;
+  } else if (line[0] == '"') {
+    name.clear();
+    for (pos = 1; pos < line.size() && line[pos] != '"'; ++pos) {
+      if (line[pos] == '\\' && pos + 1 < line.size()) ++pos;
+      name.push_back(line[pos]);
+    }
+    if (pos >= line.size()) return false;
+    ++pos;
+  } else {
+    return false;
+  }
+  if (pos >= line.size() || line[pos] != '=') return false;
+  data = line.substr(pos + 1);
+  return true;
+}
+
+bool ParseHexList(const std::string& list, std::string& bytes) {
+  bytes.clear();
+  std::string token;
+  auto flush = [&]() {
+    const std::string t = TrimBlanks(token);
+    token.clear();
+    if (t.empty()) return true;
+    if (t.size() > 2) return false;
+    char* end = nullptr;
+    const long v = std::strtol(t.c_str(), &end, 16);
+    if (*end != '\0') return false;
+    bytes.push_back(static_cast<char>(v));
+    return true;
+  };
+  for (char c : list) {
+    if (c == ',') {
+      if (!flush()) return false;
+    } else {
+      token.push_back(c);
+    }
+  }
+  return flush();
+}
+
+}  // namespace
+
+ParsedKeyPath ParseKeyPath(const std::string& path) {
+  std::string p = path;
+  for (const auto& r : kRootNames) p = ReplaceAllNoCase(p, r.Long, r.Short);
+  ParsedKeyPath parsed;
+  std::string root;
+  const size_t slash = p.find('\\');
+  if (slash != std::string::npos) {
+    root = AnsiLower(p.substr(0, 4));
+    parsed.SubKey = p.substr(slash + 1);
+  } else {
+    root = AnsiLower(p);
+  }
+  for (const auto& r : kRootNames)
+    if (root == AnsiLower(r.Short)) parsed.Root = r.Root;
+  return parsed;
+}
+
+std::string LongRootName(RootKey root) {
+  for (const auto& r : kRootNames)
+    if (r.Root == root) return r.Long;
+  return {};
+}
+
+const ParsedKeyPath& RegAccess::Parse(const std::string& path) {
+  last_ = ParseKeyPath(path);
+  return last_;
+}
+
+bool RegAccess::EnsureKey(const ParsedKeyPath& key) {
+  if (key.Root == RootKey::None) return false;
+  if (store_.OpenKey(key.Root, key.SubKey, KeyAccess::Write) == OpenResult::Opened) return true;
+  return CreateKeyIfDoesntExists && store_.CreateKey(key.Root, key.SubKey);
+}
+
+bool RegAccess::KeyExists(const std::string& path) {
+  const auto& key = Parse(path);
+  if (key.Root == RootKey::None) return false;
+  // A key that denies full access to an unelevated process is still there.
+  return store_.OpenKey(key.Root, key.SubKey, KeyAccess::All) != OpenResult::Missing;
+}
+
+std::string RegAccess::ReadString(const std::string& path, const std::string& valueName,
+                                  const std::string& defaultValue) {
+  const auto& key = Parse(path);
+  if (key.Root == RootKey::None) return defaultValue;
+  if (store_.OpenKey(key.Root, key.SubKey, KeyAccess::Read) != OpenResult::Opened) return defaultValue;
+  const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
+  constexpr size_t kBufferSize = 255;
+  if (!value || value->Data.size() > kBufferSize) return defaultValue;
+  // The data sits in a blank-filled buffer: trimming keeps the terminating
+  // zero, which then goes as the last character.
+  std::string buffer = value->Data + std::string(kBufferSize - value->Data.size(), ' ');
+  std::string trimmed = TrimBlanks(buffer);
+  if (!trimmed.empty()) trimmed.pop_back();
+  return trimmed;
+}
+
+bool RegAccess::CreateKey(const std::string& path) {
+  const auto& key = Parse(path);
+  return key.Root != RootKey::None && store_.CreateKey(key.Root, key.SubKey);
+}
+
+bool RegAccess::KillKey(const std::string& path) {
+  const auto& key = Parse(path);
+  return key.Root != RootKey::None && store_.DeleteKey(key.Root, key.SubKey);
+}
+
+int RegAccess::EnumKeys(const std::string& path, std::vector<std::string>& names) {
+  const auto& key = Parse(path);
+  names.clear();
+  if (key.Root == RootKey::None) return -1;
+  auto found = store_.SubKeyNames(key.Root, key.SubKey);
+  if (!found) return -1;
+  names = *found;
+  return static_cast<int>(names.size());
+}
+
+bool RegAccess::HaveSubkey(const std::string& path) {
+  std::vector<std::string> names;
+  return EnumKeys(path, names) > 0;
+}
+
+bool RegAccess::WriteString(const std::string& path, const std::string& valueName, const std::string& value) {
+  const auto key = Parse(path);
+  if (!EnsureKey(key)) return false;
+  return store_.SetValue(key.Root, key.SubKey, ValueName(valueName), {kRegSz, value + '\0'});
+}
+
+bool RegAccess::WriteDWORD(const std::string& path, const std::string& valueName, std::uint32_t value) {
+  const auto key = Parse(path);
+  if (!EnsureKey(key)) return false;
+  return store_.SetValue(key.Root, key.SubKey, valueName, {kRegDword, DwordBytes(value)});
+}
+
+std::uint32_t RegAccess::ReadDWORD(const std::string& path, const std::string& valueName,
+                                   std::uint32_t defaultValue) {
+  const auto& key = Parse(path);
+  if (key.Root == RootKey::None) return defaultValue;
+  const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
+  if (!value || value->Type != kRegDword || value->Data.size() != 4) return defaultValue;
+  return DwordFromBytes(value->Data);
+}
+
+bool RegAccess::WriteBinary(const std::string& path, const std::string& valueName, const std::string& hexText) {
+  const auto key = Parse(path);
+  if (!EnsureKey(key)) return false;
+  return store_.SetValue(key.Root, key.SubKey, valueName, {kRegBinary, StrToBin(hexText)});
+}
+
+std::string RegAccess::ReadBinary(const std::string& path, const std::string& valueName,
+                                  const std::string& defaultValue) {
+  const auto& key = Parse(path);
+  if (key.Root == RootKey::None) return defaultValue;
+  const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
+  return value ? BinToStr(value->Data) : defaultValue;
+}
+
+bool RegAccess::KillValue(const std::string& path, const std::string& valueName) {
+  const auto& key = Parse(path);
+  return key.Root != RootKey::None && store_.DeleteValue(key.Root, key.SubKey, valueName);
+}
+
+bool RegAccess::ValueExists(const std::string& path, const std::string& valueName) {
+  const auto& key = Parse(path);
+  return key.Root != RootKey::None && store_.QueryValue(key.Root, key.SubKey, valueName).has_value();
+}
+
+int RegAccess::EnumValues(const std::string& path, std::vector<std::string>& names) {
+  const auto& key = Parse(path);
+  names.clear();
+  if (key.Root == RootKey::None) return -1;
+  auto found = store_.ValueNames(key.Root, key.SubKey);
+  if (!found) return -1;
+  names = *found;
+  return static_cast<int>(names.size());
+}
+
+void RegAccess::ExportKey(const ParsedKeyPath& key, bool withSubKeys, std::string& out) {
+  std::string name = LongRootName(key.Root);
+  std::string sub = key.SubKey;
+  while (!sub.empty() && sub.back() == '\\') sub.pop_back();
+  if (!sub.empty()) name += "\\" + sub;
+  out += "[" + name + "]\r\n";
+  for (const auto& valueName : store_.ValueNames(key.Root, key.SubKey).value_or(std::vector<std::string>{})) {
+    const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
+    if (!value) continue;
+    out += valueName.empty() ? "@" : "\"" + EscapeRegString(valueName) + "\"";
+    out += "=";
+    if (value->Type == kRegSz) {
+      out += "\"" + EscapeRegString(StripTerminator(value->Data)) + "\"";
+    } else if (value->Type == kRegDword && value->Data.size() == 4) {
+      char buf[16];
+      std::snprintf(buf, sizeof buf, "dword:%08x", DwordFromBytes(value->Data));
+      out += buf;
+    } else {
+      out += value->Type == kRegBinary ? "hex:" : "hex(" + std::to_string(value->Type) + "):";
+      for (size_t i = 0; i < value->Data.size(); ++i) {
+        if (i) out += ",";
+        out += AnsiLower(HexByte(static_cast<unsigned char>(value->Data[i])));
+      }
+    }
+    out += "\r\n";
+  }
+  out += "\r\n";
+  if (!withSubKeys) return;
+  for (const auto& child : store_.SubKeyNames(key.Root, key.SubKey).value_or(std::vector<std::string>{}))
+    ExportKey({key.Root, JoinPath(sub, child)}, true, out);
+}
+
+bool RegAccess::ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys) {
+  const auto key = Parse(path);
+  if (key.Root == RootKey::None) return false;
+  if (store_.OpenKey(key.Root, key.SubKey, KeyAccess::Read) != OpenResult::Opened) return false;
+  std::error_code ec;
+  if (std::filesystem::exists(fileName, ec)) return false;
+  std::string out = "REGEDIT4\r\n\r\n";
+  ExportKey(key, withSubKeys, out);
+  std::ofstream file(fileName, std::ios::binary);
+  file << out;
+  return static_cast<bool>(file.flush());
+}
+
+bool RegAccess::ImportFromReg(const std::string& fileName) {
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) return false;
+  std::stringstream content;
+  content << file.rdbuf();
+  std::vector<std::string> lines;
+  {
+    std::string line, pending;
+    std::istringstream in(content.str());
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      // Long hex lists continue on the next line after a trailing backslash.
+      if (!line.empty() && line.back() == '\\' && (line.find("=hex") != std::string::npos || !pending.empty())) {
+        pending += line.substr(0, line.size() - 1);
+        continue;
+      }
+      if (!pending.empty()) {
+        line = pending + TrimBlanks(line);
+        pending.clear();
+      }
+      lines.push_back(line);
+    }
+    if (!pending.empty()) lines.push_back(pending);
+  }
+  if (lines.empty() || lines[0] != "REGEDIT4") return false;
+  ParsedKeyPath current;
+  bool haveKey = false;
+  bool ok = true;
+  for (size_t i = 1; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line.empty() || line[0] == ';') continue;
+    if (line[0] == '[') {
+      const size_t close = line.rfind(']');
+      if (close == std::string::npos) {
+        ok = false;
+        haveKey = false;
+        continue;
+      }
+      std::string name = line.substr(1, close - 1);
+      const bool remove = !name.empty() && name[0] == '-';
+      if (remove) name.erase(0, 1);
+      current = ParseKeyPath(name);
+      haveKey = false;
+      if (current.Root == RootKey::None) {
+        ok = false;
+        continue;
+      }
+      if (remove) {
+        store_.DeleteKey(current.Root, current.SubKey);
+        continue;
+      }
+      haveKey = store_.CreateKey(current.Root, current.SubKey);
+      ok = ok && haveKey;
+      continue;
+    }
+    std::string name, data;
+    if (!haveKey || !SplitAssignment(line, name, data)) {
+      ok = false;
+      continue;
+    }
+    if (data == "-") {
+      store_.DeleteValue(current.Root, current.SubKey, name);
+    } else if (!data.empty() && data[0] == '"' && data.size() >= 2 && data.back() == '"') {
+      std::string value;
+      for (size_t k = 1; k + 1 < data.size(); ++k) {
+        if (data[k] == '\\' && k + 2 < data.size()) ++k;
+        value.push_back(data[k]);
+      }
+      ok = store_.SetValue(current.Root, current.SubKey, name, {kRegSz, value + '\0'}) && ok;
+    } else if (data.rfind("dword:", 0) == 0 && data.size() == 14) {
+      char* end = nullptr;
+      const unsigned long v = std::strtoul(data.c_str() + 6, &end, 16);
+      if (*end != '\0') {
+        ok = false;
+        continue;
+      }
+      ok = store_.SetValue(current.Root, current.SubKey, name, {kRegDword, DwordBytes(static_cast<std::uint32_t>(v))}) && ok;
+    } else if (data.rfind("hex", 0) == 0) {
+      std::uint32_t type = kRegBinary;
+      size_t colon = data.find(':');
+      if (colon == std::string::npos) {
+        ok = false;
+        continue;
+      }
+      if (data[3] == '(') type = static_cast<std::uint32_t>(std::strtoul(data.c_str() + 4, nullptr, 16));
+      std::string bytes;
+      if (!ParseHexList(data.substr(colon + 1), bytes)) {
+        ok = false;
+        continue;
+      }
+      ok = store_.SetValue(current.Root, current.SubKey, name, {type, bytes}) && ok;
+    } else {
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+std::string BinToStr(const std::string& text) {
+  std::string out;
+  for (char c : text) out += " " + HexByte(static_cast<unsigned char>(c));
+  return out;
+}
+
+std::string StrToBin(const std::string& hexText) {
+  std::string out;
+  std::istringstream in(hexText);
+  std::string token;
+  while (in >> token) {
+    char* end = nullptr;
+    const long v = std::strtol(token.c_str(), &end, 16);
+    if (*end == '\0' && token.size() <= 2) out.push_back(static_cast<char>(v));
+  }
+  return out;
+}
+
+bool isBinValid(const std::string& hexText) {
+  if (RemoveChar(hexText, ' ').empty()) return false;
+  constexpr std::string_view kAllowed = "0123456789ABCDEFabcdef ";
+  for (char c : hexText)
+    if (kAllowed.find(c) == std::string_view::npos) return false;
+  return true;
+}
+
+std::string ReadRegString(RegistryStore& store, RootKey root, const std::string& subKey, const std::string& valueName) {
+  const auto value = store.QueryValue(root, subKey, valueName);
+  if (!value || value->Type != kRegSz) return {};
+  const size_t zero = value->Data.find('\0');
+  return zero == std::string::npos ? value->Data : value->Data.substr(0, zero);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,66 @@
+#pragma once
+// The one rich-text buffer: text plus a format per character. Paragraph
+// marks are kept as '\r' characters with their own format, as a rich-edit
+// control keeps them.
+#include <cstdint>
+#include <string>
+#include <map>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+namespace quorvel {
+
+inline constexpr std::uint32_t kAutoColor = 0xFFFFFFFF;
+
+struct CharFormat {
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+  bool Strike = false;
+  std::uint32_t Color = kAutoColor;  // COLORREF, red in the low byte
+  int HalfPoints = 24;               // 12 points unless the text says otherwise
+  std::string FontName;
+
+  bool operator==(const CharFormat& other) const = default;
+  auto Key() const { return std::tie(Bold, Italic, Underline, Strike, Color, HalfPoints, FontName); }
+  bool operator<(const CharFormat& other) const { return Key() < other.Key(); }
+};
+
+// Red, green and blue into a COLORREF.
+constexpr std::uint32_t Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+
+class RichText {
+ public:
+  RichText() = default;
+
+  // RTF as rich-edit controls and hand-written design files hold it. Input that
+  // does not start with "{\rtf" is taken as plain text; malformed RTF gives a
+  // best-effort document, never a failure.
+  static RichText FromRtf(std::string_view rtf);
+  static RichText FromPlainText(std::string_view text, const CharFormat& format = {});
+
+  const std::string& Chars() const { return chars_; }
+  size_t Size() const { return chars_.size(); }
+  bool Empty() const { return chars_.empty(); }
+  const CharFormat& FormatAt(size_t index) const;
+
+  // Paragraphs separated by CR LF; a final paragraph mark adds nothing.
+  std::string PlainText() const;
+  // Paragraphs joined by one blank, trailing empty paragraphs dropped: what a
+  // room shows of a message.
+  std::string MessageText() const;
+
+  void Append(char c, const CharFormat& format);
+  void Append(std::string_view text, const CharFormat& format);
+  void AppendRich(const RichText& other);
+  void Clear();
+
+ private:
+  std::string chars_;
+  std::vector<std::uint16_t> formatOf_;  // index into formats_, one per char
+  std::vector<CharFormat> formats_;
+  std::map<CharFormat, std::uint16_t> formatIds_;
+};
+
+}  // namespace quorvel

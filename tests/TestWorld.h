@@ -1,0 +1,40 @@
+#pragma once
+// A simulated client and a bot over it, for tests that drive whole operations.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "panel/Bot.h"
+#include "sim/SimDesktop.h"
+#include "sim/SimHost.h"
+#include "storage/MemoryRegistryStore.h"
+#include "storage/RegAccess.h"
+
+namespace quorvel::testing {
+
+inline constexpr const char* kMessengerKey =
+    "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger";
+inline constexpr const char* kPal82Key = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PalTalk8.2";
+
+struct TestWorld {
+  SimEventLog events;
+  MemoryRegistryStore registry;
+  SimDesktop desktop{events, registry};
+  SimClock clock;
+  SimRandom random;
+  SimPump pump{clock};
+  SimDialogs dialogs{events, "/nonexistent"};
+  SimShell shell{events, "/nonexistent"};
+  Host host{clock, random, pump, dialogs, shell};
+  BotSettings settings;
+  PanelView view;
+  Bot bot{settings, desktop, registry, host, view, "/nonexistent"};
+
+  void InstallClient(const std::string& version, const char* key = kMessengerKey) {
+    RegAccess(registry).WriteString(key, "DisplayVersion", version);
+  }
+  void SignIn(const std::string& nick) { RegAccess(registry).WriteString("HKCU\\Software\\Paltalk", "cur_user", nick); }
+  RoomLink Link() { return bot.Link(); }
+};
+
+}  // namespace quorvel::testing

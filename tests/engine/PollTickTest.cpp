@@ -1,0 +1,140 @@
+#include "engine/PollTick.h"
+
+#include <gtest/gtest.h>
+
+#include "TestWorld.h"
+#include "panel/Polling.h"
+#include "roomlink/WindowSearch.h"
+
+namespace quorvel {
+namespace {
+
+using testing::TestWorld;
+
+class PollTickTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    world.InstallClient("10.1");
+    world.desktop.OpenClientMainWindow();
+    room = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+    StartPolling(world.bot);
+  }
+  void Line(const std::string& text) { world.desktop.AppendLine(room, text); }
+
+  TestWorld world;
+  WindowHandle room = kNoWindow;
+};
+
+TEST_F(PollTickTest, ReadsAndClassifiesTheNewestLine) {
+  Line("Ann: Hello there");
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.Line.RawLine, "Ann: Hello there");
+  EXPECT_EQ(world.settings.Line.Sender, "Ann");
+  EXPECT_EQ(world.settings.Line.Text, "hello there");
+  EXPECT_EQ(world.settings.ClockLabel, "09:05 PM 9/17/2013");
+}
+
+TEST_F(PollTickTest, JoinLeavesSenderAndTextOfThePreviousChatLine) {
+  Line("Ann: hi");
+  PollTick(world.bot);
+  Line("***Bob has joined the room");
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.Line.JoinedNick, "Bob");
+  EXPECT_EQ(world.settings.LastVisitorBox, "Bob");
+  EXPECT_EQ(world.settings.Line.Sender, "Ann");
+  EXPECT_EQ(world.settings.Line.Text, "hi");
+}
+
+TEST_F(PollTickTest, WhisperPathWorksOnTheLineThreeAboveTheMarker) {
+  Line("Carol: ordinary");
+  PollTick(world.bot);
+  Line("Bob: BC! troll");
+  Line("header");
+  Line("middle");
+  Line("   ***** End Whisper");
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.Line.RawLine, "Bob: BC! troll");
+  EXPECT_EQ(world.settings.Line.Text, "bob: bc! troll");
+  EXPECT_EQ(world.settings.Line.Sender, "Carol");  // not derived from the whisper
+  EXPECT_EQ(world.settings.Args.BounceArg, "troll");
+  EXPECT_EQ(world.settings.Line.MarkerLine, "");
+}
+
+TEST_F(PollTickTest, ArgumentsAreExtractedFromTheText) {
+  Line("Ann: please rm! hi dv! there");
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.Args.ResponderArg, "hi dv! there");
+}
+
+TEST_F(PollTickTest, SameLineParsedAgainGivesTheSameFields) {
+  Line("Ann: Hello");
+  PollTick(world.bot);
+  const ChatLine first = world.settings.Line;
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.Line.Text, first.Text);
+  EXPECT_EQ(world.settings.Line.Sender, first.Sender);
+}
+
+TEST_F(PollTickTest, ClosesTheNoticeWindow) {
+  world.desktop.OpenNotice();
+  PollTick(world.bot);
+  const SimEvent* closed = world.events.Consume(EventKind::Closed);
+  ASSERT_NE(closed, nullptr);
+  EXPECT_EQ(closed->Text, "Notice from Paltalk");
+  EXPECT_EQ(FindTopLevel(world.desktop, std::nullopt, std::string("Notice from Paltalk")), kNoWindow);
+}
+
+TEST_F(PollTickTest, StoppedTimerRunsNothingAndKeepsTheLine) {
+  Line("Ann: one");
+  PollTimerFired(world.bot);
+  StopPolling(world.bot);
+  Line("Bob: two");
+  world.desktop.OpenNotice();
+  PollTimerFired(world.bot);
+  EXPECT_EQ(world.settings.Line.Text, "one");
+  EXPECT_EQ(world.events.Consume(EventKind::Closed), nullptr);
+  StartPolling(world.bot);
+  EXPECT_EQ(world.settings.Line.Text, "one");
+  PollTimerFired(world.bot);
+  EXPECT_EQ(world.settings.Line.Text, "two");
+}
+
+TEST_F(PollTickTest, UserCountFollowsTheNickList) {
+  world.desktop.SetNicks(room, {"Ann", "@Bob", "Carol"});
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.UserCountLabel, "3");
+}
+
+// A desktop that starts another tick from inside a read, as a message pump
+// inside a moderation action would.
+class ReentrantDesktop : public SimDesktop {
+ public:
+  using SimDesktop::SimDesktop;
+  Bot* bot = nullptr;
+  int reads = 0;
+  int LineCount(WindowHandle edit) override {
+    ++reads;
+    if (bot && reads == 1) PollTick(*bot);
+    return SimDesktop::LineCount(edit);
+  }
+};
+
+TEST(PollTickGuardTest, TicksNeverOverlap) {
+  TestWorld world;
+  ReentrantDesktop desktop(world.events, world.registry);
+  Bot bot{world.settings, desktop, world.registry, world.host, world.view, "/nonexistent"};
+  world.InstallClient("10.1");
+  const WindowHandle room = desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+  desktop.AppendLine(room, "Ann: hi");
+  StartPolling(bot);
+  desktop.bot = &bot;
+  PollTick(bot);
+  EXPECT_EQ(desktop.reads, 1);  // the inner tick returned before reading
+  EXPECT_FALSE(world.settings.TickRunning);
+  EXPECT_EQ(world.settings.Line.Text, "hi");
+  PollTick(bot);
+  EXPECT_EQ(desktop.reads, 2);  // the guard is released after a tick
+}
+
+}  // namespace
+}  // namespace quorvel

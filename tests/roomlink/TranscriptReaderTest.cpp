@@ -1,0 +1,76 @@
+#include "roomlink/TranscriptReader.h"
+
+#include <gtest/gtest.h>
+
+#include "TestWorld.h"
+#include "roomlink/RoomDiscovery.h"
+
+namespace quorvel {
+namespace {
+
+using testing::TestWorld;
+
+class TranscriptReaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    world.InstallClient("10.1");
+    room = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+    RoomLink link = world.Link();
+    AttachToRoom(link);
+    transcript = world.settings.Room.TranscriptHandle;
+  }
+  TestWorld world;
+  WindowHandle room = kNoWindow;
+  WindowHandle transcript = kNoWindow;
+};
+
+TEST_F(TranscriptReaderTest, DistancesFromTheEnd) {
+  EXPECT_EQ(GetLastLineTextChat(world.desktop, transcript), "");  // one line: nothing at any distance
+  EXPECT_EQ(GetLastLineTextChat2(world.desktop, transcript), "");
+  EXPECT_EQ(GetLastLineTextChat3(world.desktop, transcript), "");
+  for (const char* line : {"one", "two", "three"}) world.desktop.AppendLine(room, line);
+  // Four lines now: text at distances 2 and 3, none at 5.
+  EXPECT_EQ(GetLastLineTextChat(world.desktop, transcript), "three\r");
+  EXPECT_EQ(GetLastLineTextChat2(world.desktop, transcript), "two\r");
+  EXPECT_EQ(GetLastLineTextChat3(world.desktop, transcript), "");
+  world.desktop.AppendLine(room, "four");
+  EXPECT_EQ(GetLastLineTextChat3(world.desktop, transcript), "one\r");
+}
+
+TEST_F(TranscriptReaderTest, StoredLineLosesItsCarriageReturns) {
+  world.desktop.AppendLine(room, "he\rllo");
+  std::string raw = "previous";
+  GetLastLine(world.desktop, transcript, raw);
+  EXPECT_EQ(raw, "hello");
+}
+
+TEST_F(TranscriptReaderTest, LongLinesAreCutAt256Characters) {
+  const std::string longLine(300, 'x');
+  world.desktop.AppendLine(room, longLine);
+  std::string raw;
+  GetLastLine(world.desktop, transcript, raw);
+  EXPECT_EQ(raw, std::string(256, 'x'));
+  world.desktop.AppendLine(room, std::string(255, 'y'));
+  GetLastLine(world.desktop, transcript, raw);
+  EXPECT_EQ(raw, std::string(255, 'y'));  // the CR was the 256th character
+}
+
+TEST_F(TranscriptReaderTest, MissingTranscriptGivesAnEmptyLine) {
+  std::string raw = "previous";
+  GetLastLine(world.desktop, kNoWindow, raw);
+  EXPECT_EQ(raw, "");
+  raw = "previous";
+  world.desktop.CloseByTitle("Lobby Room");
+  GetLastLine3(world.desktop, transcript, raw);  // a stale handle
+  EXPECT_EQ(raw, "");
+}
+
+TEST_F(TranscriptReaderTest, TextStopsAtAZeroByte) {
+  world.desktop.AppendLine(room, std::string("ab\0cd", 5));
+  std::string raw;
+  GetLastLine(world.desktop, transcript, raw);
+  EXPECT_EQ(raw, "ab");
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "sim/ScenarioRunner.h"
+#include "sim/ScenarioText.h"
+
+namespace quorvel {
+namespace {
+
+TEST(ScenarioTextTest, EscapesInFreeTexts) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"a\\tb", "a\tb"},     {"\\r\\n", "\r\n"},   {"x\\s", "x "},  {"\\\\s", "\\s"},
+      {"\\x41\\x7e", "A~"},  {"\\q", "\\q"},       {"end\\", "end\\"}, {"\\xZZ", "\\xZZ"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(UnescapeFreeText(in), out) << in;
+}
+
+TEST(ScenarioTextTest, CursorTakesWordsThenTheFreeText) {
+  StatementCursor c("expect value Text  two blanks ");
+  EXPECT_EQ(c.Word(), "expect");
+  EXPECT_EQ(c.Word(), "value");
+  EXPECT_EQ(c.Word(), "Text");
+  EXPECT_EQ(c.Rest(), " two blanks ");
+  StatementCursor bare("expect value JoinedNick");
+  bare.Word();
+  bare.Word();
+  bare.Word();
+  EXPECT_EQ(bare.Rest(), "");
+  EXPECT_FALSE(bare.Word().has_value());
+}
+
+TEST(ScenarioTextTest, LinesDropTheCarriageReturnBeforeLineFeed) {
+  EXPECT_EQ(SplitScenarioLines("a\r\nb\n\nc\r"), (std::vector<std::string>{"a", "b", "", "c"}));
+}
+
+class RunnerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("quorvel-scn-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  int Run(const std::string& scenario) {
+    out.str("");
+    ScenarioRunner runner(dir, false, out);
+    return runner.Run(scenario);
+  }
+  std::filesystem::path dir;
+  std::ostringstream out;
+};
+
+constexpr const char* kClient =
+    "registry HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger DisplayVersion = 10.1\n"
+    "registry HKCU\\Software\\Paltalk cur_user = Bot\n"
+    "client\n"
+    "room Lobby Room\n";
+
+TEST_F(RunnerTest, ExitStatusesAndFailureLines) {
+  EXPECT_EQ(Run(std::string(kClient) + "start\nexpect value SelectedRoomTitle Lobby Room\n"), kScenarioPassed);
+  EXPECT_EQ(Run(std::string(kClient) + "start\n# comment\n\nexpect value SelectedRoomTitle Other Room\n"),
+            kScenarioFailed);
+  EXPECT_NE(out.str().find("FAIL line 8:"), std::string::npos) << out.str();
+  EXPECT_EQ(Run("frobnicate\n"), kScenarioUnrunnable);
+  EXPECT_NE(out.str().find("line 1"), std::string::npos);
+  EXPECT_EQ(Run("press Start\n"), kScenarioUnrunnable);  // before start
+  EXPECT_EQ(Run("file a.txt\nline\n"), kScenarioUnrunnable);  // block never closed
+  EXPECT_EQ(Run(std::string(kClient) + "start\nexpect value NoSuchName x\n"), kScenarioUnrunnable);
+}
+
+TEST_F(RunnerTest, EventsAreConsumedOldestFirstPerKind) {
+  const std::string scenario = std::string(kClient) +
+                               "start\npress Start\nnotice\ntick\nnotice\ntick\n"
+                               "expect closed Notice from Paltalk\nexpect closed\nexpect none\n";
+  EXPECT_EQ(Run(scenario), kScenarioPassed) << out.str();
+  EXPECT_NE(out.str().find("[1] closed: Notice from Paltalk"), std::string::npos) << out.str();
+  EXPECT_EQ(Run(std::string(kClient) + "start\npress Start\nnotice\ntick\nexpect none\n"), kScenarioFailed);
+}
+
+TEST_F(RunnerTest, FilesAreWrittenAndCheckedWithCrLf) {
+  const std::string scenario =
+      "file lists/a.txt\none\ntrailing\\s\n\nend\n"
+      "expect rawfile lists/a.txt\none\\r\\ntrailing \\r\\n\\r\\n\nend\n"
+      "expect file lists/a.txt\none\ntrailing\\s\n\nend\n"
+      "expect files lists 1\nexpect files . 0\nexpect no-file b.txt\n"
+      "block b.txt\nexpect no-file b.txt\nremove lists\nexpect files lists 0\n";
+  EXPECT_EQ(Run(scenario), kScenarioPassed) << out.str();
+}
+
+TEST_F(RunnerTest, EchoAndTranscriptLinesArePrinted) {
+  const std::string scenario = std::string(kClient) + "start\nline Ann: hi\\tthere\nexpect none\n";
+  EXPECT_EQ(Run(scenario), kScenarioPassed) << out.str();
+  EXPECT_NE(out.str().find("[0] room: Ann: hi\\tthere"), std::string::npos) << out.str();
+}
+
+TEST_F(RunnerTest, ClockAndWait) {
+  const std::string scenario = std::string(kClient) +
+                               "clock 2014-01-01 11:59:59\nstart\npress Start\nwait 0.6\ntick\n"
+                               "expect value ClockLabel 12:00 PM 1/1/2014\n"
+                               "wait 43200\ntick\nexpect value ClockLabel 12:00 AM 1/2/2014\n";
+  EXPECT_EQ(Run(scenario), kScenarioPassed) << out.str();
+}
+
+}  // namespace
+}  // namespace quorvel
