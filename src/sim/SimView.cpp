@@ -22,4 +22,16 @@ void SimView::CaptionChanged() {
   print_("caption: " + shownCaption_);
 }
 
+// What the bot made of the newest line, printed when it changes.
+void SimView::DisplaysChanged() {
+  const ChatLine& line = settings_.Line;
+  const std::string classified = "sender \"" + line.Sender + "\", text \"" + line.Text + "\"";
+  if (!line.Sender.empty() && classified != shownLine_) {
+    shownLine_ = classified;
+    print_("read: " + classified);
+  }
+  if (!line.JoinedNick.empty() && line.JoinedNick != shownJoin_) print_("read: join of \"" + line.JoinedNick + "\"");
+  shownJoin_ = line.JoinedNick;
+}
+
 }  // namespace quorvel

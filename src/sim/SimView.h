@@ -17,12 +17,15 @@ class SimView final : public PanelView {
   void PollTimerChanged(bool enabled) override;
   void RoomListChanged() override;
   void CaptionChanged() override;
+  void DisplaysChanged() override;
 
  private:
   BotSettings& settings_;
   std::function<void(const std::string&)> print_;
   std::string shownRooms_ = "\x01";
   std::string shownCaption_ = "Quorvel 11";
+  std::string shownLine_;
+  std::string shownJoin_;
 };
 
 }  // namespace quorvel

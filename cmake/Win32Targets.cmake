@@ -1,0 +1,29 @@
+# The Windows programs: quorvel.exe and the two fakepal.exe look-alike clients.
+file(GLOB QUORVEL_WIN32_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/roomlink/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/storage/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/host/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/panel/win32/*.cpp)
+add_library(quorvel_win32 STATIC ${QUORVEL_WIN32_SOURCES})
+target_link_libraries(quorvel_win32 PUBLIC quorvel_core comctl32 comdlg32 shell32 advapi32 user32 gdi32)
+
+add_executable(quorvel WIN32 src/app/QuorvelMain.cpp)
+target_link_libraries(quorvel PRIVATE quorvel_win32)
+
+# fakepal64.exe in this build; fakepal32.exe from the i686 cross compiler.
+set(FAKEPAL_NAME fakepal64)
+add_subdirectory(tools/fakepal ${CMAKE_BINARY_DIR}/fakepal64)
+set_target_properties(fakepal64 PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+include(ExternalProject)
+ExternalProject_Add(fakepal32
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/fakepal
+  BINARY_DIR ${CMAKE_BINARY_DIR}/fakepal32
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-i686.cmake
+    -DCMAKE_BUILD_TYPE=Release
+    -DFAKEPAL_NAME=fakepal32
+    -DQUORVEL_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+    -DCMAKE_INSTALL_PREFIX=${CMAKE_BINARY_DIR}/bin
+  BUILD_ALWAYS ON
+  CMAKE_GENERATOR Ninja)

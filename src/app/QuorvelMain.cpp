@@ -1,0 +1,54 @@
+// quorvel.exe: the bot attached to the running Paltalk client.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <filesystem>
+
+#include "engine/PollTick.h"
+#include "host/win32/Win32Host.h"
+#include "panel/Polling.h"
+#include "panel/win32/MainWindow.h"
+#include "roomlink/win32/Win32Desktop.h"
+#include "storage/win32/Win32RegistryStore.h"
+
+namespace {
+
+std::filesystem::path ProgramDir() {
+  char path[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::filesystem::path(std::string(path, n)).parent_path();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  quorvel::Win32Desktop desktop;
+  quorvel::Win32RegistryStore registry;
+  quorvel::Win32Clock clock;
+  quorvel::Win32Random random;
+  quorvel::Win32Pump pump;
+  quorvel::Win32Dialogs dialogs;
+  quorvel::Win32Shell shell;
+  quorvel::Host host{clock, random, pump, dialogs, shell};
+  quorvel::BotSettings settings;
+  quorvel::MainWindow window(settings);
+  if (!window.Create(instance)) return 1;
+  dialogs.SetOwner(window.Window());
+  shell.SetOwner(window.Window());
+
+  quorvel::Bot bot{settings, desktop, registry, host, window, ProgramDir()};
+  window.Attach(bot);
+  quorvel::CreateMainWindow(bot);
+  ShowWindow(window.Window(), show);
+  quorvel::LoadMainWindow(bot);
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}

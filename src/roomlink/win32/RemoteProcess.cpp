@@ -1,0 +1,42 @@
+#include "roomlink/win32/RemoteProcess.h"
+
+namespace quorvel {
+
+RemoteProcess::RemoteProcess(HWND window) {
+  DWORD pid = 0;
+  if (!window || !GetWindowThreadProcessId(window, &pid) || pid == 0) return;
+  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION,
+                         FALSE, pid);
+  if (!process_) process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process_) return;
+#ifdef _WIN64
+  BOOL wow64 = FALSE;
+  is32Bit_ = IsWow64Process(process_, &wow64) && wow64;
+#else
+  is32Bit_ = true;
+#endif
+}
+
+RemoteProcess::~RemoteProcess() {
+  if (process_) CloseHandle(process_);
+}
+
+RemoteBlock::RemoteBlock(const RemoteProcess& process, std::size_t size) : process_(process.Handle()) {
+  if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+}
+
+RemoteBlock::~RemoteBlock() {
+  if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+}
+
+bool RemoteBlock::Write(const void* data, std::size_t size) const {
+  SIZE_T written = 0;
+  return address_ && WriteProcessMemory(process_, address_, data, size, &written) && written == size;
+}
+
+bool RemoteBlock::Read(void* data, std::size_t size) const {
+  SIZE_T read = 0;
+  return address_ && ReadProcessMemory(process_, address_, data, size, &read) && read == size;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,47 @@
+#pragma once
+// Memory in another process, for the list-view messages whose records hold
+// pointers. Blocks and the process handle are always released.
+#include <windows.h>
+
+#include <cstddef>
+#include <optional>
+
+namespace quorvel {
+
+class RemoteProcess {
+ public:
+  // Opens the process owning the window for memory operations.
+  explicit RemoteProcess(HWND window);
+  ~RemoteProcess();
+  RemoteProcess(const RemoteProcess&) = delete;
+  RemoteProcess& operator=(const RemoteProcess&) = delete;
+
+  bool Valid() const { return process_ != nullptr; }
+  // True when the process runs 32-bit code: a WOW64 process, or any process
+  // when this one is 32-bit itself.
+  bool Is32Bit() const { return is32Bit_; }
+  HANDLE Handle() const { return process_; }
+
+ private:
+  HANDLE process_ = nullptr;
+  bool is32Bit_ = false;
+};
+
+class RemoteBlock {
+ public:
+  RemoteBlock(const RemoteProcess& process, std::size_t size);
+  ~RemoteBlock();
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+  bool Valid() const { return address_ != nullptr; }
+  void* Address() const { return address_; }
+  bool Write(const void* data, std::size_t size) const;
+  bool Read(void* data, std::size_t size) const;
+
+ private:
+  HANDLE process_;
+  void* address_ = nullptr;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,232 @@
+// The Win32 binding against fakepal.exe in another process, 32- and 64-bit.
+#include <gtest/gtest.h>
+
+#include "FakePalProcess.h"
+#include "FakePalProtocol.h"
+#include "engine/PollTick.h"
+#include "host/win32/Win32Host.h"
+#include "panel/Polling.h"
+#include "roomlink/NickList.h"
+#include "roomlink/TextSender.h"
+#include "roomlink/TranscriptReader.h"
+#include "roomlink/ClientLayout.h"
+#include "roomlink/WindowSearch.h"
+#include "roomlink/win32/Win32Desktop.h"
+#include "storage/RegAccess.h"
+#include "storage/win32/Win32RegistryStore.h"
+
+namespace quorvel {
+namespace {
+
+using testing::FakePalProcess;
+
+constexpr const char* kUninstall = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger";
+
+std::vector<std::string> Split(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (char c : line) {
+    if (c == '\t') fields.emplace_back();
+    else fields.back().push_back(c);
+  }
+  return fields;
+}
+
+// The newest journal line of a kind, split at tabs.
+std::vector<std::string> LastJournal(const FakePalProcess& pal, const std::string& kind) {
+  std::vector<std::string> found;
+  for (const auto& line : pal.JournalLines())
+    if (line.rfind(kind + "\t", 0) == 0) found = Split(line);
+  return found;
+}
+
+class Win32BindingTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  bool SetUpBot(const std::string& version, const std::string& layout, const std::string& room,
+                const std::string& nicks = "Ann,@Bob,Carol") {
+    RegAccess reg(registry);
+    reg.WriteString(kUninstall, "DisplayVersion", version);
+    reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+    pal = std::make_unique<FakePalProcess>(GetParam(), std::vector<std::string>{"--layout", layout, "--room", room,
+                                                                                 "--nicks", nicks});
+    if (!pal->Ready()) return false;
+    CreateMainWindow(bot);
+    LoadMainWindow(bot);
+    return true;
+  }
+
+  // Posted messages reach fakepal after the sent ones: wait for its journal to
+  // say it handled one, with a bound.
+  bool WaitForJournal(const std::string& kind, size_t count = 1) {
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (GetTickCount64() < deadline) {
+      size_t seen = 0;
+      for (const auto& line : pal->JournalLines()) seen += line.rfind(kind + "\t", 0) == 0;
+      if (seen >= count) return true;
+      if (pal->WaitForExit(10)) return false;
+    }
+    return false;
+  }
+
+  Win32Desktop desktop;
+  Win32RegistryStore registry;
+  Win32Clock clock;
+  Win32Random random;
+  Win32Pump pump;
+  Win32Dialogs dialogs;
+  Win32Shell shell;
+  Host host{clock, random, pump, dialogs, shell};
+  BotSettings settings;
+  PanelView view;
+  Bot bot{settings, desktop, registry, host, view, testing::ExeDirectory()};
+  std::unique_ptr<FakePalProcess> pal;
+};
+
+TEST_P(Win32BindingTest, DiscoveryFindsTheRoomAndTheProfile) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Wine Lobby Room")) << "fakepal did not start";
+  EXPECT_EQ(settings.Room.ClientVersionCode, 10);
+  EXPECT_EQ(settings.BotNick, "Operator");
+  ASSERT_FALSE(settings.Room.RoomList.empty());
+  EXPECT_EQ(settings.Room.SelectedRoomTitle, "Wine Lobby Room");
+  EXPECT_NE(settings.Room.TranscriptHandle, kNoWindow);
+  EXPECT_EQ(desktop.LineCount(settings.Room.TranscriptHandle), 1);
+}
+
+TEST_P(Win32BindingTest, ProfileNineFindsItsOwnTranscript) {
+  ASSERT_TRUE(SetUpBot("10.9.1", "9", "Nine Room")) << "fakepal did not start";
+  EXPECT_EQ(settings.Room.ClientVersionCode, 9);
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Nine Room", "Ann: from nine"}));
+  std::string raw;
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  EXPECT_EQ(raw, "Ann: from nine");
+}
+
+TEST_P(Win32BindingTest, PollTickReadsAndClassifiesTheNewestLine) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Tick Room")) << "fakepal did not start";
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Tick Room", "Ann: Hello: World"}));
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Tick Room", "***Bob has joined the room"}));
+  StartPolling(bot);
+  PollTick(bot);
+  EXPECT_EQ(settings.Line.RawLine, "***Bob has joined the room");
+  EXPECT_EQ(settings.Line.JoinedNick, "Bob");
+  EXPECT_EQ(settings.UserCountLabel, "3");
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Tick Room", "Ann: Hello: World"}));
+  PollTick(bot);
+  EXPECT_EQ(settings.Line.Sender, "Ann");
+  EXPECT_EQ(settings.Line.Text, "world");
+}
+
+TEST_P(Win32BindingTest, ReaderCutsLongLinesAt256) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Long Room")) << "fakepal did not start";
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Long Room", std::string(300, 'x')}));
+  std::string raw;
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  EXPECT_EQ(raw, std::string(256, 'x'));
+}
+
+TEST_P(Win32BindingTest, SentRtfArrivesFormatted) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Send Room")) << "fakepal did not start";
+  RoomLink link = bot.Link();
+  TxtSendPal(link, "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Hi \\b Bold\\b0\\par}");
+  const auto sent = LastJournal(*pal, "SENT");
+  ASSERT_EQ(sent.size(), 4u);
+  EXPECT_EQ(sent[1], "Hi Bold");
+  // The box loaded the RTF as a document (its text is not the RTF source) and
+  // the transcript line carries the bold. Wine's rich edit also bolds the run
+  // before the first format change, so only the bold part is checked.
+  ASSERT_EQ(sent[2].size(), 7u);
+  EXPECT_EQ(sent[2].substr(3), "bbbb") << sent[3];
+  EXPECT_NE(sent[3].find("\\b"), std::string::npos) << sent[3];
+  std::string raw;
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  EXPECT_EQ(raw, "Operator: Hi Bold");
+}
+
+TEST_P(Win32BindingTest, ReadsTheNickListAcrossProcesses) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Nick Room", "Ann,@Bob," + std::string(254, 'n'))) << "fakepal did not start";
+  const WindowHandle list = FindNickListView(desktop, "Nick Room");
+  ASSERT_NE(list, kNoWindow);
+  EXPECT_EQ(desktop.ListItemCount(list), 3);
+  const std::vector<std::string> want = {"Ann", "@Bob", std::string(254, 'n')};
+  EXPECT_EQ(desktop.ListItemTexts(list), want);
+}
+
+TEST_P(Win32BindingTest, SelectAndBounceRemoveTheNick) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Bounce Room")) << "fakepal did not start";
+  const WindowHandle list = FindNickListView(desktop, "Bounce Room");
+  desktop.SelectListItem(list, 1);
+  const WindowHandle room = FindTopLevel(desktop, std::string(kRoomWindowClass), std::string("Bounce Room"));
+  desktop.PostCommand(room, kCommandBounce);
+  ASSERT_TRUE(WaitForJournal("COMMAND"));
+  EXPECT_EQ(desktop.ListItemCount(list), 2);
+  const auto command = LastJournal(*pal, "COMMAND");
+  ASSERT_EQ(command.size(), 3u);
+  EXPECT_EQ(command[1], "32947");
+  EXPECT_EQ(command[2], "@Bob");
+  EXPECT_EQ(desktop.ListItemTexts(list), (std::vector<std::string>{"Ann", "Carol"}));
+  std::string raw;
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  EXPECT_EQ(raw, "Bob has been bounced from the room");
+}
+
+TEST_P(Win32BindingTest, HungClientCostsOneSkippedStep) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Hang Room")) << "fakepal did not start";
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Hang Room", "Ann: before"}));
+  pal->Post(fakepal::kHangMessage, 3000);
+  const ULONGLONG start = GetTickCount64();
+  std::string raw = "stale";
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  const ULONGLONG elapsed = GetTickCount64() - start;
+  EXPECT_EQ(raw, "");
+  EXPECT_LT(elapsed, 2500u);
+  // Once the client answers again, so does the reader.
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Hang Room", "Ann: after"}));
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  EXPECT_EQ(raw, "Ann: after");
+}
+
+TEST_P(Win32BindingTest, ClosedClientLeavesStaleHandlesHarmless) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Gone Room")) << "fakepal did not start";
+  const WindowHandle list = FindNickListView(desktop, "Gone Room");
+  pal->Post(fakepal::kQuitMessage);
+  ASSERT_TRUE(pal->WaitForExit(10000));
+  EXPECT_EQ(desktop.LineCount(settings.Room.TranscriptHandle), 0);
+  EXPECT_TRUE(desktop.ListItemTexts(list).empty());
+  desktop.SelectListItem(list, 0);
+  RoomLink link = bot.Link();
+  TxtSendPal(link, "{\\rtf1 nobody}");  // rediscovers, finds no room, sends nothing
+  EXPECT_TRUE(settings.Room.RoomList.empty());
+}
+
+TEST_P(Win32BindingTest, NoticeWindowIsClosedByTheTick) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Notice Room")) << "fakepal did not start";
+  ASSERT_TRUE(pal->Command(fakepal::kOpenNotice, {}));
+  ASSERT_NE(FindTopLevel(desktop, std::nullopt, std::string(kNoticeTitle)), kNoWindow);
+  StartPolling(bot);
+  PollTick(bot);
+  ASSERT_TRUE(WaitForJournal("CLOSED"));
+  EXPECT_EQ(FindTopLevel(desktop, std::nullopt, std::string(kNoticeTitle)), kNoWindow);
+  EXPECT_EQ(LastJournal(*pal, "CLOSED").at(1), kNoticeTitle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bitness, Win32BindingTest, ::testing::Values("fakepal32.exe", "fakepal64.exe"),
+                         [](const auto& info) { return std::string(info.param).substr(0, 9); });
+
+TEST(Win32RegistryStoreTest, RegAccessOverTheSystemRegistry) {
+  Win32RegistryStore store;
+  RegAccess reg(store);
+  const std::string key = "HKEY_CURRENT_USER\\Software\\QuorvelTest";
+  reg.KillKey(key);
+  ASSERT_TRUE(reg.WriteString(key, "name", "  value"));
+  ASSERT_TRUE(reg.WriteDWORD(key + "\\Sub", "n", 42));
+  EXPECT_TRUE(reg.KeyExists(key));
+  EXPECT_EQ(reg.ReadString(key, "name", "0"), "value");
+  EXPECT_EQ(reg.ReadDWORD(key + "\\Sub", "n", 0), 42u);
+  EXPECT_EQ(ReadRegString(store, RootKey::CurrentUser, "Software\\QuorvelTest", "name"), "  value");
+  EXPECT_EQ(ReadRegString(store, RootKey::CurrentUser, "Software\\QuorvelTest\\Sub", "n"), "");
+  EXPECT_TRUE(reg.HaveSubkey(key));
+  EXPECT_TRUE(reg.KillKey(key));
+  EXPECT_FALSE(reg.KeyExists(key));
+}
+
+}  // namespace
+}  // namespace quorvel

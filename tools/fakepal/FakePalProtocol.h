@@ -1,0 +1,21 @@
+#pragma once
+// How tests drive fakepal.exe from another process: WM_COPYDATA to its main
+// window with one of these codes, fields separated by kFieldSeparator, and
+// posted messages for the rest. fakepal answers 1 when it did the thing.
+namespace fakepal {
+
+inline constexpr unsigned long kAppendLine = 1;  // room title, line
+inline constexpr unsigned long kOpenNotice = 2;  // nothing
+inline constexpr unsigned long kSetNicks = 3;    // room title, item, item...
+inline constexpr unsigned long kOpenRoom = 4;    // room title
+inline constexpr unsigned long kCloseRoom = 5;   // room title
+inline constexpr unsigned long kSelectNick = 6;  // room title, item
+
+inline constexpr char kFieldSeparator = '\x1f';
+
+// Posted to the main window: the client stops answering for wParam ms.
+inline constexpr unsigned kHangMessage = 0x8000 + 1;  // WM_APP + 1
+// Posted to the main window: the client exits at once, mid-whatever.
+inline constexpr unsigned kQuitMessage = 0x8000 + 2;
+
+}  // namespace fakepal
