@@ -1,40 +1,11 @@
 #include "FakePalProcess.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "FakePalProtocol.h"
 #include "roomlink/ClientLayout.h"
 
 namespace quorvel::testing {
-namespace {
-
-struct FindMain {
-  DWORD ProcessId;
-  HWND Found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
-  auto* find = reinterpret_cast<FindMain*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char cls[256] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  if (pid == find->ProcessId && std::string(cls) == kMainWindowClass) {
-    find->Found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
-
-std::string ExeDirectory() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path);
-  return dir.substr(0, dir.find_last_of("\\/"));
-}
 
 FakePalProcess::FakePalProcess(const std::string& exeName, const std::vector<std::string>& args) {
   char temp[MAX_PATH] = {};
@@ -42,35 +13,21 @@ FakePalProcess::FakePalProcess(const std::string& exeName, const std::vector<std
   journal_ = std::string(temp) + "fakepal-" + std::to_string(GetCurrentProcessId()) + "-" +
              std::to_string(GetTickCount64()) + ".log";
   DeleteFileA(journal_.c_str());
-  const std::string exe = ExeDirectory() + "\\" + exeName;
-  std::string commandLine = "\"" + exe + "\" --journal \"" + journal_ + "\"";
-  for (const auto& a : args) commandLine += " \"" + a + "\"";
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
-  // Ready when its message loop idles with the main window made and the
-  // journal says the rooms are built; bounded so a broken start fails the test.
-  WaitForInputIdle(pi_.hProcess, 20000);
-  const ULONGLONG deadline = GetTickCount64() + 20000;
-  while (GetTickCount64() < deadline) {
-    FindMain find{pi_.dwProcessId, nullptr};
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&find));
+  std::vector<std::string> all = {"--journal", journal_};
+  all.insert(all.end(), args.begin(), args.end());
+  process_ = std::make_unique<ChildProcess>(exeName, all);
+  // Ready when the main window is made and the journal says the rooms are built.
+  WaitUntil(*process_, 20000, [&] {
     const auto lines = JournalLines();
-    if (find.Found && !lines.empty() && lines.front() == "READY") {
-      main_ = find.Found;
-      return;
-    }
-    if (WaitForSingleObject(pi_.hProcess, 20) == WAIT_OBJECT_0) return;  // it died
-  }
+    main_ = !lines.empty() && lines.front() == "READY" ? process_->FindWindowOfClass(kMainWindowClass) : nullptr;
+    return main_ != nullptr;
+  });
 }
 
 FakePalProcess::~FakePalProcess() {
-  if (pi_.hProcess) {
-    if (main_) PostMessageA(main_, fakepal::kQuitMessage, 0, 0);
-    if (WaitForSingleObject(pi_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
-    CloseHandle(pi_.hProcess);
-    CloseHandle(pi_.hThread);
-  }
+  if (main_) PostMessageA(main_, fakepal::kQuitMessage, 0, 0);
+  process_->WaitForExit(5000);
+  process_.reset();
   DeleteFileA(journal_.c_str());
 }
 
@@ -92,8 +49,12 @@ std::vector<std::string> FakePalProcess::JournalLines() const {
   return lines;
 }
 
-bool FakePalProcess::WaitForExit(DWORD timeoutMs) const {
-  return pi_.hProcess && WaitForSingleObject(pi_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+bool FakePalProcess::WaitForJournal(const std::string& kind, size_t count) const {
+  return WaitUntil(*process_, 10000, [&] {
+    size_t seen = 0;
+    for (const auto& line : JournalLines()) seen += line.rfind(kind + "\t", 0) == 0;
+    return seen >= count;
+  });
 }
 
 }  // namespace quorvel::testing

@@ -1,9 +1,12 @@
 #pragma once
-// A fakepal.exe started in its own process for one test, and ended with it.
+// fakepal.exe in its own process for one test, with its journal.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "ChildProcess.h"
 
 namespace quorvel::testing {
 
@@ -17,20 +20,19 @@ class FakePalProcess {
   // True once the client's main window exists and it has built its rooms.
   bool Ready() const { return main_ != nullptr; }
   HWND Main() const { return main_; }
-  DWORD ProcessId() const { return pi_.dwProcessId; }
   // One of the protocol's WM_COPYDATA commands; true when fakepal did it.
   bool Command(unsigned long code, const std::vector<std::string>& fields) const;
   void Post(UINT message, WPARAM w = 0) const { PostMessageA(main_, message, w, 0); }
   std::vector<std::string> JournalLines() const;
-  // Waits for the process to end, at most timeoutMs.
-  bool WaitForExit(DWORD timeoutMs) const;
+  // Posted messages reach fakepal after sent ones: waits, bounded, until its
+  // journal holds `count` lines of the kind.
+  bool WaitForJournal(const std::string& kind, size_t count = 1) const;
+  bool WaitForExit(DWORD timeoutMs) const { return process_->WaitForExit(timeoutMs); }
 
  private:
-  PROCESS_INFORMATION pi_ = {};
   std::string journal_;
+  std::unique_ptr<ChildProcess> process_;
   HWND main_ = nullptr;
 };
-
-std::string ExeDirectory();
 
 }  // namespace quorvel::testing

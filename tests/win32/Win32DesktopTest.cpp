@@ -54,18 +54,6 @@ class Win32BindingTest : public ::testing::TestWithParam<const char*> {
     return true;
   }
 
-  // Posted messages reach fakepal after the sent ones: wait for its journal to
-  // say it handled one, with a bound.
-  bool WaitForJournal(const std::string& kind, size_t count = 1) {
-    const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (GetTickCount64() < deadline) {
-      size_t seen = 0;
-      for (const auto& line : pal->JournalLines()) seen += line.rfind(kind + "\t", 0) == 0;
-      if (seen >= count) return true;
-      if (pal->WaitForExit(10)) return false;
-    }
-    return false;
-  }
 
   Win32Desktop desktop;
   Win32RegistryStore registry;
@@ -156,7 +144,7 @@ TEST_P(Win32BindingTest, SelectAndBounceRemoveTheNick) {
   desktop.SelectListItem(list, 1);
   const WindowHandle room = FindTopLevel(desktop, std::string(kRoomWindowClass), std::string("Bounce Room"));
   desktop.PostCommand(room, kCommandBounce);
-  ASSERT_TRUE(WaitForJournal("COMMAND"));
+  ASSERT_TRUE(pal->WaitForJournal("COMMAND"));
   EXPECT_EQ(desktop.ListItemCount(list), 2);
   const auto command = LastJournal(*pal, "COMMAND");
   ASSERT_EQ(command.size(), 3u);
@@ -203,7 +191,7 @@ TEST_P(Win32BindingTest, NoticeWindowIsClosedByTheTick) {
   ASSERT_NE(FindTopLevel(desktop, std::nullopt, std::string(kNoticeTitle)), kNoWindow);
   StartPolling(bot);
   PollTick(bot);
-  ASSERT_TRUE(WaitForJournal("CLOSED"));
+  ASSERT_TRUE(pal->WaitForJournal("CLOSED"));
   EXPECT_EQ(FindTopLevel(desktop, std::nullopt, std::string(kNoticeTitle)), kNoWindow);
   EXPECT_EQ(LastJournal(*pal, "CLOSED").at(1), kNoticeTitle);
 }

@@ -6,25 +6,14 @@
 
 #include "engine/PollTick.h"
 #include "panel/Polling.h"
+#include "panel/win32/MainWindowIds.h"
 
 namespace quorvel {
 namespace {
 
-constexpr const char* kClassName = "QuorvelMainWindow";
 constexpr UINT_PTR kPollTimerId = 1;
 constexpr UINT kPollPeriodMs = 400;
 
-enum ControlId : int {
-  kStatusFrame = 100,
-  kIndicatorFirst = 101,  // six rows, in the Status frame's order
-  kStart = 110,
-  kStop = 111,
-  kRoomFrame = 120,
-  kRoomList = 121,
-  kClockLabel = 130,
-  kUserCountLabel = 131,
-  kLineLabel = 132,
-};
 
 }  // namespace
 
@@ -35,10 +24,10 @@ bool MainWindow::Create(HINSTANCE instance) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = kMainWindowClassName;
   wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
   RegisterClassExA(&wc);
-  window_ = CreateWindowExA(0, kClassName, settings_.Room.Caption.c_str(), WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX,
+  window_ = CreateWindowExA(0, kMainWindowClassName, settings_.Room.Caption.c_str(), WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX,
                             CW_USEDEFAULT, CW_USEDEFAULT, 600, 330, nullptr, nullptr, instance, this);
   return window_ != nullptr;
 }

@@ -287,14 +287,16 @@ std::vector<std::string> Win32Desktop::ComboItems(WindowHandle combo) {
   const Sender send(ToHwnd(combo), timeoutMs_);
   const auto count = send.A(CB_GETCOUNT, 0, 0);
   if (!count || *count == 0 || *count == CB_ERR) return items;
+  // Asked wide and made ANSI here: Wine hands an 8-bit CB_GETLBTEXT from
+  // another process the wide text.
   for (LRESULT i = 0; i < *count; ++i) {
-    const auto length = send.A(CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    const auto length = send.W(CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
     if (!length || *length == CB_ERR || *length < 0 || *length > 0xFFFF) break;
-    std::string text(static_cast<size_t>(*length) + 1, '\0');
-    const auto got = send.A(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(static_cast<size_t>(*length) + 1, L'\0');
+    const auto got = send.W(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
     if (!got || *got == CB_ERR) break;
     text.resize(std::min<size_t>(static_cast<size_t>(*got), static_cast<size_t>(*length)));
-    items.push_back(text);
+    items.push_back(WideToAnsi(text));
   }
   return items;
 }
