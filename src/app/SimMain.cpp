@@ -1,10 +1,19 @@
 // quorvel-sim: the bot against a simulated Paltalk client, driven by a scenario.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <random>
 #include <sstream>
 #include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#define QUORVEL_ISATTY(fd) _isatty(fd)
+#else
+#include <unistd.h>
+#define QUORVEL_ISATTY(fd) isatty(fd)
+#endif
 
 #include "sim/DemoScenario.h"
 #include "sim/ScenarioRunner.h"
@@ -85,7 +94,8 @@ int main(int argc, char** argv) {
 
   int status;
   {
-    quorvel::ScenarioRunner runner(dir, quiet, std::cout);
+    const bool colors = !quiet && QUORVEL_ISATTY(1) && std::getenv("NO_COLOR") == nullptr;
+    quorvel::ScenarioRunner runner(dir, quiet, std::cout, colors);
     status = runner.Run(content);
   }
   if (temporary) fs::remove_all(dir, ec);

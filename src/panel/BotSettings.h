@@ -6,7 +6,10 @@
 #include "commands/ArgumentExtractor.h"
 #include "engine/ChatLine.h"
 #include "panel/Feature.h"
+#include "panel/PanelList.h"
 #include "roomlink/RoomLinkState.h"
+#include "styling/RichText.h"
+#include "styling/TextStyle.h"
 
 namespace quorvel {
 
@@ -30,6 +33,50 @@ struct BotSettings {
   std::string AutoRedotLabel = "AutoRedot Off";
   std::string ResponderLabel = "Responder Off";
 
+  // Greeter and the greeting-design editor.
+  enum class GreetModes { Regular, Whisper };
+  GreetModes GreetMode = GreetModes::Regular;
+  bool RandomDesign = false;
+  RichText DesignEditor;
+  size_t EditorSelStart = 0;  // the editor's selection, in characters of its text
+  size_t EditorSelLength = 0;
+  RichText GreetBuffer;
+  RichText WhisperPrefix = RichText::FromPlainText("/w ");
+  RichText WhisperSeparator = RichText::FromPlainText(": ");
+  RichText WhisperNickBox;
+  PanelList DesignFiles;
+  PanelList DesignNames;
+  bool SaveAsOpen = false;  // the "Save Greeter As:" dialog
+  std::string SaveAsName;
+  // The colour the colour dialog holds: the last one picked anywhere.
+  std::uint32_t DialogColor = 0;
+
+  TextStyle Style;
+
+  // Messages and compose buffers.
+  RichText WarnMessage = RichText::FromPlainText("sn% don't say sw% in this room.");
+  RichText WarnBuffer;
+  RichText BounceMessage = RichText::FromPlainText("sn% bounce by ad%");
+  RichText BounceBuffer;
+  RichText RedDotMessage = RichText::FromPlainText("sn% reddot status change by ad%");
+  RichText RedDotBuffer;
+  RichText ReplyBuffer;
+  RichText AnnounceBuffer;
+  RichText NoticeBuffer;
+
+  // Lists of the panel, loaded at start-up from the program directory.
+  PanelList AdminList;
+  std::string AdminBox;
+  PanelList SwearList;
+  PanelList WarnedUsers;
+  PanelList FastAdminNicks;
+  PanelList FastAdminCodes;
+  PanelList AutoBounceList;
+  PanelList AutoRedotList;
+  PanelList ResponderTriggers;
+  PanelList ResponderReplies;
+  PanelList AnnounceList;
+
   bool PollTimer = false;
   std::string ClockLabel = "Time";
   std::string UserCountLabel = "0";
@@ -39,6 +86,9 @@ struct BotSettings {
   // Set while a tick runs, so that a tick started from a message pump inside
   // it returns at once.
   bool TickRunning = false;
+
+  BotSettings() { NoticeBuffer.SetForcedColor(kNoticeColor); }
+  static constexpr std::uint32_t kNoticeColor = Rgb(192, 0, 0);
 };
 
 bool& FeatureFlag(BotSettings& settings, Feature feature);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "panel/Polling.h"
+
 namespace quorvel {
 
 void SetFeature(Bot& bot, Feature feature, bool on) {
@@ -13,6 +15,13 @@ void SetFeature(Bot& bot, Feature feature, bool on) {
 void EnableAll(Bot& bot) {
   for (Feature f : kAllFeatures) SetFeature(bot, f, true);
 }
+
+void StartFeature(Bot& bot, Feature feature) {
+  SetFeature(bot, feature, true);
+  if (feature == Feature::Greeter || feature == Feature::Swearbot) EnsurePollTimer(bot);
+}
+
+void StopFeature(Bot& bot, Feature feature) { SetFeature(bot, feature, false); }
 
 void DisableAll(Bot& bot) {
   for (Feature f : kAllFeatures) SetFeature(bot, f, false);

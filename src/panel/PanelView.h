@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "panel/Feature.h"
 
 namespace quorvel {
@@ -15,6 +17,12 @@ class PanelView {
   virtual void CaptionChanged() {}
   // Labels and boxes the engine refreshes (clock, user count, last visitor...).
   virtual void DisplaysChanged() {}
+  // A list or the design editor changed; the view shows it afresh.
+  virtual void ListsChanged() {}
+  virtual void EditorChanged() {}
+  // One of the bot's own windows opened or closed ("Save Greeter As:", ...).
+  virtual void BotWindowOpened(const std::string& /*caption*/) {}
+  virtual void BotWindowClosed(const std::string& /*caption*/) {}
 };
 
 }  // namespace quorvel

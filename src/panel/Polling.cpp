@@ -1,6 +1,6 @@
 #include "panel/Polling.h"
 
-#include "storage/RegAccess.h"
+#include "panel/Startup.h"
 
 namespace quorvel {
 namespace {
@@ -19,11 +19,7 @@ void SetPollTimer(Bot& bot, bool enabled) {
 
 }  // namespace
 
-void CreateMainWindow(Bot& bot) {
-  bot.host.random.Seed();
-  bot.settings.BotNick = ReadRegString(bot.registry, RootKey::CurrentUser, "Software\\Paltalk", "cur_user");
-  bot.view.DisplaysChanged();
-}
+void CreateMainWindow(Bot& bot) { RunStartupSequence(bot); }
 
 void LoadMainWindow(Bot& bot) { Attach(bot); }
 

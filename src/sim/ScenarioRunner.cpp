@@ -3,11 +3,14 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <set>
 #include <sstream>
 
 #include "engine/PollTick.h"
 #include "panel/FeatureSwitch.h"
+#include "panel/AdminsFrame.h"
+#include "panel/GreeterTab.h"
 #include "panel/Polling.h"
 #include "storage/RegAccess.h"
 #include "styling/RichText.h"
@@ -115,9 +118,10 @@ std::optional<std::string> CheckCharProps(const RichText& doc, size_t index, Sta
 
 }  // namespace
 
-ScenarioRunner::ScenarioRunner(fs::path programDir, bool quiet, std::ostream& out)
+ScenarioRunner::ScenarioRunner(fs::path programDir, bool quiet, std::ostream& out, bool colors)
     : programDir_(std::move(programDir)),
       quiet_(quiet),
+      colors_(colors),
       out_(out),
       desktop_(events_, registry_),
       pump_(clock_),
@@ -136,7 +140,7 @@ void ScenarioRunner::Print(const std::string& text) {
 
 void ScenarioRunner::PrintEvent(const SimEvent& e) {
   switch (e.Kind) {
-    case EventKind::Sent: Print("sent (" + e.Title + "): " + Visible(e.Text)); break;
+    case EventKind::Sent: Print("sent (" + e.Title + "): " + ColoredText(e)); break;
     case EventKind::Posted: Print("posted: " + std::to_string(e.CommandId) + " (" + e.Nick + ")"); break;
     case EventKind::Closed: Print("closed: " + e.Text); break;
     case EventKind::Started: Print("started: " + e.Text); break;
@@ -146,6 +150,28 @@ void ScenarioRunner::PrintEvent(const SimEvent& e) {
     case EventKind::Joined: Print("joined: " + e.Text + " | " + e.Code); break;
     case EventKind::Window: Print("window: " + e.Text); break;
   }
+}
+
+// The message's text with a terminal's colour and bold escapes, when asked.
+std::string ScenarioRunner::ColoredText(const SimEvent& e) const {
+  if (!colors_) return Visible(e.Text);
+  const RichText doc = RichText::FromRtf(e.Rtf);
+  const std::string text = doc.MessageText();
+  std::string out;
+  std::optional<CharFormat> shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const CharFormat& f = doc.FormatAt(i);
+    if (!shown || shown->Color != f.Color || shown->Bold != f.Bold) {
+      out += "\x1b[0m";
+      if (f.Bold) out += "\x1b[1m";
+      if (f.Color != kAutoColor)
+        out += "\x1b[38;2;" + std::to_string(f.Color & 0xFF) + ";" + std::to_string((f.Color >> 8) & 0xFF) + ";" +
+               std::to_string((f.Color >> 16) & 0xFF) + "m";
+      shown = f;
+    }
+    out += Visible(std::string(1, text[i]));
+  }
+  return out + "\x1b[0m";
 }
 
 fs::path ScenarioRunner::InProgramDir(const std::string& name) const {
@@ -379,6 +405,7 @@ void ScenarioRunner::Registry(const std::string& rest) {
 void ScenarioRunner::Start() {
   settings_ = std::make_unique<BotSettings>();
   view_ = std::make_unique<SimView>(*settings_, [this](const std::string& text) { Print(text); });
+  view_->Events = &events_;
   bot_ = std::make_unique<Bot>(Bot{*settings_, desktop_, registry_, host_, *view_, programDir_});
   CreateMainWindow(*bot_);
   LoadMainWindow(*bot_);
@@ -399,38 +426,135 @@ void ScenarioRunner::Tick(int count) {
   }
 }
 
-void ScenarioRunner::Press(const std::string& action) {
+void ScenarioRunner::Press(const std::string& action, const ScenarioStatement&) {
   Bot& bot = RequireBot();
-  struct FeatureButton {
-    const char* Name;
-    Feature Which;
-    bool StartsTimer;
-  };
-  static const FeatureButton kButtons[] = {
-      {"Greeter", Feature::Greeter, true},       {"Swearbot", Feature::Swearbot, true},
-      {"Responder", Feature::Responder, false},  {"Anouncer", Feature::Anouncer, false},
-      {"Autobounce", Feature::Autobounce, false}, {"AutoRedot", Feature::AutoRedot, false}};
-  for (const auto& b : kButtons) {
-    const std::string name = b.Name;
-    if (action == name + ".Start") {
-      SetFeature(bot, b.Which, true);
-      if (b.StartsTimer) EnsurePollTimer(bot);
-      return;
-    }
-    if (action == name + ".Stop") {
-      SetFeature(bot, b.Which, false);
-      return;
-    }
+  static const std::pair<const char*, Feature> kFeatures[] = {
+      {"Greeter", Feature::Greeter},       {"Swearbot", Feature::Swearbot},   {"Responder", Feature::Responder},
+      {"Anouncer", Feature::Anouncer},     {"Autobounce", Feature::Autobounce}, {"AutoRedot", Feature::AutoRedot}};
+  for (const auto& [name, feature] : kFeatures) {
+    if (action == std::string(name) + ".Start") return StartFeature(bot, feature);
+    if (action == std::string(name) + ".Stop") return StopFeature(bot, feature);
   }
-  if (action == "Start") return StartPolling(bot);
-  if (action == "Stop") return StopPolling(bot);
-  if (action == "RoomList.DropDown") return RoomListDropDown(bot);
-  if (action == "EnableAll") return EnableAll(bot);
-  if (action == "DisableAll") return DisableAll(bot);
-  throw NotYet("press " + action);
+  using Action = void (*)(Bot&);
+  static const std::map<std::string, Action> kActions = {
+      {"Start", StartPolling},
+      {"Stop", StopPolling},
+      {"RoomList.DropDown", RoomListDropDown},
+      {"EnableAll", EnableAll},
+      {"DisableAll", DisableAll},
+      {"Admins.Add", AdminsAdd},
+      {"Admins.Delete", AdminsDelete},
+      {"Admins.Save", AdminsSave},
+      {"Greeter.Bold", EditorBold},
+      {"Greeter.Size8", [](Bot& b) { EditorSize(b, 8); }},
+      {"Greeter.Size10", [](Bot& b) { EditorSize(b, 10); }},
+      {"Greeter.Size11", [](Bot& b) { EditorSize(b, 11); }},
+      {"Greeter.Color", EditorColor},
+      {"Greeter.Clear", EditorClear},
+      {"Greeter.Fade", EditorFade},
+      {"Greeter.SaveToList", OpenSaveAs},
+      {"SaveAs.Save", SaveDesign},
+      {"Greeter.Delete", DeleteDesigns},
+  };
+  auto it = kActions.find(action);
+  if (it == kActions.end()) throw NotYet("press " + action);
+  if (action == "SaveAs.Save" && !bot.settings.SaveAsOpen) throw Unrunnable("\"Save Greeter As:\" is not open");
+  it->second(bot);
 }
 
-void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& cursor, const ScenarioStatement&) {
+void ScenarioRunner::Set(const std::string& setting, const std::string& value) {
+  BotSettings& s = RequireBot().settings;
+  auto onOff = [&](bool& flag) {
+    if (value != "on" && value != "off") throw Unrunnable(setting + " is on or off");
+    flag = value == "on";
+  };
+  auto color = [&](std::uint32_t& target) {
+    char* end = nullptr;
+    const unsigned long rgb = std::strtoul(value.c_str(), &end, 16);
+    if (value.size() != 6 || *end != '\0') throw Unrunnable(setting + " takes RRGGBB");
+    target = Rgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+  };
+  if (setting == "GreetMode") {
+    if (value != "Whisper" && value != "Regular") throw Unrunnable("GreetMode is Whisper or Regular");
+    s.GreetMode = value == "Whisper" ? BotSettings::GreetModes::Whisper : BotSettings::GreetModes::Regular;
+  } else if (setting == "RandomDesign") {
+    if (value != "Yes" && value != "No") throw Unrunnable("RandomDesign is Yes or No");
+    s.RandomDesign = value == "Yes";
+  } else if (setting == "StyleBold") {
+    onOff(s.Style.StyleBold);
+  } else if (setting == "StyleItalic") {
+    onOff(s.Style.StyleItalic);
+  } else if (setting == "StyleUnderline") {
+    onOff(s.Style.StyleUnderline);
+  } else if (setting == "StyleFade") {
+    onOff(s.Style.StyleFade);
+  } else if (setting == "StyleSize") {
+    if (value == "none") {
+      if (s.Style.StyleSize) SetSizeBox(s.Style, *s.Style.StyleSize, false);
+    } else if (value == "8" || value == "10" || value == "12") {
+      SetSizeBox(s.Style, std::stoi(value), true);
+    } else {
+      throw Unrunnable("StyleSize is 8, 10, 12 or none");
+    }
+  } else if (setting == "StyleColor") {
+    color(s.Style.StyleColor);
+  } else if (setting == "MessageFadeColorA") {
+    color(s.Style.MessageFadeColorA);
+  } else if (setting == "MessageFadeColorB") {
+    color(s.Style.MessageFadeColorB);
+  } else if (setting == "DesignFadeColorA") {
+    color(s.Style.DesignFadeColorA);
+  } else if (setting == "DesignFadeColorB") {
+    color(s.Style.DesignFadeColorB);
+  } else if (setting == "WarnMessage") {
+    s.WarnMessage.SetPlainText(value);
+  } else if (setting == "BounceMessage") {
+    s.BounceMessage.SetPlainText(value);
+  } else if (setting == "RedDotMessage") {
+    s.RedDotMessage.SetPlainText(value);
+  } else if (setting == "SwearMode" || setting == "WarnFirst" || setting == "AnnounceMode" || setting == "FlushTimerOn") {
+    throw NotYet("set " + setting);
+  } else {
+    throw Unrunnable("unknown setting " + Quote(setting));
+  }
+}
+
+void ScenarioRunner::Pick(const std::string& list, StatementCursor& cursor) {
+  Bot& bot = RequireBot();
+  std::vector<size_t> entries;
+  bool none = false;
+  while (auto w = cursor.Word()) {
+    if (*w == "none") {
+      none = true;
+      continue;
+    }
+    const int i = ParseInt(w, "pick index");
+    if (i < 0) throw Unrunnable("pick takes indices from 0");
+    entries.push_back(static_cast<size_t>(i));
+  }
+  if (!none && entries.empty()) throw Unrunnable("pick needs indices or none");
+  const bool single = list == "RoomList" || list == "AnnounceList";
+  if (single && entries.size() > 1) throw Unrunnable(list + " takes one index");
+  if (list == "RoomList") {
+    if (none) {
+      bot.settings.Room.RoomListIndex = -1;
+      return;
+    }
+    if (entries[0] >= bot.settings.Room.RoomList.size()) throw Unrunnable("no such entry in RoomList");
+    return RoomPicked(bot, static_cast<int>(entries[0]));
+  }
+  const PanelList* found = FindSimList(bot.settings, list);
+  if (!found) throw Unrunnable("unknown list " + Quote(list));
+  for (size_t e : entries)
+    if (e >= found->Items.size()) throw Unrunnable("no entry " + std::to_string(e) + " in " + list);
+  if (list == "DesignNames") return PickDesigns(bot, entries);
+  if (list == "AnnounceList") throw NotYet("pick AnnounceList");
+  auto& target = const_cast<PanelList&>(*found);
+  target.Selected = std::set<size_t>(entries.begin(), entries.end());
+  bot.view.ListsChanged();
+}
+
+void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& cursor, const ScenarioStatement& st) {
   if (verb == "start") {
     if (bot_) throw Unrunnable("the main window is already loaded; use restart");
     return Start();
@@ -468,7 +592,23 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
     return;
   }
   Bot& bot = RequireBot();
-  if (verb == "press") return Press(cursor.Rest());
+  if (verb == "press") return Press(cursor.Rest(), st);
+  if (verb == "set") {
+    const std::string setting = cursor.Word().value_or("");
+    return Set(setting, UnescapeFreeText(cursor.Rest()));
+  }
+  if (verb == "editor") return EditorSetPlainText(bot, UnescapeFreeText(cursor.Rest()));
+  if (verb == "editor-rtf") {
+    std::string rtf;
+    for (const auto& line : st.Block) rtf += line + "\n";
+    return EditorSetRtf(bot, rtf);
+  }
+  if (verb == "editor-select") {
+    const int start = ParseInt(cursor.Word(), "selection start");
+    const int length = ParseInt(cursor.Word(), "selection length");
+    if (start < 0 || length < 0) throw Unrunnable("editor-select takes START LENGTH from 0");
+    return EditorSelect(bot, static_cast<size_t>(start), static_cast<size_t>(length));
+  }
   if (verb == "room-pick") {
     const int index = ParseInt(cursor.Word(), "room-pick index");
     if (index < 0 || index >= static_cast<int>(bot.settings.Room.RoomList.size()))
@@ -478,29 +618,22 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
   }
   if (verb == "pick") {
     const std::string list = cursor.Word().value_or("");
-    if (list != "RoomList") throw NotYet("pick " + list);
-    const auto index = cursor.Word();
-    if (index == "none") {
-      bot.settings.Room.RoomListIndex = -1;
-      return;
-    }
-    const int i = ParseInt(index, "pick index");
-    if (cursor.Word()) throw Unrunnable("RoomList takes one index");
-    if (i < 0 || i >= static_cast<int>(bot.settings.Room.RoomList.size())) throw Unrunnable("no such entry");
-    RoomPicked(bot, i);
-    return;
+    return Pick(list, cursor);
   }
   if (verb == "type") {
     const std::string box = cursor.Word().value_or("");
     const std::string text = UnescapeFreeText(cursor.Rest());
-    if (box == "BotNick") {
-      bot.settings.BotNick = text;
-      return;
+    std::string* target = nullptr;
+    if (box == "BotNick") target = &bot.settings.BotNick;
+    if (box == "AdminBox") target = &bot.settings.AdminBox;
+    if (box == "SaveAsName") {
+      if (!bot.settings.SaveAsOpen) throw Unrunnable("\"Save Greeter As:\" is not open");
+      target = &bot.settings.SaveAsName;
     }
-    throw NotYet("type " + box);
+    if (!target) throw NotYet("type " + box);
+    *target = text;
+    return;
   }
-  static const std::set<std::string> kLater = {"set", "editor", "editor-rtf", "editor-select"};
-  if (kLater.count(verb)) throw NotYet(verb);
   throw Unrunnable("unknown verb " + Quote(verb));
 }
 
@@ -650,6 +783,8 @@ void ScenarioRunner::ExpectState(const std::string& what, StatementCursor& curso
     }
     std::vector<int> have;
     if (name == "RoomList" && bot_->settings.Room.RoomListIndex >= 0) have.push_back(bot_->settings.Room.RoomListIndex);
+    if (const PanelList* panelList = FindSimList(bot_->settings, name))
+      for (size_t i : panelList->Selected) have.push_back(static_cast<int>(i));
     if (have != want) {
       std::string h;
       for (int i : have) h += " " + std::to_string(i);
@@ -689,7 +824,13 @@ void ScenarioRunner::ExpectState(const std::string& what, StatementCursor& curso
     if (have != want) throw Fail("folder " + Quote(dir) + " holds " + std::to_string(have) + " files");
     return;
   }
-  if (what == "editor-char") throw NotYet("expect editor-char");
+  if (what == "editor-char") {
+    const int index = ParseInt(cursor.Word(), "character index");
+    const RichText& editor = RequireBot().settings.DesignEditor;
+    // Counted as for a sent message: a paragraph mark is one character.
+    if (auto bad = CheckCharProps(editor, static_cast<size_t>(index), cursor)) throw Fail(*bad + " in the editor");
+    return;
+  }
   throw Unrunnable("unknown check " + Quote(what));
 }
 

@@ -23,7 +23,8 @@ inline constexpr int kScenarioUnrunnable = 2;
 
 class ScenarioRunner {
  public:
-  ScenarioRunner(std::filesystem::path programDir, bool quiet, std::ostream& out);
+  // colors: sent messages are printed in their colours (a terminal's escapes).
+  ScenarioRunner(std::filesystem::path programDir, bool quiet, std::ostream& out, bool colors = false);
   ~ScenarioRunner();
 
   int Run(const std::string& content);
@@ -41,7 +42,10 @@ class ScenarioRunner {
   void Expect(StatementCursor& cursor, const ScenarioStatement& st);
   void ExpectEvent(const std::string& what, StatementCursor& cursor, const ScenarioStatement& st);
   void ExpectState(const std::string& what, StatementCursor& cursor, const ScenarioStatement& st);
-  void Press(const std::string& action);
+  void Press(const std::string& action, const ScenarioStatement& st);
+  void Set(const std::string& setting, const std::string& value);
+  void Pick(const std::string& list, StatementCursor& cursor);
+  std::string ColoredText(const SimEvent& event) const;
   void Registry(const std::string& rest);
   void Tick(int count);
   void Start();
@@ -57,6 +61,7 @@ class ScenarioRunner {
 
   std::filesystem::path programDir_;
   bool quiet_;
+  bool colors_;
   std::ostream& out_;
 
   SimEventLog events_;
@@ -82,5 +87,7 @@ class ScenarioRunner {
 std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::string& name);
 // The list named for `expect list` and `pick`; nothing for an unknown name.
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name);
+// The panel list of that name (all but RoomList), or none.
+const PanelList* FindSimList(const BotSettings& settings, const std::string& name);
 
 }  // namespace quorvel

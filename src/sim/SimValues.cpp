@@ -1,4 +1,5 @@
 // The names scenarios read with `expect value` and `expect list`.
+#include <cstdio>
 #include <functional>
 #include <map>
 
@@ -10,6 +11,12 @@ namespace {
 using Getter = std::function<std::string(const BotSettings&)>;
 
 std::string OnOff(bool b) { return b ? "on" : "off"; }
+
+std::string Hex(std::uint32_t colorRef) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%02X%02X%02X", colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
+  return buf;
+}
 
 const std::map<std::string, Getter>& ValueGetters() {
   static const std::map<std::string, Getter> getters = {
@@ -52,6 +59,29 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"AutoBounceArg", [](const BotSettings& s) { return s.Args.AutoBounceArg; }},
       {"ResponderArg", [](const BotSettings& s) { return s.Args.ResponderArg; }},
       {"ReplyArg", [](const BotSettings& s) { return s.Args.ReplyArg; }},
+      {"GreetMode", [](const BotSettings& s) {
+         return std::string(s.GreetMode == BotSettings::GreetModes::Whisper ? "Whisper" : "Regular");
+       }},
+      {"RandomDesign", [](const BotSettings& s) { return std::string(s.RandomDesign ? "Yes" : "No"); }},
+      {"StyleBold", [](const BotSettings& s) { return OnOff(s.Style.StyleBold); }},
+      {"StyleItalic", [](const BotSettings& s) { return OnOff(s.Style.StyleItalic); }},
+      {"StyleUnderline", [](const BotSettings& s) { return OnOff(s.Style.StyleUnderline); }},
+      {"StyleFade", [](const BotSettings& s) { return OnOff(s.Style.StyleFade); }},
+      {"StyleSize", [](const BotSettings& s) {
+         return s.Style.StyleSize ? std::to_string(*s.Style.StyleSize) : std::string("none");
+       }},
+      {"StyleColor", [](const BotSettings& s) { return Hex(s.Style.StyleColor); }},
+      {"MessageFadeColorA", [](const BotSettings& s) { return Hex(s.Style.MessageFadeColorA); }},
+      {"MessageFadeColorB", [](const BotSettings& s) { return Hex(s.Style.MessageFadeColorB); }},
+      {"DesignFadeColorA", [](const BotSettings& s) { return Hex(s.Style.DesignFadeColorA); }},
+      {"DesignFadeColorB", [](const BotSettings& s) { return Hex(s.Style.DesignFadeColorB); }},
+      {"EditorText", [](const BotSettings& s) { return s.DesignEditor.PlainText(); }},
+      {"WarnMessage", [](const BotSettings& s) { return s.WarnMessage.PlainText(); }},
+      {"BounceMessage", [](const BotSettings& s) { return s.BounceMessage.PlainText(); }},
+      {"RedDotMessage", [](const BotSettings& s) { return s.RedDotMessage.PlainText(); }},
+      {"AnnounceBuffer", [](const BotSettings& s) { return s.AnnounceBuffer.PlainText(); }},
+      {"AdminBox", [](const BotSettings& s) { return s.AdminBox; }},
+      {"SaveAsName", [](const BotSettings& s) { return s.SaveAsName; }},
   };
   return getters;
 }
@@ -65,8 +95,28 @@ std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::
   return it->second(settings);
 }
 
+const PanelList* FindSimList(const BotSettings& s, const std::string& name) {
+  const std::map<std::string, const PanelList*> lists = {
+      {"AdminList", &s.AdminList},
+      {"SwearList", &s.SwearList},
+      {"WarnedUsers", &s.WarnedUsers},
+      {"FastAdminNicks", &s.FastAdminNicks},
+      {"FastAdminCodes", &s.FastAdminCodes},
+      {"AutoBounceList", &s.AutoBounceList},
+      {"AutoRedotList", &s.AutoRedotList},
+      {"ResponderTriggers", &s.ResponderTriggers},
+      {"ResponderReplies", &s.ResponderReplies},
+      {"AnnounceList", &s.AnnounceList},
+      {"DesignFiles", &s.DesignFiles},
+      {"DesignNames", &s.DesignNames},
+  };
+  auto it = lists.find(name);
+  return it == lists.end() ? nullptr : it->second;
+}
+
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name) {
   if (name == "RoomList") return settings.Room.RoomList;
+  if (const PanelList* list = FindSimList(settings, name)) return list->Items;
   return std::nullopt;
 }
 

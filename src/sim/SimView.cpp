@@ -22,6 +22,14 @@ void SimView::CaptionChanged() {
   print_("caption: " + shownCaption_);
 }
 
+void SimView::BotWindowOpened(const std::string& caption) {
+  if (!Events) return;
+  SimEvent e;
+  e.Kind = EventKind::Window;
+  e.Text = caption;
+  Events->Add(e);
+}
+
 // What the bot made of the newest line, printed when it changes.
 void SimView::DisplaysChanged() {
   const ChatLine& line = settings_.Line;

@@ -4,6 +4,7 @@
 
 #include "panel/BotSettings.h"
 #include "panel/PanelView.h"
+#include "sim/SimEvents.h"
 
 namespace quorvel {
 
@@ -18,6 +19,10 @@ class SimView final : public PanelView {
   void RoomListChanged() override;
   void CaptionChanged() override;
   void DisplaysChanged() override;
+  void BotWindowOpened(const std::string& caption) override;
+
+  // Where the bot's own windows are recorded as events.
+  SimEventLog* Events = nullptr;
 
  private:
   BotSettings& settings_;

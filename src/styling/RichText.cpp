@@ -1,10 +1,83 @@
 #include "styling/RichText.h"
 
+#include <fstream>
+#include <sstream>
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
 constexpr size_t kMaxFormats = 4096;
 }  // namespace
+
+void FormatChange::ApplyTo(CharFormat& f) const {
+  if (Bold) f.Bold = *Bold;
+  if (Italic) f.Italic = *Italic;
+  if (Underline) f.Underline = *Underline;
+  if (Strike) f.Strike = *Strike;
+  if (Color) f.Color = *Color;
+  if (HalfPoints) f.HalfPoints = *HalfPoints;
+  if (FontName) f.FontName = *FontName;
+}
+
+void RichText::SetRtf(std::string_view rtf) {
+  const auto forced = forcedColor_;
+  *this = FromRtf(rtf);
+  forcedColor_ = forced;
+  ApplyForcedColor();
+}
+
+void RichText::SetPlainText(std::string_view text, const CharFormat& format) {
+  const auto forced = forcedColor_;
+  *this = FromPlainText(text, format);
+  forcedColor_ = forced;
+  ApplyForcedColor();
+}
+
+bool RichText::LoadRtfFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::stringstream content;
+  content << in.rdbuf();
+  if (in.bad()) return false;
+  SetRtf(content.str());
+  return true;
+}
+
+bool RichText::SaveRtfFile(const std::string& path) const {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out << ToRtf();
+  return static_cast<bool>(out.flush());
+}
+
+void RichText::FormatRange(size_t start, size_t length, const FormatChange& change) {
+  if (start >= chars_.size()) return;
+  const size_t end = std::min(chars_.size(), start + std::min(length, chars_.size()));
+  RichText rebuilt;
+  for (size_t i = 0; i < chars_.size(); ++i) {
+    CharFormat f = FormatAt(i);
+    if (i >= start && i < end) change.ApplyTo(f);
+    rebuilt.Append(chars_[i], f);
+  }
+  rebuilt.forcedColor_ = forcedColor_;
+  *this = std::move(rebuilt);
+}
+
+void RichText::SetForcedColor(std::optional<std::uint32_t> color) {
+  forcedColor_ = color;
+  ApplyForcedColor();
+}
+
+void RichText::ApplyForcedColor() {
+  if (!forcedColor_ || chars_.empty()) return;
+  FormatChange change;
+  change.Color = *forcedColor_;
+  const auto forced = forcedColor_;
+  forcedColor_.reset();  // FormatRange must not recurse into this
+  FormatRange(0, chars_.size(), change);
+  forcedColor_ = forced;
+}
 
 RichText RichText::FromPlainText(std::string_view text, const CharFormat& format) {
   RichText doc;
@@ -44,6 +117,7 @@ void RichText::Append(std::string_view text, const CharFormat& format) {
 
 void RichText::AppendRich(const RichText& other) {
   for (size_t i = 0; i < other.Size(); ++i) Append(other.chars_[i], other.FormatAt(i));
+  ApplyForcedColor();
 }
 
 void RichText::Clear() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -27,6 +28,16 @@ struct CharFormat {
   bool operator<(const CharFormat& other) const { return Key() < other.Key(); }
 };
 
+// A change of format over a range: the fields that are set are applied.
+struct FormatChange {
+  std::optional<bool> Bold, Italic, Underline, Strike;
+  std::optional<std::uint32_t> Color;
+  std::optional<int> HalfPoints;
+  std::optional<std::string> FontName;
+
+  void ApplyTo(CharFormat& format) const;
+};
+
 // Red, green and blue into a COLORREF.
 constexpr std::uint32_t Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
 
@@ -39,6 +50,23 @@ class RichText {
   // best-effort document, never a failure.
   static RichText FromRtf(std::string_view rtf);
   static RichText FromPlainText(std::string_view text, const CharFormat& format = {});
+
+  // The complete RTF document, as a rich-edit control would write it.
+  std::string ToRtf() const;
+  // Loading replaces the content; a file that cannot be read leaves it as it
+  // was and answers false.
+  bool LoadRtfFile(const std::string& path);
+  bool SaveRtfFile(const std::string& path) const;
+  void SetRtf(std::string_view rtf);
+  // CR LF (or a lone CR or LF) separates paragraphs.
+  void SetPlainText(std::string_view text, const CharFormat& format = {});
+
+  void FormatRange(size_t start, size_t length, const FormatChange& change);
+  void FormatAll(const FormatChange& change) { FormatRange(0, Size(), change); }
+
+  // A buffer that colours every change of its text, such as the notice
+  // buffer's dark red, keeps that colour here.
+  void SetForcedColor(std::optional<std::uint32_t> color);
 
   const std::string& Chars() const { return chars_; }
   size_t Size() const { return chars_.size(); }
@@ -61,6 +89,13 @@ class RichText {
   std::vector<std::uint16_t> formatOf_;  // index into formats_, one per char
   std::vector<CharFormat> formats_;
   std::map<CharFormat, std::uint16_t> formatIds_;
+  std::optional<std::uint32_t> forcedColor_;
+
+  void ApplyForcedColor();
 };
+
+// Text made safe to stand inside RTF: backslash and braces escaped, bytes of
+// 0x80 and above as \'hh, tabs as \tab, other control characters dropped.
+std::string RtfEscape(std::string_view text);
 
 }  // namespace quorvel

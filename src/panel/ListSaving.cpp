@@ -1,0 +1,18 @@
+#include "panel/ListSaving.h"
+
+#include "panel/Startup.h"
+#include "storage/ListFile.h"
+
+namespace quorvel {
+
+std::string SaveFailedMessage(const std::string& fileName) {
+  return "The list could not be saved to [" + fileName + "]. The file keeps what it had before.";
+}
+
+bool SaveListOrTell(Bot& bot, const std::string& fileName, const PanelList& list, bool quoted) {
+  if (SaveListFile(ProgramFile(bot, fileName), list.Items, quoted)) return true;
+  bot.host.dialogs.ShowMessage(SaveFailedMessage(fileName), "Quorvel", MessageButtons::Ok, MessageIcon::Error);
+  return false;
+}
+
+}  // namespace quorvel

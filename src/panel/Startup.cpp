@@ -1,0 +1,100 @@
+#include "panel/Startup.h"
+
+#include <filesystem>
+
+#include "storage/ListFile.h"
+#include "storage/RegAccess.h"
+
+namespace quorvel {
+namespace {
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+void LoadIfPresent(Bot& bot, const char* name, PanelList& list) {
+  const std::string path = ProgramFile(bot, name);
+  if (FileExists(path)) LoadListFile(path, list.Items);
+}
+
+void ColorWhole(RichText& text, std::uint32_t color) {
+  FormatChange change;
+  change.Color = color;
+  text.FormatAll(change);
+}
+
+// A design index that must be there: its absence is reported and ends the
+// loading.
+bool LoadDesignIndex(Bot& bot, const char* name, PanelList& list) {
+  list.Clear();
+  const std::string path = ProgramFile(bot, name);
+  if (!FileExists(path)) {
+    bot.host.dialogs.ShowMessage(MissingFileMessage(name), kSavedTitle, MessageButtons::Ok, MessageIcon::Error);
+    list.Clear();
+    return false;
+  }
+  LoadListFile(path, list.Items);
+  return true;
+}
+
+// Steps 6 to 12; each return ends the loading where a gate closes it.
+void LoadLists(Bot& bot) {
+  BotSettings& s = bot.settings;
+  if (!FileExists(ProgramFile(bot, "words.txt"))) {
+    s.SwearList.Clear();
+    return;
+  }
+  LoadListFile(ProgramFile(bot, "words.txt"), s.SwearList.Items);
+  ColorWhole(s.WarnMessage, BotSettings::kNoticeColor);
+
+  if (!FileExists(ProgramFile(bot, "admins.txt"))) {
+    s.AdminList.Clear();
+    return;
+  }
+  LoadListFile(ProgramFile(bot, "admins.txt"), s.AdminList.Items);
+  ColorWhole(s.RedDotMessage, BotSettings::kNoticeColor);
+  ColorWhole(s.BounceMessage, BotSettings::kNoticeColor);
+
+  LoadIfPresent(bot, "nicks.txt", s.FastAdminNicks);
+  LoadIfPresent(bot, "codes.txt", s.FastAdminCodes);
+  LoadIfPresent(bot, "aun.txt", s.AutoBounceList);
+  LoadIfPresent(bot, "aur.txt", s.AutoRedotList);
+  LoadIfPresent(bot, "mes.txt", s.ResponderTriggers);
+  LoadIfPresent(bot, "ans.txt", s.ResponderReplies);
+
+  if (!LoadDesignIndex(bot, "dlist.txt", s.DesignFiles)) return;
+  if (!LoadDesignIndex(bot, "dlistd.txt", s.DesignNames)) return;
+
+  s.AnnounceBuffer.Clear();
+  s.AnnounceBuffer.LoadRtfFile(DesignFile(bot, "Anouncer1"));
+
+  if (FileExists(ProgramFile(bot, "ans3.txt"))) {
+    LoadListFile(ProgramFile(bot, "ans3.txt"), s.AnnounceList.Items);
+    s.AnnounceList.SelectOnly(0);
+    ColorWhole(s.NoticeBuffer, BotSettings::kNoticeColor);
+  } else {
+    s.AnnounceList.Clear();
+  }
+}
+
+}  // namespace
+
+std::string ProgramFile(const Bot& bot, const std::string& name) { return (bot.programDir / name).string(); }
+
+std::string DesignFile(const Bot& bot, const std::string& name) {
+  return (bot.programDir / "Designs" / (name + ".rtf")).string();
+}
+
+std::string MissingFileMessage(const std::string& name) { return "One of the files [" + name + "]does not exist!"; }
+
+void RunStartupSequence(Bot& bot) {
+  bot.host.random.Seed();
+  // The common controls and the hot keys are the Win32 window's part of start-up.
+  bot.settings.BotNick = ReadRegString(bot.registry, RootKey::CurrentUser, "Software\\Paltalk", "cur_user");
+  LoadLists(bot);
+  bot.view.ListsChanged();
+  bot.view.DisplaysChanged();
+}
+
+}  // namespace quorvel

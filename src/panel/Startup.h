@@ -1,0 +1,18 @@
+#pragma once
+#include "panel/Bot.h"
+
+namespace quorvel {
+
+inline constexpr const char* kSavedTitle = "Saved";
+
+// The main window's start-up: random seed, the bot's nick from the registry,
+// the list files in their order with their gates, the announcer's base design.
+void RunStartupSequence(Bot& bot);
+
+// ProgramDir + "\" + name, and the design file of a name.
+std::string ProgramFile(const Bot& bot, const std::string& name);
+std::string DesignFile(const Bot& bot, const std::string& name);
+// "One of the files [NAME]does not exist!"
+std::string MissingFileMessage(const std::string& name);
+
+}  // namespace quorvel

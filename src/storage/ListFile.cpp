@@ -1,0 +1,101 @@
+#include "storage/ListFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace quorvel {
+
+std::vector<std::string> ParseListFields(const std::string& s) {
+  std::vector<std::string> fields;
+  const size_t n = s.size();
+  size_t pos = 0;
+  auto atLineEnd = [&](size_t p) { return p < n && (s[p] == '\r' || s[p] == '\n'); };
+  auto consumeDelimiter = [&]() {
+    if (pos >= n) return;
+    if (s[pos] == ',') {
+      ++pos;
+    } else if (s[pos] == '\r') {
+      ++pos;
+      if (pos < n && s[pos] == '\n') ++pos;
+    } else if (s[pos] == '\n') {
+      ++pos;
+    }
+  };
+  while (pos < n) {
+    while (pos < n && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
+    if (pos >= n) break;  // blanks at the very end are no field
+    std::string field;
+    if (s[pos] == '"') {
+      const size_t close = s.find('"', pos + 1);
+      const size_t end = close == std::string::npos ? n : close;
+      field = s.substr(pos + 1, end - pos - 1);
+      pos = close == std::string::npos ? n : close + 1;
+      // Whatever follows the closing quote up to the delimiter is dropped.
+      while (pos < n && s[pos] != ',' && !atLineEnd(pos)) ++pos;
+    } else {
+      const size_t start = pos;
+      while (pos < n && s[pos] != ',' && !atLineEnd(pos)) ++pos;
+      field = s.substr(start, pos - start);  // trailing blanks stay: design names end in one
+    }
+    consumeDelimiter();
+    fields.push_back(std::move(field));
+  }
+  return fields;
+}
+
+std::string FormatListFile(const std::vector<std::string>& list, bool quoted) {
+  std::string out;
+  for (const auto& item : list) out += (quoted ? "\"" + item + "\"" : item) + "\r\n";
+  return out;
+}
+
+bool LoadListFile(const std::string& path, std::vector<std::string>& list) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::stringstream content;
+  content << in.rdbuf();
+  if (in.bad()) return false;
+  for (auto& field : ParseListFields(content.str())) list.push_back(std::move(field));
+  return true;
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return false;
+  const std::string temp = path + ".new";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << bytes;
+    out.flush();
+    if (!out) {
+      out.close();
+      fs::remove(temp, ec);
+      return false;
+    }
+  }
+  fs::rename(temp, path, ec);
+  if (ec) {
+    // Some systems will not rename over an existing file; the new list is
+    // complete in the temporary file by now, so the old one may go first.
+    ec.clear();
+    fs::remove(path, ec);
+    ec.clear();
+    fs::rename(temp, path, ec);
+  }
+  if (ec) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+bool SaveListFile(const std::string& path, const std::vector<std::string>& list, bool quoted) {
+  return WriteFileReplacing(path, FormatListFile(list, quoted));
+}
+
+}  // namespace quorvel

@@ -1,0 +1,94 @@
+#include "storage/ListFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace quorvel {
+namespace {
+
+TEST(ListFileTest, InputFormFields) {
+  struct Case {
+    const char* Content;
+    std::vector<std::string> Items;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"one\r\ntwo\r\n", {"one", "two"}},
+      {"a,b\r\n", {"a", "b"}},
+      {"\"a,b\"\r\n", {"a,b"}},
+      {"   lead\r\n", {"lead"}},
+      {"trail  \r\n", {"trail  "}},
+      {"\"  kept \"\r\n", {"  kept "}},
+      {"\r\n\r\nx\r\n", {"", "", "x"}},
+      {"last", {"last"}},
+      {"a,\r\nb", {"a", "", "b"}},
+      {"\"open then the rest", {"open then the rest"}},
+      {"\"q\"junk,next\r\n", {"q", "next"}},
+      {"lf\nonly\n", {"lf", "only"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseListFields(c.Content), c.Items) << c.Content;
+}
+
+TEST(ListFileTest, PrintForm) {
+  EXPECT_EQ(FormatListFile({"a,b", " x ", ""}, false), "a,b\r\n x \r\n\r\n");
+  EXPECT_EQ(FormatListFile({"bad, word"}, true), "\"bad, word\"\r\n");
+  EXPECT_EQ(FormatListFile({}, true), "");
+}
+
+class ListFileDiskTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("quorvel-list-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::string Read(const std::string& name) {
+    std::ifstream in(dir / name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+  std::string Path(const std::string& name) { return (dir / name).string(); }
+  std::filesystem::path dir;
+};
+
+TEST_F(ListFileDiskTest, SaveThenLoadKeepsWhatTheFormsKeep) {
+  ASSERT_TRUE(SaveListFile(Path("words.txt"), {"a, b", "  c", "d "}, true));
+  std::vector<std::string> list = {"existing"};
+  ASSERT_TRUE(LoadListFile(Path("words.txt"), list));
+  EXPECT_EQ(list, (std::vector<std::string>{"existing", "a, b", "  c", "d "}));
+  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"a,b", "  c"}, false));
+  list.clear();
+  LoadListFile(Path("admins.txt"), list);
+  EXPECT_EQ(list, (std::vector<std::string>{"a", "b", "c"}));
+  ASSERT_TRUE(SaveListFile(Path("empty.txt"), {}, false));
+  EXPECT_EQ(Read("empty.txt"), "");
+  EXPECT_FALSE(std::filesystem::exists(dir / "empty.txt.new"));
+}
+
+TEST_F(ListFileDiskTest, AFailedSaveLeavesTheOldFile) {
+  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"Ann", "Bob"}, false));
+  // The new list cannot be written beside the old one.
+  std::filesystem::create_directories(dir / "admins.txt.new");
+  EXPECT_FALSE(SaveListFile(Path("admins.txt"), {"Zed"}, false));
+  EXPECT_EQ(Read("admins.txt"), "Ann\r\nBob\r\n");
+  // A folder where the file should be is no file to write.
+  std::filesystem::create_directories(dir / "aun.txt");
+  EXPECT_FALSE(SaveListFile(Path("aun.txt"), {"x"}, false));
+  EXPECT_FALSE(SaveListFile(Path("missing/dir/x.txt"), {"x"}, false));
+}
+
+TEST_F(ListFileDiskTest, LoadingWhatIsNotAFileChangesNothing) {
+  std::vector<std::string> list = {"kept"};
+  EXPECT_FALSE(LoadListFile(Path("nothing.txt"), list));
+  std::filesystem::create_directories(dir / "folder.txt");
+  EXPECT_FALSE(LoadListFile(Path("folder.txt"), list));
+  EXPECT_EQ(list, std::vector<std::string>{"kept"});
+}
+
+}  // namespace
+}  // namespace quorvel
