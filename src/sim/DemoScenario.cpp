@@ -10,6 +10,17 @@ client
 room Chess Club Room
 room Lobby Room
 nicks Ann @Bob Carol
+# The program directory holds the operator's lists.
+file words.txt
+"damn"
+end
+file admins.txt
+Ann
+end
+file dlist.txt
+end
+file dlistd.txt
+end
 start
 # Discovery found the client's generation and both rooms, newest first.
 expect value ClientVersionCode 10
@@ -28,13 +39,27 @@ expect value Sender Ann
 expect value Text good evening
 expect value UserCountLabel 3
 expect value ClockLabel 09:05 PM 9/17/2013
-# A join notice gives the newcomer's nick; nothing else changes.
+# A greeting design, faded from red to blue, saved to "Cool Greetings".
+editor *%sn welcome to %rn!
+press Greeter.Fade
+press Greeter.SaveToList
+type SaveAsName welcome
+press SaveAs.Save
+expect window Save Greeter As:
+expect list DesignNames
+*%sn welcome to %rn!\s
+end
+# A newcomer is greeted with it, the placeholders filled in.
+press Greeter.Start
 join Dave
 tick
-expect value JoinedNick Dave
+expect sent *Dave welcome to Lobby Room!
+expect char 0 color=F2000D size=10 font=Arial
+expect char 26 color=0000FF
+expect value JoinedNick
 expect value LastVisitorBox Dave
-expect value Sender Ann
 expect value UserCountLabel 4
+press Greeter.Stop
 # A whisper is followed back to its text, three lines above its end.
 line Bob: psst
 line ***** Whisper from Bob

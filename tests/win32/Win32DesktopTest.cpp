@@ -5,6 +5,7 @@
 #include "FakePalProtocol.h"
 #include "engine/PollTick.h"
 #include "host/win32/Win32Host.h"
+#include "panel/FeatureSwitch.h"
 #include "panel/Polling.h"
 #include "roomlink/NickList.h"
 #include "roomlink/TextSender.h"
@@ -127,6 +128,27 @@ TEST_P(Win32BindingTest, SentRtfArrivesFormatted) {
   std::string raw;
   GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
   EXPECT_EQ(raw, "Operator: Hi Bold");
+}
+
+TEST_P(Win32BindingTest, GreeterGreetsANickJoiningInTheClient) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Greet Room")) << "fakepal did not start";
+  CharFormat red;
+  red.Color = Rgb(255, 0, 0);
+  settings.DesignEditor.SetPlainText("Welcome %sn to %rn", red);
+  StartFeature(bot, Feature::Greeter);
+  EXPECT_TRUE(settings.PollTimer);
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Greet Room", "Bob has joined the room"}));
+  PollTick(bot);
+  EXPECT_EQ(settings.Line.JoinedNick, "");
+  const auto sent = LastJournal(*pal, "SENT");
+  ASSERT_EQ(sent.size(), 4u);
+  EXPECT_EQ(sent[1], "Welcome Bob to Greet Room");
+  EXPECT_NE(sent[3].find("\\red255"), std::string::npos) << sent[3];
+  std::string raw;
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  EXPECT_EQ(raw, "Operator: Welcome Bob to Greet Room");
+  PollTick(bot);  // the greeting is the newest line now: nobody is greeted twice
+  EXPECT_EQ(pal->JournalLines().size(), 2u);
 }
 
 TEST_P(Win32BindingTest, ReadsTheNickListAcrossProcesses) {
