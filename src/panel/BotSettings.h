@@ -77,6 +77,25 @@ struct BotSettings {
   PanelList ResponderReplies;
   PanelList AnnounceList;
 
+  // Swear monitor.
+  enum class SwearModes { Bounce, RedDot, Warning };
+  enum class WarnFirstChoice { Neither, Yes, No };
+  SwearModes SwearMode = SwearModes::Bounce;
+  WarnFirstChoice WarnFirst = WarnFirstChoice::Neither;  // neither counts as "No"
+  std::string LastPunishedNick;
+  std::string MatchedPhrase;
+  std::string PhraseBox;
+
+  // Moderation: the room's nicks as read for one action, and the target's place.
+  std::vector<std::string> RoomNickList;
+  std::string NickListIndex;
+  std::string AutobounceBox;
+  std::string AutoRedotBox;
+
+  // The nick grabber window.
+  bool GrabberOpen = false;
+  std::vector<std::string> GrabberList;
+
   bool PollTimer = false;
   std::string ClockLabel = "Time";
   std::string UserCountLabel = "0";

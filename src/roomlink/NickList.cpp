@@ -2,6 +2,7 @@
 
 #include "roomlink/ClientLayout.h"
 #include "roomlink/WindowSearch.h"
+#include "text/AnsiText.h"
 
 namespace quorvel {
 
@@ -21,6 +22,28 @@ WindowHandle FindNickListView(Desktop& desktop, const std::string& selectedRoomT
 std::string UserCountText(Desktop& desktop, const std::string& selectedRoomTitle) {
   const WindowHandle listView = FindNickListView(desktop, selectedRoomTitle);
   return std::to_string(listView == kNoWindow ? 0 : desktop.ListItemCount(listView));
+}
+
+}  // namespace quorvel
+
+namespace quorvel {
+
+void GetListviewItem(Desktop& desktop, WindowHandle listView, NickTexts form, std::vector<std::string>& into) {
+  for (std::string text : desktop.ListItemTexts(listView)) {
+    if (form == NickTexts::WithoutAdminMark) text = RemoveChar(text, '@');
+    into.push_back(std::move(text));
+  }
+}
+
+void NickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& roomNickList) {
+  roomNickList.clear();
+  const WindowHandle listView = FindNickListView(desktop, selectedRoomTitle);
+  if (listView != kNoWindow) GetListviewItem(desktop, listView, NickTexts::WithoutAdminMark, roomNickList);
+}
+
+void GrabberNickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& grabberList) {
+  const WindowHandle listView = FindNickListView(desktop, selectedRoomTitle);
+  if (listView != kNoWindow) GetListviewItem(desktop, listView, NickTexts::AsShown, grabberList);
 }
 
 }  // namespace quorvel

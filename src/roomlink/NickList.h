@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "roomlink/RoomDiscovery.h"
 
@@ -12,5 +13,15 @@ WindowHandle FindNickListView(Desktop& desktop, const std::string& selectedRoomT
 
 // The number of users in the room as decimal text ("0" without a list view).
 std::string UserCountText(Desktop& desktop, const std::string& selectedRoomTitle);
+
+// Every item text of the list view: the main window's version appends them
+// with every "@" removed, the grabber's version as the client shows them.
+enum class NickTexts { WithoutAdminMark, AsShown };
+void GetListviewItem(Desktop& desktop, WindowHandle listView, NickTexts form, std::vector<std::string>& into);
+
+// The main window's NickGet: the room's nicks, "@" removed, replacing the list.
+void NickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& roomNickList);
+// The grabber's NickGet: the item texts as shown, appended.
+void GrabberNickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& grabberList);
 
 }  // namespace quorvel

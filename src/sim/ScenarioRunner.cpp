@@ -11,6 +11,8 @@
 #include "panel/FeatureSwitch.h"
 #include "panel/AdminsFrame.h"
 #include "panel/GreeterTab.h"
+#include "panel/ModerationPanel.h"
+#include "panel/NickGrabber.h"
 #include "panel/Polling.h"
 #include "storage/RegAccess.h"
 #include "styling/RichText.h"
@@ -455,7 +457,33 @@ void ScenarioRunner::Press(const std::string& action, const ScenarioStatement&) 
       {"Greeter.SaveToList", OpenSaveAs},
       {"SaveAs.Save", SaveDesign},
       {"Greeter.Delete", DeleteDesigns},
+      {"F7", HotKeyBounce},
+      {"F8", HotKeyRedDot},
+      {"Manual.Bounce", ManualBounce},
+      {"Manual.RedDot", ManualRedDot},
+      {"JRM.Enable", EnableJrm},
+      {"Phrases.Add", PhrasesAdd},
+      {"Phrases.Delete", PhrasesDelete},
+      {"Phrases.Save", PhrasesSave},
+      {"WarnedUsers.Remove", WarnedUsersRemove},
+      {"Autobounce.Add", AutobounceAdd},
+      {"Autobounce.D", AutobounceDelete},
+      {"Autobounce.S", AutobounceSave},
+      {"AutoRedot.Add", AutoRedotAdd},
+      {"AutoRedot.D", AutoRedotDelete},
+      {"AutoRedot.S", AutoRedotSave},
+      {"Admins.AFN", OpenNickGrabber},
+      {"Grabber.Refresh", GrabberRefresh},
+      {"Grabber.AddAll", GrabberAddAll},
   };
+  if (action.rfind("Grabber.", 0) == 0 && !bot.settings.GrabberOpen) throw Unrunnable("the nick grabber is not open");
+  if (action.rfind("Grabber.Add ", 0) == 0) {
+    StatementCursor c(action.substr(12));
+    const int entry = ParseInt(c.Word(), "grabber entry");
+    if (entry < 0 || static_cast<size_t>(entry) >= bot.settings.GrabberList.size())
+      throw Unrunnable("no entry " + std::to_string(entry) + " in GrabberList");
+    return GrabberAdd(bot, static_cast<size_t>(entry));
+  }
   auto it = kActions.find(action);
   if (it == kActions.end()) throw NotYet("press " + action);
   if (action == "SaveAs.Save" && !bot.settings.SaveAsOpen) throw Unrunnable("\"Save Greeter As:\" is not open");
@@ -512,7 +540,17 @@ void ScenarioRunner::Set(const std::string& setting, const std::string& value) {
     s.BounceMessage.SetPlainText(value);
   } else if (setting == "RedDotMessage") {
     s.RedDotMessage.SetPlainText(value);
-  } else if (setting == "SwearMode" || setting == "WarnFirst" || setting == "AnnounceMode" || setting == "FlushTimerOn") {
+  } else if (setting == "SwearMode") {
+    if (value == "Bounce") s.SwearMode = BotSettings::SwearModes::Bounce;
+    else if (value == "RedDot") s.SwearMode = BotSettings::SwearModes::RedDot;
+    else if (value == "Warning") s.SwearMode = BotSettings::SwearModes::Warning;
+    else throw Unrunnable("SwearMode is Bounce, RedDot or Warning");
+  } else if (setting == "WarnFirst") {
+    if (value == "Yes") s.WarnFirst = BotSettings::WarnFirstChoice::Yes;
+    else if (value == "No") s.WarnFirst = BotSettings::WarnFirstChoice::No;
+    else if (value == "none") s.WarnFirst = BotSettings::WarnFirstChoice::Neither;
+    else throw Unrunnable("WarnFirst is Yes, No or none");
+  } else if (setting == "AnnounceMode" || setting == "FlushTimerOn") {
     throw NotYet("set " + setting);
   } else {
     throw Unrunnable("unknown setting " + Quote(setting));
@@ -626,6 +664,9 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
     std::string* target = nullptr;
     if (box == "BotNick") target = &bot.settings.BotNick;
     if (box == "AdminBox") target = &bot.settings.AdminBox;
+    if (box == "PhraseBox") target = &bot.settings.PhraseBox;
+    if (box == "AutobounceBox") target = &bot.settings.AutobounceBox;
+    if (box == "AutoRedotBox") target = &bot.settings.AutoRedotBox;
     if (box == "SaveAsName") {
       if (!bot.settings.SaveAsOpen) throw Unrunnable("\"Save Greeter As:\" is not open");
       target = &bot.settings.SaveAsName;

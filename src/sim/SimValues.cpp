@@ -81,6 +81,28 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"RedDotMessage", [](const BotSettings& s) { return s.RedDotMessage.PlainText(); }},
       {"AnnounceBuffer", [](const BotSettings& s) { return s.AnnounceBuffer.PlainText(); }},
       {"AdminBox", [](const BotSettings& s) { return s.AdminBox; }},
+      {"PhraseBox", [](const BotSettings& s) { return s.PhraseBox; }},
+      {"AutobounceBox", [](const BotSettings& s) { return s.AutobounceBox; }},
+      {"AutoRedotBox", [](const BotSettings& s) { return s.AutoRedotBox; }},
+      {"NickListIndex", [](const BotSettings& s) { return s.NickListIndex; }},
+      {"LastPunishedNick", [](const BotSettings& s) { return s.LastPunishedNick; }},
+      {"MatchedPhrase", [](const BotSettings& s) { return s.MatchedPhrase; }},
+      {"SwearMode", [](const BotSettings& s) {
+         switch (s.SwearMode) {
+           case BotSettings::SwearModes::Bounce: return std::string("Bounce");
+           case BotSettings::SwearModes::RedDot: return std::string("Red Dot");
+           case BotSettings::SwearModes::Warning: break;
+         }
+         return std::string("Warning");
+       }},
+      {"WarnFirst", [](const BotSettings& s) {
+         switch (s.WarnFirst) {
+           case BotSettings::WarnFirstChoice::Yes: return std::string("Yes");
+           case BotSettings::WarnFirstChoice::No: return std::string("No");
+           case BotSettings::WarnFirstChoice::Neither: break;
+         }
+         return std::string("none");
+       }},
       {"SaveAsName", [](const BotSettings& s) { return s.SaveAsName; }},
   };
   return getters;
@@ -116,6 +138,8 @@ const PanelList* FindSimList(const BotSettings& s, const std::string& name) {
 
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name) {
   if (name == "RoomList") return settings.Room.RoomList;
+  if (name == "RoomNickList") return settings.RoomNickList;
+  if (name == "GrabberList") return settings.GrabberList;
   if (const PanelList* list = FindSimList(settings, name)) return list->Items;
   return std::nullopt;
 }

@@ -1,0 +1,13 @@
+#include "commands/Notify.h"
+
+#include "roomlink/TextSender.h"
+
+namespace quorvel {
+
+void Notify(Bot& bot, const std::string& text) {
+  bot.settings.NoticeBuffer.SetPlainText(text);
+  RoomLink link = bot.Link();
+  TxtSendPal(link, bot.settings.NoticeBuffer.ToRtf());
+}
+
+}  // namespace quorvel

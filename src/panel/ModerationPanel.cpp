@@ -1,0 +1,61 @@
+#include "panel/ModerationPanel.h"
+
+#include "panel/ListSaving.h"
+#include "roomlink/ClientLayout.h"
+#include "roomlink/Moderation.h"
+
+namespace quorvel {
+namespace {
+
+void Post(Bot& bot, int command) {
+  RoomLink link = bot.Link();
+  PostRoomCommand(link, command);
+}
+
+void AddTo(Bot& bot, PanelList& list, const std::string& text) {
+  list.Items.push_back(text);  // as typed: no trimming, no duplicate check
+  bot.view.ListsChanged();
+}
+
+void DeleteFrom(Bot& bot, PanelList& list) {
+  list.RemoveSelected();
+  bot.view.ListsChanged();
+}
+
+}  // namespace
+
+void HotKeyBounce(Bot& bot) {
+  Post(bot, kCommandBounce);
+  StartBounceHelper(bot.host.shell, bot.programDir.string());
+  bot.view.BringToFront();
+}
+
+void HotKeyRedDot(Bot& bot) { Post(bot, kCommandRedDot); }
+
+void ManualBounce(Bot& bot) {
+  Post(bot, kCommandBounce);
+  StartBounceHelper(bot.host.shell, bot.programDir.string());
+}
+
+void ManualRedDot(Bot& bot) { Post(bot, kCommandRedDot); }
+
+void EnableJrm(Bot& bot) { Post(bot, kCommandJrm); }
+
+void HotKeyPressed(Bot& bot, int id) {
+  if (id == kHotKeyBounce) HotKeyBounce(bot);
+  if (id == kHotKeyRedDot) HotKeyRedDot(bot);
+}
+
+void PhrasesAdd(Bot& bot) { AddTo(bot, bot.settings.SwearList, bot.settings.PhraseBox); }
+void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.SwearList); }
+void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.SwearList, true); }
+void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.WarnedUsers); }
+
+void AutobounceAdd(Bot& bot) { AddTo(bot, bot.settings.AutoBounceList, bot.settings.AutobounceBox); }
+void AutobounceDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoBounceList); }
+void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.AutoBounceList, false); }
+void AutoRedotAdd(Bot& bot) { AddTo(bot, bot.settings.AutoRedotList, bot.settings.AutoRedotBox); }
+void AutoRedotDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoRedotList); }
+void AutoRedotSave(Bot& bot) { SaveListOrTell(bot, "aur.txt", bot.settings.AutoRedotList, false); }
+
+}  // namespace quorvel

@@ -1,0 +1,51 @@
+#include "panel/NickGrabber.h"
+
+#include <algorithm>
+
+#include "roomlink/NickList.h"
+#include "text/AnsiText.h"
+
+namespace quorvel {
+
+bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iStart, PanelList& adminList) {
+  if (vbString.empty()) return false;
+  bool found = false;
+  for (size_t i = static_cast<size_t>(std::max(0, iStart)); i < list1.size(); ++i) {
+    if (!ContainsNoCase(list1[i], vbString)) continue;
+    found = true;
+    list1[i] = RemoveChar(list1[i], '@');
+    auto& admins = adminList.Items;
+    if (std::find(admins.begin(), admins.end(), list1[i]) == admins.end()) admins.push_back(list1[i]);
+  }
+  return found;
+}
+
+void OpenNickGrabber(Bot& bot) {
+  BotSettings& s = bot.settings;
+  if (s.GrabberOpen) return;  // an open window is only shown again
+  s.GrabberOpen = true;
+  bot.view.BotWindowOpened(kGrabberCaption);
+  GrabberNickGet(bot.desktop, s.Room.SelectedRoomTitle, s.GrabberList);
+  bot.view.ListsChanged();
+}
+
+void GrabberRefresh(Bot& bot) {
+  bot.settings.GrabberList.clear();
+  GrabberNickGet(bot.desktop, bot.settings.Room.SelectedRoomTitle, bot.settings.GrabberList);
+  bot.view.ListsChanged();
+}
+
+void GrabberAdd(Bot& bot, size_t entry) {
+  if (entry >= bot.settings.GrabberList.size()) return;
+  bot.settings.AdminList.Items.push_back(bot.settings.GrabberList[entry]);
+  bot.view.ListsChanged();
+}
+
+void GrabberAddAll(Bot& bot) {
+  BotSettings& s = bot.settings;
+  if (!vbFind("@", s.GrabberList, 0, s.AdminList))
+    bot.host.dialogs.ShowMessage("No @ found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
+  GrabberRefresh(bot);
+}
+
+}  // namespace quorvel

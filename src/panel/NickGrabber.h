@@ -1,0 +1,23 @@
+#pragma once
+// The nick grabber window, opened by "AFN": the room's nicks as the client
+// shows them, from which admins are added.
+#include <string>
+#include <vector>
+
+#include "panel/Bot.h"
+
+namespace quorvel {
+
+inline constexpr const char* kGrabberCaption = "Nick Grabber";
+
+void OpenNickGrabber(Bot& bot);
+void GrabberRefresh(Bot& bot);
+void GrabberAdd(Bot& bot, size_t entry);  // double click: the text as shown
+void GrabberAddAll(Bot& bot);             // "Add All @"
+
+// The grabber's search: every entry holding the text (ignoring case) loses
+// its "@" in the list and, cleaned, joins AdminList unless already there.
+// True when anything was found.
+bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iStart, PanelList& adminList);
+
+}  // namespace quorvel

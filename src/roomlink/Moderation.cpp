@@ -1,0 +1,23 @@
+#include "roomlink/Moderation.h"
+
+#include <filesystem>
+
+#include "roomlink/ClientLayout.h"
+#include "roomlink/WindowSearch.h"
+
+namespace quorvel {
+
+void PostRoomCommand(RoomLink& link, int commandId) {
+  const WindowHandle room = FindTopLevel(link.desktop, std::string(kRoomWindowClass), link.state.SelectedRoomTitle);
+  if (room != kNoWindow) link.desktop.PostCommand(room, commandId);
+}
+
+void SelectNickInClient(Desktop& desktop, WindowHandle listView, int index) {
+  if (listView != kNoWindow && index >= 0) desktop.SelectListItem(listView, index);
+}
+
+void StartBounceHelper(Shell& shell, const std::string& programDir) {
+  shell.StartProgram((std::filesystem::path(programDir) / kBounceHelper).string());
+}
+
+}  // namespace quorvel

@@ -1,0 +1,230 @@
+#include "engine/ModerationActions.h"
+
+#include <gtest/gtest.h>
+
+#include "TestWorld.h"
+#include "engine/PollTick.h"
+#include "engine/SwearMonitor.h"
+#include "panel/FeatureSwitch.h"
+#include "panel/NickGrabber.h"
+#include "panel/Polling.h"
+#include "roomlink/NickList.h"
+
+namespace quorvel {
+namespace {
+
+class CountingPump : public MessagePump {
+ public:
+  int pumps = 0;
+  void PumpOnce() override { ++pumps; }
+};
+
+class ModerationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    world.InstallClient("10.1");
+    world.SignIn("Host");
+    room = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+    world.desktop.SetNicks(room, {"Ann", "@Bob", "Carol"});
+    StartPolling(world.bot);
+  }
+  std::vector<SimEvent> All(EventKind kind) {
+    std::vector<SimEvent> out;
+    while (SimEvent* e = world.events.Consume(kind)) out.push_back(*e);
+    return out;
+  }
+  testing::TestWorld world;
+  WindowHandle room = kNoWindow;
+};
+
+TEST_F(ModerationTest, MatchingRules) {
+  struct Case {
+    const char* Target;
+    bool WithMessage;
+    const char* Posted;  // the item selected when the command went, or "" for none
+  };
+  const Case cases[] = {
+      {"Bob", false, "@Bob"},   // the "@" is not part of the nick
+      {"bob", false, ""},       // exact for the join actions
+      {"carol", true, "Carol"}, // lower-cased for the commands
+      {"Carol", true, ""},      // a command argument is lower case; "Carol" cannot be one
+      {"Zed", false, ""},       // left the room before the action
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Target);
+    world.desktop.SetNicks(room, {"Ann", "@Bob", "Carol"});
+    world.settings.Line.Sender = "Ann";
+    if (c.WithMessage) {
+      world.settings.Args.BounceArg = c.Target;
+      BounceNickWithMessage(world.bot);
+      EXPECT_EQ(world.settings.Args.BounceArg, "");
+    } else {
+      world.settings.Line.JoinedNick = c.Target;
+      BounceNick(world.bot);
+      EXPECT_EQ(world.settings.Line.JoinedNick, "");
+    }
+    EXPECT_TRUE(world.settings.RoomNickList.empty());
+    const auto posted = All(EventKind::Posted);
+    const auto sent = All(EventKind::Sent);
+    const auto started = All(EventKind::Started);
+    if (std::string(c.Posted).empty()) {
+      EXPECT_TRUE(posted.empty());
+      EXPECT_TRUE(sent.empty());
+      EXPECT_TRUE(started.empty());
+      continue;
+    }
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].CommandId, 32947);
+    EXPECT_EQ(posted[0].Nick, c.Posted);
+    EXPECT_EQ(started.size(), 1u);
+    EXPECT_EQ(sent.size(), c.WithMessage ? 1u : 0u);
+  }
+}
+
+TEST_F(ModerationTest, NoticeIsPersonalisedAndSafe) {
+  world.settings.Line.Sender = "{\\b}Ann";
+  world.settings.Args.RedotArg = "carol";
+  RedDotNickWithMessage(world.bot);
+  const auto sent = All(EventKind::Sent);
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].Text, "carol reddot status change by {\\b}Ann");
+  EXPECT_EQ(All(EventKind::Posted).at(0).CommandId, 32946);
+  EXPECT_TRUE(All(EventKind::Started).empty());  // no companion after a red dot
+}
+
+TEST_F(ModerationTest, TheLastOfSeveralMatchesCounts) {
+  world.desktop.SetNicks(room, {"Joe", "Ann", "@Joe"});
+  world.settings.Line.JoinedNick = "Joe";
+  RedDotNick(world.bot);
+  EXPECT_EQ(world.settings.NickListIndex, "2");
+  EXPECT_EQ(All(EventKind::Posted).at(0).Nick, "@Joe");
+}
+
+TEST_F(ModerationTest, ActionsLetPendingMessagesRunTwice) {
+  CountingPump pump;
+  Host host{world.clock, world.random, pump, world.dialogs, world.shell};
+  Bot bot{world.settings, world.desktop, world.registry, host, world.view, "/nonexistent"};
+  world.settings.Line.JoinedNick = "Ann";
+  BounceNick(bot);
+  EXPECT_EQ(pump.pumps, 2);
+}
+
+TEST_F(ModerationTest, NickGetReplacesTheListAndKeepsNoAdminMark) {
+  NickGet(world.desktop, "Lobby Room", world.settings.RoomNickList);
+  NickGet(world.desktop, "Lobby Room", world.settings.RoomNickList);
+  EXPECT_EQ(world.settings.RoomNickList, (std::vector<std::string>{"Ann", "Bob", "Carol"}));
+  std::vector<std::string> grabbed;
+  GrabberNickGet(world.desktop, "Lobby Room", grabbed);
+  EXPECT_EQ(grabbed, (std::vector<std::string>{"Ann", "@Bob", "Carol"}));
+  EXPECT_EQ(FindNickListView(world.desktop, "Other Room"), kNoWindow);
+  EXPECT_EQ(UserCountText(world.desktop, "Other Room"), "0");
+  world.desktop.OpenRoom("Shallow Room", RoomLayout::Shallow);
+  EXPECT_EQ(FindNickListView(world.desktop, "Shallow Room"), kNoWindow);
+}
+
+TEST(VbFindTest, AddsEveryMarkedNickOnce) {
+  PanelList admins;
+  admins.Items = {"Bob"};
+  std::vector<std::string> grabber = {"@Bob", "Ann", "@Cy"};
+  EXPECT_TRUE(vbFind("@", grabber, -3, admins));
+  EXPECT_EQ(admins.Items, (std::vector<std::string>{"Bob", "Cy"}));
+  EXPECT_EQ(grabber, (std::vector<std::string>{"Bob", "Ann", "Cy"}));
+  EXPECT_FALSE(vbFind("@", grabber, 0, admins));
+  EXPECT_FALSE(vbFind("", grabber, 0, admins));
+}
+
+// One hit by Joe, against the whole reaction table.
+struct SwearCase {
+  BotSettings::SwearModes Mode;
+  BotSettings::WarnFirstChoice WarnFirst;
+  bool Warned;
+  bool LastPunished;
+  bool WarningSent;
+  int Command;  // 0: none
+  bool NoticeSent;
+  bool WarnedAfter;
+  bool LastPunishedAfter;
+};
+
+class SwearTableTest : public ModerationTest, public ::testing::WithParamInterface<SwearCase> {};
+
+TEST_P(SwearTableTest, OneHit) {
+  const SwearCase& c = GetParam();
+  world.desktop.SetNicks(room, {"Joe"});
+  world.settings.SwearMode = c.Mode;
+  world.settings.WarnFirst = c.WarnFirst;
+  if (c.Warned) world.settings.WarnedUsers.Items = {"Joe"};
+  if (c.LastPunished) world.settings.LastPunishedNick = "Joe";
+  world.settings.Line.Sender = "Joe";
+  world.settings.MatchedPhrase = "damn";
+  PunishOrWarn(world.bot);
+  const auto sent = All(EventKind::Sent);
+  const auto posted = All(EventKind::Posted);
+  std::vector<std::string> texts;
+  for (const auto& e : sent) texts.push_back(e.Text);
+  std::vector<std::string> want;
+  if (c.WarningSent) want.push_back("Joe don't say damn in this room.");
+  if (c.NoticeSent) want.push_back("Joe was bounce swearing in the room");
+  EXPECT_EQ(texts, want);
+  if (c.Command) {
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].CommandId, c.Command);
+  } else {
+    EXPECT_TRUE(posted.empty());
+  }
+  EXPECT_EQ(world.settings.WarnedUsers.Items == std::vector<std::string>{"Joe"}, c.WarnedAfter);
+  EXPECT_EQ(world.settings.LastPunishedNick == "Joe", c.LastPunishedAfter);
+}
+
+using M = BotSettings::SwearModes;
+using W = BotSettings::WarnFirstChoice;
+INSTANTIATE_TEST_SUITE_P(
+    Reactions, SwearTableTest,
+    ::testing::Values(
+        SwearCase{M::Warning, W::Neither, false, false, true, 0, false, true, false},
+        SwearCase{M::Warning, W::Yes, true, true, true, 0, false, true, true},
+        SwearCase{M::Bounce, W::Yes, false, false, true, 0, false, true, false},
+        SwearCase{M::Bounce, W::Yes, false, true, false, 0, false, false, false},
+        SwearCase{M::Bounce, W::Yes, true, false, false, 32947, true, false, true},
+        SwearCase{M::RedDot, W::Yes, false, false, true, 0, false, true, false},
+        SwearCase{M::RedDot, W::Yes, false, true, false, 0, false, false, false},
+        SwearCase{M::RedDot, W::Yes, true, true, false, 32946, false, false, true},
+        SwearCase{M::Bounce, W::No, true, false, false, 32947, true, true, false},
+        SwearCase{M::Bounce, W::Neither, false, true, false, 32947, true, false, true},
+        SwearCase{M::RedDot, W::No, false, false, false, 32946, false, false, false}));
+
+TEST_F(ModerationTest, ScanJudgesEveryPhraseButNotTheBot) {
+  StartFeature(world.bot, Feature::Swearbot);
+  world.settings.SwearMode = M::Warning;
+  world.settings.SwearList.Items = {"bad", "Bad", "word"};
+  world.settings.BotNick = "Host";
+  world.desktop.AppendLine(room, "Joe: a BAD word");
+  PollTick(world.bot);
+  EXPECT_EQ(All(EventKind::Sent).size(), 2u);  // "Bad" can never match the lower-cased text
+  world.desktop.AppendLine(room, "Host: bad word");
+  PollTick(world.bot);
+  EXPECT_TRUE(All(EventKind::Sent).empty());
+  world.settings.BotNick.clear();
+  PollTick(world.bot);
+  EXPECT_EQ(All(EventKind::Sent).size(), 2u);
+}
+
+TEST_F(ModerationTest, AutoBounceComesFirstInTheTick) {
+  StartFeature(world.bot, Feature::Autobounce);
+  StartFeature(world.bot, Feature::AutoRedot);
+  StartFeature(world.bot, Feature::Greeter);
+  world.settings.DesignEditor.SetPlainText("Hi %sn");
+  world.settings.AutoBounceList.Items = {"", "Troll"};
+  world.settings.AutoRedotList.Items = {"Troll"};
+  world.desktop.AddNick(room, "Troll");
+  world.desktop.AppendLine(room, "Troll has joined the room");
+  PollTick(world.bot);
+  const auto posted = All(EventKind::Posted);
+  ASSERT_EQ(posted.size(), 1u);
+  EXPECT_EQ(posted[0].CommandId, 32947);
+  EXPECT_TRUE(All(EventKind::Sent).empty());
+  EXPECT_EQ(world.settings.LastVisitorBox, "");
+}
+
+}  // namespace
+}  // namespace quorvel
