@@ -17,6 +17,9 @@ end
 file admins.txt
 Ann
 end
+file aun.txt
+Troll
+end
 file dlist.txt
 end
 file dlistd.txt
@@ -60,6 +63,30 @@ expect value JoinedNick
 expect value LastVisitorBox Dave
 expect value UserCountLabel 4
 press Greeter.Stop
+# A nick on the auto-bounce list is bounced as he joins.
+press Autobounce.Start
+join Troll
+tick
+expect posted 32947 Troll
+expect started BC.exe
+expect no-sent
+# The swear monitor warns a first offence and bounces the second.
+press Swearbot.Start
+set WarnFirst Yes
+line Carol: damn this lag
+tick
+expect sent Carol don't say damn in this room.
+expect list WarnedUsers
+Carol
+end
+line Carol: damn it
+tick
+expect posted 32947 Carol
+expect started BC.exe
+expect sent Carol was bounce swearing in the room
+tick
+expect value UserCountLabel 3
+press Swearbot.Stop
 # A whisper is followed back to its text, three lines above its end.
 line Bob: psst
 line ***** Whisper from Bob

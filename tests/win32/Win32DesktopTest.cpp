@@ -178,6 +178,43 @@ TEST_P(Win32BindingTest, SelectAndBounceRemoveTheNick) {
   EXPECT_EQ(raw, "Bob has been bounced from the room");
 }
 
+TEST_P(Win32BindingTest, AutoBounceRemovesAJoiningNickByItself) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Guard Room", "Ann,Troll")) << "fakepal did not start";
+  settings.AutoBounceList.Items = {"Troll"};
+  StartFeature(bot, Feature::Autobounce);
+  StartPolling(bot);
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Guard Room", "Troll has joined the room"}));
+  PollTick(bot);
+  ASSERT_TRUE(pal->WaitForJournal("COMMAND"));
+  const auto command = LastJournal(*pal, "COMMAND");
+  EXPECT_EQ(command.at(1), "32947");
+  EXPECT_EQ(command.at(2), "Troll");
+  const WindowHandle list = FindNickListView(desktop, "Guard Room");
+  EXPECT_EQ(desktop.ListItemTexts(list), std::vector<std::string>{"Ann"});
+  EXPECT_EQ(settings.Line.JoinedNick, "");
+}
+
+TEST_P(Win32BindingTest, ClientExitingMidReadEndsTheReadCleanly) {
+  std::string nicks;
+  std::vector<std::string> all;
+  for (int i = 0; i < 300; ++i) {
+    all.push_back("nick" + std::to_string(i));
+    nicks += (i ? "," : "") + all.back();
+  }
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Exit Room", nicks)) << "fakepal did not start";
+  const WindowHandle list = FindNickListView(desktop, "Exit Room");
+  ASSERT_EQ(desktop.ListItemTexts(list), all);
+  pal->Post(fakepal::kQuitMessage);
+  // Whatever moment the client goes, a read gives the nicks read until then.
+  for (int round = 0; round < 50 && !pal->WaitForExit(0); ++round) {
+    const auto texts = desktop.ListItemTexts(list);
+    ASSERT_LE(texts.size(), all.size());
+    EXPECT_TRUE(std::equal(texts.begin(), texts.end(), all.begin()));
+  }
+  EXPECT_TRUE(pal->WaitForExit(10000));
+  EXPECT_TRUE(desktop.ListItemTexts(list).empty());
+}
+
 TEST_P(Win32BindingTest, HungClientCostsOneSkippedStep) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Hang Room")) << "fakepal did not start";
   ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Hang Room", "Ann: before"}));

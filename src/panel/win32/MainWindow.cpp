@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/PollTick.h"
+#include "panel/ModerationPanel.h"
 #include "panel/Polling.h"
 #include "panel/win32/MainWindowIds.h"
 
@@ -29,7 +30,11 @@ bool MainWindow::Create(HINSTANCE instance) {
   RegisterClassExA(&wc);
   window_ = CreateWindowExA(0, kMainWindowClassName, settings_.Room.Caption.c_str(), WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX,
                             CW_USEDEFAULT, CW_USEDEFAULT, 600, 330, nullptr, nullptr, instance, this);
-  return window_ != nullptr;
+  if (!window_) return false;
+  // A key another program holds stays unregistered, without a word.
+  RegisterHotKey(window_, kHotKeyBounce, 0, VK_F7);
+  RegisterHotKey(window_, kHotKeyRedDot, 0, VK_F8);
+  return true;
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
@@ -79,8 +84,14 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_TIMER:
       if (w == kPollTimerId && bot_) PollTimerFired(*bot_);
       return 0;
+    case WM_HOTKEY:
+      if (bot_) HotKeyPressed(*bot_, static_cast<int>(w));
+      return 0;
     case WM_CLOSE: DestroyWindow(window_); return 0;
     case WM_DESTROY:
+      // Nothing is saved at shutdown; the hot keys go back to the system.
+      UnregisterHotKey(window_, kHotKeyBounce);
+      UnregisterHotKey(window_, kHotKeyRedDot);
       KillTimer(window_, kPollTimerId);
       PostQuitMessage(0);
       return 0;
@@ -119,6 +130,8 @@ void MainWindow::RoomListChanged() {
   if (settings_.Room.RoomListIndex >= 0) SendMessageA(combo, CB_SETCURSEL, settings_.Room.RoomListIndex, 0);
   SetWindowTextA(combo, settings_.Room.SelectedRoomTitle.c_str());
 }
+
+void MainWindow::BringToFront() { SetForegroundWindow(window_); }
 
 void MainWindow::CaptionChanged() { SetWindowTextA(window_, settings_.Room.Caption.c_str()); }
 

@@ -24,6 +24,7 @@ class MainWindow final : public PanelView {
   void RoomListChanged() override;
   void CaptionChanged() override;
   void DisplaysChanged() override;
+  void BringToFront() override;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept;
