@@ -1,6 +1,13 @@
 #include "engine/PollTick.h"
 
-#include "engine/TickSteps.h"
+#include "commands/ChatCommands.h"
+#include "commands/RoomRecorder.h"
+#include "commands/VisitorStats.h"
+#include "engine/Announcer.h"
+#include "engine/AutoModeration.h"
+#include "engine/Greeter.h"
+#include "engine/Responder.h"
+#include "engine/SwearMonitor.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/NickList.h"
 #include "roomlink/TranscriptReader.h"
@@ -56,16 +63,16 @@ void ReadAndClassify(Bot& bot) {
 
 void RunFeatures(Bot& bot) {
   BotSettings& s = bot.settings;
-  RecordLineStep(bot);
-  if (s.AutoBounceOn) AutoBounceStep(bot);
-  if (s.AutoRedotOn) AutoRedotStep(bot);
-  if (!s.Line.JoinedNick.empty()) CountVisitStep(bot);
+  RecordLine(bot);
+  if (s.AutoBounceOn) AutoBounce(bot);
+  if (s.AutoRedotOn) AutoRedot(bot);
+  if (!s.Line.JoinedNick.empty()) CountVisit(bot);
   if (!s.Line.JoinedNick.empty()) s.LastVisitorBox = s.Line.JoinedNick;
-  if (s.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomerStep(bot);
-  if (s.SwearbotOn) ScanForSwearingStep(bot);
-  if (s.ResponderOn) RespondStep(bot);
-  if (s.AnnouncerOn) AnnounceStep(bot);
-  RunChatCommandsStep(bot);
+  if (s.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomer(bot);
+  if (s.SwearbotOn) ScanForSwearing(bot);
+  if (s.ResponderOn) Respond(bot);
+  if (s.AnnouncerOn) Announce(bot);
+  RunChatCommands(bot);
 }
 
 void CloseNotice(Bot& bot) {

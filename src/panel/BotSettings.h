@@ -96,6 +96,37 @@ struct BotSettings {
   bool GrabberOpen = false;
   std::vector<std::string> GrabberList;
 
+  // Responder.
+  std::string ResponderMessageBox = "Message";
+  std::string ResponderResponseBox = "Response";
+  std::string LastReply;
+
+  // Announcer.
+  enum class AnnounceModes { Multi, Singl, Rand };
+  AnnounceModes AnnounceMode = AnnounceModes::Singl;
+  std::string AnnounceInterval = "30";
+  std::string AnnounceCounter = "0";
+  std::string AnnounceInputBox;
+
+  // Visitor statistics.
+  PanelList VisitorNicks;
+  PanelList VisitorCounts;
+  PanelList VisitorLastSeen;
+  std::string TotalVisits = "0";
+  std::string UniqueVisits = "0";
+
+  // Room recorder and its panel.
+  bool RecorderOpen = false;
+  PanelList RecorderBuffer;
+  bool RecordingOn = false;
+  std::string LastRecordedText;
+  bool FlushTimerOn = false;
+  std::string FlushEvery = "5";
+  std::string FlushCounter = "0";
+  std::string SearchBox;
+  PanelList SearchResults;
+  std::string SearchLabel = "Search Results";
+
   bool PollTimer = false;
   std::string ClockLabel = "Time";
   std::string UserCountLabel = "0";

@@ -9,7 +9,10 @@
 
 #include "engine/PollTick.h"
 #include "panel/FeatureSwitch.h"
+#include "commands/RoomRecorder.h"
+#include "commands/VisitorStats.h"
 #include "panel/AdminsFrame.h"
+#include "panel/AnResTab.h"
 #include "panel/GreeterTab.h"
 #include "panel/ModerationPanel.h"
 #include "panel/NickGrabber.h"
@@ -475,6 +478,21 @@ void ScenarioRunner::Press(const std::string& action, const ScenarioStatement&) 
       {"Admins.AFN", OpenNickGrabber},
       {"Grabber.Refresh", GrabberRefresh},
       {"Grabber.AddAll", GrabberAddAll},
+      {"Responder.Add", ResponderAdd},
+      {"Responder.Delete", ResponderDelete},
+      {"Responder.Save", ResponderSave},
+      {"Responder.Clear", ResponderClear},
+      {"Anouncer.Add", AnnouncerAdd},
+      {"Anouncer.Delete", AnnouncerDelete},
+      {"Anouncer.Clear", AnnouncerClear},
+      {"Stats.Clear", ClearStats},
+      {"Stats.Save", SaveStats},
+      {"Stats.Load", LoadStats},
+      {"Recorder.Open", OpenRecorderPanel},
+      {"Recorder.Start", RecorderStart},
+      {"Recorder.Stop", RecorderStop},
+      {"Recorder.Save", SaveRecording},
+      {"Recorder.Search", RecorderSearch},
   };
   if (action.rfind("Grabber.", 0) == 0 && !bot.settings.GrabberOpen) throw Unrunnable("the nick grabber is not open");
   if (action.rfind("Grabber.Add ", 0) == 0) {
@@ -550,8 +568,13 @@ void ScenarioRunner::Set(const std::string& setting, const std::string& value) {
     else if (value == "No") s.WarnFirst = BotSettings::WarnFirstChoice::No;
     else if (value == "none") s.WarnFirst = BotSettings::WarnFirstChoice::Neither;
     else throw Unrunnable("WarnFirst is Yes, No or none");
-  } else if (setting == "AnnounceMode" || setting == "FlushTimerOn") {
-    throw NotYet("set " + setting);
+  } else if (setting == "AnnounceMode") {
+    if (value == "Multi") s.AnnounceMode = BotSettings::AnnounceModes::Multi;
+    else if (value == "Singl") s.AnnounceMode = BotSettings::AnnounceModes::Singl;
+    else if (value == "Rand") s.AnnounceMode = BotSettings::AnnounceModes::Rand;
+    else throw Unrunnable("AnnounceMode is Multi, Singl or Rand");
+  } else if (setting == "FlushTimerOn") {
+    onOff(s.FlushTimerOn);
   } else {
     throw Unrunnable("unknown setting " + Quote(setting));
   }
@@ -586,7 +609,13 @@ void ScenarioRunner::Pick(const std::string& list, StatementCursor& cursor) {
   for (size_t e : entries)
     if (e >= found->Items.size()) throw Unrunnable("no entry " + std::to_string(e) + " in " + list);
   if (list == "DesignNames") return PickDesigns(bot, entries);
-  if (list == "AnnounceList") throw NotYet("pick AnnounceList");
+  if (list == "AnnounceList") {
+    if (none) {
+      bot.settings.AnnounceList.Selected.clear();
+      return;
+    }
+    return PickAnnouncement(bot, entries[0]);
+  }
   auto& target = const_cast<PanelList&>(*found);
   target.Selected = std::set<size_t>(entries.begin(), entries.end());
   bot.view.ListsChanged();
@@ -665,6 +694,12 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
     if (box == "BotNick") target = &bot.settings.BotNick;
     if (box == "AdminBox") target = &bot.settings.AdminBox;
     if (box == "PhraseBox") target = &bot.settings.PhraseBox;
+    if (box == "ResponderMessageBox") target = &bot.settings.ResponderMessageBox;
+    if (box == "ResponderResponseBox") target = &bot.settings.ResponderResponseBox;
+    if (box == "AnnounceInputBox") target = &bot.settings.AnnounceInputBox;
+    if (box == "AnnounceInterval") target = &bot.settings.AnnounceInterval;
+    if (box == "SearchBox") target = &bot.settings.SearchBox;
+    if (box == "FlushEvery") target = &bot.settings.FlushEvery;
     if (box == "AutobounceBox") target = &bot.settings.AutobounceBox;
     if (box == "AutoRedotBox") target = &bot.settings.AutoRedotBox;
     if (box == "SaveAsName") {

@@ -82,6 +82,28 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"AnnounceBuffer", [](const BotSettings& s) { return s.AnnounceBuffer.PlainText(); }},
       {"AdminBox", [](const BotSettings& s) { return s.AdminBox; }},
       {"PhraseBox", [](const BotSettings& s) { return s.PhraseBox; }},
+      {"ResponderMessageBox", [](const BotSettings& s) { return s.ResponderMessageBox; }},
+      {"ResponderResponseBox", [](const BotSettings& s) { return s.ResponderResponseBox; }},
+      {"AnnounceInputBox", [](const BotSettings& s) { return s.AnnounceInputBox; }},
+      {"AnnounceInterval", [](const BotSettings& s) { return s.AnnounceInterval; }},
+      {"AnnounceCounter", [](const BotSettings& s) { return s.AnnounceCounter; }},
+      {"AnnounceMode", [](const BotSettings& s) {
+         switch (s.AnnounceMode) {
+           case BotSettings::AnnounceModes::Multi: return std::string("Multi");
+           case BotSettings::AnnounceModes::Rand: return std::string("Rand");
+           case BotSettings::AnnounceModes::Singl: break;
+         }
+         return std::string("Singl");
+       }},
+      {"LastReply", [](const BotSettings& s) { return s.LastReply; }},
+      {"TotalVisits", [](const BotSettings& s) { return s.TotalVisits; }},
+      {"UniqueVisits", [](const BotSettings& s) { return s.UniqueVisits; }},
+      {"RecordingOn", [](const BotSettings& s) { return OnOff(s.RecordingOn); }},
+      {"FlushTimerOn", [](const BotSettings& s) { return OnOff(s.FlushTimerOn); }},
+      {"FlushEvery", [](const BotSettings& s) { return s.FlushEvery; }},
+      {"FlushCounter", [](const BotSettings& s) { return s.FlushCounter; }},
+      {"SearchBox", [](const BotSettings& s) { return s.SearchBox; }},
+      {"SearchLabel", [](const BotSettings& s) { return s.SearchLabel; }},
       {"AutobounceBox", [](const BotSettings& s) { return s.AutobounceBox; }},
       {"AutoRedotBox", [](const BotSettings& s) { return s.AutoRedotBox; }},
       {"NickListIndex", [](const BotSettings& s) { return s.NickListIndex; }},
@@ -131,6 +153,11 @@ const PanelList* FindSimList(const BotSettings& s, const std::string& name) {
       {"AnnounceList", &s.AnnounceList},
       {"DesignFiles", &s.DesignFiles},
       {"DesignNames", &s.DesignNames},
+      {"VisitorNicks", &s.VisitorNicks},
+      {"VisitorCounts", &s.VisitorCounts},
+      {"VisitorLastSeen", &s.VisitorLastSeen},
+      {"RecorderBuffer", &s.RecorderBuffer},
+      {"SearchResults", &s.SearchResults},
   };
   auto it = lists.find(name);
   return it == lists.end() ? nullptr : it->second;

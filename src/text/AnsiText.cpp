@@ -94,4 +94,16 @@ bool ParseWholeNumber(std::string_view text, long long& value) {
   return true;
 }
 
+bool LeadingNumber(std::string_view text, long long& value) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  long long v = 0;
+  size_t digits = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+    if (v < 100000000000000LL) v = v * 10 + (text[i] - '0');
+  if (digits == 0) return false;
+  value = v;
+  return true;
+}
+
 }  // namespace quorvel

@@ -26,5 +26,8 @@ std::string RemoveLoneCarriageReturns(std::string_view text);
 
 // Whole decimal number without sign, blanks or anything else; nothing otherwise.
 bool ParseWholeNumber(std::string_view text, long long& value);
+// The number a text starts with, after leading blanks ("03" is 3, " 3x" is 3);
+// false when it starts with no digit.
+bool LeadingNumber(std::string_view text, long long& value);
 
 }  // namespace quorvel

@@ -1,0 +1,148 @@
+#include "commands/ChatCommands.h"
+
+#include <functional>
+
+#include "commands/Notify.h"
+#include "commands/VisitorStats.h"
+#include "engine/ModerationActions.h"
+#include "panel/FeatureSwitch.h"
+#include "panel/Startup.h"
+#include "storage/ListFile.h"
+#include "text/AnsiText.h"
+
+namespace quorvel {
+namespace {
+
+using Action = std::function<void(Bot&)>;
+
+// Carries the action out once for every AdminList entry that authorises the
+// sender; the count is taken before the walk.
+void ForEachAuthorisation(Bot& bot, bool lowerCaseEntries, const Action& action) {
+  const size_t n = bot.settings.AdminList.Items.size();
+  for (size_t i = 0; i < n && i < bot.settings.AdminList.Items.size(); ++i) {
+    const std::string& entry = bot.settings.AdminList.Items[i];
+    const bool match = lowerCaseEntries ? AnsiLower(entry) == bot.settings.Line.Sender : entry == bot.settings.Line.Sender;
+    if (match) action(bot);
+  }
+}
+
+struct FlagCommand {
+  const char* Text;
+  Feature Which;
+  bool On;
+  const char* Notice;
+};
+
+void FlagRow(Bot& bot, const FlagCommand& c) {
+  if (bot.settings.Line.Text != c.Text) return;
+  const bool lowerCase = std::string(c.Text) == "swearbot on";
+  ForEachAuthorisation(bot, lowerCase, [&](Bot& b) {
+    SetFeature(b, c.Which, c.On);
+    Notify(b, c.Notice);
+  });
+}
+
+void TextRow(Bot& bot, const char* text, const Action& action) {
+  if (bot.settings.Line.Text == text) ForEachAuthorisation(bot, false, action);
+}
+
+void SlotRow(Bot& bot, std::string& slot, const Action& action) {
+  if (!slot.empty()) ForEachAuthorisation(bot, false, action);
+}
+
+// The slot's text appended to a list, the notice, the slot emptied.
+Action AppendTo(PanelList& list, std::string& slot, const char* notice) {
+  return [&list, &slot, notice](Bot& b) {
+    list.Items.push_back(slot);
+    b.view.ListsChanged();
+    Notify(b, notice);
+    slot.clear();
+  };
+}
+
+}  // namespace
+
+void RunChatCommands(Bot& bot) {
+  BotSettings& s = bot.settings;
+  ArgumentSlots& a = s.Args;
+  static const FlagCommand kFirstFlags[] = {
+      {"swearbot off", Feature::Swearbot, false, "Swearbot is now Off"},
+      {"swearbot on", Feature::Swearbot, true, "Swearbot is now On"},
+      {"greeter off", Feature::Greeter, false, "Greeter is now Off"},
+      {"greeter on", Feature::Greeter, true, "Greeter is now On"},
+      {"ab off", Feature::Autobounce, false, "Autobounce is now Off"},
+      {"ab on", Feature::Autobounce, true, "Autobounce is now On"},
+      {"rd off", Feature::AutoRedot, false, "AutoRedot is now Off"},
+      {"rd on", Feature::AutoRedot, true, "AutoRedot is now On"},
+      {"anouncer off", Feature::Anouncer, false, "Anouncer is now Off"},
+      {"anouncer on", Feature::Anouncer, true, "Anouncer is now On"},
+  };
+  for (const auto& c : kFirstFlags) FlagRow(bot, c);
+
+  SlotRow(bot, a.AnnounceArg, [&](Bot& b) {
+    s.AnnounceList.Items.push_back(a.AnnounceArg);
+    // A file that cannot be written leaves the entry in the list all the same.
+    SaveListFile(ProgramFile(b, "ans3.txt"), s.AnnounceList.Items, false);
+    Notify(b, "Anounce Added");
+    s.AnnounceList.SelectOnly(static_cast<int>(s.AnnounceList.Items.size() - 1));
+    b.view.ListsChanged();
+    a.AnnounceArg.clear();
+  });
+  SlotRow(bot, a.IntervalArg, [&](Bot& b) {
+    s.AnnounceInterval = a.IntervalArg;
+    Notify(b, "Anouncer Time Change");
+    a.IntervalArg.clear();
+  });
+  TextRow(bot, "rt", [&](Bot& b) {
+    s.AnnounceCounter = "0";
+    Notify(b, "Anouncer Time Reset");
+  });
+  using AM = BotSettings::AnnounceModes;
+  auto announceMode = [&](AM mode, const char* notice) {
+    return [&s, mode, notice](Bot& b) {
+      s.AnnounceMode = mode;
+      Notify(b, notice);
+    };
+  };
+  TextRow(bot, "asing!", announceMode(AM::Singl, "Anouncer is on single mode now."));
+  TextRow(bot, "amult!", announceMode(AM::Multi, "Anouncer is on multi mode now."));
+  TextRow(bot, "arand!", announceMode(AM::Rand, "Anouncer is on random mode now."));
+  FlagRow(bot, {"responder off", Feature::Responder, false, "Responder is now Off"});
+  FlagRow(bot, {"responder on", Feature::Responder, true, "Responder is now On"});
+  SlotRow(bot, a.ResponderArg, [&](Bot& b) {
+    SplitResponderArg(a);
+    s.ResponderTriggers.Items.push_back(a.ResponderArg);
+    s.ResponderReplies.Items.push_back(a.ReplyArg);
+    a.ResponderArg.clear();
+    a.ReplyArg.clear();
+    b.view.ListsChanged();
+    Notify(b, "Responder added");
+  });
+  SlotRow(bot, a.BounceArg, BounceNickWithMessage);
+  SlotRow(bot, a.RedotArg, RedDotNickWithMessage);
+  SlotRow(bot, a.AdminArg, AppendTo(s.AdminList, a.AdminArg, "Admin Added"));
+  SlotRow(bot, a.SwearArg, AppendTo(s.SwearList, a.SwearArg, "swear Added"));
+  using SM = BotSettings::SwearModes;
+  auto swearMode = [&](SM mode, const char* notice) {
+    return [&s, mode, notice](Bot& b) {
+      s.SwearMode = mode;
+      Notify(b, notice);
+    };
+  };
+  TextRow(bot, "sw bc", swearMode(SM::Bounce, "Swearbot is now on Bounce mode."));
+  TextRow(bot, "sw rd", swearMode(SM::RedDot, "Swearbot is now on RedDot mode."));
+  TextRow(bot, "sw wr", swearMode(SM::Warning, "Swearbot is now on Warning mode."));
+  TextRow(bot, "sw wo", [&](Bot& b) {
+    s.WarnFirst = BotSettings::WarnFirstChoice::Yes;
+    Notify(b, "Swearbot will give a warning before reddot or bounce.");
+  });
+  TextRow(bot, "sw wf", [&](Bot& b) {
+    s.WarnFirst = BotSettings::WarnFirstChoice::No;
+    Notify(b, "Swearbot will NOT give a warning before reddot or bounce.");
+  });
+  SlotRow(bot, a.AutoBounceArg, AppendTo(s.AutoBounceList, a.AutoBounceArg, "Nick added to the Autobounce List."));
+  SlotRow(bot, a.AutoRedotArg, AppendTo(s.AutoRedotList, a.AutoRedotArg, "Nick added to the AutoRedot List."));
+  SlotRow(bot, a.SeenArg, FindLastSeen);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,10 @@
+#pragma once
+#include "panel/Bot.h"
+
+namespace quorvel {
+
+// Step 21: the in-room commands of the nicks on AdminList, in their fixed
+// order, each confirmed by its notice.
+void RunChatCommands(Bot& bot);
+
+}  // namespace quorvel

@@ -1,0 +1,51 @@
+#include "engine/Announcer.h"
+
+#include <cmath>
+
+#include "styling/TextStyle.h"
+#include "text/AnsiText.h"
+
+namespace quorvel {
+
+void Announce(Bot& bot) {
+  BotSettings& s = bot.settings;
+  long long counter = 0;
+  if (ParseWholeNumber(s.AnnounceCounter, counter)) s.AnnounceCounter = std::to_string(counter + 1);
+  long long interval = 0;
+  if (LeadingNumber(s.AnnounceInterval, interval) && ParseWholeNumber(s.AnnounceCounter, counter) &&
+      interval < counter)
+    s.AnnounceCounter = "0";
+  // A text comparison: " 3" or "03" never equals the counter.
+  if (s.AnnounceCounter != s.AnnounceInterval) return;
+
+  PanelList& list = s.AnnounceList;
+  const size_t n = list.Items.size();
+  std::string text;
+  switch (s.AnnounceMode) {
+    case BotSettings::AnnounceModes::Singl: {
+      const int selected = list.SelectedIndex();
+      if (selected >= 0 && static_cast<size_t>(selected) < n) text = list.Items[static_cast<size_t>(selected)];
+      break;
+    }
+    case BotSettings::AnnounceModes::Multi: {
+      size_t k = static_cast<size_t>(list.SelectedIndex() + 1);
+      if (k >= n) k = 0;
+      list.SelectOnly(static_cast<int>(k));
+      if (k < n) text = list.Items[k];
+      bot.view.ListsChanged();
+      break;
+    }
+    case BotSettings::AnnounceModes::Rand: {
+      const auto k = static_cast<size_t>(std::floor(static_cast<double>(n) * bot.host.random.Next()));
+      if (k < n) text = list.Items[k];
+      break;
+    }
+  }
+  s.AnnounceBuffer.SetPlainText(text);
+  if (s.AnnounceBuffer.Empty()) return;  // the next tick's reset takes care of the counter
+  RoomLink link = bot.Link();
+  SendStyled(s.AnnounceBuffer, s.Style, link);
+  s.AnnounceCounter = "0";
+}
+
+}  // namespace quorvel

@@ -1,0 +1,11 @@
+#pragma once
+#include "panel/Bot.h"
+
+namespace quorvel {
+
+// Step 19: the first trigger found in Text is answered with its reply, styled.
+void Respond(Bot& bot);
+// The guards, the "sn%" of the reply, the styled send and LastReply.
+void SendReply(Bot& bot, const std::string& reply);
+
+}  // namespace quorvel
