@@ -1,0 +1,97 @@
+#include "commands/RoomRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "TestWorld.h"
+
+namespace quorvel {
+namespace {
+
+TEST(FlushFileNameTest, MonthDayYearHourMinuteSecond) {
+  EXPECT_EQ(FlushFileName({2013, 9, 17, 21, 5, 30, 0}), "09172013210530.txt");
+  EXPECT_EQ(FlushFileName({2024, 1, 2, 3, 4, 5, 999}), "01022024030405.txt");
+}
+
+class RoomRecorderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("quorvel-rec-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+    world.bot.programDir = dir;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  void Line(const std::string& sender, const std::string& text) {
+    world.settings.Line.Sender = sender;
+    world.settings.Line.Text = text;
+    RecordLine(world.bot);
+  }
+  std::string Read(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+  testing::TestWorld world;
+  std::filesystem::path dir;
+};
+
+TEST_F(RoomRecorderTest, RecordsEachNewTextOnce) {
+  world.settings.RecordingOn = true;
+  Line("Ann", "hello");
+  Line("Ann", "hello");
+  Line("Bob", "hello");
+  Line("Bob", "bye");
+  EXPECT_EQ(world.settings.RecorderBuffer.Items, (std::vector<std::string>{"Ann: hello", "Bob: bye"}));
+}
+
+TEST_F(RoomRecorderTest, FlushesAppendWithinOneSecondAndMakeTheFolder) {
+  world.settings.RecordingOn = true;
+  world.settings.FlushTimerOn = true;
+  world.settings.FlushEvery = "1";
+  Line("Ann", "one");
+  Line("Ann", "two");
+  EXPECT_EQ(Read(dir / "recorder" / "09172013210530.txt"), "Ann: one\r\nAnn: two\r\n");
+  EXPECT_TRUE(world.settings.RecorderBuffer.Items.empty());
+  EXPECT_EQ(world.settings.FlushCounter, "0");
+}
+
+TEST_F(RoomRecorderTest, AFailedFlushKeepsTheLines) {
+  std::ofstream(dir / "recorder") << "a file where the folder should be";
+  world.settings.RecorderBuffer.Items = {"Ann: kept"};
+  world.settings.FlushCounter = "4";
+  FlushRecorder(world.bot);
+  EXPECT_EQ(world.settings.RecorderBuffer.Items, std::vector<std::string>{"Ann: kept"});
+  EXPECT_EQ(world.settings.FlushCounter, "0");
+}
+
+TEST_F(RoomRecorderTest, FlushEveryIsComparedAsText) {
+  world.settings.FlushTimerOn = true;
+  for (const char* every : {"05", " 5", "0", "x"}) {
+    world.settings.FlushEvery = every;
+    world.settings.FlushCounter = "0";
+    for (int i = 0; i < 8; ++i) RecordLine(world.bot);
+    EXPECT_EQ(world.settings.FlushCounter, "8") << every;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "recorder"));
+}
+
+TEST_F(RoomRecorderTest, SearchIgnoresCase) {
+  world.settings.RecorderBuffer.Items = {"Ann: hello", "Bob: bye", "Cy: HELLO again"};
+  world.settings.SearchBox = "HELLO";
+  RecorderSearch(world.bot);
+  EXPECT_EQ(world.settings.SearchResults.Items, (std::vector<std::string>{"Ann: hello", "Cy: HELLO again"}));
+  EXPECT_EQ(world.settings.SearchLabel, "Search Result For HELLO");
+  EXPECT_EQ(world.settings.RecorderBuffer.SelectedIndex(), 2);
+  world.settings.SearchBox = "";
+  RecorderSearch(world.bot);
+  ASSERT_NE(world.events.Consume(EventKind::MsgBox), nullptr);
+  EXPECT_TRUE(world.settings.SearchResults.Items.empty());
+}
+
+}  // namespace
+}  // namespace quorvel

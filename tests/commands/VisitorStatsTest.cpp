@@ -1,0 +1,90 @@
+#include "commands/VisitorStats.h"
+
+#include <gtest/gtest.h>
+
+#include "TestWorld.h"
+
+namespace quorvel {
+namespace {
+
+class VisitorStatsTest : public ::testing::Test {
+ protected:
+  void Join(const std::string& nick) {
+    world.settings.Line.JoinedNick = nick;
+    CountVisit(world.bot);
+    world.settings.LastVisitorBox = nick;  // step 16 of the tick
+  }
+  std::vector<std::string> Sent() {
+    std::vector<std::string> sent;
+    while (SimEvent* e = world.events.Consume(EventKind::Sent)) sent.push_back(e->Text);
+    return sent;
+  }
+  testing::TestWorld world;
+};
+
+TEST_F(VisitorStatsTest, CountingRules) {
+  Join("Ann");
+  for (int i = 0; i < 10; ++i) Join("Ann");  // the notice stays newest: counted once
+  EXPECT_EQ(world.settings.VisitorCounts.Items, std::vector<std::string>{"1"});
+  EXPECT_EQ(world.settings.TotalVisits, "1");
+  Join("ann");
+  Join(" ANN ");
+  EXPECT_EQ(world.settings.UniqueVisits, "3");
+  Join("Ann");  // raises Ann, ann and " ANN ": case and blanks do not count here
+  EXPECT_EQ(world.settings.VisitorCounts.Items, (std::vector<std::string>{"2", "2", "2"}));
+  EXPECT_EQ(world.settings.TotalVisits, "6");
+}
+
+TEST_F(VisitorStatsTest, ACountThatIsNoNumberStays) {
+  world.settings.VisitorNicks.Items = {"Ann"};
+  world.settings.VisitorCounts.Items = {"x"};
+  world.settings.VisitorLastSeen.Items = {"then"};
+  Join("Ann");
+  EXPECT_EQ(world.settings.VisitorCounts.Items, std::vector<std::string>{"x"});
+  EXPECT_EQ(world.settings.VisitorLastSeen.Items, std::vector<std::string>{"09:05 PM 9/17/2013"});
+  EXPECT_EQ(world.settings.TotalVisits, "1");
+}
+
+TEST_F(VisitorStatsTest, LastSeenLooksForTheNickInsideTheArgument) {
+  world.settings.VisitorNicks.Items = {"an", "ann", "Bob"};
+  world.settings.VisitorCounts.Items = {"1", "1", "1"};
+  world.settings.VisitorLastSeen.Items = {"stamp-an", "stamp-ann", "stamp-bob"};
+  struct Case {
+    const char* Arg;
+    std::vector<std::string> Sent;
+    const char* Left;
+  };
+  const Case cases[] = {
+      {"ann", {"ann last seen on stamp-an"}, ""},
+      {"bob", {}, "bob"},
+      {"nobody", {}, "nobody"},
+      {"ann stamp-bob", {}, "ann stamp-bob"},  // an argument holding a stamp is not answered
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Arg);
+    world.settings.Args.SeenArg = c.Arg;
+    FindLastSeen(world.bot);
+    EXPECT_EQ(Sent(), c.Sent);
+    EXPECT_EQ(world.settings.Args.SeenArg, c.Left);
+  }
+  world.settings.VisitorNicks.Items.insert(world.settings.VisitorNicks.Items.begin(), "");
+  world.settings.VisitorLastSeen.Items.insert(world.settings.VisitorLastSeen.Items.begin(), "stamp-empty");
+  world.settings.Args.SeenArg = "bob";
+  FindLastSeen(world.bot);
+  EXPECT_EQ(Sent(), std::vector<std::string>{"bob last seen on stamp-empty"});
+}
+
+TEST_F(VisitorStatsTest, ClearStatsAsksFirst) {
+  Join("Ann");
+  world.dialogs.Queue({SimAnswer::Kind::No});
+  ClearStats(world.bot);
+  EXPECT_EQ(world.settings.TotalVisits, "1");
+  world.dialogs.Queue({SimAnswer::Kind::Yes});
+  ClearStats(world.bot);
+  EXPECT_TRUE(world.settings.VisitorNicks.Items.empty());
+  EXPECT_EQ(world.settings.UniqueVisits, "0");
+  EXPECT_EQ(world.settings.LastVisitorBox, "");
+}
+
+}  // namespace
+}  // namespace quorvel
