@@ -9,6 +9,12 @@ namespace {
 
 class VisitorStatsTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    world.InstallClient("10.1");
+    world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+    RoomLink link = world.Link();
+    AttachToRoom(link);
+  }
   void Join(const std::string& nick) {
     world.settings.Line.JoinedNick = nick;
     CountVisit(world.bot);
