@@ -87,6 +87,33 @@ expect sent Carol was bounce swearing in the room
 tick
 expect value UserCountLabel 3
 press Swearbot.Stop
+# Ann, an admin, works the bot from the room.
+line Ann: Responder ON
+tick
+expect sent Responder is now On
+expect value ResponderLabel Responder On
+# The notice becomes the newest line, which ends the command.
+tick
+join zoe
+tick
+line Ann: seen! zoe
+tick
+expect sent zoe last seen on 09:05 PM 9/17/2013
+tick
+line Ann: adda! Chess tonight at nine
+tick
+expect sent Anounce Added
+expect file ans3.txt
+chess tonight at nine
+end
+tick
+# The announcer posts the new entry, styled bold and red.
+type AnnounceInterval 2
+press Anouncer.Start
+tick 2
+expect sent chess tonight at nine
+expect char 0 color=FF0000 bold
+press Anouncer.Stop
 # A whisper is followed back to its text, three lines above its end.
 line Bob: psst
 line ***** Whisper from Bob

@@ -151,6 +151,23 @@ TEST_P(Win32BindingTest, GreeterGreetsANickJoiningInTheClient) {
   EXPECT_EQ(pal->JournalLines().size(), 2u);
 }
 
+TEST_P(Win32BindingTest, AnAdminSwitchesTheGreeterFromTheRoom) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Command Room")) << "fakepal did not start";
+  settings.AdminList.Items = {"Ann"};
+  StartPolling(bot);
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Command Room", "Ann: greeter on"}));
+  PollTick(bot);
+  EXPECT_TRUE(settings.GreeterOn);
+  const auto sent = LastJournal(*pal, "SENT");
+  ASSERT_EQ(sent.size(), 4u);
+  EXPECT_EQ(sent[1], "Greeter is now On");
+  EXPECT_NE(sent[3].find("\\red192\\green0\\blue0"), std::string::npos) << sent[3];
+  PollTick(bot);  // the notice is the newest line: the command is not repeated
+  size_t notices = 0;
+  for (const auto& line : pal->JournalLines()) notices += line.rfind("SENT\t", 0) == 0;
+  EXPECT_EQ(notices, 1u);
+}
+
 TEST_P(Win32BindingTest, ReadsTheNickListAcrossProcesses) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Nick Room", "Ann,@Bob," + std::string(254, 'n'))) << "fakepal did not start";
   const WindowHandle list = FindNickListView(desktop, "Nick Room");
