@@ -127,6 +127,13 @@ struct BotSettings {
   PanelList SearchResults;
   std::string SearchLabel = "Search Results";
 
+  // Fast-admin join.
+  std::vector<std::string> DialogRoomList;
+  std::string DialogRoomIndex;
+  bool FastAdminEntryOpen = false;
+  std::string FastAdminNick;
+  std::string FastAdminCode;
+
   bool PollTimer = false;
   std::string ClockLabel = "Time";
   std::string UserCountLabel = "0";

@@ -23,6 +23,8 @@ class PanelView {
   // One of the bot's own windows opened or closed ("Save Greeter As:", ...).
   virtual void BotWindowOpened(const std::string& /*caption*/) {}
   virtual void BotWindowClosed(const std::string& /*caption*/) {}
+  // "About" and "Contact": shown modal, closed by their button.
+  virtual void ShowModal(const std::string& /*caption*/) {}
   // F7 brings the bot's main window to the foreground.
   virtual void BringToFront() {}
 };

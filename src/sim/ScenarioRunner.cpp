@@ -13,6 +13,8 @@
 #include "commands/VisitorStats.h"
 #include "panel/AdminsFrame.h"
 #include "panel/AnResTab.h"
+#include "panel/FastAdminFrame.h"
+#include "panel/Menus.h"
 #include "panel/GreeterTab.h"
 #include "panel/ModerationPanel.h"
 #include "panel/NickGrabber.h"
@@ -493,7 +495,18 @@ void ScenarioRunner::Press(const std::string& action, const ScenarioStatement&) 
       {"Recorder.Stop", RecorderStop},
       {"Recorder.Save", SaveRecording},
       {"Recorder.Search", RecorderSearch},
+      {"About", ShowAbout},
+      {"Help", OpenHelp},
+      {"Contact", ShowContact},
+      {"Contact.Link", OpenMakerPage},
+      {"FastAdmin.Add", FastAdminOpenEntry},
+      {"FastAdminEntry.Add", FastAdminEntryAdd},
+      {"FastAdmin.Delete", FastAdminDelete},
+      {"FastAdmin.Save", FastAdminSave},
+      {"FastAdmin.Join", FastAdminJoin},
   };
+  if (action == "FastAdminEntry.Add" && !bot.settings.FastAdminEntryOpen)
+    throw Unrunnable("the fast-admin entry window is not open");
   if (action.rfind("Grabber.", 0) == 0 && !bot.settings.GrabberOpen) throw Unrunnable("the nick grabber is not open");
   if (action.rfind("Grabber.Add ", 0) == 0) {
     StatementCursor c(action.substr(12));
@@ -699,6 +712,10 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
     if (box == "AnnounceInputBox") target = &bot.settings.AnnounceInputBox;
     if (box == "AnnounceInterval") target = &bot.settings.AnnounceInterval;
     if (box == "SearchBox") target = &bot.settings.SearchBox;
+    if (box == "FastAdminNick" || box == "FastAdminCode") {
+      if (!bot.settings.FastAdminEntryOpen) throw Unrunnable("the fast-admin entry window is not open");
+      target = box == "FastAdminNick" ? &bot.settings.FastAdminNick : &bot.settings.FastAdminCode;
+    }
     if (box == "FlushEvery") target = &bot.settings.FlushEvery;
     if (box == "AutobounceBox") target = &bot.settings.AutobounceBox;
     if (box == "AutoRedotBox") target = &bot.settings.AutoRedotBox;
@@ -772,10 +789,13 @@ void ScenarioRunner::ExpectEvent(const std::string& what, StatementCursor& curso
     return;
   }
   if (what == "joined") {
+    // NAME | CODE, the blanks beside the bar optional, so "expect joined |" is two empty texts.
     const std::string rest = cursor.Rest();
-    const size_t bar = rest.find(" | ");
-    const std::string name = bar == std::string::npos ? rest : rest.substr(0, bar);
-    const std::string code = bar == std::string::npos ? std::string() : rest.substr(bar + 3);
+    const size_t bar = rest.find('|');
+    std::string name = bar == std::string::npos ? rest : rest.substr(0, bar);
+    std::string code = bar == std::string::npos ? std::string() : rest.substr(bar + 1);
+    if (!name.empty() && name.back() == ' ') name.pop_back();
+    if (!code.empty() && code.front() == ' ') code.erase(0, 1);
     const SimEvent e = consume(EventKind::Joined, "an admin join");
     if (e.Text != name || e.Code != code)
       throw Fail("expected joined " + Quote(name + " | " + code) + ", found " + Quote(e.Text + " | " + e.Code));

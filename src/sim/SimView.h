@@ -20,6 +20,8 @@ class SimView final : public PanelView {
   void CaptionChanged() override;
   void DisplaysChanged() override;
   void BotWindowOpened(const std::string& caption) override;
+  // The simulator shows a modal window and closes it at once, as its button would.
+  void ShowModal(const std::string& caption) override { BotWindowOpened(caption); }
 
   // Where the bot's own windows are recorded as events.
   SimEventLog* Events = nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "FakePalProtocol.h"
 
 namespace quorvel::testing {
 
@@ -23,6 +24,9 @@ class FakePalProcess {
   // One of the protocol's WM_COPYDATA commands; true when fakepal did it.
   bool Command(unsigned long code, const std::vector<std::string>& fields) const;
   void Post(UINT message, WPARAM w = 0) const { PostMessageA(main_, message, w, 0); }
+  // The client stops answering for ms. Sent ahead of whatever the test sends
+  // next, so that is sure to meet the hung client.
+  void Hang(DWORD ms) const { SendNotifyMessageA(main_, fakepal::kHangMessage, ms, 0); }
   std::vector<std::string> JournalLines() const;
   // Posted messages reach fakepal after sent ones: waits, bounded, until its
   // journal holds `count` lines of the kind.

@@ -235,7 +235,7 @@ TEST_P(Win32BindingTest, ClientExitingMidReadEndsTheReadCleanly) {
 TEST_P(Win32BindingTest, HungClientCostsOneSkippedStep) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Hang Room")) << "fakepal did not start";
   ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Hang Room", "Ann: before"}));
-  pal->Post(fakepal::kHangMessage, 3000);
+  pal->Hang(3000);
   const ULONGLONG start = GetTickCount64();
   std::string raw = "stale";
   GetLastLine(desktop, settings.Room.TranscriptHandle, raw);

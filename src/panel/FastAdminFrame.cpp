@@ -1,0 +1,50 @@
+#include "panel/FastAdminFrame.h"
+
+#include "panel/ListSaving.h"
+#include "roomlink/FastAdminJoin.h"
+
+namespace quorvel {
+
+void FastAdminOpenEntry(Bot& bot) {
+  BotSettings& s = bot.settings;
+  if (s.FastAdminEntryOpen) return;
+  s.FastAdminEntryOpen = true;
+  s.FastAdminNick.clear();
+  s.FastAdminCode.clear();
+  bot.view.BotWindowOpened(kFastAdminEntryCaption);
+}
+
+void FastAdminEntryAdd(Bot& bot) {
+  BotSettings& s = bot.settings;
+  if (!s.FastAdminEntryOpen) return;
+  s.FastAdminNicks.Items.push_back(s.FastAdminNick);  // empty texts are accepted
+  s.FastAdminCodes.Items.push_back(s.FastAdminCode);
+  s.FastAdminEntryOpen = false;
+  bot.view.BotWindowClosed(kFastAdminEntryCaption);
+  bot.view.ListsChanged();
+}
+
+void FastAdminDelete(Bot& bot) {
+  BotSettings& s = bot.settings;
+  for (size_t i : s.FastAdminNicks.RemoveSelected())
+    if (i < s.FastAdminCodes.Items.size())
+      s.FastAdminCodes.Items.erase(s.FastAdminCodes.Items.begin() + static_cast<long>(i));
+  bot.view.ListsChanged();
+}
+
+void FastAdminSave(Bot& bot) {
+  if (SaveListOrTell(bot, "nicks.txt", bot.settings.FastAdminNicks, false))
+    SaveListOrTell(bot, "codes.txt", bot.settings.FastAdminCodes, false);
+}
+
+void FastAdminJoin(Bot& bot) {
+  BotSettings& s = bot.settings;
+  AdminJoinRequest request;
+  const int selected = s.FastAdminNicks.SelectedIndex();
+  if (selected >= 0) request.Name = s.FastAdminNicks.Items[static_cast<size_t>(selected)];
+  for (auto it = s.FastAdminNicks.Selected.rbegin(); it != s.FastAdminNicks.Selected.rend(); ++it)
+    request.Codes.push_back(*it < s.FastAdminCodes.Items.size() ? s.FastAdminCodes.Items[*it] : std::string());
+  JoinAsAdmin(bot.desktop, bot.host.clock, bot.host.pump, request, {s.DialogRoomList, s.DialogRoomIndex});
+}
+
+}  // namespace quorvel
