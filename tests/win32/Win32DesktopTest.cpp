@@ -5,6 +5,7 @@
 #include "FakePalProtocol.h"
 #include "engine/PollTick.h"
 #include "host/win32/Win32Host.h"
+#include "panel/FastAdminFrame.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Polling.h"
 #include "roomlink/NickList.h"
@@ -230,6 +231,26 @@ TEST_P(Win32BindingTest, ClientExitingMidReadEndsTheReadCleanly) {
   }
   EXPECT_TRUE(pal->WaitForExit(10000));
   EXPECT_TRUE(desktop.ListItemTexts(list).empty());
+}
+
+TEST_P(Win32BindingTest, FastAdminJoinOpensTheRoomInTheClient) {
+  RegAccess(registry).WriteString(kUninstall, "DisplayVersion", "10.1");
+  pal = std::make_unique<FakePalProcess>(GetParam(), std::vector<std::string>{"--adminrooms", "Chess,Lobby"});
+  ASSERT_TRUE(pal->Ready());
+  settings.FastAdminNicks.Items = {"Lobby"};
+  settings.FastAdminCodes.Items = {"s3cret"};
+  settings.FastAdminNicks.SelectOnly(0);
+  FastAdminJoin(bot);
+  ASSERT_TRUE(pal->WaitForJournal("JOINED"));
+  const auto joined = LastJournal(*pal, "JOINED");
+  ASSERT_EQ(joined.size(), 3u);
+  EXPECT_EQ(joined[1], "Lobby");
+  EXPECT_EQ(joined[2], "s3cret");
+  EXPECT_EQ(settings.DialogRoomIndex, "1");
+  EXPECT_TRUE(settings.DialogRoomList.empty());
+  RoomLink link = bot.Link();
+  AttachToRoom(link);
+  EXPECT_EQ(settings.Room.RoomList, std::vector<std::string>{"Lobby Room"});
 }
 
 TEST_P(Win32BindingTest, HungClientCostsOneSkippedStep) {

@@ -4,7 +4,7 @@
 // rich-edit controls and its nick list a real list view.
 //
 //   fakepal [--install VERSION] [--user NICK] [--layout 9|10] [--journal FILE]
-//           [--room TITLE [--nicks A,B,C]]...
+//           [--adminrooms A,B] [--room TITLE [--nicks A,B,C]]...
 //
 // Enter in a send box appends "NICK: TEXT" to the room's transcript with the
 // message's formatting, NICK being the registry's signed-in user. The journal
@@ -43,6 +43,8 @@ struct App {
   RoomLayout Layout = RoomLayout::Profile10;
   std::string JournalPath;
   std::vector<std::unique_ptr<Room>> Rooms;
+  std::vector<std::string> AdminRooms;
+  HWND AdminDialog = nullptr;
   WNDPROC SendBoxProc = nullptr;
   WNDPROC DialogProc = nullptr;
 };
@@ -300,8 +302,34 @@ Room* OpenRoom(const std::string& title) {
   return g.Rooms.back().get();
 }
 
+
+// OK of the admin join dialog: the room picked in its combo box is opened
+// (unless it is open already) and the code typed is recorded.
+void AdminJoin(HWND dialog) {
+  const HWND combo = FindWindowExA(dialog, nullptr, "ComboBox", nullptr);
+  const HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+  std::string name;
+  const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+  if (selected != CB_ERR) {
+    char buf[256] = {};
+    SendMessageA(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(buf));
+    name = buf;
+  }
+  char code[256] = {};
+  GetWindowTextA(edit, code, sizeof code);
+  DestroyWindow(dialog);
+  g.AdminDialog = nullptr;
+  if (!name.empty() && !RoomByTitle(name + " Room")) OpenRoom(name + " Room");
+  Journal("JOINED\t" + name + "\t" + code);
+}
+
 LRESULT CALLBACK DialogSubclass(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (window == g.AdminDialog && message == WM_COMMAND && LOWORD(w) == IDOK) {
+    AdminJoin(window);
+    return 0;
+  }
   if (message == WM_CLOSE || (message == WM_COMMAND && (LOWORD(w) == IDCANCEL || LOWORD(w) == IDOK))) {
+    if (window == g.AdminDialog) g.AdminDialog = nullptr;
     char title[256] = {};
     GetWindowTextA(window, title, sizeof title);
     DestroyWindow(window);
@@ -320,6 +348,37 @@ void OpenNotice() {
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DialogSubclass)));
   CreateWindowExA(0, "STATIC", "Welcome to Paltalk!", WS_CHILD | WS_VISIBLE, 10, 10, 260, 20, window, nullptr,
                   g.Instance, nullptr);
+}
+
+void OpenAdminDialog() {
+  if (g.AdminDialog) return;
+  const WindowNode layout = quorvel::AdminJoinDialogLayout();
+  const HWND dialog = CreateWindowExA(0, layout.ClassName.c_str(), layout.Title.c_str(),
+                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 260, 160, 320, 150, nullptr,
+                                      nullptr, g.Instance, nullptr);
+  g.DialogProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DialogSubclass)));
+  g.AdminDialog = dialog;
+  int y = 10;
+  for (const auto& child : layout.Children) {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    int id = 0;
+    int height = 24;
+    if (child.Role == WindowRole::AdminCombo) {
+      style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+      height = 120;
+    }
+    if (child.Role == WindowRole::AdminCodeBox) style |= WS_BORDER | ES_AUTOHSCROLL;
+    if (child.Role == WindowRole::AdminOk) id = IDOK;
+    if (child.Role == WindowRole::AdminCancel) id = IDCANCEL;
+    const bool button = child.ClassName == "Button";
+    const HWND h = CreateWindowExA(0, child.ClassName.c_str(), child.Title.c_str(), style,
+                                   button ? (id == IDOK ? 60 : 170) : 10, button ? 80 : y, button ? 90 : 290, height,
+                                   dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g.Instance, nullptr);
+    if (child.Role == WindowRole::AdminCombo)
+      for (const auto& name : g.AdminRooms) SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    if (!button) y += 32;
+  }
 }
 
 std::vector<std::string> Fields(const char* data, size_t size) {
@@ -371,7 +430,10 @@ LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     case WM_COPYDATA: return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(l));
     case fakepal::kHangMessage: Sleep(static_cast<DWORD>(w)); return 0;
     case fakepal::kQuitMessage: ExitProcess(0);
-    case WM_COMMAND: Journal("COMMAND\t" + std::to_string(LOWORD(w)) + "\t-"); return 0;
+    case WM_COMMAND:
+      Journal("COMMAND\t" + std::to_string(LOWORD(w)) + "\t-");
+      if (LOWORD(w) == quorvel::kCommandAdminJoin) OpenAdminDialog();
+      return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcA(window, message, w, l);
   }
@@ -443,6 +505,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
       ++i;
     } else if (arg == "--room") {
       OpenRoom(value);
+      ++i;
+    } else if (arg == "--adminrooms") {
+      g.AdminRooms = SplitCommas(value);
       ++i;
     } else if (arg == "--nicks" && !g.Rooms.empty()) {
       SetNicks(*g.Rooms.back(), SplitCommas(value));
