@@ -1,6 +1,8 @@
 // quorvel.exe as an operator runs it: attached to a running fakepal.exe.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
@@ -24,6 +26,111 @@ std::string WindowText(HWND window) {
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
                       &result);
   return buffer;
+}
+
+// Writes what the screen shows of the window to a BMP file.
+bool SaveScreenshot(HWND window, const std::string& path) {
+  RECT r;
+  if (!GetWindowRect(window, &r)) return false;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD rowBytes = static_cast<DWORD>((w * 3 + 3) & ~3);
+  BITMAPFILEHEADER fh = {};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + rowBytes * static_cast<DWORD>(h);
+  bool ok = false;
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+         std::fwrite(bits, rowBytes * static_cast<size_t>(h), 1, f) == 1;
+    std::fclose(f);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+COLORREF CenterPixel(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+void Press(HWND main, int id) {
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, id)));
+}
+
+TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
+  Win32RegistryStore registry;
+  RegAccess reg(registry);
+  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
+                  "10.1");
+  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+  FakePalProcess pal("fakepal64.exe", {"--room", "Panel Room", "--nicks", "Ann"});
+  ASSERT_TRUE(pal.Ready());
+  ChildProcess app("quorvel.exe", {});
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil(app, 20000, [&] { return (main = app.FindWindowOfClass(kMainWindowClassName)) != nullptr; }));
+  SetForegroundWindow(main);
+  const std::string shots = testing::ExeDirectory() + "\\..\\screenshots";
+  CreateDirectoryA(shots.c_str(), nullptr);
+
+  // Every tab, shown by the arrow keys on the tab control, one screenshot each.
+  const int firstOfTab[] = {kAdminList, kEditor, kPhraseList, kTriggerList, kManualBounce, kVisitorNicks};
+  const char* names[] = {"admin", "greeter", "swearbot", "an-res", "bc-dot", "stats"};
+  for (int tab = 0; tab < 6; ++tab) {
+    if (tab > 0) PostMessageA(GetDlgItem(main, kTabs), WM_KEYDOWN, VK_RIGHT, 0);
+    const HWND probe = GetDlgItem(main, firstOfTab[tab]);
+    ASSERT_TRUE(WaitUntil(app, 5000, [&] { return IsWindowVisible(probe) != FALSE; })) << names[tab];
+    UpdateWindow(main);
+    EXPECT_TRUE(SaveScreenshot(main, shots + "\\tab-" + names[tab] + ".bmp"));
+  }
+
+  // The indicators follow "Enable All" and "Disable All", labels and pictures.
+  const HWND label = GetDlgItem(main, kIndicatorFirst);
+  const HWND picture = GetDlgItem(main, kPictureFirst + 4);
+  const COLORREF off = CenterPixel(picture);
+  Press(main, kEnableAll);
+  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return WindowText(GetDlgItem(main, kIndicatorFirst + 5)) == "Responder On"; }));
+  EXPECT_EQ(WindowText(label), "Greeter On");
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return CenterPixel(picture) != off; }));
+  SaveScreenshot(main, shots + "\\enabled.bmp");
+  Press(main, kDisableAll);
+  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return WindowText(label) == "Greeter Off"; }));
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return CenterPixel(picture) == off; }));
+
+  // A design typed into the editor greets a nick joining the client's room.
+  PostMessageA(GetDlgItem(main, kTabs), WM_KEYDOWN, VK_HOME, 0);
+  const HWND editor = GetDlgItem(main, kEditor);
+  for (char c : std::string("Hi %sn")) PostMessageA(editor, WM_CHAR, static_cast<WPARAM>(c), 0);
+  Press(main, kGreeterStart);
+  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return WindowText(label) == "Greeter On"; }));
+  ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Panel Room", "Bob has joined the room"}));
+  ASSERT_TRUE(pal.WaitForJournal("SENT"));
+  std::string sent;
+  for (const auto& line : pal.JournalLines())
+    if (line.rfind("SENT\t", 0) == 0) sent = line.substr(5, line.find('\t', 5) - 5);
+  EXPECT_EQ(sent, "Hi Bob");
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app.WaitForExit(10000));
 }
 
 TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
@@ -53,7 +160,7 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
   const HWND line = GetDlgItem(main, kLineLabel);
   EXPECT_TRUE(WaitUntil(app, 10000, [&] { return WindowText(line) == "Ann: hello from the room"; }))
       << WindowText(line);
-  EXPECT_EQ(WindowText(GetDlgItem(main, kUserCountLabel)), "Current Users: 2");
+  EXPECT_EQ(WindowText(GetDlgItem(main, kUserCountLabel)), "2");
 
   // The client's notice window is closed by the poll tick.
   ASSERT_TRUE(pal.Command(fakepal::kOpenNotice, {}));

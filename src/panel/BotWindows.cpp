@@ -1,0 +1,21 @@
+#include "panel/BotWindows.h"
+
+#include "commands/RoomRecorder.h"
+#include "panel/FastAdminFrame.h"
+#include "panel/GreeterTab.h"
+#include "panel/NickGrabber.h"
+
+namespace quorvel {
+
+void BotWindowClosedByOperator(Bot& bot, const std::string& caption) {
+  BotSettings& s = bot.settings;
+  if (caption == kSaveAsCaption) s.SaveAsOpen = false;
+  if (caption == kGrabberCaption) {
+    s.GrabberOpen = false;
+    s.GrabberList.clear();
+  }
+  if (caption == kRecorderCaption) s.RecorderOpen = false;  // the recorder keeps its state
+  if (caption == kFastAdminEntryCaption) s.FastAdminEntryOpen = false;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+#include "panel/Bot.h"
+
+namespace quorvel {
+
+// The operator closed one of the bot's own windows with its close box.
+void BotWindowClosedByOperator(Bot& bot, const std::string& caption);
+
+}  // namespace quorvel

@@ -1,0 +1,110 @@
+#include "panel/win32/ToolWindow.h"
+
+#include <commctrl.h>
+
+namespace quorvel {
+namespace {
+
+constexpr const char* kToolClass = "QuorvelToolWindow";
+
+int Scaled(int v, double scale) { return static_cast<int>(v * scale + 0.5); }
+
+}  // namespace
+
+HWND CreateControl(HWND parent, const ToolControl& c, double scale, HFONT font, HWND tooltip) {
+  const HWND h = CreateWindowExA(std::string(c.ClassName) == "EDIT" ? WS_EX_CLIENTEDGE : 0, c.ClassName, c.Text,
+                                 WS_CHILD | WS_VISIBLE | c.Style, Scaled(c.X, scale), Scaled(c.Y, scale),
+                                 Scaled(c.W, scale), Scaled(c.H, scale), parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.Id)), nullptr, nullptr);
+  if (h && font) SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (h && tooltip && c.Tip) {
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = parent;
+    ti.uId = reinterpret_cast<UINT_PTR>(h);
+    ti.lpszText = const_cast<char*>(c.Tip);
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  return h;
+}
+
+ToolWindow::ToolWindow(HINSTANCE instance, HWND owner, const std::string& caption, int width, int height,
+                       const std::vector<ToolControl>& controls, double scale, HFONT font, CommandHandler onCommand,
+                       std::function<void()> onClose)
+    : owner_(owner), onCommand_(std::move(onCommand)), onClose_(std::move(onClose)) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kToolClass;
+    registered = RegisterClassExA(&wc) != 0;
+  }
+  RECT r = {0, 0, Scaled(width, scale), Scaled(height, scale)};
+  const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
+  AdjustWindowRect(&r, style, FALSE);
+  window_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kToolClass, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                            r.right - r.left, r.bottom - r.top, owner, nullptr, instance, this);
+  if (!window_) return;
+  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+  for (const auto& c : controls) CreateControl(window_, c, scale, font, tooltip_);
+  RECT ownerRect;
+  GetWindowRect(owner, &ownerRect);
+  SetWindowPos(window_, nullptr, ownerRect.left + 60, ownerRect.top + 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(window_, SW_SHOW);
+}
+
+ToolWindow::~ToolWindow() { Destroy(); }
+
+void ToolWindow::Destroy() {
+  if (!window_) return;
+  const HWND w = window_;
+  window_ = nullptr;
+  SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+  DestroyWindow(w);
+}
+
+void ToolWindow::RunModal() {
+  if (!window_) return;
+  EnableWindow(owner_, FALSE);
+  MSG msg;
+  while (window_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageA(window_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  EnableWindow(owner_, TRUE);
+  SetForegroundWindow(owner_);
+}
+
+LRESULT CALLBACK ToolWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
+  ToolWindow* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<ToolWindow*>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<ToolWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  }
+  try {
+    if (self && message == WM_COMMAND && self->onCommand_) {
+      self->onCommand_(LOWORD(w), HIWORD(w));
+      return 0;
+    }
+    if (self && message == WM_CLOSE) {
+      auto onClose = self->onClose_;
+      self->Destroy();
+      if (onClose) onClose();  // may delete self: nothing of it is touched after this
+      return 0;
+    }
+  } catch (...) {
+    return 0;
+  }
+  return DefWindowProcA(window, message, w, l);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,51 @@
+#pragma once
+// A small window of the bot's own (the nick grabber, the recorder panel,
+// "Save Greeter As:", the fast-admin entry, "About", "Contact"), built from
+// a table of controls.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+struct ToolControl {
+  const char* ClassName;
+  const char* Text;
+  int X, Y, W, H;
+  int Id;
+  DWORD Style;
+  const char* Tip = nullptr;
+};
+
+class ToolWindow {
+ public:
+  using CommandHandler = std::function<void(int id, int code)>;
+  ToolWindow(HINSTANCE instance, HWND owner, const std::string& caption, int width, int height,
+             const std::vector<ToolControl>& controls, double scale, HFONT font, CommandHandler onCommand,
+             std::function<void()> onClose);
+  ~ToolWindow();
+  ToolWindow(const ToolWindow&) = delete;
+  ToolWindow& operator=(const ToolWindow&) = delete;
+
+  HWND Window() const { return window_; }
+  HWND Control(int id) const { return GetDlgItem(window_, id); }
+  // Runs until the window closes, its owner disabled meanwhile.
+  void RunModal();
+  // Closed from the program's side: no close notice goes back.
+  void Destroy();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept;
+  HWND window_ = nullptr;
+  HWND owner_ = nullptr;
+  HWND tooltip_ = nullptr;
+  CommandHandler onCommand_;
+  std::function<void()> onClose_;
+};
+
+// Creates one control with the font and scale of its window.
+HWND CreateControl(HWND parent, const ToolControl& c, double scale, HFONT font, HWND tooltip);
+
+}  // namespace quorvel
