@@ -7,7 +7,8 @@ file(GLOB QUORVEL_WIN32_SOURCES CONFIGURE_DEPENDS
 add_library(quorvel_win32 STATIC ${QUORVEL_WIN32_SOURCES})
 target_link_libraries(quorvel_win32 PUBLIC quorvel_core comctl32 comdlg32 shell32 advapi32 user32 gdi32)
 
-add_executable(quorvel WIN32 src/app/QuorvelMain.cpp)
+enable_language(RC)
+add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
 
 # fakepal64.exe in this build; fakepal32.exe from the i686 cross compiler.
@@ -27,3 +28,14 @@ ExternalProject_Add(fakepal32
     -DCMAKE_INSTALL_PREFIX=${CMAKE_BINARY_DIR}/bin
   BUILD_ALWAYS ON
   CMAKE_GENERATOR Ninja)
+
+# The release: quorvel.exe with its help page, starter lists, designs and the
+# recorder folder, zipped by CPack.
+install(TARGETS quorvel RUNTIME DESTINATION .)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/package/ DESTINATION .)
+install(DIRECTORY DESTINATION recorder)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Quorvel)
+set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)

@@ -32,7 +32,9 @@ std::string ExeDirectory() {
 }
 
 ChildProcess::ChildProcess(const std::string& exeName, const std::vector<std::string>& args) {
-  const std::string exe = ExeDirectory() + "\\" + exeName;
+  // A bare name is a program of the build; anything with a folder is taken as it is.
+  const bool hasFolder = exeName.find_first_of("\\/:") != std::string::npos;
+  const std::string exe = hasFolder ? exeName : ExeDirectory() + "\\" + exeName;
   std::string commandLine = "\"" + exe + "\"";
   for (const auto& a : args) commandLine += " \"" + a + "\"";
   STARTUPINFOA si = {};
