@@ -47,6 +47,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    // Tab and the arrow keys move between the panel's controls.
+    if (IsDialogMessageA(window.Window(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
