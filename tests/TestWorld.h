@@ -5,6 +5,7 @@
 #include <string>
 
 #include "panel/Bot.h"
+#include "roomlink/RoomDiscovery.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
 #include "storage/MemoryRegistryStore.h"
@@ -35,6 +36,14 @@ struct TestWorld {
   }
   void SignIn(const std::string& nick) { RegAccess(registry).WriteString("HKCU\\Software\\Paltalk", "cur_user", nick); }
   RoomLink Link() { return bot.Link(); }
+  // A Paltalk 10 client with one room, found and attached as on load.
+  WindowHandle AttachedRoom(const std::string& title = "Lobby Room") {
+    InstallClient("10.1");
+    const WindowHandle room = desktop.OpenRoom(title, RoomLayout::Profile10);
+    RoomLink link = Link();
+    AttachToRoom(link);
+    return room;
+  }
 };
 
 }  // namespace quorvel::testing

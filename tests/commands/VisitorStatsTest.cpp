@@ -10,10 +10,7 @@ namespace {
 class VisitorStatsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    world.InstallClient("10.1");
-    world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
-    RoomLink link = world.Link();
-    AttachToRoom(link);
+    world.AttachedRoom();
   }
   void Join(const std::string& nick) {
     world.settings.Line.JoinedNick = nick;

@@ -103,10 +103,7 @@ TEST(RenderMarkupTest, ALessThanInFadedTextSwallowsUpToTheNextTag) {
 class SendStyledTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    world.InstallClient("10.1");
-    world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
-    RoomLink link = world.Link();
-    AttachToRoom(link);
+    world.AttachedRoom();
   }
   RichText Sent() {
     const SimEvent* e = world.events.Consume(EventKind::Sent);

@@ -28,6 +28,15 @@ std::string WindowText(HWND window) {
   return buffer;
 }
 
+// A Paltalk 10 client signed in as Operator, as the registry tells it.
+void InstallClient() {
+  Win32RegistryStore registry;
+  RegAccess reg(registry);
+  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
+                  "10.1");
+  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+}
+
 // Writes what the screen shows of the window to a BMP file.
 bool SaveScreenshot(HWND window, const std::string& path) {
   RECT r;
@@ -78,11 +87,7 @@ void Press(HWND main, int id) {
 }
 
 TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
-  Win32RegistryStore registry;
-  RegAccess reg(registry);
-  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
-                  "10.1");
-  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+  InstallClient();
   FakePalProcess pal("fakepal64.exe", {"--room", "Panel Room", "--nicks", "Ann"});
   ASSERT_TRUE(pal.Ready());
   ChildProcess app("quorvel.exe", {});
@@ -134,11 +139,7 @@ TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
 }
 
 TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
-  Win32RegistryStore registry;
-  RegAccess reg(registry);
-  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
-                  "10.1");
-  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+  InstallClient();
   FakePalProcess pal("fakepal64.exe", {"--room", "App Room", "--nicks", "Ann,Bob"});
   ASSERT_TRUE(pal.Ready());
 
