@@ -23,6 +23,10 @@
 #include "panel/win32/RichEditBridge.h"
 #include "panel/win32/ToolWindow.h"
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace quorvel {
 namespace {
 
@@ -379,6 +383,13 @@ bool MainWindow::Create(HINSTANCE instance) {
                             CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                             instance, this);
   if (!window_) return false;
+  // On a monitor of another DPI than the system's, lay the window out for it.
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  if (auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+          reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")))) {
+    const UINT dpi = getDpi(window_);
+    if (dpi && dpi != static_cast<UINT>(scale_ * 96 + 0.5)) ApplyDpi(dpi, nullptr);
+  }
   // A key another program holds stays unregistered, without a word.
   RegisterHotKey(window_, kHotKeyBounce, 0, VK_F7);
   RegisterHotKey(window_, kHotKeyRedDot, 0, VK_F8);
@@ -465,6 +476,43 @@ void MainWindow::CreateControls() {
   SelectTab(0);
 }
 
+void MainWindow::ApplyDpi(unsigned dpi, const RECT* suggested) {
+  scale_ = dpi / 96.0;
+  auto place = [&](int id, int x, int y, int w, int h) {
+    SetWindowPos(Control(id), nullptr, static_cast<int>(x * scale_ + 0.5), static_cast<int>(y * scale_ + 0.5),
+                 static_cast<int>(w * scale_ + 0.5), static_cast<int>(h * scale_ + 0.5), SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  for (int i = 0; i < 6; ++i) {
+    place(kPictureFirst + i, 20, 28 + 22 * i, 14, 14);
+    place(kIndicatorFirst + i, 40, 26 + 22 * i, 150, 18);
+  }
+  place(kTabs, 204, 6, 558, 456);
+  for (const auto& pc : Layout()) {
+    const ToolControl& c = pc.Control;
+    place(c.Id, c.X + (pc.Tab >= 0 ? kPageX : 0), c.Y + (pc.Tab >= 0 ? kPageY : 0), c.W, c.H);
+  }
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  metrics.lfMessageFont.lfHeight = static_cast<LONG>(-12 * scale_);
+  HFONT font = CreateFontIndirectA(&metrics.lfMessageFont);
+  for (const auto& [id, tab] : tabOf_)
+    if (id != kDesignList && id != kStyleSize8 && id != kStyleSize10 && id != kStyleSize12)
+      SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageA(Control(kTabs), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (font_) DeleteObject(font_);
+  font_ = font;
+  if (suggested) {
+    SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    RECT r = {0, 0, static_cast<LONG>(kClientWidth * scale_), static_cast<LONG>(kClientHeight * scale_)};
+    AdjustWindowRect(&r, static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)), TRUE);
+    SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 void MainWindow::SelectTab(int index) {
   tab_ = index;
   SendMessageA(Control(kTabs), TCM_SETCURSEL, index, 0);
@@ -487,6 +535,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       }
       return 0;
     }
+    case WM_DPICHANGED: ApplyDpi(HIWORD(w), reinterpret_cast<const RECT*>(l)); return 0;
     case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
     case WM_TIMER:
       if (w == kPollTimerId && bot_) PollTimerFired(*bot_);
@@ -717,9 +766,10 @@ void MainWindow::CaptionChanged() { SetWindowTextA(window_, settings_.Room.Capti
 
 void MainWindow::DisplaysChanged() {
   Refresh();
-  static bool messagesShown = false;
-  if (!messagesShown && bot_) {
-    messagesShown = true;
+  // The three message editors show the model's text once, after start-up
+  // coloured them; from then on the operator edits them in place.
+  if (!messagesShown_ && bot_) {
+    messagesShown_ = true;
     RefreshMessages();
   }
 }

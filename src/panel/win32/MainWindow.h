@@ -49,6 +49,8 @@ class MainWindow final : public PanelView {
   void OnCommand(int id, int code, HWND control);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void PickColor(std::uint32_t& target);
+  // Lays the window out again for a monitor of that DPI.
+  void ApplyDpi(unsigned dpi, const RECT* suggested);
   void Refresh();
   void RefreshMessages();
   HWND Control(int id) const { return GetDlgItem(window_, id); }
@@ -62,7 +64,8 @@ class MainWindow final : public PanelView {
   HFONT tahoma_ = nullptr;
   double scale_ = 1.0;
   int tab_ = 0;
-  bool refreshing_ = false;  // changes made while showing the model are not the operator's
+  bool refreshing_ = false;
+  bool messagesShown_ = false;  // changes made while showing the model are not the operator's
   std::map<int, int> tabOf_;  // control id to its tab, -1 for the window itself
   std::map<int, std::vector<std::string>> shownLists_;
   std::map<std::string, std::unique_ptr<ToolWindow>> tools_;
