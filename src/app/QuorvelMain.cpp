@@ -1,5 +1,6 @@
 // quorvel.exe: the bot attached to the running Paltalk client.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <filesystem>

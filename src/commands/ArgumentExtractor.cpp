@@ -36,12 +36,14 @@ void ExtractArgument(const std::string& text, const std::string& prefix, bool tr
 }
 
 void ExtractNormalPathArguments(const std::string& text, ArgumentSlots& slots) {
-  for (const Prefix* p : {&kBounce, &kRedot, &kAnnounce, &kInterval, &kSeen, &kAdmin, &kAutoRedot, &kSwear, &kAutoBounce})
+  for (const Prefix* p :
+       {&kBounce, &kRedot, &kAnnounce, &kInterval, &kSeen, &kAdmin, &kAutoRedot, &kSwear, &kAutoBounce})
     Run(text, *p, slots);
 }
 
 void ExtractWhisperPathArguments(const std::string& text, ArgumentSlots& slots) {
-  for (const Prefix* p : {&kBounce, &kRedot, &kAnnounce, &kInterval, &kAdmin, &kSeen, &kAutoRedot, &kSwear, &kAutoBounce})
+  for (const Prefix* p :
+       {&kBounce, &kRedot, &kAnnounce, &kInterval, &kAdmin, &kSeen, &kAutoRedot, &kSwear, &kAutoBounce})
     Run(text, *p, slots);
 }
 

@@ -21,7 +21,8 @@ void ForEachAuthorisation(Bot& bot, bool lowerCaseEntries, const Action& action)
   const size_t n = bot.settings.AdminList.Items.size();
   for (size_t i = 0; i < n && i < bot.settings.AdminList.Items.size(); ++i) {
     const std::string& entry = bot.settings.AdminList.Items[i];
-    const bool match = lowerCaseEntries ? AnsiLower(entry) == bot.settings.Line.Sender : entry == bot.settings.Line.Sender;
+    const bool match =
+        lowerCaseEntries ? AnsiLower(entry) == bot.settings.Line.Sender : entry == bot.settings.Line.Sender;
     if (match) action(bot);
   }
 }

@@ -121,8 +121,10 @@ void LoadStats(Bot& bot) {
     if (line.empty()) continue;
     std::vector<std::string> fields(1);
     for (char c : line) {
-      if (c == '\t') fields.emplace_back();
-      else fields.back().push_back(c);
+      if (c == '\t')
+        fields.emplace_back();
+      else
+        fields.back().push_back(c);
     }
     if (fields.size() < 3) {
       // The records read so far stay; this line and the rest are not read.

@@ -8,8 +8,8 @@ namespace quorvel {
 inline constexpr const char* kStatsSaveFilter = "Text Files (*.txt)|*.txt";
 inline constexpr const char* kStatsLoadFilter = "Text Files (*.txt)|*.txt|Word Doc (*.doc)|*.doc";
 
-void CountVisit(Bot& bot);      // step 15
-void FindLastSeen(Bot& bot);    // the "seen! " command
+void CountVisit(Bot& bot);    // step 15
+void FindLastSeen(Bot& bot);  // the "seen! " command
 void AnswerLastSeen(Bot& bot);
 void SaveStats(Bot& bot);
 void LoadStats(Bot& bot);

@@ -12,8 +12,7 @@ void Announce(Bot& bot) {
   long long counter = 0;
   if (ParseWholeNumber(s.AnnounceCounter, counter)) s.AnnounceCounter = std::to_string(counter + 1);
   long long interval = 0;
-  if (LeadingNumber(s.AnnounceInterval, interval) && ParseWholeNumber(s.AnnounceCounter, counter) &&
-      interval < counter)
+  if (LeadingNumber(s.AnnounceInterval, interval) && ParseWholeNumber(s.AnnounceCounter, counter) && interval < counter)
     s.AnnounceCounter = "0";
   // A text comparison: " 3" or "03" never equals the counter.
   if (s.AnnounceCounter != s.AnnounceInterval) return;

@@ -33,7 +33,8 @@ void Run(Bot& bot, const Action& action, std::string& targetField) {
   bot.host.pump.PumpOnce();
   if (found) {
     RoomLink link = bot.Link();
-    SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle), std::stoi(s.NickListIndex));
+    SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle),
+                       std::stoi(s.NickListIndex));
     PostRoomCommand(link, action.Command);
     if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir.string());
     if (action.Notice) {

@@ -9,7 +9,7 @@ inline constexpr const char* kFastAdminEntryCaption = "Fast Admin";
 void FastAdminOpenEntry(Bot& bot);  // "Add"
 void FastAdminEntryAdd(Bot& bot);   // the entry window's "Add"
 void FastAdminDelete(Bot& bot);
-void FastAdminSave(Bot& bot);       // nicks.txt, then codes.txt
-void FastAdminJoin(Bot& bot);       // "Join"
+void FastAdminSave(Bot& bot);  // nicks.txt, then codes.txt
+void FastAdminJoin(Bot& bot);  // "Join"
 
 }  // namespace quorvel

@@ -48,8 +48,6 @@ WindowNode AdminJoinDialogLayout() {
                Node("Button", "OK", WindowRole::AdminOk), Node("Button", "Cancel", WindowRole::AdminCancel)});
 }
 
-WindowNode NoticeWindowLayout() {
-  return Node(kDialogClass, kNoticeTitle, WindowRole::Notice, {Node("Button", "OK")});
-}
+WindowNode NoticeWindowLayout() { return Node(kDialogClass, kNoticeTitle, WindowRole::Notice, {Node("Button", "OK")}); }
 
 }  // namespace quorvel

@@ -17,10 +17,13 @@ int ClassifyVersionText(const std::string& versionText) {
 
 std::optional<ClientProfile> ProfileForVersion(int clientVersionCode) {
   switch (clientVersionCode) {
-    case 9: return ClientProfile{kRoomWindowClass, 4, 3, "RichEdit20A"};
+    case 9:
+      return ClientProfile{kRoomWindowClass, 4, 3, "RichEdit20A"};
     case 10:
-    case 450: return ClientProfile{kRoomWindowClass, 3, 2, "RichEdit20W"};
-    default: return std::nullopt;
+    case 450:
+      return ClientProfile{kRoomWindowClass, 3, 2, "RichEdit20W"};
+    default:
+      return std::nullopt;
   }
 }
 

@@ -51,7 +51,8 @@ void JoinAsAdmin(Desktop& desktop, Clock& clock, MessagePump& pump, const AdminJ
   }
   pump.PumpOnce();
   Delay(clock, pump, kDialogWait);
-  if (found) desktop.ComboSetSelection(DialogChild(desktop, "combobox", std::nullopt), std::stoi(state.DialogRoomIndex));
+  if (found)
+    desktop.ComboSetSelection(DialogChild(desktop, "combobox", std::nullopt), std::stoi(state.DialogRoomIndex));
 
   pump.PumpOnce();
   const WindowHandle edit = DialogChild(desktop, "Edit", std::nullopt);

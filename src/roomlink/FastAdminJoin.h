@@ -18,8 +18,8 @@ void Delay(Clock& clock, MessagePump& pump, float nSeconds);
 std::vector<std::string> ReadComboItems(Desktop& desktop, WindowHandle combo);
 
 struct AdminJoinRequest {
-  std::string Name;                 // the selected fast-admin name; empty when none
-  std::vector<std::string> Codes;   // the codes of the selected entries, last position first
+  std::string Name;                // the selected fast-admin name; empty when none
+  std::vector<std::string> Codes;  // the codes of the selected entries, last position first
 };
 
 struct AdminJoinState {

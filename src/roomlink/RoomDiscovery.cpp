@@ -51,16 +51,18 @@ void FillRoomList(RoomLink& link) {
 
 WindowHandle ResolveTranscript(RoomLink& link) {
   const RoomLinkState& state = link.state;
-  const WindowHandle pane = FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle,
-                                         kSplitterClass, 4);
-  return pane == kNoWindow ? kNoWindow : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.TranscriptIndex);
+  const WindowHandle pane =
+      FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle, kSplitterClass, 4);
+  return pane == kNoWindow ? kNoWindow
+                           : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.TranscriptIndex);
 }
 
 WindowHandle ResolveSendBox(RoomLink& link) {
   const RoomLinkState& state = link.state;
-  const WindowHandle pane = FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle,
-                                         kSplitterClass, 4);
-  return pane == kNoWindow ? kNoWindow : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.SendBoxIndex);
+  const WindowHandle pane =
+      FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle, kSplitterClass, 4);
+  return pane == kNoWindow ? kNoWindow
+                           : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.SendBoxIndex);
 }
 
 void EnsureRoomPresent(RoomLink& link, const std::string& title) {

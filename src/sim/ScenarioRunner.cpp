@@ -7,15 +7,15 @@
 #include <set>
 #include <sstream>
 
-#include "engine/PollTick.h"
-#include "panel/FeatureSwitch.h"
 #include "commands/RoomRecorder.h"
 #include "commands/VisitorStats.h"
+#include "engine/PollTick.h"
 #include "panel/AdminsFrame.h"
 #include "panel/AnResTab.h"
 #include "panel/FastAdminFrame.h"
-#include "panel/Menus.h"
+#include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
+#include "panel/Menus.h"
 #include "panel/ModerationPanel.h"
 #include "panel/NickGrabber.h"
 #include "panel/Polling.h"
@@ -57,10 +57,14 @@ std::string ReadFileBytes(const fs::path& path, bool& ok) {
 std::string Visible(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else out.push_back(c);
+    if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\t')
+      out += "\\t";
+    else
+      out.push_back(c);
   }
   return out;
 }
@@ -147,15 +151,33 @@ void ScenarioRunner::Print(const std::string& text) {
 
 void ScenarioRunner::PrintEvent(const SimEvent& e) {
   switch (e.Kind) {
-    case EventKind::Sent: Print("sent (" + e.Title + "): " + ColoredText(e)); break;
-    case EventKind::Posted: Print("posted: " + std::to_string(e.CommandId) + " (" + e.Nick + ")"); break;
-    case EventKind::Closed: Print("closed: " + e.Text); break;
-    case EventKind::Started: Print("started: " + e.Text); break;
-    case EventKind::MsgBox: Print("msgbox (" + e.Title + "): " + Visible(e.Text)); break;
-    case EventKind::Opened: Print("opened: " + e.Text); break;
-    case EventKind::FileDialog: Print(std::string("filedialog ") + (e.Save ? "save" : "open") + ": " + e.Filter); break;
-    case EventKind::Joined: Print("joined: " + e.Text + " | " + e.Code); break;
-    case EventKind::Window: Print("window: " + e.Text); break;
+    case EventKind::Sent:
+      Print("sent (" + e.Title + "): " + ColoredText(e));
+      break;
+    case EventKind::Posted:
+      Print("posted: " + std::to_string(e.CommandId) + " (" + e.Nick + ")");
+      break;
+    case EventKind::Closed:
+      Print("closed: " + e.Text);
+      break;
+    case EventKind::Started:
+      Print("started: " + e.Text);
+      break;
+    case EventKind::MsgBox:
+      Print("msgbox (" + e.Title + "): " + Visible(e.Text));
+      break;
+    case EventKind::Opened:
+      Print("opened: " + e.Text);
+      break;
+    case EventKind::FileDialog:
+      Print(std::string("filedialog ") + (e.Save ? "save" : "open") + ": " + e.Filter);
+      break;
+    case EventKind::Joined:
+      Print("joined: " + e.Text + " | " + e.Code);
+      break;
+    case EventKind::Window:
+      Print("window: " + e.Text);
+      break;
   }
 }
 
@@ -245,10 +267,10 @@ int ScenarioRunner::Run(const std::string& content) {
 void ScenarioRunner::Execute(const ScenarioStatement& st) {
   StatementCursor cursor(st.Text);
   const std::string verb = cursor.Word().value_or("");
-  static const std::set<std::string> kSetup = {"file",  "rawfile", "remove",     "block",      "registry", "unregistry",
-                                               "client", "layout", "room",       "window",     "notice",   "close",
-                                               "nicks", "adminrooms", "select-nick", "line", "join", "echo",
-                                               "random", "clock", "wait"};
+  static const std::set<std::string> kSetup = {
+      "file",        "rawfile", "remove", "block",  "registry", "unregistry", "client",
+      "layout",      "room",    "window", "notice", "close",    "nicks",      "adminrooms",
+      "select-nick", "line",    "join",   "echo",   "random",   "clock",      "wait"};
   if (kSetup.count(verb)) return SetupVerb(verb, cursor, st);
   if (verb == "expect") return Expect(cursor, st);
   OperatorVerb(verb, cursor, st);
@@ -299,10 +321,14 @@ void ScenarioRunner::SetupVerb(const std::string& verb, StatementCursor& cursor,
   }
   if (verb == "layout") {
     const std::string which = cursor.Rest();
-    if (which == "9") layout_ = RoomLayout::Profile9;
-    else if (which == "10") layout_ = RoomLayout::Profile10;
-    else if (which == "shallow") layout_ = RoomLayout::Shallow;
-    else throw Unrunnable("layout is 9, 10 or shallow");
+    if (which == "9")
+      layout_ = RoomLayout::Profile9;
+    else if (which == "10")
+      layout_ = RoomLayout::Profile10;
+    else if (which == "shallow")
+      layout_ = RoomLayout::Shallow;
+    else
+      throw Unrunnable("layout is 9, 10 or shallow");
     return;
   }
   if (verb == "room") {
@@ -436,8 +462,8 @@ void ScenarioRunner::Tick(int count) {
 void ScenarioRunner::Press(const std::string& action, const ScenarioStatement&) {
   Bot& bot = RequireBot();
   static const std::pair<const char*, Feature> kFeatures[] = {
-      {"Greeter", Feature::Greeter},       {"Swearbot", Feature::Swearbot},   {"Responder", Feature::Responder},
-      {"Anouncer", Feature::Anouncer},     {"Autobounce", Feature::Autobounce}, {"AutoRedot", Feature::AutoRedot}};
+      {"Greeter", Feature::Greeter},   {"Swearbot", Feature::Swearbot},     {"Responder", Feature::Responder},
+      {"Anouncer", Feature::Anouncer}, {"Autobounce", Feature::Autobounce}, {"AutoRedot", Feature::AutoRedot}};
   for (const auto& [name, feature] : kFeatures) {
     if (action == std::string(name) + ".Start") return StartFeature(bot, feature);
     if (action == std::string(name) + ".Stop") return StopFeature(bot, feature);
@@ -572,20 +598,32 @@ void ScenarioRunner::Set(const std::string& setting, const std::string& value) {
   } else if (setting == "RedDotMessage") {
     s.RedDotMessage.SetPlainText(value);
   } else if (setting == "SwearMode") {
-    if (value == "Bounce") s.SwearMode = BotSettings::SwearModes::Bounce;
-    else if (value == "RedDot") s.SwearMode = BotSettings::SwearModes::RedDot;
-    else if (value == "Warning") s.SwearMode = BotSettings::SwearModes::Warning;
-    else throw Unrunnable("SwearMode is Bounce, RedDot or Warning");
+    if (value == "Bounce")
+      s.SwearMode = BotSettings::SwearModes::Bounce;
+    else if (value == "RedDot")
+      s.SwearMode = BotSettings::SwearModes::RedDot;
+    else if (value == "Warning")
+      s.SwearMode = BotSettings::SwearModes::Warning;
+    else
+      throw Unrunnable("SwearMode is Bounce, RedDot or Warning");
   } else if (setting == "WarnFirst") {
-    if (value == "Yes") s.WarnFirst = BotSettings::WarnFirstChoice::Yes;
-    else if (value == "No") s.WarnFirst = BotSettings::WarnFirstChoice::No;
-    else if (value == "none") s.WarnFirst = BotSettings::WarnFirstChoice::Neither;
-    else throw Unrunnable("WarnFirst is Yes, No or none");
+    if (value == "Yes")
+      s.WarnFirst = BotSettings::WarnFirstChoice::Yes;
+    else if (value == "No")
+      s.WarnFirst = BotSettings::WarnFirstChoice::No;
+    else if (value == "none")
+      s.WarnFirst = BotSettings::WarnFirstChoice::Neither;
+    else
+      throw Unrunnable("WarnFirst is Yes, No or none");
   } else if (setting == "AnnounceMode") {
-    if (value == "Multi") s.AnnounceMode = BotSettings::AnnounceModes::Multi;
-    else if (value == "Singl") s.AnnounceMode = BotSettings::AnnounceModes::Singl;
-    else if (value == "Rand") s.AnnounceMode = BotSettings::AnnounceModes::Rand;
-    else throw Unrunnable("AnnounceMode is Multi, Singl or Rand");
+    if (value == "Multi")
+      s.AnnounceMode = BotSettings::AnnounceModes::Multi;
+    else if (value == "Singl")
+      s.AnnounceMode = BotSettings::AnnounceModes::Singl;
+    else if (value == "Rand")
+      s.AnnounceMode = BotSettings::AnnounceModes::Rand;
+    else
+      throw Unrunnable("AnnounceMode is Multi, Singl or Rand");
   } else if (setting == "FlushTimerOn") {
     onOff(s.FlushTimerOn);
   } else {
@@ -651,10 +689,14 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
   if (verb == "answer") {
     const std::string kind = cursor.Word().value_or("");
     SimAnswer a;
-    if (kind == "yes") a.Type = SimAnswer::Kind::Yes;
-    else if (kind == "no") a.Type = SimAnswer::Kind::No;
-    else if (kind == "ok") a.Type = SimAnswer::Kind::Ok;
-    else if (kind == "cancel") a.Type = SimAnswer::Kind::Cancel;
+    if (kind == "yes")
+      a.Type = SimAnswer::Kind::Yes;
+    else if (kind == "no")
+      a.Type = SimAnswer::Kind::No;
+    else if (kind == "ok")
+      a.Type = SimAnswer::Kind::Ok;
+    else if (kind == "cancel")
+      a.Type = SimAnswer::Kind::Cancel;
     else if (kind == "file") {
       a.Type = SimAnswer::Kind::File;
       a.File = cursor.Rest();
@@ -733,9 +775,9 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
 void ScenarioRunner::Expect(StatementCursor& cursor, const ScenarioStatement& st) {
   const std::string what = cursor.Word().value_or("");
   static const std::set<std::string> kEvents = {
-      "sent",    "sent-room", "rtf",     "no-rtf",   "char",     "no-sent",  "posted",      "joined",
-      "no-posted", "started", "closed",  "msgbox",   "msgbox-starts", "msgbox-contains", "msgbox-title", "opened",
-      "filedialog", "window", "none"};
+      "sent",         "sent-room", "rtf",        "no-rtf", "char",   "no-sent",       "posted",
+      "joined",       "no-posted", "started",    "closed", "msgbox", "msgbox-starts", "msgbox-contains",
+      "msgbox-title", "opened",    "filedialog", "window", "none"};
   if (kEvents.count(what)) return ExpectEvent(what, cursor, st);
   ExpectState(what, cursor, st);
 }
@@ -780,7 +822,8 @@ void ScenarioRunner::ExpectEvent(const std::string& what, StatementCursor& curso
     const SimEvent e = consume(EventKind::Posted, "a posted command");
     if (id && std::to_string(e.CommandId) != *id)
       throw Fail("expected posted " + *id + ", found " + std::to_string(e.CommandId));
-    if (nick && e.Nick != *nick) throw Fail("expected posted with " + Quote(*nick) + " selected, found " + Quote(e.Nick));
+    if (nick && e.Nick != *nick)
+      throw Fail("expected posted with " + Quote(*nick) + " selected, found " + Quote(e.Nick));
     return;
   }
   if (what == "no-posted") {
@@ -905,7 +948,8 @@ void ScenarioRunner::ExpectState(const std::string& what, StatementCursor& curso
   }
   if (what == "no-file") {
     std::error_code ec;
-    if (fs::is_regular_file(InProgramDir(cursor.Rest()), ec)) throw Fail("the file " + Quote(cursor.Rest()) + " exists");
+    if (fs::is_regular_file(InProgramDir(cursor.Rest()), ec))
+      throw Fail("the file " + Quote(cursor.Rest()) + " exists");
     return;
   }
   if (what == "files") {

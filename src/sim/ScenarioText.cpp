@@ -21,11 +21,26 @@ std::string UnescapeFreeText(const std::string& text) {
     }
     const char n = text[i + 1];
     switch (n) {
-      case 't': out.push_back('\t'); ++i; break;
-      case 'r': out.push_back('\r'); ++i; break;
-      case 'n': out.push_back('\n'); ++i; break;
-      case 's': out.push_back(' '); ++i; break;
-      case '\\': out.push_back('\\'); ++i; break;
+      case 't':
+        out.push_back('\t');
+        ++i;
+        break;
+      case 'r':
+        out.push_back('\r');
+        ++i;
+        break;
+      case 'n':
+        out.push_back('\n');
+        ++i;
+        break;
+      case 's':
+        out.push_back(' ');
+        ++i;
+        break;
+      case '\\':
+        out.push_back('\\');
+        ++i;
+        break;
       case 'x':
         if (i + 3 < text.size() && HexDigit(text[i + 2]) >= 0 && HexDigit(text[i + 3]) >= 0) {
           out.push_back(static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3])));
@@ -34,7 +49,9 @@ std::string UnescapeFreeText(const std::string& text) {
           out.push_back('\\');
         }
         break;
-      default: out.push_back('\\'); break;
+      default:
+        out.push_back('\\');
+        break;
     }
   }
   return out;

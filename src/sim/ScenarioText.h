@@ -9,8 +9,8 @@ namespace quorvel {
 
 struct ScenarioStatement {
   int LineNumber = 0;
-  std::string Text;                 // the statement line, CR dropped
-  std::vector<std::string> Block;   // the block's lines, for block statements
+  std::string Text;                // the statement line, CR dropped
+  std::vector<std::string> Block;  // the block's lines, for block statements
 };
 
 // \t \r \n \s \\ \xHH; a backslash before anything else stands for itself.

@@ -210,7 +210,9 @@ void SimDesktop::SetText(WindowHandle window, const std::string& text) {
   if (Window* w = Find(window)) w->Text = text;
 }
 
-std::string SimDesktop::SignedInNick() { return ReadRegString(registry_, RootKey::CurrentUser, "Software\\Paltalk", "cur_user"); }
+std::string SimDesktop::SignedInNick() {
+  return ReadRegString(registry_, RootKey::CurrentUser, "Software\\Paltalk", "cur_user");
+}
 
 void SimDesktop::PressEnter(Window& sendBox) {
   const WindowHandle room = RoomOf(sendBox.Handle);
@@ -263,7 +265,8 @@ void SimDesktop::AdminOk(Window& okButton) {
 
 void SimDesktop::RoomCommand(Window& room, int commandId) {
   Window* list = RoleIn(room.Handle, WindowRole::NickList);
-  const bool selected = list && list->SelectedNick >= 0 && list->SelectedNick < static_cast<int>(list->NickItems.size());
+  const bool selected =
+      list && list->SelectedNick >= 0 && list->SelectedNick < static_cast<int>(list->NickItems.size());
   SimEvent e;
   e.Kind = EventKind::Posted;
   e.CommandId = commandId;

@@ -69,7 +69,7 @@ class SimDesktop : public Desktop {
     WindowRole Role = WindowRole::None;
     WindowHandle Parent = kNoWindow;
     std::vector<WindowHandle> Children;
-    bool IsRoom = false;  // opened with `room`: has a transcript, a send box and nicks
+    bool IsRoom = false;                  // opened with `room`: has a transcript, a send box and nicks
     std::vector<std::string> Paragraphs;  // transcript
     std::string Text;                     // send box RTF, edit text
     std::vector<SimNick> NickItems;

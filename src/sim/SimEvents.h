@@ -13,14 +13,14 @@ enum class EventKind { Sent, Posted, Closed, Started, MsgBox, Opened, FileDialog
 struct SimEvent {
   EventKind Kind = EventKind::Sent;
   int Tick = 0;
-  std::string Text;   // sent: plain text; msgbox: its text; started/opened: the name; window/closed: the title
-  std::string Rtf;    // sent: the RTF put into the send box
-  std::string Title;  // sent: the room title; msgbox: its title
-  int CommandId = 0;  // posted
-  std::string Nick;   // posted: the item selected when it was posted, "-" for none
-  bool Save = false;  // file dialog
+  std::string Text;    // sent: plain text; msgbox: its text; started/opened: the name; window/closed: the title
+  std::string Rtf;     // sent: the RTF put into the send box
+  std::string Title;   // sent: the room title; msgbox: its title
+  int CommandId = 0;   // posted
+  std::string Nick;    // posted: the item selected when it was posted, "-" for none
+  bool Save = false;   // file dialog
   std::string Filter;  // file dialog
-  std::string Code;   // joined: the code typed; Text holds the room name
+  std::string Code;    // joined: the code typed; Text holds the room name
   bool Consumed = false;
 };
 

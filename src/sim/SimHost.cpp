@@ -77,16 +77,25 @@ DialogAnswer SimDialogs::ShowMessage(const std::string& text, const std::string&
   e.Title = title;
   events_.Add(e);
   // With nothing queued a message box answers its first button.
-  DialogAnswer first = buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? DialogAnswer::Yes
-                                                                                                    : DialogAnswer::Ok;
+  DialogAnswer first =
+      buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? DialogAnswer::Yes : DialogAnswer::Ok;
   if (answers_.empty()) return first;
   const SimAnswer a = answers_.front();
   switch (a.Type) {
-    case SimAnswer::Kind::Yes: answers_.pop_front(); return DialogAnswer::Yes;
-    case SimAnswer::Kind::No: answers_.pop_front(); return DialogAnswer::No;
-    case SimAnswer::Kind::Ok: answers_.pop_front(); return DialogAnswer::Ok;
-    case SimAnswer::Kind::Cancel: answers_.pop_front(); return DialogAnswer::Cancel;
-    default: return first;  // an answer for another kind of dialog waits for it
+    case SimAnswer::Kind::Yes:
+      answers_.pop_front();
+      return DialogAnswer::Yes;
+    case SimAnswer::Kind::No:
+      answers_.pop_front();
+      return DialogAnswer::No;
+    case SimAnswer::Kind::Ok:
+      answers_.pop_front();
+      return DialogAnswer::Ok;
+    case SimAnswer::Kind::Cancel:
+      answers_.pop_front();
+      return DialogAnswer::Cancel;
+    default:
+      return first;  // an answer for another kind of dialog waits for it
   }
 }
 

@@ -20,7 +20,7 @@ class SimClock final : public Clock {
   void AdvanceMs(long long ms);
 
  private:
-  long long epochMs_;    // local time as milliseconds since 1970-01-01
+  long long epochMs_;  // local time as milliseconds since 1970-01-01
   long long elapsedMs_ = 0;
 };
 

@@ -59,7 +59,8 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"AutoBounceArg", [](const BotSettings& s) { return s.Args.AutoBounceArg; }},
       {"ResponderArg", [](const BotSettings& s) { return s.Args.ResponderArg; }},
       {"ReplyArg", [](const BotSettings& s) { return s.Args.ReplyArg; }},
-      {"GreetMode", [](const BotSettings& s) {
+      {"GreetMode",
+       [](const BotSettings& s) {
          return std::string(s.GreetMode == BotSettings::GreetModes::Whisper ? "Whisper" : "Regular");
        }},
       {"RandomDesign", [](const BotSettings& s) { return std::string(s.RandomDesign ? "Yes" : "No"); }},
@@ -67,7 +68,8 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"StyleItalic", [](const BotSettings& s) { return OnOff(s.Style.StyleItalic); }},
       {"StyleUnderline", [](const BotSettings& s) { return OnOff(s.Style.StyleUnderline); }},
       {"StyleFade", [](const BotSettings& s) { return OnOff(s.Style.StyleFade); }},
-      {"StyleSize", [](const BotSettings& s) {
+      {"StyleSize",
+       [](const BotSettings& s) {
          return s.Style.StyleSize ? std::to_string(*s.Style.StyleSize) : std::string("none");
        }},
       {"StyleColor", [](const BotSettings& s) { return Hex(s.Style.StyleColor); }},
@@ -87,11 +89,15 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"AnnounceInputBox", [](const BotSettings& s) { return s.AnnounceInputBox; }},
       {"AnnounceInterval", [](const BotSettings& s) { return s.AnnounceInterval; }},
       {"AnnounceCounter", [](const BotSettings& s) { return s.AnnounceCounter; }},
-      {"AnnounceMode", [](const BotSettings& s) {
+      {"AnnounceMode",
+       [](const BotSettings& s) {
          switch (s.AnnounceMode) {
-           case BotSettings::AnnounceModes::Multi: return std::string("Multi");
-           case BotSettings::AnnounceModes::Rand: return std::string("Rand");
-           case BotSettings::AnnounceModes::Singl: break;
+           case BotSettings::AnnounceModes::Multi:
+             return std::string("Multi");
+           case BotSettings::AnnounceModes::Rand:
+             return std::string("Rand");
+           case BotSettings::AnnounceModes::Singl:
+             break;
          }
          return std::string("Singl");
        }},
@@ -112,19 +118,27 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"NickListIndex", [](const BotSettings& s) { return s.NickListIndex; }},
       {"LastPunishedNick", [](const BotSettings& s) { return s.LastPunishedNick; }},
       {"MatchedPhrase", [](const BotSettings& s) { return s.MatchedPhrase; }},
-      {"SwearMode", [](const BotSettings& s) {
+      {"SwearMode",
+       [](const BotSettings& s) {
          switch (s.SwearMode) {
-           case BotSettings::SwearModes::Bounce: return std::string("Bounce");
-           case BotSettings::SwearModes::RedDot: return std::string("Red Dot");
-           case BotSettings::SwearModes::Warning: break;
+           case BotSettings::SwearModes::Bounce:
+             return std::string("Bounce");
+           case BotSettings::SwearModes::RedDot:
+             return std::string("Red Dot");
+           case BotSettings::SwearModes::Warning:
+             break;
          }
          return std::string("Warning");
        }},
-      {"WarnFirst", [](const BotSettings& s) {
+      {"WarnFirst",
+       [](const BotSettings& s) {
          switch (s.WarnFirst) {
-           case BotSettings::WarnFirstChoice::Yes: return std::string("Yes");
-           case BotSettings::WarnFirstChoice::No: return std::string("No");
-           case BotSettings::WarnFirstChoice::Neither: break;
+           case BotSettings::WarnFirstChoice::Yes:
+             return std::string("Yes");
+           case BotSettings::WarnFirstChoice::No:
+             return std::string("No");
+           case BotSettings::WarnFirstChoice::Neither:
+             break;
          }
          return std::string("none");
        }},

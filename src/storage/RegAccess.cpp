@@ -17,12 +17,9 @@ struct RootName {
 };
 
 constexpr RootName kRootNames[] = {
-    {"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},
-    {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine},
-    {"HKEY_CLASSES_ROOT", "HKCR", RootKey::ClassesRoot},
-    {"HKEY_USERS", "HKUS", RootKey::Users},
-    {"HKEY_PERFORMANCE_DATA", "HKPD", RootKey::PerformanceData},
-    {"HKEY_DYN_DATA", "HKDD", RootKey::DynData},
+    {"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},         {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine},
+    {"HKEY_CLASSES_ROOT", "HKCR", RootKey::ClassesRoot},         {"HKEY_USERS", "HKUS", RootKey::Users},
+    {"HKEY_PERFORMANCE_DATA", "HKPD", RootKey::PerformanceData}, {"HKEY_DYN_DATA", "HKDD", RootKey::DynData},
     {"HKEY_CURRENT_CONFIG", "HKCC", RootKey::CurrentConfig},
 };
 
@@ -222,8 +219,7 @@ bool RegAccess::WriteDWORD(const std::string& path, const std::string& valueName
   return store_.SetValue(key.Root, key.SubKey, valueName, {kRegDword, DwordBytes(value)});
 }
 
-std::uint32_t RegAccess::ReadDWORD(const std::string& path, const std::string& valueName,
-                                   std::uint32_t defaultValue) {
+std::uint32_t RegAccess::ReadDWORD(const std::string& path, const std::string& valueName, std::uint32_t defaultValue) {
   const auto& key = Parse(path);
   if (key.Root == RootKey::None) return defaultValue;
   const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
@@ -386,7 +382,9 @@ bool RegAccess::ImportFromReg(const std::string& fileName) {
         ok = false;
         continue;
       }
-      ok = store_.SetValue(current.Root, current.SubKey, name, {kRegDword, DwordBytes(static_cast<std::uint32_t>(v))}) && ok;
+      ok =
+          store_.SetValue(current.Root, current.SubKey, name, {kRegDword, DwordBytes(static_cast<std::uint32_t>(v))}) &&
+          ok;
     } else if (data.rfind("hex", 0) == 0) {
       std::uint32_t type = kRegBinary;
       size_t colon = data.find(':');

@@ -22,10 +22,14 @@ int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 const char* WaveTag(int w) {
   switch (w) {
-    case 1: return "<sup>";
-    case 2: return "</sup>";
-    case 3: return "<sub>";
-    default: return "</sub>";
+    case 1:
+      return "<sup>";
+    case 2:
+      return "</sup>";
+    case 3:
+      return "<sub>";
+    default:
+      return "</sub>";
   }
 }
 
@@ -42,9 +46,12 @@ std::uint32_t HexToNumber(const std::string& text) {
   std::uint32_t value = 0;
   for (char c : digits) {
     int d = 0;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
     value = value * 16 + static_cast<std::uint32_t>(d);
   }
   return value;
@@ -106,10 +113,14 @@ void RenderMarkup(RichText& buffer, const std::string& markup) {
     const std::string tag = AnsiLower(markup.substr(i + 1, close - i - 1));
     i = close + 1;
     lastWasCr = false;
-    if (tag == "b" || tag == "/b") format.Bold = tag == "b";
-    else if (tag == "i" || tag == "/i") format.Italic = tag == "i";
-    else if (tag == "u" || tag == "/u") format.Underline = tag == "u";
-    else if (tag == "s" || tag == "/s") format.Strike = tag == "s";
+    if (tag == "b" || tag == "/b")
+      format.Bold = tag == "b";
+    else if (tag == "i" || tag == "/i")
+      format.Italic = tag == "i";
+    else if (tag == "u" || tag == "/u")
+      format.Underline = tag == "u";
+    else if (tag == "s" || tag == "/s")
+      format.Strike = tag == "s";
     else if (tag.rfind("font color", 0) == 0) {
       const size_t hash = tag.find('#');
       const std::string six = tag.substr(hash == std::string::npos ? 0 : hash + 1, 6);

@@ -1,8 +1,8 @@
 #include "styling/RichText.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
-#include <algorithm>
 
 namespace quorvel {
 
@@ -132,8 +132,10 @@ std::string RichText::PlainText() const {
   if (!text.empty() && text.back() == '\r') text.pop_back();
   std::string out;
   for (char c : text) {
-    if (c == '\r') out += "\r\n";
-    else out.push_back(c);
+    if (c == '\r')
+      out += "\r\n";
+    else
+      out.push_back(c);
   }
   return out;
 }

@@ -3,9 +3,9 @@
 // marks are kept as '\r' characters with their own format, as a rich-edit
 // control keeps them.
 #include <cstdint>
-#include <string>
 #include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>

@@ -130,15 +130,29 @@ class Reader {
     switch (c) {
       case '\\':
       case '{':
-      case '}': PlainChar(c); return;
-      case '~': PlainChar(static_cast<char>(0xA0)); return;
-      case '_': PlainChar('-'); return;
-      case '-': return;  // optional hyphen
-      case '*': ignorableNext_ = true; return;
+      case '}':
+        PlainChar(c);
+        return;
+      case '~':
+        PlainChar(static_cast<char>(0xA0));
+        return;
+      case '_':
+        PlainChar('-');
+        return;
+      case '-':
+        return;  // optional hyphen
+      case '*':
+        ignorableNext_ = true;
+        return;
       case '\r':
-      case '\n': Text('\r'); return;
-      case '\'': HexChar(); return;
-      default: return;
+      case '\n':
+        Text('\r');
+        return;
+      case '\'':
+        HexChar();
+        return;
+      default:
+        return;
     }
   }
 
@@ -169,24 +183,46 @@ class Reader {
       g.Dest = Destination::Skip;
       return;
     }
-    if (w == "fonttbl") { g.Dest = Destination::FontTable; return; }
+    if (w == "fonttbl") {
+      g.Dest = Destination::FontTable;
+      return;
+    }
     if (w == "colortbl") {
       g.Dest = Destination::ColorTable;
       colorComponents_ = {0, 0, 0};
       colorHasComponent_ = false;
       return;
     }
-    if (w == "fldrslt") { g.Dest = Destination::Text; return; }
+    if (w == "fldrslt") {
+      g.Dest = Destination::Text;
+      return;
+    }
     if (w == "rtf" || w == "ansi" || w == "ansicpg") return;
-    if (w == "deff" && hasParam) { defaultFont_ = p; return; }
-    if (w == "uc" && hasParam) { g.UnicodeSkip = std::max(0, std::min(p, 8)); return; }
-    if (w == "u" && hasParam) { UnicodeChar(p); return; }
+    if (w == "deff" && hasParam) {
+      defaultFont_ = p;
+      return;
+    }
+    if (w == "uc" && hasParam) {
+      g.UnicodeSkip = std::max(0, std::min(p, 8));
+      return;
+    }
+    if (w == "u" && hasParam) {
+      UnicodeChar(p);
+      return;
+    }
 
     if (g.Dest == Destination::ColorTable) {
       const int v = std::max(0, std::min(p, 255));
-      if (w == "red") { colorComponents_[0] = v; colorHasComponent_ = true; }
-      else if (w == "green") { colorComponents_[1] = v; colorHasComponent_ = true; }
-      else if (w == "blue") { colorComponents_[2] = v; colorHasComponent_ = true; }
+      if (w == "red") {
+        colorComponents_[0] = v;
+        colorHasComponent_ = true;
+      } else if (w == "green") {
+        colorComponents_[1] = v;
+        colorHasComponent_ = true;
+      } else if (w == "blue") {
+        colorComponents_[2] = v;
+        colorHasComponent_ = true;
+      }
       return;
     }
     if (g.Dest == Destination::FontTable || g.Dest == Destination::FontEntry) {
@@ -199,37 +235,92 @@ class Reader {
 
     CharFormat& f = g.Format;
     const bool on = !hasParam || p != 0;
-    if (w == "par" || w == "sect" || w == "page") Text('\r');
-    else if (w == "line") Text('\v');
-    else if (w == "tab") Text('\t');
-    else if (w == "emdash") Text(static_cast<char>(0x97));
-    else if (w == "endash") Text(static_cast<char>(0x96));
-    else if (w == "lquote") Text(static_cast<char>(0x91));
-    else if (w == "rquote") Text(static_cast<char>(0x92));
-    else if (w == "ldblquote") Text(static_cast<char>(0x93));
-    else if (w == "rdblquote") Text(static_cast<char>(0x94));
-    else if (w == "bullet") Text(static_cast<char>(0x95));
-    else if (w == "b") f.Bold = on;
-    else if (w == "i") f.Italic = on;
-    else if (w == "strike") f.Strike = on;
+    if (w == "par" || w == "sect" || w == "page")
+      Text('\r');
+    else if (w == "line")
+      Text('\v');
+    else if (w == "tab")
+      Text('\t');
+    else if (w == "emdash")
+      Text(static_cast<char>(0x97));
+    else if (w == "endash")
+      Text(static_cast<char>(0x96));
+    else if (w == "lquote")
+      Text(static_cast<char>(0x91));
+    else if (w == "rquote")
+      Text(static_cast<char>(0x92));
+    else if (w == "ldblquote")
+      Text(static_cast<char>(0x93));
+    else if (w == "rdblquote")
+      Text(static_cast<char>(0x94));
+    else if (w == "bullet")
+      Text(static_cast<char>(0x95));
+    else if (w == "b")
+      f.Bold = on;
+    else if (w == "i")
+      f.Italic = on;
+    else if (w == "strike")
+      f.Strike = on;
     else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth" || w == "ulwave")
       f.Underline = on;
-    else if (w == "ulnone") f.Underline = false;
-    else if (w == "cf") f.Color = hasParam && p > 0 ? ColorEntry(p) : kAutoColor;  // \cf0 is automatic
-    else if (w == "fs") f.HalfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24;
-    else if (w == "f" && hasParam) f.FontName = FontNameOf(p);
-    else if (w == "plain") f = PlainFormat();
+    else if (w == "ulnone")
+      f.Underline = false;
+    else if (w == "cf")
+      f.Color = hasParam && p > 0 ? ColorEntry(p) : kAutoColor;  // \cf0 is automatic
+    else if (w == "fs")
+      f.HalfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24;
+    else if (w == "f" && hasParam)
+      f.FontName = FontNameOf(p);
+    else if (w == "plain")
+      f = PlainFormat();
   }
 
   static bool IsSkippedDestination(const std::string& w) {
-    static const char* const kSkipped[] = {
-        "stylesheet", "info",     "pict",     "object",     "fldinst",      "header",   "footer",
-        "headerl",    "headerr",  "footerl",  "footerr",    "footnote",     "annotation", "pntext",
-        "pntxta",     "pntxtb",   "listtable", "listoverridetable", "rsidtbl", "themedata",
-        "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "generator", "mmathPr",
-        "filetbl",    "revtbl",   "xe",       "tc",         "bkmkstart",    "bkmkend",  "nonshppict",
-        "shppict",    "result",   "objdata",  "panose",     "falt",         "fontemb",  "fontfile",
-        "userprops",  "docvar",   "template", "wgrffmtfilter", "pgdsctbl"};
+    static const char* const kSkipped[] = {"stylesheet",
+                                           "info",
+                                           "pict",
+                                           "object",
+                                           "fldinst",
+                                           "header",
+                                           "footer",
+                                           "headerl",
+                                           "headerr",
+                                           "footerl",
+                                           "footerr",
+                                           "footnote",
+                                           "annotation",
+                                           "pntext",
+                                           "pntxta",
+                                           "pntxtb",
+                                           "listtable",
+                                           "listoverridetable",
+                                           "rsidtbl",
+                                           "themedata",
+                                           "colorschememapping",
+                                           "latentstyles",
+                                           "datastore",
+                                           "xmlnstbl",
+                                           "generator",
+                                           "mmathPr",
+                                           "filetbl",
+                                           "revtbl",
+                                           "xe",
+                                           "tc",
+                                           "bkmkstart",
+                                           "bkmkend",
+                                           "nonshppict",
+                                           "shppict",
+                                           "result",
+                                           "objdata",
+                                           "panose",
+                                           "falt",
+                                           "fontemb",
+                                           "fontfile",
+                                           "userprops",
+                                           "docvar",
+                                           "template",
+                                           "wgrffmtfilter",
+                                           "pgdsctbl"};
     for (const char* s : kSkipped)
       if (w == s) return true;
     return false;
@@ -263,16 +354,21 @@ class Reader {
     if (Skipping()) return;
     GroupState& g = Top();
     switch (g.Dest) {
-      case Destination::Text: doc_.Append(c, g.Format); return;
+      case Destination::Text:
+        doc_.Append(c, g.Format);
+        return;
       case Destination::ColorTable:
         if (c == ';') FinishColorEntry();
         return;
       case Destination::FontTable:
       case Destination::FontEntry:
-        if (c == ';') FinishFontEntry();
-        else if (fontName_.size() < kMaxFontName) fontName_.push_back(c);
+        if (c == ';')
+          FinishFontEntry();
+        else if (fontName_.size() < kMaxFontName)
+          fontName_.push_back(c);
         return;
-      case Destination::Skip: return;
+      case Destination::Skip:
+        return;
     }
   }
 
@@ -284,9 +380,8 @@ class Reader {
 
   void FinishColorEntry() {
     if (colors_.size() < kMaxTableEntries)
-      colors_.push_back(colorHasComponent_
-                            ? Rgb(colorComponents_[0], colorComponents_[1], colorComponents_[2])
-                            : kAutoColor);
+      colors_.push_back(colorHasComponent_ ? Rgb(colorComponents_[0], colorComponents_[1], colorComponents_[2])
+                                           : kAutoColor);
     colorComponents_ = {0, 0, 0};
     colorHasComponent_ = false;
   }

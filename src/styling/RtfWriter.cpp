@@ -19,14 +19,25 @@ std::string HexEscape(unsigned char byte) {
 void AppendEscaped(char c, std::string& out) {
   const auto u = static_cast<unsigned char>(c);
   switch (c) {
-    case '\\': out += "\\\\"; return;
-    case '{': out += "\\{"; return;
-    case '}': out += "\\}"; return;
-    case '\t': out += "\\tab "; return;
-    default: break;
+    case '\\':
+      out += "\\\\";
+      return;
+    case '{':
+      out += "\\{";
+      return;
+    case '}':
+      out += "\\}";
+      return;
+    case '\t':
+      out += "\\tab ";
+      return;
+    default:
+      break;
   }
-  if (u >= 0x80) out += HexEscape(u);
-  else if (u >= 0x20) out.push_back(c);
+  if (u >= 0x80)
+    out += HexEscape(u);
+  else if (u >= 0x20)
+    out.push_back(c);
   // other control characters have no place in the text
 }
 
@@ -87,9 +98,12 @@ std::string RichText::ToRtf() const {
     current = f;
     first = false;
     const char c = Chars()[i];
-    if (c == '\r') out += "\\par\r\n";
-    else if (c == '\v') out += "\\line ";
-    else AppendEscaped(c, out);
+    if (c == '\r')
+      out += "\\par\r\n";
+    else if (c == '\v')
+      out += "\\line ";
+    else
+      AppendEscaped(c, out);
   }
   out += "}\r\n";
   return out;

@@ -6,8 +6,10 @@
 namespace quorvel {
 
 void SetSizeBox(TextStyle& style, int points, bool ticked) {
-  if (ticked) style.StyleSize = points;
-  else style.StyleSize.reset();
+  if (ticked)
+    style.StyleSize = points;
+  else
+    style.StyleSize.reset();
 }
 
 void FadeBuffer(RichText& buffer, std::uint32_t colorA, std::uint32_t colorB) {

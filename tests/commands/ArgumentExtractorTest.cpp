@@ -1,6 +1,6 @@
-#include "commands/ArgumentExtractor.h"
-
 #include <gtest/gtest.h>
+
+#include "commands/ArgumentExtractor.h"
 
 namespace quorvel {
 namespace {
@@ -48,11 +48,8 @@ TEST(ArgumentExtractorTest, ResponderSplit) {
     const char* Reply;
   };
   const Case cases[] = {
-      {"rm! hi dv! hello there", "hi", "hello there"},
-      {"rm! hi", "hi", ""},
-      {"rm! hi dv!hello", "hi", ""},
-      {"rm! hidv! hello", "hidv! hello", "hello"},
-      {"rm!  a  dv!  b", "a ", "b"},
+      {"rm! hi dv! hello there", "hi", "hello there"}, {"rm! hi", "hi", ""},          {"rm! hi dv!hello", "hi", ""},
+      {"rm! hidv! hello", "hidv! hello", "hello"},     {"rm!  a  dv!  b", "a ", "b"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);

@@ -1,8 +1,7 @@
-#include "commands/ChatCommands.h"
-
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
+#include "commands/ChatCommands.h"
 #include "engine/PollTick.h"
 #include "panel/Polling.h"
 
@@ -36,15 +35,24 @@ TEST_F(ChatCommandsTest, EveryPlainRow) {
     const char* Notice;
   };
   const Row rows[] = {
-      {"greeter on", "Greeter is now On"},          {"greeter off", "Greeter is now Off"},
-      {"ab on", "Autobounce is now On"},            {"ab off", "Autobounce is now Off"},
-      {"rd on", "AutoRedot is now On"},             {"rd off", "AutoRedot is now Off"},
-      {"anouncer on", "Anouncer is now On"},        {"anouncer off", "Anouncer is now Off"},
-      {"responder on", "Responder is now On"},      {"responder off", "Responder is now Off"},
-      {"swearbot off", "Swearbot is now Off"},      {"rt", "Anouncer Time Reset"},
-      {"asing!", "Anouncer is on single mode now."}, {"amult!", "Anouncer is on multi mode now."},
-      {"arand!", "Anouncer is on random mode now."}, {"sw bc", "Swearbot is now on Bounce mode."},
-      {"sw rd", "Swearbot is now on RedDot mode."},  {"sw wr", "Swearbot is now on Warning mode."},
+      {"greeter on", "Greeter is now On"},
+      {"greeter off", "Greeter is now Off"},
+      {"ab on", "Autobounce is now On"},
+      {"ab off", "Autobounce is now Off"},
+      {"rd on", "AutoRedot is now On"},
+      {"rd off", "AutoRedot is now Off"},
+      {"anouncer on", "Anouncer is now On"},
+      {"anouncer off", "Anouncer is now Off"},
+      {"responder on", "Responder is now On"},
+      {"responder off", "Responder is now Off"},
+      {"swearbot off", "Swearbot is now Off"},
+      {"rt", "Anouncer Time Reset"},
+      {"asing!", "Anouncer is on single mode now."},
+      {"amult!", "Anouncer is on multi mode now."},
+      {"arand!", "Anouncer is on random mode now."},
+      {"sw bc", "Swearbot is now on Bounce mode."},
+      {"sw rd", "Swearbot is now on RedDot mode."},
+      {"sw wr", "Swearbot is now on Warning mode."},
       {"sw wo", "Swearbot will give a warning before reddot or bounce."},
       {"sw wf", "Swearbot will NOT give a warning before reddot or bounce."},
   };
@@ -99,8 +107,7 @@ TEST_F(ChatCommandsTest, ArgumentRows) {
 }
 
 TEST_F(ChatCommandsTest, OneLineFillsSeveralSlotsInTableOrder) {
-  EXPECT_EQ(Say("Bob: ad! x aba! y"),
-            (std::vector<std::string>{"Admin Added", "Nick added to the Autobounce List."}));
+  EXPECT_EQ(Say("Bob: ad! x aba! y"), (std::vector<std::string>{"Admin Added", "Nick added to the Autobounce List."}));
   EXPECT_EQ(world.settings.AdminList.Items.back(), "x aba! y");
   EXPECT_EQ(world.settings.AutoBounceList.Items, std::vector<std::string>{"y"});
 }

@@ -1,5 +1,3 @@
-#include "commands/RoomRecorder.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +6,7 @@
 #include <sstream>
 
 #include "TestWorld.h"
+#include "commands/RoomRecorder.h"
 
 namespace quorvel {
 namespace {

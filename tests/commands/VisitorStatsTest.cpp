@@ -1,17 +1,14 @@
-#include "commands/VisitorStats.h"
-
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
+#include "commands/VisitorStats.h"
 
 namespace quorvel {
 namespace {
 
 class VisitorStatsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    world.AttachedRoom();
-  }
+  void SetUp() override { world.AttachedRoom(); }
   void Join(const std::string& nick) {
     world.settings.Line.JoinedNick = nick;
     CountVisit(world.bot);

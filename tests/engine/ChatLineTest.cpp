@@ -1,6 +1,6 @@
-#include "engine/ChatLine.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/ChatLine.h"
 
 namespace quorvel {
 namespace {
@@ -56,11 +56,8 @@ TEST(ChatLineTest, TextDropsLoneCarriageReturnsOnly) {
 
 TEST(ChatLineTest, MarkerRecognisesTheWhisperEndExactly) {
   const std::pair<const char*, bool> cases[] = {
-      {"***** End Whisper", true},
-      {"   ***** End Whisper", true},
-      {"***** End Whisper.", false},
-      {"***** End Whisper ", false},
-      {"***** end whisper", false},
+      {"***** End Whisper", true},   {"   ***** End Whisper", true}, {"***** End Whisper.", false},
+      {"***** End Whisper ", false}, {"***** end whisper", false},
   };
   for (const auto& [raw, isMarker] : cases) {
     ChatLine line;

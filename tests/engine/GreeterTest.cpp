@@ -1,11 +1,10 @@
-#include "engine/Greeter.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <random>
 
 #include "TestWorld.h"
+#include "engine/Greeter.h"
 #include "engine/PollTick.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Polling.h"
@@ -57,8 +56,8 @@ TEST_F(GreeterTest, WhisperGreetingAddressesTheNewcomer) {
   ASSERT_TRUE(sent);
   EXPECT_EQ(sent->Text, "/w Bob: Welcome Bob to Lobby Room");
   const RichText doc = RichText::FromRtf(sent->Rtf);
-  EXPECT_FALSE(doc.FormatAt(0).Bold);   // "/w " keeps its own format
-  EXPECT_TRUE(doc.FormatAt(8).Bold);    // the design keeps its bold
+  EXPECT_FALSE(doc.FormatAt(0).Bold);  // "/w " keeps its own format
+  EXPECT_TRUE(doc.FormatAt(8).Bold);   // the design keeps its bold
 }
 
 TEST_F(GreeterTest, PlaceholdersAreRecognisedOnlyAsWrittenAndWhole) {

@@ -1,8 +1,7 @@
-#include "engine/ModerationActions.h"
-
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
+#include "engine/ModerationActions.h"
 #include "engine/PollTick.h"
 #include "engine/SwearMonitor.h"
 #include "panel/FeatureSwitch.h"
@@ -44,11 +43,11 @@ TEST_F(ModerationTest, MatchingRules) {
     const char* Posted;  // the item selected when the command went, or "" for none
   };
   const Case cases[] = {
-      {"Bob", false, "@Bob"},   // the "@" is not part of the nick
-      {"bob", false, ""},       // exact for the join actions
-      {"carol", true, "Carol"}, // lower-cased for the commands
-      {"Carol", true, ""},      // a command argument is lower case; "Carol" cannot be one
-      {"Zed", false, ""},       // left the room before the action
+      {"Bob", false, "@Bob"},    // the "@" is not part of the nick
+      {"bob", false, ""},        // exact for the join actions
+      {"carol", true, "Carol"},  // lower-cased for the commands
+      {"Carol", true, ""},       // a command argument is lower case; "Carol" cannot be one
+      {"Zed", false, ""},        // left the room before the action
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Target);
@@ -180,18 +179,17 @@ using M = BotSettings::SwearModes;
 using W = BotSettings::WarnFirstChoice;
 INSTANTIATE_TEST_SUITE_P(
     Reactions, SwearTableTest,
-    ::testing::Values(
-        SwearCase{M::Warning, W::Neither, false, false, true, 0, false, true, false},
-        SwearCase{M::Warning, W::Yes, true, true, true, 0, false, true, true},
-        SwearCase{M::Bounce, W::Yes, false, false, true, 0, false, true, false},
-        SwearCase{M::Bounce, W::Yes, false, true, false, 0, false, false, false},
-        SwearCase{M::Bounce, W::Yes, true, false, false, 32947, true, false, true},
-        SwearCase{M::RedDot, W::Yes, false, false, true, 0, false, true, false},
-        SwearCase{M::RedDot, W::Yes, false, true, false, 0, false, false, false},
-        SwearCase{M::RedDot, W::Yes, true, true, false, 32946, false, false, true},
-        SwearCase{M::Bounce, W::No, true, false, false, 32947, true, true, false},
-        SwearCase{M::Bounce, W::Neither, false, true, false, 32947, true, false, true},
-        SwearCase{M::RedDot, W::No, false, false, false, 32946, false, false, false}));
+    ::testing::Values(SwearCase{M::Warning, W::Neither, false, false, true, 0, false, true, false},
+                      SwearCase{M::Warning, W::Yes, true, true, true, 0, false, true, true},
+                      SwearCase{M::Bounce, W::Yes, false, false, true, 0, false, true, false},
+                      SwearCase{M::Bounce, W::Yes, false, true, false, 0, false, false, false},
+                      SwearCase{M::Bounce, W::Yes, true, false, false, 32947, true, false, true},
+                      SwearCase{M::RedDot, W::Yes, false, false, true, 0, false, true, false},
+                      SwearCase{M::RedDot, W::Yes, false, true, false, 0, false, false, false},
+                      SwearCase{M::RedDot, W::Yes, true, true, false, 32946, false, false, true},
+                      SwearCase{M::Bounce, W::No, true, false, false, 32947, true, true, false},
+                      SwearCase{M::Bounce, W::Neither, false, true, false, 32947, true, false, true},
+                      SwearCase{M::RedDot, W::No, false, false, false, 32946, false, false, false}));
 
 TEST_F(ModerationTest, ScanJudgesEveryPhraseButNotTheBot) {
   StartFeature(world.bot, Feature::Swearbot);

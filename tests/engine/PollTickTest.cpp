@@ -1,8 +1,7 @@
-#include "engine/PollTick.h"
-
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
+#include "engine/PollTick.h"
 #include "panel/Polling.h"
 #include "roomlink/WindowSearch.h"
 

@@ -1,5 +1,3 @@
-#include "panel/Startup.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include "TestWorld.h"
 #include "panel/GreeterTab.h"
 #include "panel/Polling.h"
+#include "panel/Startup.h"
 
 namespace quorvel {
 namespace {

@@ -1,9 +1,8 @@
-#include "roomlink/RoomDiscovery.h"
-
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
 #include "roomlink/ClientProfile.h"
+#include "roomlink/RoomDiscovery.h"
 #include "roomlink/WindowSearch.h"
 
 namespace quorvel {
@@ -13,8 +12,8 @@ using testing::TestWorld;
 
 TEST(ClassifyVersionTextTest, FirstRuleThatHoldsWins) {
   const std::pair<const char*, int> cases[] = {
-      {"10.9.1", 9}, {"10.2.0.12", 450}, {"11.3", 450}, {"10.1", 10}, {"8.2", 0},
-      {"0", 0},      {"", 0},            {"9.1", 9},    {"11.", 450}, {"10.", 10},
+      {"10.9.1", 9}, {"10.2.0.12", 450}, {"11.3", 450}, {"10.1", 10}, {"8.2", 0}, {"0", 0},
+      {"", 0},       {"9.1", 9},         {"11.", 450},  {"10.", 10},
   };
   for (const auto& [text, code] : cases) EXPECT_EQ(ClassifyVersionText(text), code) << text;
 }
@@ -58,7 +57,7 @@ TEST(FillRoomListTest, ListsRoomWindowsInWalkOrder) {
   TestWorld w;
   w.InstallClient("10.1");
   w.desktop.OpenRoom("First Room", RoomLayout::Profile10);
-  w.desktop.OpenWindow("DlgGroupChat Window Class", "Private chat");  // no " Room"
+  w.desktop.OpenWindow("DlgGroupChat Window Class", "Private chat");   // no " Room"
   w.desktop.OpenWindow("dlggroupchat window class", "Shouting ROOM");  // case ignored
   w.desktop.OpenWindow("Notepad", "Notes Room");                       // other class
   w.desktop.OpenRoom("Second Room", RoomLayout::Profile10);

@@ -1,8 +1,7 @@
-#include "roomlink/TextSender.h"
-
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
+#include "roomlink/TextSender.h"
 
 namespace quorvel {
 namespace {

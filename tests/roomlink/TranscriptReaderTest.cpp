@@ -1,9 +1,8 @@
-#include "roomlink/TranscriptReader.h"
-
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
 #include "roomlink/RoomDiscovery.h"
+#include "roomlink/TranscriptReader.h"
 
 namespace quorvel {
 namespace {

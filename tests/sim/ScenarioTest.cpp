@@ -12,8 +12,8 @@ namespace {
 
 TEST(ScenarioTextTest, EscapesInFreeTexts) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a\\tb", "a\tb"},     {"\\r\\n", "\r\n"},   {"x\\s", "x "},  {"\\\\s", "\\s"},
-      {"\\x41\\x7e", "A~"},  {"\\q", "\\q"},       {"end\\", "end\\"}, {"\\xZZ", "\\xZZ"},
+      {"a\\tb", "a\tb"},    {"\\r\\n", "\r\n"}, {"x\\s", "x "},     {"\\\\s", "\\s"},
+      {"\\x41\\x7e", "A~"}, {"\\q", "\\q"},     {"end\\", "end\\"}, {"\\xZZ", "\\xZZ"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(UnescapeFreeText(in), out) << in;
 }
@@ -65,7 +65,7 @@ TEST_F(RunnerTest, ExitStatusesAndFailureLines) {
   EXPECT_NE(out.str().find("FAIL line 8:"), std::string::npos) << out.str();
   EXPECT_EQ(Run("frobnicate\n"), kScenarioUnrunnable);
   EXPECT_NE(out.str().find("line 1"), std::string::npos);
-  EXPECT_EQ(Run("press Start\n"), kScenarioUnrunnable);  // before start
+  EXPECT_EQ(Run("press Start\n"), kScenarioUnrunnable);       // before start
   EXPECT_EQ(Run("file a.txt\nline\n"), kScenarioUnrunnable);  // block never closed
   EXPECT_EQ(Run(std::string(kClient) + "start\nexpect value NoSuchName x\n"), kScenarioUnrunnable);
 }

@@ -1,11 +1,11 @@
-#include "storage/ListFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
+
+#include "storage/ListFile.h"
 
 namespace quorvel {
 namespace {

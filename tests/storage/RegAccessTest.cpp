@@ -1,5 +1,3 @@
-#include "storage/RegAccess.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +6,7 @@
 #include <sstream>
 
 #include "storage/MemoryRegistryStore.h"
+#include "storage/RegAccess.h"
 
 namespace quorvel {
 namespace {

@@ -1,11 +1,10 @@
-#include "styling/Fader.h"
-
 #include <gtest/gtest.h>
 
 #include <regex>
 
 #include "TestWorld.h"
 #include "roomlink/RoomDiscovery.h"
+#include "styling/Fader.h"
 #include "styling/TextStyle.h"
 
 namespace quorvel {
@@ -32,8 +31,8 @@ TEST(FadeTextTest, WorkedExample) {
 
 TEST(FadeTextTest, TwelveCharacters) {
   const auto pieces = Pieces(FadeText(kRed, kBlue, "abcdefghijkl", false));
-  const std::vector<std::pair<std::string, std::string>> want = {
-      {"EA0015", "a"}, {"BF0040", "bc"}, {"95006A", "de"}, {"6A0095", "fg"}, {"4000BF", "hi"}, {"0000FF", "jkl"}};
+  const std::vector<std::pair<std::string, std::string>> want = {{"EA0015", "a"},  {"BF0040", "bc"}, {"95006A", "de"},
+                                                                 {"6A0095", "fg"}, {"4000BF", "hi"}, {"0000FF", "jkl"}};
   EXPECT_EQ(pieces, want);
 }
 
@@ -64,7 +63,7 @@ TEST(HexTest, ColorAndNumber) {
   EXPECT_EQ(HexColor6(0), "000000");
   EXPECT_EQ(HexColor6(0xABCDEF1), "ABCDEF1");
   EXPECT_EQ(HexToNumber("ff"), 255u);
-  EXPECT_EQ(HexToNumber("1G"), 16u);  // a non-digit counts 0
+  EXPECT_EQ(HexToNumber("1G"), 16u);                 // a non-digit counts 0
   EXPECT_EQ(HexToNumber("123456789"), 0x23456789u);  // the last eight only
   EXPECT_EQ(HexToNumber(""), 0u);
 }
@@ -102,9 +101,7 @@ TEST(RenderMarkupTest, ALessThanInFadedTextSwallowsUpToTheNextTag) {
 
 class SendStyledTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    world.AttachedRoom();
-  }
+  void SetUp() override { world.AttachedRoom(); }
   RichText Sent() {
     const SimEvent* e = world.events.Consume(EventKind::Sent);
     return e ? RichText::FromRtf(e->Rtf) : RichText();

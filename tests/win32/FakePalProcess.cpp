@@ -36,8 +36,7 @@ bool FakePalProcess::Command(unsigned long code, const std::vector<std::string>&
   for (size_t i = 0; i < fields.size(); ++i) data += (i ? std::string(1, fakepal::kFieldSeparator) : "") + fields[i];
   COPYDATASTRUCT cds = {code, static_cast<DWORD>(data.size()), data.data()};
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(main_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_ABORTIFHUNG, 10000,
-                             &result) &&
+  return SendMessageTimeoutA(main_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_ABORTIFHUNG, 10000, &result) &&
          result == 1;
 }
 

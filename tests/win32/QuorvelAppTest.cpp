@@ -113,7 +113,8 @@ TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
   const HWND picture = GetDlgItem(main, kPictureFirst + 4);
   const COLORREF off = CenterPixel(picture);
   Press(main, kEnableAll);
-  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return WindowText(GetDlgItem(main, kIndicatorFirst + 5)) == "Responder On"; }));
+  ASSERT_TRUE(
+      WaitUntil(app, 5000, [&] { return WindowText(GetDlgItem(main, kIndicatorFirst + 5)) == "Responder On"; }));
   EXPECT_EQ(WindowText(label), "Greeter On");
   EXPECT_TRUE(WaitUntil(app, 5000, [&] { return CenterPixel(picture) != off; }));
   SaveScreenshot(main, shots + "\\enabled.bmp");

@@ -8,10 +8,10 @@
 #include "panel/FastAdminFrame.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Polling.h"
+#include "roomlink/ClientLayout.h"
 #include "roomlink/NickList.h"
 #include "roomlink/TextSender.h"
 #include "roomlink/TranscriptReader.h"
-#include "roomlink/ClientLayout.h"
 #include "roomlink/WindowSearch.h"
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/RegAccess.h"
@@ -27,8 +27,10 @@ constexpr const char* kUninstall = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentV
 std::vector<std::string> Split(const std::string& line) {
   std::vector<std::string> fields(1);
   for (char c : line) {
-    if (c == '\t') fields.emplace_back();
-    else fields.back().push_back(c);
+    if (c == '\t')
+      fields.emplace_back();
+    else
+      fields.back().push_back(c);
   }
   return fields;
 }
@@ -48,14 +50,13 @@ class Win32BindingTest : public ::testing::TestWithParam<const char*> {
     RegAccess reg(registry);
     reg.WriteString(kUninstall, "DisplayVersion", version);
     reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
-    pal = std::make_unique<FakePalProcess>(GetParam(), std::vector<std::string>{"--layout", layout, "--room", room,
-                                                                                 "--nicks", nicks});
+    pal = std::make_unique<FakePalProcess>(
+        GetParam(), std::vector<std::string>{"--layout", layout, "--room", room, "--nicks", nicks});
     if (!pal->Ready()) return false;
     CreateMainWindow(bot);
     LoadMainWindow(bot);
     return true;
   }
-
 
   Win32Desktop desktop;
   Win32RegistryStore registry;

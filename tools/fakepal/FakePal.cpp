@@ -10,6 +10,7 @@
 // message's formatting, NICK being the registry's signed-in user. The journal
 // records what the bot did, one tab-separated line per event.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <richedit.h>
 
@@ -122,7 +123,8 @@ std::string RichPlainText(HWND edit) {
   gt.cb = static_cast<DWORD>(buffer.size());
   gt.flags = GT_DEFAULT;
   gt.codepage = CP_ACP;
-  const LRESULT n = SendMessageA(edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt), reinterpret_cast<LPARAM>(buffer.data()));
+  const LRESULT n =
+      SendMessageA(edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt), reinterpret_cast<LPARAM>(buffer.data()));
   buffer.resize(n > 0 ? static_cast<size_t>(n) : 0);
   return buffer;
 }
@@ -238,10 +240,14 @@ RECT Inset(const RECT& r, int left, int top, int right, int bottom) {
 RECT PlaceChild(const WindowNode& node, const RECT& parent, int richEditIndex) {
   const int w = parent.right - parent.left, h = parent.bottom - parent.top;
   switch (node.Role) {
-    case WindowRole::Transcript: return RECT{0, 28, 3000, h - 80};
-    case WindowRole::SendBox: return RECT{0, h - 76, w - 170, h};
-    case WindowRole::NickList: return RECT{0, 20, w, h};
-    default: break;
+    case WindowRole::Transcript:
+      return RECT{0, 28, 3000, h - 80};
+    case WindowRole::SendBox:
+      return RECT{0, h - 76, w - 170, h};
+    case WindowRole::NickList:
+      return RECT{0, 20, w, h};
+    default:
+      break;
   }
   if (node.ClassName == quorvel::kRichEditClass) return richEditIndex == 0 ? RECT{0, 0, w - 170, 24} : RECT{0, 0, 0, 0};
   if (node.ClassName == quorvel::kPaneContainerClass)
@@ -256,9 +262,11 @@ HWND Build(const WindowNode& node, HWND parent, const RECT& rect, Room& room) {
   DWORD style = WS_CHILD | WS_VISIBLE;
   if (node.ClassName == quorvel::kRichEditClass) style |= ES_MULTILINE | WS_BORDER | WS_VSCROLL | ES_AUTOVSCROLL;
   if (node.Role == WindowRole::Transcript) style |= ES_READONLY | ES_AUTOHSCROLL | WS_HSCROLL;
-  if (node.Role == WindowRole::NickList) style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER | WS_BORDER;
-  const HWND window = CreateWindowExA(0, node.ClassName.c_str(), node.Title.c_str(), style, rect.left, rect.top,
-                                      rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, g.Instance, nullptr);
+  if (node.Role == WindowRole::NickList)
+    style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER | WS_BORDER;
+  const HWND window =
+      CreateWindowExA(0, node.ClassName.c_str(), node.Title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
+                      rect.bottom - rect.top, parent, nullptr, g.Instance, nullptr);
   if (!window) return nullptr;
   if (node.Role == WindowRole::Transcript) {
     room.Transcript = window;
@@ -302,7 +310,6 @@ Room* OpenRoom(const std::string& title) {
   return g.Rooms.back().get();
 }
 
-
 // OK of the admin join dialog: the room picked in its combo box is opened
 // (unless it is open already) and the code typed is recorded.
 void AdminJoin(HWND dialog) {
@@ -344,8 +351,8 @@ void OpenNotice() {
   const HWND window = CreateWindowExA(WS_EX_TOPMOST, notice.ClassName.c_str(), notice.Title.c_str(),
                                       WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 200, 200, 300, 120, nullptr,
                                       nullptr, g.Instance, nullptr);
-  g.DialogProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DialogSubclass)));
+  g.DialogProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DialogSubclass)));
   CreateWindowExA(0, "STATIC", "Welcome to Paltalk!", WS_CHILD | WS_VISIBLE, 10, 10, 260, 20, window, nullptr,
                   g.Instance, nullptr);
 }
@@ -356,8 +363,8 @@ void OpenAdminDialog() {
   const HWND dialog = CreateWindowExA(0, layout.ClassName.c_str(), layout.Title.c_str(),
                                       WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 260, 160, 320, 150, nullptr,
                                       nullptr, g.Instance, nullptr);
-  g.DialogProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DialogSubclass)));
+  g.DialogProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DialogSubclass)));
   g.AdminDialog = dialog;
   int y = 10;
   for (const auto& child : layout.Children) {
@@ -384,8 +391,10 @@ void OpenAdminDialog() {
 std::vector<std::string> Fields(const char* data, size_t size) {
   std::vector<std::string> fields(1);
   for (size_t i = 0; i < size; ++i) {
-    if (data[i] == fakepal::kFieldSeparator) fields.emplace_back();
-    else fields.back().push_back(data[i]);
+    if (data[i] == fakepal::kFieldSeparator)
+      fields.emplace_back();
+    else
+      fields.back().push_back(data[i]);
   }
   return fields;
 }
@@ -396,11 +405,13 @@ LRESULT OnCopyData(const COPYDATASTRUCT& cds) {
     case fakepal::kAppendLine:
       if (Room* room = f.size() == 2 ? RoomByTitle(f[0]) : nullptr) return AppendTranscript(*room, f[1]), 1;
       return 0;
-    case fakepal::kOpenNotice: return OpenNotice(), 1;
+    case fakepal::kOpenNotice:
+      return OpenNotice(), 1;
     case fakepal::kSetNicks:
       if (Room* room = RoomByTitle(f[0])) return SetNicks(*room, std::vector<std::string>(f.begin() + 1, f.end())), 1;
       return 0;
-    case fakepal::kOpenRoom: return OpenRoom(f[0]) ? 1 : 0;
+    case fakepal::kOpenRoom:
+      return OpenRoom(f[0]) ? 1 : 0;
     case fakepal::kCloseRoom:
       if (Room* room = RoomByTitle(f[0])) {
         DestroyWindow(room->Window);
@@ -421,21 +432,29 @@ LRESULT OnCopyData(const COPYDATASTRUCT& cds) {
         }
       }
       return 0;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
 LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_COPYDATA: return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(l));
-    case fakepal::kHangMessage: Sleep(static_cast<DWORD>(w)); return 0;
-    case fakepal::kQuitMessage: ExitProcess(0);
+    case WM_COPYDATA:
+      return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(l));
+    case fakepal::kHangMessage:
+      Sleep(static_cast<DWORD>(w));
+      return 0;
+    case fakepal::kQuitMessage:
+      ExitProcess(0);
     case WM_COMMAND:
       Journal("COMMAND\t" + std::to_string(LOWORD(w)) + "\t-");
       if (LOWORD(w) == quorvel::kCommandAdminJoin) OpenAdminDialog();
       return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProcA(window, message, w, l);
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, w, l);
   }
 }
 
@@ -470,8 +489,10 @@ void RegisterClasses() {
 std::vector<std::string> SplitCommas(const std::string& text) {
   std::vector<std::string> items(1);
   for (char c : text) {
-    if (c == ',') items.emplace_back();
-    else items.back().push_back(c);
+    if (c == ',')
+      items.emplace_back();
+    else
+      items.back().push_back(c);
   }
   return items;
 }
@@ -485,14 +506,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   LoadLibraryA("riched20.dll");
   RegisterClasses();
 
-  g.Main = CreateWindowExA(0, quorvel::kMainWindowClass, quorvel::kMainWindowTitle, WS_OVERLAPPEDWINDOW, 0, 0, 300,
-                           200, nullptr, nullptr, instance, nullptr);
+  g.Main = CreateWindowExA(0, quorvel::kMainWindowClass, quorvel::kMainWindowTitle, WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                           nullptr, nullptr, instance, nullptr);
   for (int i = 1; i < __argc; ++i) {
     const std::string arg = __argv[i];
     const std::string value = i + 1 < __argc ? __argv[i + 1] : "";
     if (arg == "--install") {
-      SetRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger",
-                        "DisplayVersion", value);
+      SetRegistryString(HKEY_LOCAL_MACHINE,
+                        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
+                        value);
       ++i;
     } else if (arg == "--user") {
       SetRegistryString(HKEY_CURRENT_USER, "Software\\Paltalk", "cur_user", value);

@@ -52,23 +52,44 @@ DialogAnswer Win32Dialogs::ShowMessage(const std::string& text, const std::strin
                                        MessageIcon icon) {
   UINT type = 0;
   switch (buttons) {
-    case MessageButtons::Ok: type = MB_OK; break;
-    case MessageButtons::OkCancel: type = MB_OKCANCEL; break;
-    case MessageButtons::YesNo: type = MB_YESNO; break;
-    case MessageButtons::YesNoCancel: type = MB_YESNOCANCEL; break;
+    case MessageButtons::Ok:
+      type = MB_OK;
+      break;
+    case MessageButtons::OkCancel:
+      type = MB_OKCANCEL;
+      break;
+    case MessageButtons::YesNo:
+      type = MB_YESNO;
+      break;
+    case MessageButtons::YesNoCancel:
+      type = MB_YESNOCANCEL;
+      break;
   }
   switch (icon) {
-    case MessageIcon::Error: type |= MB_ICONERROR; break;
-    case MessageIcon::Warning: type |= MB_ICONWARNING; break;
-    case MessageIcon::Information: type |= MB_ICONINFORMATION; break;
-    case MessageIcon::Question: type |= MB_ICONQUESTION; break;
-    case MessageIcon::None: break;
+    case MessageIcon::Error:
+      type |= MB_ICONERROR;
+      break;
+    case MessageIcon::Warning:
+      type |= MB_ICONWARNING;
+      break;
+    case MessageIcon::Information:
+      type |= MB_ICONINFORMATION;
+      break;
+    case MessageIcon::Question:
+      type |= MB_ICONQUESTION;
+      break;
+    case MessageIcon::None:
+      break;
   }
   switch (MessageBoxA(owner_, text.c_str(), title.c_str(), type)) {
-    case IDYES: return DialogAnswer::Yes;
-    case IDNO: return DialogAnswer::No;
-    case IDCANCEL: return DialogAnswer::Cancel;
-    default: return DialogAnswer::Ok;
+    case IDYES:
+      return DialogAnswer::Yes;
+    case IDNO:
+      return DialogAnswer::No;
+    case IDCANCEL:
+      return DialogAnswer::Cancel;
+    default:
+      return DialogAnswer::Ok;
   }
 }
 

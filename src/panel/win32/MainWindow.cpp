@@ -229,47 +229,77 @@ const std::vector<PageControl>& Layout() {
 // The text boxes and the settings they edit.
 std::string* BoxText(BotSettings& s, int id) {
   switch (id) {
-    case kAdminBox: return &s.AdminBox;
-    case kBotNickBox: return &s.BotNick;
-    case kPhraseBox: return &s.PhraseBox;
-    case kMessageBox: return &s.ResponderMessageBox;
-    case kResponseBox: return &s.ResponderResponseBox;
-    case kAnnounceBox: return &s.AnnounceInputBox;
-    case kIntervalBox: return &s.AnnounceInterval;
-    case kAutoBounceBox: return &s.AutobounceBox;
-    case kAutoRedotBox: return &s.AutoRedotBox;
-    case kLastVisitorBox: return &s.LastVisitorBox;
-    default: return nullptr;
+    case kAdminBox:
+      return &s.AdminBox;
+    case kBotNickBox:
+      return &s.BotNick;
+    case kPhraseBox:
+      return &s.PhraseBox;
+    case kMessageBox:
+      return &s.ResponderMessageBox;
+    case kResponseBox:
+      return &s.ResponderResponseBox;
+    case kAnnounceBox:
+      return &s.AnnounceInputBox;
+    case kIntervalBox:
+      return &s.AnnounceInterval;
+    case kAutoBounceBox:
+      return &s.AutobounceBox;
+    case kAutoRedotBox:
+      return &s.AutoRedotBox;
+    case kLastVisitorBox:
+      return &s.LastVisitorBox;
+    default:
+      return nullptr;
   }
 }
 
 // The list boxes and the lists they show.
 PanelList* ListOf(BotSettings& s, int id) {
   switch (id) {
-    case kAdminList: return &s.AdminList;
-    case kFastList: return &s.FastAdminNicks;
-    case kRecorderList: return &s.RecorderBuffer;
-    case kDesignList: return &s.DesignNames;
-    case kPhraseList: return &s.SwearList;
-    case kWarnedList: return &s.WarnedUsers;
-    case kTriggerList: return &s.ResponderTriggers;
-    case kReplyList: return &s.ResponderReplies;
-    case kAnnounceList: return &s.AnnounceList;
-    case kAutoBounceList: return &s.AutoBounceList;
-    case kAutoRedotList: return &s.AutoRedotList;
-    case kVisitorNicks: return &s.VisitorNicks;
-    case kVisitorCounts: return &s.VisitorCounts;
-    case kVisitorSeen: return &s.VisitorLastSeen;
-    default: return nullptr;
+    case kAdminList:
+      return &s.AdminList;
+    case kFastList:
+      return &s.FastAdminNicks;
+    case kRecorderList:
+      return &s.RecorderBuffer;
+    case kDesignList:
+      return &s.DesignNames;
+    case kPhraseList:
+      return &s.SwearList;
+    case kWarnedList:
+      return &s.WarnedUsers;
+    case kTriggerList:
+      return &s.ResponderTriggers;
+    case kReplyList:
+      return &s.ResponderReplies;
+    case kAnnounceList:
+      return &s.AnnounceList;
+    case kAutoBounceList:
+      return &s.AutoBounceList;
+    case kAutoRedotList:
+      return &s.AutoRedotList;
+    case kVisitorNicks:
+      return &s.VisitorNicks;
+    case kVisitorCounts:
+      return &s.VisitorCounts;
+    case kVisitorSeen:
+      return &s.VisitorLastSeen;
+    default:
+      return nullptr;
   }
 }
 
 RichText* MessageOf(BotSettings& s, int id) {
   switch (id) {
-    case kWarnMessage: return &s.WarnMessage;
-    case kRedDotMessage: return &s.RedDotMessage;
-    case kBounceMessage: return &s.BounceMessage;
-    default: return nullptr;
+    case kWarnMessage:
+      return &s.WarnMessage;
+    case kRedDotMessage:
+      return &s.RedDotMessage;
+    case kBounceMessage:
+      return &s.BounceMessage;
+    default:
+      return nullptr;
   }
 }
 
@@ -278,67 +308,128 @@ using Action = void (*)(Bot&);
 // Buttons that are one model action each.
 Action ButtonAction(int id) {
   switch (id) {
-    case kStart: return StartPolling;
-    case kStop: return StopPolling;
-    case kEnableAll: return EnableAll;
-    case kDisableAll: return DisableAll;
-    case kAdminAfn: return OpenNickGrabber;
-    case kAdminSave: return AdminsSave;
-    case kAdminDelete: return AdminsDelete;
-    case kAdminAdd: return AdminsAdd;
-    case kFastJoin: return FastAdminJoin;
-    case kFastSave: return FastAdminSave;
-    case kFastDelete: return FastAdminDelete;
-    case kFastAdd: return FastAdminOpenEntry;
-    case kRecorderOpen: return OpenRecorderPanel;
-    case kEditorBold: return EditorBold;
-    case kEditorSize8: return [](Bot& b) { EditorSize(b, 8); };
-    case kEditorSize10: return [](Bot& b) { EditorSize(b, 10); };
-    case kEditorSize11: return [](Bot& b) { EditorSize(b, 11); };
-    case kEditorColor: return EditorColor;
-    case kEditorClear: return EditorClear;
-    case kDesignFade: return EditorFade;
-    case kSaveToList: return OpenSaveAs;
-    case kDesignDelete: return DeleteDesigns;
-    case kGreeterStart: return [](Bot& b) { StartFeature(b, Feature::Greeter); };
-    case kGreeterStop: return [](Bot& b) { StopFeature(b, Feature::Greeter); };
-    case kJrmEnable: return EnableJrm;
-    case kPhraseAdd: return PhrasesAdd;
-    case kPhraseDelete: return PhrasesDelete;
-    case kPhraseSave: return PhrasesSave;
-    case kSwearStart: return [](Bot& b) { StartFeature(b, Feature::Swearbot); };
-    case kSwearStop: return [](Bot& b) { StopFeature(b, Feature::Swearbot); };
-    case kWarnedRemove: return WarnedUsersRemove;
-    case kResponderAdd: return ResponderAdd;
-    case kResponderDelete: return ResponderDelete;
-    case kResponderSave: return ResponderSave;
-    case kResponderStart: return [](Bot& b) { StartFeature(b, Feature::Responder); };
-    case kResponderStop: return [](Bot& b) { StopFeature(b, Feature::Responder); };
-    case kResponderClear: return ResponderClear;
-    case kAnnounceAdd: return AnnouncerAdd;
-    case kAnnounceDelete: return AnnouncerDelete;
-    case kAnnounceClear: return AnnouncerClear;
-    case kAnnounceStart: return [](Bot& b) { StartFeature(b, Feature::Anouncer); };
-    case kAnnounceStop: return [](Bot& b) { StopFeature(b, Feature::Anouncer); };
-    case kManualBounce: return ManualBounce;
-    case kManualRedDot: return ManualRedDot;
-    case kAutoBounceAdd: return AutobounceAdd;
-    case kAutoBounceSave: return AutobounceSave;
-    case kAutoBounceDelete: return AutobounceDelete;
-    case kAutoBounceStart: return [](Bot& b) { StartFeature(b, Feature::Autobounce); };
-    case kAutoBounceStop: return [](Bot& b) { StopFeature(b, Feature::Autobounce); };
-    case kAutoRedotAdd: return AutoRedotAdd;
-    case kAutoRedotSave: return AutoRedotSave;
-    case kAutoRedotDelete: return AutoRedotDelete;
-    case kAutoRedotStart: return [](Bot& b) { StartFeature(b, Feature::AutoRedot); };
-    case kAutoRedotStop: return [](Bot& b) { StopFeature(b, Feature::AutoRedot); };
-    case kClearStats: return ClearStats;
-    case kSaveStats: return SaveStats;
-    case kLoadStats: return LoadStats;
-    case kMenuAbout: return ShowAbout;
-    case kMenuHelp: return OpenHelp;
-    case kMenuContact: return ShowContact;
-    default: return nullptr;
+    case kStart:
+      return StartPolling;
+    case kStop:
+      return StopPolling;
+    case kEnableAll:
+      return EnableAll;
+    case kDisableAll:
+      return DisableAll;
+    case kAdminAfn:
+      return OpenNickGrabber;
+    case kAdminSave:
+      return AdminsSave;
+    case kAdminDelete:
+      return AdminsDelete;
+    case kAdminAdd:
+      return AdminsAdd;
+    case kFastJoin:
+      return FastAdminJoin;
+    case kFastSave:
+      return FastAdminSave;
+    case kFastDelete:
+      return FastAdminDelete;
+    case kFastAdd:
+      return FastAdminOpenEntry;
+    case kRecorderOpen:
+      return OpenRecorderPanel;
+    case kEditorBold:
+      return EditorBold;
+    case kEditorSize8:
+      return [](Bot& b) { EditorSize(b, 8); };
+    case kEditorSize10:
+      return [](Bot& b) { EditorSize(b, 10); };
+    case kEditorSize11:
+      return [](Bot& b) { EditorSize(b, 11); };
+    case kEditorColor:
+      return EditorColor;
+    case kEditorClear:
+      return EditorClear;
+    case kDesignFade:
+      return EditorFade;
+    case kSaveToList:
+      return OpenSaveAs;
+    case kDesignDelete:
+      return DeleteDesigns;
+    case kGreeterStart:
+      return [](Bot& b) { StartFeature(b, Feature::Greeter); };
+    case kGreeterStop:
+      return [](Bot& b) { StopFeature(b, Feature::Greeter); };
+    case kJrmEnable:
+      return EnableJrm;
+    case kPhraseAdd:
+      return PhrasesAdd;
+    case kPhraseDelete:
+      return PhrasesDelete;
+    case kPhraseSave:
+      return PhrasesSave;
+    case kSwearStart:
+      return [](Bot& b) { StartFeature(b, Feature::Swearbot); };
+    case kSwearStop:
+      return [](Bot& b) { StopFeature(b, Feature::Swearbot); };
+    case kWarnedRemove:
+      return WarnedUsersRemove;
+    case kResponderAdd:
+      return ResponderAdd;
+    case kResponderDelete:
+      return ResponderDelete;
+    case kResponderSave:
+      return ResponderSave;
+    case kResponderStart:
+      return [](Bot& b) { StartFeature(b, Feature::Responder); };
+    case kResponderStop:
+      return [](Bot& b) { StopFeature(b, Feature::Responder); };
+    case kResponderClear:
+      return ResponderClear;
+    case kAnnounceAdd:
+      return AnnouncerAdd;
+    case kAnnounceDelete:
+      return AnnouncerDelete;
+    case kAnnounceClear:
+      return AnnouncerClear;
+    case kAnnounceStart:
+      return [](Bot& b) { StartFeature(b, Feature::Anouncer); };
+    case kAnnounceStop:
+      return [](Bot& b) { StopFeature(b, Feature::Anouncer); };
+    case kManualBounce:
+      return ManualBounce;
+    case kManualRedDot:
+      return ManualRedDot;
+    case kAutoBounceAdd:
+      return AutobounceAdd;
+    case kAutoBounceSave:
+      return AutobounceSave;
+    case kAutoBounceDelete:
+      return AutobounceDelete;
+    case kAutoBounceStart:
+      return [](Bot& b) { StartFeature(b, Feature::Autobounce); };
+    case kAutoBounceStop:
+      return [](Bot& b) { StopFeature(b, Feature::Autobounce); };
+    case kAutoRedotAdd:
+      return AutoRedotAdd;
+    case kAutoRedotSave:
+      return AutoRedotSave;
+    case kAutoRedotDelete:
+      return AutoRedotDelete;
+    case kAutoRedotStart:
+      return [](Bot& b) { StartFeature(b, Feature::AutoRedot); };
+    case kAutoRedotStop:
+      return [](Bot& b) { StopFeature(b, Feature::AutoRedot); };
+    case kClearStats:
+      return ClearStats;
+    case kSaveStats:
+      return SaveStats;
+    case kLoadStats:
+      return LoadStats;
+    case kMenuAbout:
+      return ShowAbout;
+    case kMenuHelp:
+      return OpenHelp;
+    case kMenuContact:
+      return ShowContact;
+    default:
+      return nullptr;
   }
 }
 
@@ -379,9 +470,9 @@ bool MainWindow::Create(HINSTANCE instance) {
   const DWORD style = WS_OVERLAPPEDWINDOW & ~(WS_MAXIMIZEBOX | WS_THICKFRAME);
   RECT r = {0, 0, static_cast<LONG>(kClientWidth * scale_), static_cast<LONG>(kClientHeight * scale_)};
   AdjustWindowRect(&r, style, TRUE);
-  window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kMainWindowClassName, settings_.Room.Caption.c_str(), style,
-                            CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
-                            instance, this);
+  window_ =
+      CreateWindowExA(WS_EX_CONTROLPARENT, kMainWindowClassName, settings_.Room.Caption.c_str(), style, CW_USEDEFAULT,
+                      CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
   if (!window_) return false;
   // On a monitor of another DPI than the system's, lay the window out for it.
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -432,8 +523,8 @@ void MainWindow::CreateControls() {
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   font_ = CreateFontIndirectA(&metrics.lfMessageFont);
-  tahoma_ = CreateFontA(static_cast<int>(-11 * scale_), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                        "Tahoma");
+  tahoma_ =
+      CreateFontA(static_cast<int>(-11 * scale_), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
   CreateMenus();
@@ -469,8 +560,8 @@ void MainWindow::CreateControls() {
   const int sizes[] = {8, 10, 12};
   const int boxes[] = {kStyleSize8, kStyleSize10, kStyleSize12};
   for (int i = 0; i < 3; ++i) {
-    HFONT f = CreateFontA(static_cast<int>(-sizes[i] * 96 / 72 * scale_), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET,
-                          0, 0, 0, 0, "Arial");
+    HFONT f = CreateFontA(static_cast<int>(-sizes[i] * 96 / 72 * scale_), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0,
+                          0, 0, 0, "Arial");
     SendMessageA(Control(boxes[i]), WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
   }
   SelectTab(0);
@@ -522,8 +613,12 @@ void MainWindow::SelectTab(int index) {
 
 LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_CREATE: CreateControls(); return 0;
-    case WM_COMMAND: OnCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l)); return 0;
+    case WM_CREATE:
+      CreateControls();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
+      return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(l);
       if (header->idFrom == kTabs && header->code == TCN_SELCHANGE)
@@ -535,15 +630,21 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       }
       return 0;
     }
-    case WM_DPICHANGED: ApplyDpi(HIWORD(w), reinterpret_cast<const RECT*>(l)); return 0;
-    case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(w), reinterpret_cast<const RECT*>(l));
+      return 0;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+      return TRUE;
     case WM_TIMER:
       if (w == kPollTimerId && bot_) PollTimerFired(*bot_);
       return 0;
     case WM_HOTKEY:
       if (bot_) HotKeyPressed(*bot_, static_cast<int>(w));
       return 0;
-    case WM_CLOSE: DestroyWindow(window_); return 0;
+    case WM_CLOSE:
+      DestroyWindow(window_);
+      return 0;
     case WM_DESTROY:
       // Nothing is saved at shutdown; the hot keys go back to the system.
       UnregisterHotKey(window_, kHotKeyBounce);
@@ -552,7 +653,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       tools_.clear();
       PostQuitMessage(0);
       return 0;
-    default: return DefWindowProcA(window_, message, w, l);
+    default:
+      return DefWindowProcA(window_, message, w, l);
   }
 }
 
@@ -608,26 +710,68 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
   if (code != BN_CLICKED) return;
   const bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
   switch (id) {
-    case kRandomYes: s.RandomDesign = true; return;
-    case kRandomNo: s.RandomDesign = false; return;
-    case kModeWhisper: s.GreetMode = BotSettings::GreetModes::Whisper; return;
-    case kModeRegular: s.GreetMode = BotSettings::GreetModes::Regular; return;
-    case kSwearBounce: s.SwearMode = BotSettings::SwearModes::Bounce; return;
-    case kSwearRedDot: s.SwearMode = BotSettings::SwearModes::RedDot; return;
-    case kSwearWarning: s.SwearMode = BotSettings::SwearModes::Warning; return;
-    case kWarnYes: s.WarnFirst = BotSettings::WarnFirstChoice::Yes; return;
-    case kWarnNo: s.WarnFirst = BotSettings::WarnFirstChoice::No; return;
-    case kModeMulti: s.AnnounceMode = BotSettings::AnnounceModes::Multi; return;
-    case kModeSingl: s.AnnounceMode = BotSettings::AnnounceModes::Singl; return;
-    case kModeRand: s.AnnounceMode = BotSettings::AnnounceModes::Rand; return;
-    case kStyleUnderline: s.Style.StyleUnderline = checked; return;
-    case kStyleItalic: s.Style.StyleItalic = checked; return;
-    case kStyleFade: s.Style.StyleFade = checked; return;
-    case kStyleBold: s.Style.StyleBold = checked; return;
-    case kStyleSize8: SetSizeBox(s.Style, 8, checked); Refresh(); return;
-    case kStyleSize10: SetSizeBox(s.Style, 10, checked); Refresh(); return;
-    case kStyleSize12: SetSizeBox(s.Style, 12, checked); Refresh(); return;
-    default: break;
+    case kRandomYes:
+      s.RandomDesign = true;
+      return;
+    case kRandomNo:
+      s.RandomDesign = false;
+      return;
+    case kModeWhisper:
+      s.GreetMode = BotSettings::GreetModes::Whisper;
+      return;
+    case kModeRegular:
+      s.GreetMode = BotSettings::GreetModes::Regular;
+      return;
+    case kSwearBounce:
+      s.SwearMode = BotSettings::SwearModes::Bounce;
+      return;
+    case kSwearRedDot:
+      s.SwearMode = BotSettings::SwearModes::RedDot;
+      return;
+    case kSwearWarning:
+      s.SwearMode = BotSettings::SwearModes::Warning;
+      return;
+    case kWarnYes:
+      s.WarnFirst = BotSettings::WarnFirstChoice::Yes;
+      return;
+    case kWarnNo:
+      s.WarnFirst = BotSettings::WarnFirstChoice::No;
+      return;
+    case kModeMulti:
+      s.AnnounceMode = BotSettings::AnnounceModes::Multi;
+      return;
+    case kModeSingl:
+      s.AnnounceMode = BotSettings::AnnounceModes::Singl;
+      return;
+    case kModeRand:
+      s.AnnounceMode = BotSettings::AnnounceModes::Rand;
+      return;
+    case kStyleUnderline:
+      s.Style.StyleUnderline = checked;
+      return;
+    case kStyleItalic:
+      s.Style.StyleItalic = checked;
+      return;
+    case kStyleFade:
+      s.Style.StyleFade = checked;
+      return;
+    case kStyleBold:
+      s.Style.StyleBold = checked;
+      return;
+    case kStyleSize8:
+      SetSizeBox(s.Style, 8, checked);
+      Refresh();
+      return;
+    case kStyleSize10:
+      SetSizeBox(s.Style, 10, checked);
+      Refresh();
+      return;
+    case kStyleSize12:
+      SetSizeBox(s.Style, 12, checked);
+      Refresh();
+      return;
+    default:
+      break;
   }
   if (Action action = ButtonAction(id)) {
     action(*bot_);
@@ -739,7 +883,8 @@ void MainWindow::Refresh() {
 
 void MainWindow::RefreshMessages() {
   refreshing_ = true;
-  for (int id : {kWarnMessage, kRedDotMessage, kBounceMessage}) StreamInRtf(Control(id), MessageOf(settings_, id)->ToRtf());
+  for (int id : {kWarnMessage, kRedDotMessage, kBounceMessage})
+    StreamInRtf(Control(id), MessageOf(settings_, id)->ToRtf());
   refreshing_ = false;
 }
 
@@ -803,9 +948,10 @@ void MainWindow::BotWindowOpened(const std::string& caption) {
   if (caption == kGrabberCaption) {
     width = 240;
     height = 320;
-    controls = {{"LISTBOX", "", 10, 10, 220, 240, 1, kList, "Double Click nick to add to the admin nick list."},
-                {"BUTTON", "Refresh", 10, 260, 100, 28, 2, kPush},
-                {"BUTTON", "Add All @", 120, 260, 110, 28, 3, kPush, "This will add all the nicks that are @ in the room."}};
+    controls = {
+        {"LISTBOX", "", 10, 10, 220, 240, 1, kList, "Double Click nick to add to the admin nick list."},
+        {"BUTTON", "Refresh", 10, 260, 100, 28, 2, kPush},
+        {"BUTTON", "Add All @", 120, 260, 110, 28, 3, kPush, "This will add all the nicks that are @ in the room."}};
     onCommand = [this, &bot](int id, int code) {
       if (id == 1 && code == LBN_DBLCLK) {
         const LRESULT i = SendMessageA(tools_.at(kGrabberCaption)->Control(1), LB_GETCURSEL, 0, 0);
@@ -838,7 +984,8 @@ void MainWindow::BotWindowOpened(const std::string& caption) {
       if (id == 2) RecorderStop(bot);
       if (id == 3) SaveRecording(bot);
       if (id == 5) RecorderSearch(bot);
-      if (id == 9) s.FlushTimerOn = SendMessageA(tools_.at(kRecorderCaption)->Control(9), BM_GETCHECK, 0, 0) == BST_CHECKED;
+      if (id == 9)
+        s.FlushTimerOn = SendMessageA(tools_.at(kRecorderCaption)->Control(9), BM_GETCHECK, 0, 0) == BST_CHECKED;
       Refresh();
     };
   } else if (caption == kSaveAsCaption) {

@@ -66,7 +66,7 @@ class MainWindow final : public PanelView {
   int tab_ = 0;
   bool refreshing_ = false;
   bool messagesShown_ = false;  // changes made while showing the model are not the operator's
-  std::map<int, int> tabOf_;  // control id to its tab, -1 for the window itself
+  std::map<int, int> tabOf_;    // control id to its tab, -1 for the window itself
   std::map<int, std::vector<std::string>> shownLists_;
   std::map<std::string, std::unique_ptr<ToolWindow>> tools_;
 };

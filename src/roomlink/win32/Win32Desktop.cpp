@@ -1,14 +1,15 @@
+#include <windows.h>
+
 #include "roomlink/win32/Win32Desktop.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <type_traits>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 #include "roomlink/win32/RemoteProcess.h"
 
@@ -72,9 +73,11 @@ void CollectDescendants(HWND parent, std::vector<WindowHandle>& out) {
 // The text-range record of a 32-bit process: two 4-byte positions and a 4-byte address.
 std::string WideToAnsi(const std::wstring& wide) {
   if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  const int n =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string text(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-  if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
+  if (n > 0)
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
   return text;
 }
 

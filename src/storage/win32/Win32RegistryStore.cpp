@@ -1,6 +1,6 @@
-#include "storage/win32/Win32RegistryStore.h"
-
 #include <windows.h>
+
+#include "storage/win32/Win32RegistryStore.h"
 
 namespace quorvel {
 namespace {
@@ -9,14 +9,22 @@ constexpr REGSAM kView = KEY_WOW64_32KEY;
 
 HKEY RootHandle(RootKey root) {
   switch (root) {
-    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
-    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RootKey::Users: return HKEY_USERS;
-    case RootKey::PerformanceData: return HKEY_PERFORMANCE_DATA;
-    case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
-    case RootKey::DynData: return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000006));
-    case RootKey::None: break;
+    case RootKey::ClassesRoot:
+      return HKEY_CLASSES_ROOT;
+    case RootKey::CurrentUser:
+      return HKEY_CURRENT_USER;
+    case RootKey::LocalMachine:
+      return HKEY_LOCAL_MACHINE;
+    case RootKey::Users:
+      return HKEY_USERS;
+    case RootKey::PerformanceData:
+      return HKEY_PERFORMANCE_DATA;
+    case RootKey::CurrentConfig:
+      return HKEY_CURRENT_CONFIG;
+    case RootKey::DynData:
+      return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000006));
+    case RootKey::None:
+      break;
   }
   return nullptr;
 }
@@ -60,9 +68,8 @@ std::optional<RegistryValue> Win32RegistryStore::QueryValue(RootKey root, const 
   if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
     return std::nullopt;
   std::string data(size, '\0');
-  if (size > 0 &&
-      RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
-          ERROR_SUCCESS)
+  if (size > 0 && RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                                   &size) != ERROR_SUCCESS)
     return std::nullopt;
   data.resize(size);
   return RegistryValue{type, data};
