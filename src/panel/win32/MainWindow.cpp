@@ -831,6 +831,8 @@ void MainWindow::Refresh() {
       SendMessageA(box, LB_RESETCONTENT, 0, 0);
       for (const auto& item : list->Items) SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       shown = list->Items;
+      // The newest recorded line is the topmost one in view.
+      if (id == kRecorderList && !shown.empty()) SendMessageA(box, LB_SETTOPINDEX, shown.size() - 1, 0);
     }
     const bool multi = (GetWindowLongA(box, GWL_STYLE) & LBS_EXTENDEDSEL) != 0;
     if (multi) {
