@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
 
 #include "styling/RichText.h"
 
@@ -128,6 +129,41 @@ TEST(RichTextTest, AppendKeepsEachCharactersFormat) {
   EXPECT_EQ(a.PlainText(), "/w Bob");
   EXPECT_FALSE(a.FormatAt(2).Bold);
   EXPECT_TRUE(a.FormatAt(3).Bold);
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Random bytes and random damage to a real document: the reader must give
+// some document back every time, within the caps.
+TEST(RtfReaderTest, NoInputCrashesTheReader) {
+  std::mt19937 random(20131917);
+  const std::string sample =
+      "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil Arial;}}{\\colortbl ;\\red255\\green0\\blue0;}"
+      "\\cf1\\b\\fs20 Hi {\\i there}\\'e9\\u8364?\\par}";
+  const std::string alphabet = "{}\\'*0123456789-abcdefghijklmnopqrstuvwxyz ;\r\n\x80\xff";
+  for (int round = 0; round < 3000; ++round) {
+    std::string input = round % 2 ? sample : "{\\rtf1 ";
+    const int edits = static_cast<int>(random() % 40);
+    for (int e = 0; e < edits; ++e) {
+      const size_t at = input.empty() ? 0 : random() % input.size();
+      const char c = alphabet[random() % alphabet.size()];
+      switch (random() % 3) {
+        case 0: input.insert(input.begin() + static_cast<long>(at), c); break;
+        case 1:
+          if (!input.empty()) input.erase(at, 1);
+          break;
+        default:
+          if (!input.empty()) input[at] = c;
+      }
+    }
+    const RichText doc = RichText::FromRtf(input);
+    ASSERT_LE(doc.Size(), input.size()) << input;
+    (void)doc.ToRtf();
+  }
 }
 
 }  // namespace
