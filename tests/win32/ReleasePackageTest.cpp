@@ -7,6 +7,8 @@
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/ClientLayout.h"
 
+#include <string>
+
 namespace quorvel {
 namespace {
 
@@ -48,6 +50,39 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   MessageBoxSearch search{app.Id(), false};
   EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
   EXPECT_FALSE(search.Found);
+
+  // "About" is modal: the panel waits until its OK closes it.
+  PostMessageA(main, WM_COMMAND, kMenuAbout, 0);
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return (about = FindWindowA("QuorvelToolWindow", "About")) != nullptr; }));
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return IsWindowEnabled(main) == FALSE; }));
+  char text[256] = {};
+  GetWindowTextA(GetDlgItem(about, 1), text, sizeof text);
+  EXPECT_STREQ(text, "Quorvel");
+  PostMessageA(about, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return IsWindowEnabled(main) != FALSE; }));
+
+  // A design typed in the editor and saved through "Save Greeter As:".
+  const HWND editor = GetDlgItem(main, kEditor);
+  for (char c : std::string("Hi %sn")) PostMessageA(editor, WM_CHAR, static_cast<WPARAM>(c), 0);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kSaveToList, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, kSaveToList)));
+  HWND saveAs = nullptr;
+  ASSERT_TRUE(
+      WaitUntil(app, 5000, [&] { return (saveAs = FindWindowA("QuorvelToolWindow", "Save Greeter As:")) != nullptr; }));
+  for (char c : std::string("probe")) PostMessageA(GetDlgItem(saveAs, 2), WM_CHAR, static_cast<WPARAM>(c), 0);
+  char typed[64] = {};
+  DWORD_PTR got = 0;
+  WaitUntil(app, 3000, [&] {
+    SendMessageTimeoutA(GetDlgItem(saveAs, 2), WM_GETTEXT, sizeof typed, reinterpret_cast<LPARAM>(typed),
+                        SMTO_ABORTIFHUNG, 2000, &got);
+    return std::string(typed) == "probe";
+  });
+  EXPECT_STREQ(typed, "probe");
+  PostMessageA(saveAs, WM_COMMAND, MAKEWPARAM(3, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(saveAs, 3)));
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return SendMessageA(designs, LB_GETCOUNT, 0, 0) == 3; }));
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return FindWindowA("QuorvelToolWindow", "Save Greeter As:") == nullptr; }));
+  EXPECT_NE(GetFileAttributesA((folder + "\\Designs\\probe.rtf").c_str()), INVALID_FILE_ATTRIBUTES);
+
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(app.WaitForExit(10000));
 }
