@@ -92,7 +92,11 @@ TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
   ASSERT_TRUE(pal.Ready());
   ChildProcess app("quorvel.exe", {});
   HWND main = nullptr;
-  ASSERT_TRUE(WaitUntil(app, 20000, [&] { return (main = app.FindWindowOfClass(kMainWindowClassName)) != nullptr; }));
+  // Found once shown and loaded: its controls made, the rooms discovered.
+  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
+    main = app.FindWindowOfClass(kMainWindowClassName);
+    return main && IsWindowVisible(main) && SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0;
+  }));
   SetForegroundWindow(main);
   const std::string shots = testing::ExeDirectory() + "\\..\\screenshots";
   CreateDirectoryA(shots.c_str(), nullptr);
@@ -147,7 +151,11 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
   ChildProcess app("quorvel.exe", {});
   ASSERT_TRUE(app.Started());
   HWND main = nullptr;
-  ASSERT_TRUE(WaitUntil(app, 20000, [&] { return (main = app.FindWindowOfClass(kMainWindowClassName)) != nullptr; }));
+  // Found once shown and loaded: its controls made, the rooms discovered.
+  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
+    main = app.FindWindowOfClass(kMainWindowClassName);
+    return main && IsWindowVisible(main) && SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0;
+  }));
   EXPECT_EQ(WindowText(main), "Quorvel 11");
 
   // Discovery ran when the window loaded: the room is listed and selected.

@@ -54,7 +54,9 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   // "About" is modal: the panel waits until its OK closes it.
   PostMessageA(main, WM_COMMAND, kMenuAbout, 0);
   HWND about = nullptr;
-  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return (about = FindWindowA("QuorvelToolWindow", "About")) != nullptr; }));
+  // Found once it is shown, its controls made.
+  auto shown = [](HWND w) { return w && IsWindowVisible(w); };
+  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return shown(about = FindWindowA("QuorvelToolWindow", "About")); }));
   EXPECT_TRUE(WaitUntil(app, 5000, [&] { return IsWindowEnabled(main) == FALSE; }));
   char text[256] = {};
   GetWindowTextA(GetDlgItem(about, 1), text, sizeof text);
@@ -68,7 +70,7 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kSaveToList, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, kSaveToList)));
   HWND saveAs = nullptr;
   ASSERT_TRUE(
-      WaitUntil(app, 5000, [&] { return (saveAs = FindWindowA("QuorvelToolWindow", "Save Greeter As:")) != nullptr; }));
+      WaitUntil(app, 5000, [&] { return shown(saveAs = FindWindowA("QuorvelToolWindow", "Save Greeter As:")); }));
   for (char c : std::string("probe")) PostMessageA(GetDlgItem(saveAs, 2), WM_CHAR, static_cast<WPARAM>(c), 0);
   char typed[64] = {};
   DWORD_PTR got = 0;
