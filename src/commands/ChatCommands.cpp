@@ -61,6 +61,15 @@ Action AppendTo(PanelList& list, std::string& slot, const char* notice) {
   };
 }
 
+// A mode option chosen (the others of its group unchosen), then the notice.
+template <typename T>
+Action SetAndNotify(T& setting, T value, const char* notice) {
+  return [&setting, value, notice](Bot& b) {
+    setting = value;
+    Notify(b, notice);
+  };
+}
+
 }  // namespace
 
 void RunChatCommands(Bot& bot) {
@@ -99,12 +108,7 @@ void RunChatCommands(Bot& bot) {
     Notify(b, "Anouncer Time Reset");
   });
   using AM = BotSettings::AnnounceModes;
-  auto announceMode = [&](AM mode, const char* notice) {
-    return [&s, mode, notice](Bot& b) {
-      s.AnnounceMode = mode;
-      Notify(b, notice);
-    };
-  };
+  auto announceMode = [&](AM mode, const char* notice) { return SetAndNotify(s.AnnounceMode, mode, notice); };
   TextRow(bot, "asing!", announceMode(AM::Singl, "Anouncer is on single mode now."));
   TextRow(bot, "amult!", announceMode(AM::Multi, "Anouncer is on multi mode now."));
   TextRow(bot, "arand!", announceMode(AM::Rand, "Anouncer is on random mode now."));
@@ -124,23 +128,16 @@ void RunChatCommands(Bot& bot) {
   SlotRow(bot, a.AdminArg, AppendTo(s.AdminList, a.AdminArg, "Admin Added"));
   SlotRow(bot, a.SwearArg, AppendTo(s.SwearList, a.SwearArg, "swear Added"));
   using SM = BotSettings::SwearModes;
-  auto swearMode = [&](SM mode, const char* notice) {
-    return [&s, mode, notice](Bot& b) {
-      s.SwearMode = mode;
-      Notify(b, notice);
-    };
-  };
+  auto swearMode = [&](SM mode, const char* notice) { return SetAndNotify(s.SwearMode, mode, notice); };
   TextRow(bot, "sw bc", swearMode(SM::Bounce, "Swearbot is now on Bounce mode."));
   TextRow(bot, "sw rd", swearMode(SM::RedDot, "Swearbot is now on RedDot mode."));
   TextRow(bot, "sw wr", swearMode(SM::Warning, "Swearbot is now on Warning mode."));
-  TextRow(bot, "sw wo", [&](Bot& b) {
-    s.WarnFirst = BotSettings::WarnFirstChoice::Yes;
-    Notify(b, "Swearbot will give a warning before reddot or bounce.");
-  });
-  TextRow(bot, "sw wf", [&](Bot& b) {
-    s.WarnFirst = BotSettings::WarnFirstChoice::No;
-    Notify(b, "Swearbot will NOT give a warning before reddot or bounce.");
-  });
+  TextRow(bot, "sw wo",
+          SetAndNotify(s.WarnFirst, BotSettings::WarnFirstChoice::Yes,
+                       "Swearbot will give a warning before reddot or bounce."));
+  TextRow(bot, "sw wf",
+          SetAndNotify(s.WarnFirst, BotSettings::WarnFirstChoice::No,
+                       "Swearbot will NOT give a warning before reddot or bounce."));
   SlotRow(bot, a.AutoBounceArg, AppendTo(s.AutoBounceList, a.AutoBounceArg, "Nick added to the Autobounce List."));
   SlotRow(bot, a.AutoRedotArg, AppendTo(s.AutoRedotList, a.AutoRedotArg, "Nick added to the AutoRedot List."));
   SlotRow(bot, a.SeenArg, FindLastSeen);

@@ -49,21 +49,21 @@ void FillRoomList(RoomLink& link) {
   PickRoom(state, 0);
 }
 
-WindowHandle ResolveTranscript(RoomLink& link) {
+namespace {
+
+// The ordinal-th rich-edit control of the selected room's pane.
+WindowHandle ResolvePaneEdit(RoomLink& link, int ordinal) {
   const RoomLinkState& state = link.state;
   const WindowHandle pane =
       FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle, kSplitterClass, 4);
-  return pane == kNoWindow ? kNoWindow
-                           : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.TranscriptIndex);
+  return pane == kNoWindow ? kNoWindow : FindNthDescendant(link.desktop, pane, kRichEditClass, ordinal);
 }
 
-WindowHandle ResolveSendBox(RoomLink& link) {
-  const RoomLinkState& state = link.state;
-  const WindowHandle pane =
-      FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle, kSplitterClass, 4);
-  return pane == kNoWindow ? kNoWindow
-                           : FindNthDescendant(link.desktop, pane, kRichEditClass, state.Profile.SendBoxIndex);
-}
+}  // namespace
+
+WindowHandle ResolveTranscript(RoomLink& link) { return ResolvePaneEdit(link, link.state.Profile.TranscriptIndex); }
+
+WindowHandle ResolveSendBox(RoomLink& link) { return ResolvePaneEdit(link, link.state.Profile.SendBoxIndex); }
 
 void EnsureRoomPresent(RoomLink& link, const std::string& title) {
   if (FindWindowByTitlePart(link.desktop, title) == kNoWindow) PalRoomGrab(link);

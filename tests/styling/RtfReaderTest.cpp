@@ -152,7 +152,9 @@ TEST(RtfReaderTest, NoInputCrashesTheReader) {
       const size_t at = input.empty() ? 0 : random() % input.size();
       const char c = alphabet[random() % alphabet.size()];
       switch (random() % 3) {
-        case 0: input.insert(input.begin() + static_cast<long>(at), c); break;
+        case 0:
+          input.insert(input.begin() + static_cast<long>(at), c);
+          break;
         case 1:
           if (!input.empty()) input.erase(at, 1);
           break;
