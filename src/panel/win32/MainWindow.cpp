@@ -455,15 +455,7 @@ MainWindow::~MainWindow() = default;
 bool MainWindow::Create(HINSTANCE instance) {
   instance_ = instance;
   LoadLibraryA("riched20.dll");
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = Procedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kMainWindowClassName;
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-  RegisterClassExA(&wc);
+  RegisterPanelClass(instance, kMainWindowClassName, Procedure);
   HDC screen = GetDC(nullptr);
   scale_ = GetDeviceCaps(screen, LOGPIXELSX) / 96.0;
   ReleaseDC(nullptr, screen);
@@ -525,8 +517,7 @@ void MainWindow::CreateControls() {
   font_ = CreateFontIndirectA(&metrics.lfMessageFont);
   tahoma_ =
       CreateFontA(static_cast<int>(-11 * scale_), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+  tooltip_ = CreateTooltips(instance_, window_);
   CreateMenus();
   // Six indicator rows: an on/off picture drawn by the program, and the label.
   for (int i = 0; i < 6; ++i) {

@@ -11,6 +11,23 @@ int Scaled(int v, double scale) { return static_cast<int>(v * scale + 0.5); }
 
 }  // namespace
 
+void RegisterPanelClass(HINSTANCE instance, const char* className, WNDPROC procedure) {
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.lpszClassName = className;
+  RegisterClassExA(&wc);
+}
+
+HWND CreateTooltips(HINSTANCE instance, HWND owner) {
+  return CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
+}
+
 HWND CreateControl(HWND parent, const ToolControl& c, double scale, HFONT font, HWND tooltip) {
   const HWND h = CreateWindowExA(std::string(c.ClassName) == "EDIT" ? WS_EX_CLIENTEDGE : 0, c.ClassName, c.Text,
                                  WS_CHILD | WS_VISIBLE | c.Style, Scaled(c.X, scale), Scaled(c.Y, scale),
@@ -33,25 +50,14 @@ ToolWindow::ToolWindow(HINSTANCE instance, HWND owner, const std::string& captio
                        const std::vector<ToolControl>& controls, double scale, HFONT font, CommandHandler onCommand,
                        std::function<void()> onClose)
     : owner_(owner), onCommand_(std::move(onCommand)), onClose_(std::move(onClose)) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kToolClass;
-    registered = RegisterClassExA(&wc) != 0;
-  }
+  RegisterPanelClass(instance, kToolClass, Procedure);
   RECT r = {0, 0, Scaled(width, scale), Scaled(height, scale)};
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
   AdjustWindowRect(&r, style, FALSE);
   window_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kToolClass, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                             r.right - r.left, r.bottom - r.top, owner, nullptr, instance, this);
   if (!window_) return;
-  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+  tooltip_ = CreateTooltips(instance, window_);
   for (const auto& c : controls) CreateControl(window_, c, scale, font, tooltip_);
   RECT ownerRect;
   GetWindowRect(owner, &ownerRect);

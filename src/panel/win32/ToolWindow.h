@@ -45,6 +45,12 @@ class ToolWindow {
   std::function<void()> onClose_;
 };
 
+// Registers a window class of the panel (a second registration of the same
+// class fails harmlessly).
+void RegisterPanelClass(HINSTANCE instance, const char* className, WNDPROC procedure);
+// The tool-tip window that shows the tips of a window's controls.
+HWND CreateTooltips(HINSTANCE instance, HWND owner);
+
 // Creates one control with the font and scale of its window.
 HWND CreateControl(HWND parent, const ToolControl& c, double scale, HFONT font, HWND tooltip);
 
