@@ -6,19 +6,14 @@
 #include "commands/Notify.h"
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
+#include "text/NumberText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 namespace {
 
-std::string Incremented(const std::string& number, bool& ok) {
-  long long value = 0;
-  ok = ParseWholeNumber(number, value);
-  return ok ? std::to_string(value + 1) : number;
-}
-
 void AddOne(std::string& counter) {
-  bool ok = false;
-  counter = Incremented(counter, ok);
+  if (auto next = CountedUp(counter)) counter = *next;
 }
 
 std::string Upper(const std::string& text) {
@@ -64,10 +59,9 @@ void CountVisit(Bot& bot) {
 
 void FindLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (s.Args.SeenArg.empty()) return;  // nothing occurs in an empty argument
   const auto& nicks = s.VisitorNicks.Items;
   for (size_t i = 0; i < nicks.size(); ++i) {
-    if (s.Args.SeenArg.find(nicks[i]) == std::string::npos) continue;
+    if (!Occurs(s.Args.SeenArg, nicks[i])) continue;
     s.VisitorLastSeen.SelectOnly(static_cast<int>(i));
     AnswerLastSeen(bot);
     bot.view.ListsChanged();
@@ -79,7 +73,7 @@ void AnswerLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string a = TrimLeadingBlanks(s.Args.SeenArg);
   for (const auto& stamp : s.VisitorLastSeen.Items)
-    if (a.find(stamp) != std::string::npos) return;
+    if (Occurs(a, stamp)) return;
   const int selected = s.VisitorLastSeen.SelectedIndex();
   const std::string stamp = selected >= 0 ? s.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
   Notify(bot, s.Args.SeenArg + " last seen on " + stamp);

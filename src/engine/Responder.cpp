@@ -2,6 +2,7 @@
 
 #include "styling/TextStyle.h"
 #include "text/AnsiText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 
@@ -10,7 +11,7 @@ void SendReply(Bot& bot, const std::string& reply) {
   const std::string m = TrimLeadingBlanks(s.Line.Text);
   // A line that quotes any reply, the bot's own among them, is not answered.
   for (const auto& r : s.ResponderReplies.Items)
-    if (m.find(r) != std::string::npos) return;
+    if (Occurs(m, r)) return;
   if (s.Line.Text == s.LastReply || s.Line.Sender == s.BotNick) return;
   s.ReplyBuffer.SetPlainText(ReplaceAll(reply, "sn%", s.Line.Sender));
   if (s.ReplyBuffer.Empty()) return;
@@ -24,7 +25,7 @@ void Respond(Bot& bot) {
   if (s.Line.Text == s.LastReply) return;
   const auto& triggers = s.ResponderTriggers.Items;
   for (size_t i = 0; i < triggers.size(); ++i) {
-    if (s.Line.Text.find(triggers[i]) == std::string::npos) continue;
+    if (!Occurs(s.Line.Text, triggers[i])) continue;
     const auto& replies = s.ResponderReplies.Items;
     SendReply(bot, i < replies.size() ? replies[i] : std::string());
     return;

@@ -36,14 +36,6 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
-  return AnsiLower(haystack).find(AnsiLower(needle)) != std::string::npos;
-}
-
-bool Contains(std::string_view haystack, std::string_view needle) {
-  return haystack.find(needle) != std::string_view::npos;
-}
-
 std::string TrimLeadingBlanks(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
   return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
@@ -86,29 +78,6 @@ std::string RemoveLoneCarriageReturns(std::string_view text) {
     out.push_back(text[i]);
   }
   return out;
-}
-
-bool ParseWholeNumber(std::string_view text, long long& value) {
-  if (text.empty() || text.size() > 18) return false;
-  long long v = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + (c - '0');
-  }
-  value = v;
-  return true;
-}
-
-bool LeadingNumber(std::string_view text, long long& value) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  long long v = 0;
-  size_t digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
-    if (v < 100000000000000LL) v = v * 10 + (text[i] - '0');
-  if (digits == 0) return false;
-  value = v;
-  return true;
 }
 
 }  // namespace quorvel
