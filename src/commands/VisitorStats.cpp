@@ -7,7 +7,6 @@
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
 #include "text/NumberText.h"
-#include "text/Occurs.h"
 
 namespace quorvel {
 namespace {
@@ -32,23 +31,32 @@ void ShowLoadError(Bot& bot, int number, const std::string& description) {
 
 void CountVisit(Bot& bot) {
   BotSettings& s = bot.settings;
-  const std::string& joined = s.Line.JoinedNick;
-  auto& nicks = s.VisitorNicks.Items;
-  const size_t n = nicks.size();
-  bool found = false;
-  for (size_t i = 0; i < n; ++i) {
-    if (nicks[i] != joined) continue;
-    found = true;
-    for (size_t j = 0; j < n; ++j) {
-      if (Upper(nicks[j]) != Upper(joined) || joined == s.LastVisitorBox) continue;
-      // A count that is no whole number stays; the stamp and the total move on.
-      if (j < s.VisitorCounts.Items.size()) AddOne(s.VisitorCounts.Items[j]);
-      if (j < s.VisitorLastSeen.Items.size()) s.VisitorLastSeen.Items[j] = TimeStamp(bot.host.clock);
-      AddOne(s.TotalVisits);
+  const std::string joined = s.Line.JoinedNick;
+  const auto& nicks = s.VisitorNicks.Items;
+  // Every entry equal to the nick counts once more every entry that is the
+  // same nick but for case and blanks: one pass to count the first, one to
+  // count the others up as often.
+  size_t exact = 0;
+  for (const auto& nick : nicks) exact += nick == joined ? 1 : 0;
+  if (exact > 0 && joined != s.LastVisitorBox) {
+    const std::string key = Upper(joined);
+    const std::string stamp = TimeStamp(bot.host.clock);
+    for (size_t j = 0; j < nicks.size(); ++j) {
+      if (Upper(nicks[j]) != key) continue;
+      for (size_t k = 0; k < exact; ++k) {
+        // A count that is no whole number stays; the stamp and the total move on.
+        if (j < s.VisitorCounts.Items.size()) {
+          std::string count = s.VisitorCounts.Items[j];
+          AddOne(count);
+          s.VisitorCounts.Items.Set(j, count);
+        }
+        if (j < s.VisitorLastSeen.Items.size()) s.VisitorLastSeen.Items.Set(j, stamp);
+        AddOne(s.TotalVisits);
+      }
     }
   }
-  if (!found) {
-    nicks.push_back(joined);
+  if (exact == 0) {
+    s.VisitorNicks.Items.push_back(joined);
     s.VisitorCounts.Items.push_back("1");
     s.VisitorLastSeen.Items.push_back(TimeStamp(bot.host.clock));
     AddOne(s.UniqueVisits);
@@ -59,21 +67,18 @@ void CountVisit(Bot& bot) {
 
 void FindLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
-  const auto& nicks = s.VisitorNicks.Items;
-  for (size_t i = 0; i < nicks.size(); ++i) {
-    if (!Occurs(s.Args.SeenArg, nicks[i])) continue;
-    s.VisitorLastSeen.SelectOnly(static_cast<int>(i));
-    AnswerLastSeen(bot);
-    bot.view.ListsChanged();
-    return;
-  }
+  // The first listed nick that is part of the argument answers.
+  const auto first = s.VisitorNicks.Items.Matcher().FirstHit(s.Args.SeenArg);
+  if (!first) return;
+  s.VisitorLastSeen.SelectOnly(static_cast<int>(*first));
+  AnswerLastSeen(bot);
+  bot.view.ListsChanged();
 }
 
 void AnswerLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string a = TrimLeadingBlanks(s.Args.SeenArg);
-  for (const auto& stamp : s.VisitorLastSeen.Items)
-    if (Occurs(a, stamp)) return;
+  if (s.VisitorLastSeen.Items.Matcher().AnyHit(a)) return;
   const int selected = s.VisitorLastSeen.SelectedIndex();
   const std::string stamp = selected >= 0 ? s.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
   Notify(bot, s.Args.SeenArg + " last seen on " + stamp);

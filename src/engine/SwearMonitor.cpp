@@ -7,7 +7,6 @@
 #include "engine/ModerationActions.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/TextSender.h"
-#include "text/Occurs.h"
 
 namespace quorvel {
 namespace {
@@ -81,9 +80,12 @@ void PunishOrWarn(Bot& bot) {
 
 void ScanForSwearing(Bot& bot) {
   BotSettings& s = bot.settings;
-  const std::vector<std::string> phrases = s.SwearList.Items;
-  for (const auto& phrase : phrases) {
-    if (!Occurs(s.Line.Text, phrase) || s.Line.Sender == s.BotNick) continue;
+  // The phrases hit, in list order, taken before any reaction: a reaction
+  // lets messages run, and a panel action may change the list meanwhile.
+  std::vector<std::string> hits;
+  for (const size_t i : s.SwearList.Items.Matcher().Hits(s.Line.Text)) hits.push_back(s.SwearList.Items[i]);
+  for (const auto& phrase : hits) {
+    if (s.Line.Sender == s.BotNick) continue;
     s.MatchedPhrase = phrase;
     PunishOrWarn(bot);
   }
