@@ -35,6 +35,19 @@ TEST_F(VisitorStatsTest, CountingRules) {
   EXPECT_EQ(world.settings.TotalVisits, "6");
 }
 
+// Each entry equal to the nick counts every matching entry once more, so a
+// nick listed twice (a loaded file can hold it so) counts up twice.
+TEST_F(VisitorStatsTest, ANickListedTwiceCountsTwice) {
+  world.settings.VisitorNicks.Items = {"Ann", "ann", "Ann", "Bob"};
+  world.settings.VisitorCounts.Items = {"1", "1", "1", "1"};
+  world.settings.VisitorLastSeen.Items = {"s", "s", "s", "s"};
+  Join("Ann");
+  EXPECT_EQ(world.settings.VisitorCounts.Items, (std::vector<std::string>{"3", "3", "3", "1"}));
+  EXPECT_EQ(world.settings.TotalVisits, "6");
+  EXPECT_EQ(world.settings.UniqueVisits, "0");
+  EXPECT_EQ(world.settings.VisitorLastSeen.Items[3], "s");
+}
+
 TEST_F(VisitorStatsTest, ACountThatIsNoNumberStays) {
   world.settings.VisitorNicks.Items = {"Ann"};
   world.settings.VisitorCounts.Items = {"x"};
