@@ -205,7 +205,14 @@ std::string ScenarioRunner::ColoredText(const SimEvent& e) const {
 
 fs::path ScenarioRunner::InProgramDir(const std::string& name) const {
   if (name.empty() || name == ".") return programDir_;
-  return programDir_ / fs::path(name);
+  // A scenario works on the program directory only: it must never be able to
+  // write, remove or read a file elsewhere.
+  const fs::path relative(name);
+  if (relative.is_absolute() || relative.has_root_name() || relative.has_root_directory())
+    throw Unrunnable("file name " + Quote(name) + " is absolute; names are relative to the program directory");
+  for (const auto& part : relative)
+    if (part == "..") throw Unrunnable("file name " + Quote(name) + " climbs out of the program directory");
+  return programDir_ / relative;
 }
 
 Bot& ScenarioRunner::RequireBot() {
@@ -700,6 +707,7 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
     else if (kind == "file") {
       a.Type = SimAnswer::Kind::File;
       a.File = cursor.Rest();
+      InProgramDir(a.File);  // refuses a name outside the program directory
     } else if (kind == "color") {
       const std::string hex = cursor.Rest();
       char* end = nullptr;
