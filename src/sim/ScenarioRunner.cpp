@@ -375,7 +375,10 @@ void ScenarioRunner::SetupVerb(const std::string& verb, StatementCursor& cursor,
   if (verb == "clock") {
     LocalTime t;
     const std::string rest = cursor.Rest();
-    if (std::sscanf(rest.c_str(), "%d-%d-%d %d:%d:%d", &t.Year, &t.Month, &t.Day, &t.Hour, &t.Minute, &t.Second) != 6)
+    // Fields out of their calendar ranges would overflow the clock's arithmetic.
+    if (std::sscanf(rest.c_str(), "%d-%d-%d %d:%d:%d", &t.Year, &t.Month, &t.Day, &t.Hour, &t.Minute, &t.Second) != 6 ||
+        t.Year < 1 || t.Year > 9999 || t.Month < 1 || t.Month > 12 || t.Day < 1 || t.Day > 31 || t.Hour < 0 ||
+        t.Hour > 23 || t.Minute < 0 || t.Minute > 59 || t.Second < 0 || t.Second > 59)
       throw Unrunnable("clock is YYYY-MM-DD HH:MM:SS");
     clock_.Set(t);
     return;
@@ -384,7 +387,9 @@ void ScenarioRunner::SetupVerb(const std::string& verb, StatementCursor& cursor,
     char* end = nullptr;
     const std::string rest = cursor.Rest();
     const double seconds = std::strtod(rest.c_str(), &end);
-    if (rest.empty() || *end != '\0' || seconds < 0) throw Unrunnable("wait takes seconds");
+    constexpr double kLongestWait = 1e9;  // some 30 years: the clock's milliseconds cannot overflow
+    if (rest.empty() || *end != '\0' || !(seconds >= 0 && seconds <= kLongestWait))
+      throw Unrunnable("wait takes seconds");
     clock_.AdvanceMs(static_cast<long long>(seconds * 1000 + 0.5));
     return;
   }

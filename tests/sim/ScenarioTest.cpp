@@ -77,6 +77,11 @@ TEST_F(RunnerTest, FileNamesStayInTheProgramDirectory) {
     EXPECT_NE(out.str().find("ERROR line 2:"), std::string::npos) << out.str();
   }
   EXPECT_FALSE(std::filesystem::exists(outside));
+  // Times the clock cannot hold are refused too.
+  for (const char* statement : {"wait 1e300\n", "wait nan\n", "wait -1\n", "clock 2147483647-12-31 23:59:59\n",
+                                "clock 2013-13-01 00:00:00\n", "clock 2013-09-17 24:00:00\n"})
+    EXPECT_EQ(Run(statement), kScenarioUnrunnable) << statement;
+  EXPECT_EQ(Run("clock 9999-12-31 23:59:59\nwait 1e9\n"), kScenarioPassed) << out.str();
   EXPECT_FALSE(std::filesystem::exists(dir.parent_path() / "elsewhere"));
   EXPECT_EQ(Run("file sub/a..b.txt\nx\nend\nexpect file sub/./a..b.txt\nx\nend\n"), kScenarioPassed) << out.str();
 }
