@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "commands/Notify.h"
+#include "commands/VisitorStatsFile.h"
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
 #include "text/NumberText.h"
@@ -89,12 +90,7 @@ void SaveStats(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({true, kStatsSaveFilter, ""});
   if (!file) return;
   const BotSettings& s = bot.settings;
-  std::string text;
-  for (size_t i = 0; i < s.VisitorNicks.Items.size(); ++i) {
-    auto at = [&](const PanelList& list) { return i < list.Items.size() ? list.Items[i] : std::string(); };
-    text += at(s.VisitorNicks) + "\t" + at(s.VisitorCounts) + "\t" + at(s.VisitorLastSeen) + "\r\n";
-  }
-  WriteFileReplacing(*file, text + "\r\n");
+  WriteFileReplacing(*file, FormatStatsFile({s.VisitorNicks.Items, s.VisitorCounts.Items, s.VisitorLastSeen.Items}));
 }
 
 void LoadStats(Bot& bot) {
@@ -102,38 +98,21 @@ void LoadStats(Bot& bot) {
   if (!file) return;
   BotSettings& s = bot.settings;
   std::ifstream in(*file, std::ios::binary);
-  std::stringstream content;
-  if (in) content << in.rdbuf();
+  std::stringstream text;
+  if (in) text << in.rdbuf();
   if (!in || in.bad()) {
     ShowLoadError(bot, 53, "File not found");
     return;
   }
+  StatsFileContent content = ParseStatsFile(text.str());
   s.VisitorNicks.Clear();
   s.VisitorCounts.Clear();
   s.VisitorLastSeen.Clear();
-  const std::string text = content.str();
-  size_t pos = 0;
-  while (pos <= text.size()) {
-    const size_t end = text.find("\r\n", pos);
-    const std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
-    pos = end == std::string::npos ? text.size() + 1 : end + 2;
-    if (line.empty()) continue;
-    std::vector<std::string> fields(1);
-    for (char c : line) {
-      if (c == '\t')
-        fields.emplace_back();
-      else
-        fields.back().push_back(c);
-    }
-    if (fields.size() < 3) {
-      // The records read so far stay; this line and the rest are not read.
-      ShowLoadError(bot, 9, "Subscript out of range");
-      break;
-    }
-    s.VisitorNicks.Items.push_back(fields[0]);
-    s.VisitorCounts.Items.push_back(fields[1]);
-    s.VisitorLastSeen.Items.push_back(fields[2]);
-  }
+  s.VisitorNicks.Items = std::move(content.Table.Nicks);
+  s.VisitorCounts.Items = std::move(content.Table.Counts);
+  s.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
+  // The records before the faulty line stay; that line and the rest are not read.
+  if (content.Truncated) ShowLoadError(bot, 9, "Subscript out of range");
   bot.view.ListsChanged();
 }
 
