@@ -2,6 +2,7 @@
 // scenario, by random traffic, or by a saved transcript (the dry run).
 // Built a second time as quorvel-dryrun.exe on Windows: a transcript dropped
 // onto it is replayed and its summary opened.
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -218,7 +219,9 @@ int RunTraffic(const Options& o) {
 
 #ifdef _WIN32
 bool IsDryRunProgram(const char* argv0) {
-  return fs::path(argv0 ? argv0 : "").stem().string() == "quorvel-dryrun";
+  std::string stem = fs::path(argv0 ? argv0 : "").stem().string();
+  for (char& c : stem) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return stem == "quorvel-dryrun";
 }
 
 // A transcript dropped onto quorvel-dryrun.exe: all features on, its own folder
