@@ -13,8 +13,9 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <io.h>
 #include <windows.h>
+
+#include <io.h>
 // windows.h first: psapi.h needs its types.
 #include <psapi.h>
 #include <shellapi.h>
@@ -65,8 +66,14 @@ std::optional<long long> WholeNumber(const std::string& text) {
 // Parses the command line; the message for a bad one.
 std::optional<std::string> ParseOptions(int argc, char** argv, Options& o) {
   bool dirGiven = false;
+  std::string replayOption;   // the last option only --replay takes
+  std::string trafficOption;  // the same for --traffic
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--enable" || arg == "--set" || arg == "--design" || arg == "--room" || arg == "--ticks-per-line" ||
+        arg == "--summary-only")
+      replayOption = arg;
+    if (arg == "--seed") trafficOption = arg;
     auto value = [&]() -> std::optional<std::string> {
       if (i + 1 >= argc) return std::nullopt;
       return std::string(argv[++i]);
@@ -128,6 +135,8 @@ std::optional<std::string> ParseOptions(int argc, char** argv, Options& o) {
       return "unknown option " + arg;
     }
   }
+  if (!replayOption.empty() && o.RunMode != Mode::Replay) return replayOption + " belongs to --replay";
+  if (!trafficOption.empty() && o.RunMode != Mode::Traffic) return trafficOption + " belongs to --traffic";
   if (o.RunMode == Mode::Replay) {
     if (o.Scenario) return "--replay takes no scenario";
     if (dirGiven) o.Replay.Dir = o.Dir;

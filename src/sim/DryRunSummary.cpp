@@ -29,8 +29,8 @@ std::string Fingerprint(const BotSettings& s) {
     f += b ? '1' : '0';
   f += std::to_string(static_cast<int>(s.SwearMode)) + std::to_string(static_cast<int>(s.WarnFirst)) +
        std::to_string(static_cast<int>(s.AnnounceMode)) + "|" + s.AnnounceInterval;
-  for (const PanelList* l : {&s.AdminList, &s.SwearList, &s.AutoBounceList, &s.AutoRedotList, &s.ResponderTriggers,
-                             &s.AnnounceList})
+  for (const PanelList* l :
+       {&s.AdminList, &s.SwearList, &s.AutoBounceList, &s.AutoRedotList, &s.ResponderTriggers, &s.AnnounceList})
     f += "|" + std::to_string(l->Items.size());
   return f;
 }
@@ -89,7 +89,8 @@ void DryRunSummary::CountPhrases(const BotSettings& settings) {
     const bool inside = OnlyInsideWords(text, phrase);
     if (inside) ++hits.InsideWord;
     if (hits.Examples.size() < 5)
-      hits.Examples.push_back("line " + std::to_string(lineNumber_) + ": " + line_ + (inside ? " (inside a word)" : ""));
+      hits.Examples.push_back("line " + std::to_string(lineNumber_) + ": " + line_ +
+                              (inside ? " (inside a word)" : ""));
   }
 }
 

@@ -19,8 +19,8 @@ namespace fs = std::filesystem;
 
 const std::map<std::string, const char*>& FeatureStarts() {
   static const std::map<std::string, const char*> kStarts = {
-      {"greeter", "Greeter.Start"},       {"swearbot", "Swearbot.Start"},   {"responder", "Responder.Start"},
-      {"anouncer", "Anouncer.Start"},     {"autobounce", "Autobounce.Start"}, {"autoredot", "AutoRedot.Start"}};
+      {"greeter", "Greeter.Start"},   {"swearbot", "Swearbot.Start"},     {"responder", "Responder.Start"},
+      {"anouncer", "Anouncer.Start"}, {"autobounce", "Autobounce.Start"}, {"autoredot", "AutoRedot.Start"}};
   return kStarts;
 }
 
@@ -104,8 +104,7 @@ void Replay::SetUp() {
   const auto presses = FeaturePresses(options_.Enable);
   for (const auto& [name, value] : options_.Sets) {
     // The signed-in nick is the client's; start-up reads it as quorvel.exe does.
-    if (name == "BotNick")
-      Apply("registry HKCU\\Software\\Paltalk cur_user = " + value, "--set BotNick=" + value);
+    if (name == "BotNick") Apply("registry HKCU\\Software\\Paltalk cur_user = " + value, "--set BotNick=" + value);
   }
   // A Paltalk 10 client, the generation the simulated windows are shaped like.
   Apply(std::string("registry ") + kPaltalk10Key, "the simulated client");

@@ -13,10 +13,10 @@ namespace quorvel {
 
 struct ReplayOptions {
   std::filesystem::path File;
-  std::filesystem::path Dir = ".";     // the operator's program directory
-  std::string Enable = "all";           // comma-separated features
+  std::filesystem::path Dir = ".";                        // the operator's program directory
+  std::string Enable = "all";                             // comma-separated features
   std::vector<std::pair<std::string, std::string>> Sets;  // --set NAME=VALUE, in order
-  std::optional<std::string> Design;   // a name of dlist.txt
+  std::optional<std::string> Design;                      // a name of dlist.txt
   std::string Room = "Lobby Room";
   int TicksPerLine = 2;
   bool SummaryOnly = false;

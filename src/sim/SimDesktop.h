@@ -74,10 +74,10 @@ class SimDesktop : public Desktop {
     WindowRole Role = WindowRole::None;
     WindowHandle Parent = kNoWindow;
     std::vector<WindowHandle> Children;
-    bool IsRoom = false;                  // opened with `room`: has a transcript, a send box and nicks
+    bool IsRoom = false;                 // opened with `room`: has a transcript, a send box and nicks
     std::deque<std::string> Paragraphs;  // the transcript's newest lines
     size_t ForgottenLines = 0;           // lines before those, counted only
-    std::string Text;                     // send box RTF, edit text
+    std::string Text;                    // send box RTF, edit text
     std::vector<SimNick> NickItems;
     int SelectedNick = -1;
     std::vector<std::string> Combo;

@@ -6,8 +6,8 @@ void SimEventLog::Add(SimEvent event) {
   event.Tick = CurrentTick;
   if (OnEvent) OnEvent(event);
   PerKind& k = kinds_[static_cast<size_t>(event.Kind)];
-  const bool keep = k.Retention == EventRetention::KeepAll ||
-                    (k.Retention == EventRetention::KeepFirst && k.Pending.empty());
+  const bool keep =
+      k.Retention == EventRetention::KeepAll || (k.Retention == EventRetention::KeepFirst && k.Pending.empty());
   if (keep)
     k.Pending.push_back(std::move(event));
   else

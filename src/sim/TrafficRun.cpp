@@ -14,19 +14,19 @@
 namespace quorvel {
 namespace {
 
-const std::vector<std::string> kNicks = {"Ann",  "Bob",   "Cid",   "Dee", "Eve",  "Fay",   "Gus",
-                                         "Hal",  "Ivy",   "Jon",   "Kim", "Lou",  "Max",   "Ned",
-                                         "Oona", "Pat",   "Quin",  "Rex", "Sue",  "Tom",   "Uma",
-                                         "Vic",  "Wes",   "Xena",  "Yul", "Zed",  "Spam1", "Spam2"};
+const std::vector<std::string> kNicks = {"Ann", "Bob", "Cid", "Dee",  "Eve",  "Fay", "Gus",   "Hal",  "Ivy", "Jon",
+                                         "Kim", "Lou", "Max", "Ned",  "Oona", "Pat", "Quin",  "Rex",  "Sue", "Tom",
+                                         "Uma", "Vic", "Wes", "Xena", "Yul",  "Zed", "Spam1", "Spam2"};
 const std::vector<std::string> kWords = {"hello", "classic", "hi bot", "heck",  "how are you", "lol",
                                          "shell", "darn it", "bye",    "what?", "good night",  "brb"};
 // Admin commands; those that add to a list take their argument from a short
 // list, so that trimming the lists keeps the run bounded.
 const std::vector<std::string> kCommands = {
-    "greeter off", "greeter on",  "swearbot off", "swearbot on", "ab off",    "ab on",     "rd off",
-    "rd on",       "anouncer off", "anouncer on", "responder off", "responder on", "rt",     "asing!",
-    "amult!",      "arand!",      "adda! news",  "at! 7",       "seen! bob", "as! darn", "aba! spam2",
-    "aa! spam1",   "ad! kim",     "rm! ping dv! pong sn%", "bc! bob", "rd! cid"};
+    "greeter off", "greeter on", "swearbot off", "swearbot on", "ab off",        "ab on",
+    "rd off",      "rd on",      "anouncer off", "anouncer on", "responder off", "responder on",
+    "rt",          "asing!",     "amult!",       "arand!",      "adda! news",    "at! 7",
+    "seen! bob",   "as! darn",   "aba! spam2",   "aa! spam1",   "ad! kim",       "rm! ping dv! pong sn%",
+    "bc! bob",     "rd! cid"};
 const std::vector<std::string> kPresses = {"F7", "F8", "Manual.Bounce", "Manual.RedDot"};
 
 constexpr const char* kRoom = "Lobby Room";
@@ -39,9 +39,9 @@ struct Trim {
   size_t Cap;
 };
 const Trim kTrims[] = {
-    {"AnnounceList", "Anouncer.Delete", 6},       {"AdminList", "Admins.Delete", 4},
-    {"SwearList", "Phrases.Delete", 6},           {"AutoBounceList", "Autobounce.D", 4},
-    {"AutoRedotList", "AutoRedot.D", 4},          {"ResponderTriggers", "Responder.Delete", 4},
+    {"AnnounceList", "Anouncer.Delete", 6},   {"AdminList", "Admins.Delete", 4},
+    {"SwearList", "Phrases.Delete", 6},       {"AutoBounceList", "Autobounce.D", 4},
+    {"AutoRedotList", "AutoRedot.D", 4},      {"ResponderTriggers", "Responder.Delete", 4},
     {"WarnedUsers", "WarnedUsers.Remove", 8},
 };
 
@@ -236,8 +236,8 @@ int Traffic::Run() {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   runner_.Pump().OnPump = nullptr;
 
-  out_ << options_.Ticks << " ticks in " << seconds << " s: "
-       << static_cast<long long>(seconds > 0 ? static_cast<double>(options_.Ticks) / seconds : 0)
+  out_ << options_.Ticks << " ticks in " << seconds
+       << " s: " << static_cast<long long>(seconds > 0 ? static_cast<double>(options_.Ticks) / seconds : 0)
        << " ticks per second\n"
        << "the bot sent " << sent_ << " messages (" << greetings_ << " greetings) and posted " << posted_
        << " commands\n";
@@ -247,8 +247,7 @@ int Traffic::Run() {
     return kScenarioPassed;
   }
   auto kb = [](std::int64_t bytes) { return std::to_string(bytes / 1024) + " kB"; };
-  if (warm)
-    out_ << "resident memory after " << kTrafficWarmUpTicks << " ticks: " << kb(warm->ResidentBytes) << "\n";
+  if (warm) out_ << "resident memory after " << kTrafficWarmUpTicks << " ticks: " << kb(warm->ResidentBytes) << "\n";
   out_ << "resident memory at the end: " << kb(end->ResidentBytes) << "\n";
   if (warm)
     out_ << "growth after " << kTrafficWarmUpTicks << " ticks: " << kb(end->ResidentBytes - warm->ResidentBytes)

@@ -22,9 +22,15 @@ TEST(DryRunTest, HitsInsideLongerWordsAreTold) {
     const char* Phrase;
     bool Inside;
   } cases[] = {
-      {"i love classic rock", "ass", true},  {"you ass", "ass", false},   {"hello there", "hell", true},
-      {"what the hell!", "hell", false},     {"classic ass", "ass", false}, {"asses", "ass", true},
-      {"no hit", "ass", false},              {"x ass y", " ass ", false}, {"lol", "", false},
+      {"i love classic rock", "ass", true},
+      {"you ass", "ass", false},
+      {"hello there", "hell", true},
+      {"what the hell!", "hell", false},
+      {"classic ass", "ass", false},
+      {"asses", "ass", true},
+      {"no hit", "ass", false},
+      {"x ass y", " ass ", false},
+      {"lol", "", false},
       {"hell\xe9", "hell", true},  // a letter of the code page's upper half joins the word
   };
   for (const auto& c : cases) EXPECT_EQ(OnlyInsideWords(c.Text, c.Phrase), c.Inside) << c.Text << " / " << c.Phrase;
@@ -161,8 +167,7 @@ TEST_F(ReplayTest, SettingsAndDesignsComeFromTheOptions) {
   options.Enable = "greeter,swearbot";
   options.Sets = {{"SwearMode", "Warning"}, {"WarnMessage", "sn%: mind the sw%"}};
   options.SummaryOnly = true;
-  ASSERT_EQ(Replay("Bob has joined the room\nCid: oh hell\nCid: hi bot\n", options), kScenarioPassed)
-      << errors.str();
+  ASSERT_EQ(Replay("Bob has joined the room\nCid: oh hell\nCid: hi bot\n", options), kScenarioPassed) << errors.str();
   EXPECT_EQ(trace.str(), "");
   const std::string s = summary.str();
   EXPECT_NE(s.find("  greeter: 1\n  swearbot: 1\n"), std::string::npos) << s;
