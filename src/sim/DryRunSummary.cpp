@@ -134,6 +134,7 @@ void DryRunSummary::EndTick(const BotSettings& s) {
   bool commandActed = false;
   for (const SimEvent& e : tickEvents_) {
     if (e.Kind == EventKind::Sent) {
+      if (e.Text.empty()) continue;  // an empty send box: the client posts nothing
       const std::string feature = Attribute(e, s);
       ++perFeature_[feature];
       if (feature == "commands") commandActed = true;

@@ -119,6 +119,14 @@ TEST_F(ReplayTest, AnAdminsGreeterOffStopsTheGreetingsThatFollow) {
   EXPECT_NE(s.find("  commands: 1\n"), std::string::npos) << s;
 }
 
+TEST_F(ReplayTest, WithoutADesignNoGreetingReachesTheRoom) {
+  fs::remove(dir / "dlist.txt");
+  fs::remove(dir / "dlistd.txt");
+  ASSERT_EQ(Replay("Bob has joined the room\n"), kScenarioPassed) << errors.str();
+  EXPECT_NE(summary.str().find("Messages sent: 0\n"), std::string::npos) << summary.str();
+  EXPECT_NE(summary.str().find("Greetings sent: 0\n"), std::string::npos) << summary.str();
+}
+
 TEST_F(ReplayTest, TheProgramDirectoryIsLeftByteForByte) {
   const auto before = Snapshot();
   ReplayOptions options;

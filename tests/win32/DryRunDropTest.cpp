@@ -56,7 +56,7 @@ TEST(DryRunDropTest, ADroppedTranscriptGetsItsSummaryBesideIt) {
 
   // The shell opened the summary; close its viewer again.
   TitleSearch search{"night - dry run", nullptr};
-  const ULONGLONG deadline = GetTickCount64() + 10000;
+  const ULONGLONG deadline = GetTickCount64() + 5000;
   while (!search.Found && GetTickCount64() < deadline) {
     EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
     if (!search.Found) Sleep(50);
