@@ -11,6 +11,11 @@ enable_language(RC)
 add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
 
+# The simulator once more as the operator's dry run: a transcript dropped onto it is replayed.
+add_executable(quorvel-dryrun src/app/SimMain.cpp)
+target_link_libraries(quorvel-dryrun PRIVATE quorvel_sim shell32)
+target_link_libraries(quorvel-sim PRIVATE shell32)
+
 # fakepal64.exe in this build; fakepal32.exe from the i686 cross compiler.
 set(FAKEPAL_NAME fakepal64)
 add_subdirectory(tools/fakepal ${CMAKE_BINARY_DIR}/fakepal64)
@@ -31,7 +36,7 @@ ExternalProject_Add(fakepal32
 
 # The release: quorvel.exe with its help page, starter lists, designs and the
 # recorder folder, zipped by CPack.
-install(TARGETS quorvel RUNTIME DESTINATION .)
+install(TARGETS quorvel quorvel-dryrun RUNTIME DESTINATION .)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/package/ DESTINATION .)
 install(DIRECTORY DESTINATION recorder)
 set(CPACK_GENERATOR ZIP)

@@ -19,6 +19,7 @@
 #include "panel/ModerationPanel.h"
 #include "panel/NickGrabber.h"
 #include "panel/Polling.h"
+#include "sim/RetentionPlan.h"
 #include "storage/RegAccess.h"
 #include "styling/RichText.h"
 #include "text/AnsiText.h"
@@ -139,14 +140,17 @@ ScenarioRunner::ScenarioRunner(fs::path programDir, bool quiet, std::ostream& ou
       dialogs_(events_, programDir_.string()),
       shell_(events_, programDir_.string()),
       host_{clock_, random_, pump_, dialogs_, shell_} {
-  events_.OnEvent = [this](const SimEvent& e) { PrintEvent(e); };
+  events_.OnEvent = [this](const SimEvent& e) {
+    PrintEvent(e);
+    if (Watch) Watch(e);
+  };
   desktop_.OnLine = [this](const std::string&, const std::string& line) { Print("room: " + Visible(line)); };
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
 
 void ScenarioRunner::Print(const std::string& text) {
-  if (!quiet_) out_ << "[" << tick_ << "] " << text << "\n";
+  if (!quiet_) out_ << "[" << label_.value_or(tick_) << "] " << text << "\n";
 }
 
 void ScenarioRunner::PrintEvent(const SimEvent& e) {
@@ -250,7 +254,11 @@ std::vector<ScenarioStatement> ScenarioRunner::Parse(const std::string& content)
 }
 
 int ScenarioRunner::Run(const std::string& content) {
-  for (const auto& st : Parse(content)) {
+  const auto statements = Parse(content);
+  const RetentionPlan plan(statements);
+  for (size_t i = 0; i < statements.size(); ++i) {
+    const ScenarioStatement& st = statements[i];
+    plan.ApplyBefore(i, events_);
     try {
       if (st.Text == "\x01unclosed") throw Unrunnable("block without its closing `end`");
       Execute(st);
@@ -269,6 +277,20 @@ int ScenarioRunner::Run(const std::string& content) {
   }
   out_.flush();
   return kScenarioPassed;
+}
+
+std::optional<std::string> ScenarioRunner::Apply(const std::string& statement) {
+  ScenarioStatement st;
+  st.LineNumber = 1;
+  st.Text = statement;
+  try {
+    Execute(st);
+  } catch (const Failure& f) {
+    return f.Message;
+  } catch (const std::exception& e) {
+    return std::string("bad argument (") + e.what() + ")";
+  }
+  return std::nullopt;
 }
 
 void ScenarioRunner::Execute(const ScenarioStatement& st) {

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a scenario against the simulated client and prints what happens.
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -28,6 +29,19 @@ class ScenarioRunner {
   ~ScenarioRunner();
 
   int Run(const std::string& content);
+
+  // For the drivers that feed the room themselves (random traffic, replay):
+  // one statement of the scenario language (no blocks); the message when it cannot run.
+  std::optional<std::string> Apply(const std::string& statement);
+  void RunTicks(int count) { Tick(count); }
+  SimDesktop& World() { return desktop_; }
+  SimEventLog& Events() { return events_; }
+  SimPump& Pump() { return pump_; }
+  Bot* CurrentBot() { return bot_.get(); }
+  // Output lines carry this number instead of the tick number.
+  void LabelOutput(int number) { label_ = number; }
+  // Hears every event, after it is printed.
+  std::function<void(const SimEvent&)> Watch;
 
  private:
   struct Failure {
@@ -79,6 +93,7 @@ class ScenarioRunner {
   std::unique_ptr<Bot> bot_;
   RoomLayout layout_ = RoomLayout::Profile10;
   int tick_ = 0;
+  std::optional<int> label_;
   std::optional<SimEvent> lastSent_;
   std::optional<SimEvent> lastMsgBox_;
 };

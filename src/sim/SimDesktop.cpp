@@ -99,6 +99,10 @@ void SimDesktop::AppendLine(WindowHandle room, const std::string& text) {
   Window* transcript = r && r->IsRoom ? RoleIn(room, WindowRole::Transcript) : nullptr;
   if (!transcript) return;
   transcript->Paragraphs.push_back(text);
+  if (transcript->Paragraphs.size() > kKeptLines) {
+    transcript->Paragraphs.pop_front();
+    ++transcript->ForgottenLines;
+  }
   if (OnLine) OnLine(r->Title, text);
 }
 
@@ -141,7 +145,17 @@ std::vector<std::string> SimDesktop::TranscriptOf(WindowHandle room) const {
   const Window* r = Find(room);
   if (!r || !r->IsRoom) return {};
   Window* t = const_cast<SimDesktop*>(this)->RoleIn(room, WindowRole::Transcript);
-  return t ? t->Paragraphs : std::vector<std::string>{};
+  return t ? std::vector<std::string>(t->Paragraphs.begin(), t->Paragraphs.end()) : std::vector<std::string>{};
+}
+
+bool SimDesktop::HasNick(WindowHandle room, const std::string& item) const {
+  const Window* r = Find(room);
+  if (!r || !r->IsRoom) return false;
+  const Window* list = const_cast<SimDesktop*>(this)->RoleIn(room, WindowRole::NickList);
+  if (!list) return false;
+  for (const auto& n : list->NickItems)
+    if (n.Text == item) return true;
+  return false;
 }
 
 std::vector<WindowHandle> SimDesktop::TopLevelWindows() { return zOrder_; }
@@ -188,14 +202,18 @@ std::string SimDesktop::Title(WindowHandle window) {
 int SimDesktop::LineCount(WindowHandle edit) {
   const Window* w = Find(edit);
   if (!w || w->Role != WindowRole::Transcript) return 0;
-  return static_cast<int>(w->Paragraphs.size()) + 1;  // the empty line after the last mark
+  // The empty line after the last mark.
+  return static_cast<int>(w->ForgottenLines + w->Paragraphs.size()) + 1;
 }
 
 std::string SimDesktop::GetLine(WindowHandle edit, int index, int capacity) {
   const Window* w = Find(edit);
   if (!w || w->Role != WindowRole::Transcript || index < 0 || capacity <= 0) return {};
-  if (index >= static_cast<int>(w->Paragraphs.size())) return {};
-  std::string line = w->Paragraphs[index] + "\r";
+  // A line that scrolled out of what is kept reads as empty; the reader never asks for one.
+  if (static_cast<size_t>(index) < w->ForgottenLines) return {};
+  const size_t kept = static_cast<size_t>(index) - w->ForgottenLines;
+  if (kept >= w->Paragraphs.size()) return {};
+  std::string line = w->Paragraphs[kept] + "\r";
   if (static_cast<int>(line.size()) > capacity) line.resize(capacity);
   const size_t zero = line.find('\0');
   if (zero != std::string::npos) line.resize(zero);

@@ -2,6 +2,7 @@
 // The simulated Paltalk client: windows built from ClientLayout, a transcript
 // per room, the send box's echo, the nick list with its menu commands and the
 // admin join dialog.
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -37,7 +38,11 @@ class SimDesktop : public Desktop {
   void SetAdminRooms(std::vector<std::string> names) { adminRooms_ = std::move(names); }
   void SetEcho(bool on) { echo_ = on; }
   std::vector<SimNick> Nicks(WindowHandle room) const;
+  // The transcript lines a reader can still reach (the newest kKeptLines).
   std::vector<std::string> TranscriptOf(WindowHandle room) const;
+  bool HasNick(WindowHandle room, const std::string& item) const;
+  // Lines the reader never looks back further than; older ones are only counted.
+  static constexpr size_t kKeptLines = 64;
   // Lines the scenario or the echo put into a transcript, for printing.
   std::function<void(const std::string& roomTitle, const std::string& line)> OnLine;
 
@@ -69,9 +74,10 @@ class SimDesktop : public Desktop {
     WindowRole Role = WindowRole::None;
     WindowHandle Parent = kNoWindow;
     std::vector<WindowHandle> Children;
-    bool IsRoom = false;                  // opened with `room`: has a transcript, a send box and nicks
-    std::vector<std::string> Paragraphs;  // transcript
-    std::string Text;                     // send box RTF, edit text
+    bool IsRoom = false;                 // opened with `room`: has a transcript, a send box and nicks
+    std::deque<std::string> Paragraphs;  // the transcript's newest lines
+    size_t ForgottenLines = 0;           // lines before those, counted only
+    std::string Text;                    // send box RTF, edit text
     std::vector<SimNick> NickItems;
     int SelectedNick = -1;
     std::vector<std::string> Combo;

@@ -2,6 +2,7 @@
 // Scripted host services: a clock the scenario moves, queued random numbers,
 // queued dialog answers, and a shell that only records.
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "host/Host.h"
@@ -39,7 +40,12 @@ class SimRandom final : public RandomSource {
 class SimPump final : public MessagePump {
  public:
   explicit SimPump(SimClock& clock) : clock_(clock) {}
-  void PumpOnce() override { clock_.AdvanceMs(1); }
+  void PumpOnce() override {
+    clock_.AdvanceMs(1);
+    if (OnPump) OnPump();
+  }
+  // What else runs when the bot lets pending messages run (a timer firing, say).
+  std::function<void()> OnPump;
 
  private:
   SimClock& clock_;

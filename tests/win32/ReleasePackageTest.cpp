@@ -33,8 +33,9 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   const char* dir = std::getenv("QUORVEL_RELEASE_DIR");
   if (!dir) GTEST_SKIP() << "QUORVEL_RELEASE_DIR names the unpacked release";
   const std::string folder = dir;
-  for (const char* file : {"\\quorvel.exe", "\\help.htm", "\\words.txt", "\\admins.txt", "\\dlist.txt", "\\dlistd.txt",
-                           "\\Designs\\Anouncer1.rtf", "\\Designs\\welcome.rtf", "\\Designs\\hello.rtf"})
+  for (const char* file :
+       {"\\quorvel.exe", "\\quorvel-dryrun.exe", "\\help.htm", "\\words.txt", "\\admins.txt", "\\dlist.txt",
+        "\\dlistd.txt", "\\Designs\\Anouncer1.rtf", "\\Designs\\welcome.rtf", "\\Designs\\hello.rtf"})
     EXPECT_NE(GetFileAttributesA((folder + file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
   const DWORD recorder = GetFileAttributesA((folder + "\\recorder").c_str());
   EXPECT_TRUE(recorder != INVALID_FILE_ATTRIBUTES && (recorder & FILE_ATTRIBUTE_DIRECTORY));

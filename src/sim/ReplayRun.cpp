@@ -1,0 +1,191 @@
+#include "sim/ReplayRun.h"
+
+#include <fstream>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "panel/FeatureSwitch.h"
+#include "panel/GreeterTab.h"
+#include "sim/DryRunSummary.h"
+#include "sim/ScenarioRunner.h"
+#include "sim/TempDir.h"
+#include "text/AnsiText.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::map<std::string, const char*>& FeatureStarts() {
+  static const std::map<std::string, const char*> kStarts = {
+      {"greeter", "Greeter.Start"},   {"swearbot", "Swearbot.Start"},     {"responder", "Responder.Start"},
+      {"anouncer", "Anouncer.Start"}, {"autobounce", "Autobounce.Start"}, {"autoredot", "AutoRedot.Start"}};
+  return kStarts;
+}
+
+constexpr const char* kPaltalk10Key =
+    "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger DisplayVersion = 10.1";
+
+struct Failed {
+  std::string Message;
+};
+
+// The "Start" buttons to press, in the panel's order.
+std::vector<std::string> FeaturePresses(const std::string& list) {
+  std::vector<std::string> presses;
+  std::map<std::string, bool> wanted;
+  std::stringstream ss(list);
+  std::string name;
+  while (std::getline(ss, name, ',')) {
+    if (name == "all") {
+      for (const auto& [feature, press] : FeatureStarts()) wanted[feature] = true;
+    } else if (FeatureStarts().count(name)) {
+      wanted[name] = true;
+    } else {
+      throw Failed{"unknown feature \"" + name +
+                   "\" for --enable (greeter, swearbot, responder, anouncer, autobounce, autoredot, all)"};
+    }
+  }
+  for (const char* f : {"greeter", "swearbot", "responder", "anouncer", "autobounce", "autoredot"})
+    if (wanted[f]) presses.push_back(FeatureStarts().at(f));
+  return presses;
+}
+
+std::string ReadTranscript(const fs::path& file) {
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) throw Failed{"cannot read the transcript " + file.string()};
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  if (!in) throw Failed{"cannot read the transcript " + file.string()};
+  return ss.str();
+}
+
+// The operator's folder, copied, so that whatever the bot writes lands in the copy.
+void CopyProgramDir(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  if (!fs::is_directory(from, ec)) throw Failed{"cannot read the program directory " + from.string()};
+  fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+  if (ec) throw Failed{"cannot copy the program directory " + from.string() + ": " + ec.message()};
+}
+
+// The nick a line shows as present: a joiner, or a speaker.
+std::string NickOf(const std::string& line) {
+  ChatLine parsed;
+  parsed.RawLine = RemoveChar(line, '\r');
+  ClassifyJoin(parsed);
+  if (parsed.JoinedNick.empty()) ClassifySender(parsed);
+  CleanUpNicks(parsed);
+  return parsed.JoinedNick.empty() ? parsed.Sender : parsed.JoinedNick;
+}
+
+class Replay {
+ public:
+  Replay(const ReplayOptions& options, const fs::path& copy, std::ostream& trace, std::ostream& summary)
+      : options_(options), summary_(summary), runner_(copy, options.SummaryOnly, trace) {}
+
+  void SetUp();
+  void Play(const std::vector<std::string>& lines);
+  void PrintSummary() { report_.Print(summary_); }
+
+ private:
+  void Apply(const std::string& statement, const std::string& context) {
+    if (auto error = runner_.Apply(statement)) throw Failed{context + ": " + *error};
+  }
+
+  const ReplayOptions& options_;
+  std::ostream& summary_;
+  ScenarioRunner runner_;
+  DryRunSummary report_;
+};
+
+void Replay::SetUp() {
+  const auto presses = FeaturePresses(options_.Enable);
+  for (const auto& [name, value] : options_.Sets) {
+    // The signed-in nick is the client's; start-up reads it as quorvel.exe does.
+    if (name == "BotNick") Apply("registry HKCU\\Software\\Paltalk cur_user = " + value, "--set BotNick=" + value);
+  }
+  // A Paltalk 10 client, the generation the simulated windows are shaped like.
+  Apply(std::string("registry ") + kPaltalk10Key, "the simulated client");
+  Apply("client", "the simulated client");
+  Apply("room " + options_.Room, "--room " + options_.Room);
+  Apply("start", "start-up");
+  Bot& bot = *runner_.CurrentBot();
+  for (const auto& [name, value] : options_.Sets) {
+    if (name == "BotNick") continue;
+    Apply("set " + name + " " + value, "--set " + name + "=" + value);
+  }
+  const auto& files = bot.settings.DesignFiles.Items;
+  if (options_.Design) {
+    const auto it = std::find(files.begin(), files.end(), *options_.Design);
+    if (it == files.end()) throw Failed{"--design " + *options_.Design + ": no such design in dlist.txt"};
+    PickDesigns(bot, {static_cast<size_t>(it - files.begin())});
+  } else if (!files.empty()) {
+    PickDesigns(bot, {0});
+  }
+  for (const auto& press : presses) Apply("press " + press, "--enable");
+  Apply("press Start", "start polling");
+  runner_.Events().SetRetention(EventRetention::Drop);
+  runner_.Watch = [this](const SimEvent& e) { report_.Heard(e); };
+}
+
+void Replay::Play(const std::vector<std::string>& lines) {
+  Bot& bot = *runner_.CurrentBot();
+  SimDesktop& world = runner_.World();
+  const WindowHandle room = world.NewestRoom();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int number = static_cast<int>(i + 1);
+    runner_.LabelOutput(number);
+    report_.BeginLine(number, lines[i], bot.settings);
+    world.AppendLine(room, lines[i]);
+    const std::string nick = NickOf(lines[i]);
+    if (!nick.empty() && !world.HasNick(room, nick)) world.AddNick(room, nick);
+    for (int t = 0; t < options_.TicksPerLine; ++t) {
+      report_.BeginTick(bot.settings);
+      runner_.RunTicks(1);
+      report_.EndTick(bot.settings);
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> TranscriptLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > kReplayLineLimit) line.resize(kReplayLineLimit);
+    lines.push_back(std::move(line));
+    start = next;
+  }
+  return lines;
+}
+
+int RunReplay(const ReplayOptions& options, std::ostream& trace, std::ostream& summary, std::ostream& errors) {
+  try {
+    if (options.TicksPerLine < 1) throw Failed{"--ticks-per-line takes a number from 1"};
+    const auto lines = TranscriptLines(ReadTranscript(options.File));
+    const auto copy = MakeTempDir("quorvel-dryrun");
+    if (!copy) throw Failed{"cannot create a temporary directory"};
+    TempDirOwner owner(*copy);
+    CopyProgramDir(options.Dir, *copy);
+    Replay replay(options, *copy, trace, summary);
+    replay.SetUp();
+    replay.Play(lines);
+    trace.flush();
+    replay.PrintSummary();
+    summary.flush();
+  } catch (const Failed& f) {
+    errors << "quorvel-sim: " << f.Message << "\n";
+    return kScenarioUnrunnable;
+  }
+  return kScenarioPassed;
+}
+
+}  // namespace quorvel

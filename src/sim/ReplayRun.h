@@ -1,0 +1,37 @@
+#pragma once
+// The dry run: a saved room transcript replayed, line by line, through the
+// operator's own lists and designs, with a summary of what the bot would
+// have done. The program directory is only read: the bot works on a copy.
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvel {
+
+struct ReplayOptions {
+  std::filesystem::path File;
+  std::filesystem::path Dir = ".";                        // the operator's program directory
+  std::string Enable = "all";                             // comma-separated features
+  std::vector<std::pair<std::string, std::string>> Sets;  // --set NAME=VALUE, in order
+  std::optional<std::string> Design;                      // a name of dlist.txt
+  std::string Room = "Lobby Room";
+  int TicksPerLine = 2;
+  bool SummaryOnly = false;
+};
+
+// Lines longer than this are cut, as the client hands them over.
+inline constexpr size_t kReplayLineLimit = 256;
+
+// The lines of a transcript file: split at LF, a CR before it dropped, each
+// cut at kReplayLineLimit; a final line without LF counts.
+std::vector<std::string> TranscriptLines(const std::string& bytes);
+
+// Prints the trace (unless SummaryOnly) to `trace` and the summary to
+// `summary`. 0 when the replay ran; 2 (after one message on `errors`) for a
+// file, folder, feature, setting or value that cannot be used.
+int RunReplay(const ReplayOptions& options, std::ostream& trace, std::ostream& summary, std::ostream& errors);
+
+}  // namespace quorvel

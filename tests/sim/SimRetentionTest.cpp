@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "sim/RetentionPlan.h"
+#include "sim/SimDesktop.h"
+#include "storage/MemoryRegistryStore.h"
+
+namespace quorvel {
+namespace {
+
+std::vector<ScenarioStatement> Statements(const std::vector<std::string>& lines) {
+  std::vector<ScenarioStatement> out;
+  for (const auto& l : lines) out.push_back({static_cast<int>(out.size() + 1), l, {}});
+  return out;
+}
+
+SimEvent Sent(const std::string& text) {
+  SimEvent e;
+  e.Kind = EventKind::Sent;
+  e.Text = text;
+  return e;
+}
+
+TEST(SimRetentionTest, EventsAreKeptOnlyWhileALaterCheckCanConsumeThem) {
+  const auto statements = Statements({"tick", "expect sent a", "tick", "expect no-sent", "tick", "expect value X y"});
+  const RetentionPlan plan(statements);
+  SimEventLog log;
+
+  plan.ApplyBefore(0, log);  // `expect sent` is still to come: every event counts
+  log.Add(Sent("a"));
+  log.Add(Sent("b"));
+  EXPECT_EQ(log.Stored(), 2u);
+  ASSERT_NE(log.Consume(EventKind::Sent), nullptr);
+
+  plan.ApplyBefore(2, log);  // only `expect no-sent` is left: the first leftover shows what was left
+  log.Add(Sent("c"));
+  log.Add(Sent("d"));
+  EXPECT_EQ(log.Stored(), 1u);
+  SimEvent* left = log.Consume(EventKind::Sent);
+  ASSERT_NE(left, nullptr);
+  EXPECT_EQ(left->Text, "b");
+
+  plan.ApplyBefore(4, log);  // nothing can look any more
+  for (int i = 0; i < 1000; ++i) log.Add(Sent("x"));
+  EXPECT_EQ(log.Stored(), 0u);
+  EXPECT_TRUE(log.AnyLeft(EventKind::Sent));  // dropped, yet not consumed
+}
+
+TEST(SimRetentionTest, ExpectNoneKeepsTheFirstOfEveryKind) {
+  const RetentionPlan plan(Statements({"tick", "expect none"}));
+  SimEventLog log;
+  plan.ApplyBefore(0, log);
+  for (int i = 0; i < 5; ++i) {
+    log.Add(Sent("s"));
+    SimEvent closed;
+    closed.Kind = EventKind::Closed;
+    log.Add(closed);
+  }
+  EXPECT_EQ(log.Stored(), 2u);
+}
+
+TEST(SimRetentionTest, ATranscriptKeepsItsTailAndItsCount) {
+  SimEventLog events;
+  MemoryRegistryStore registry;
+  SimDesktop desktop(events, registry);
+  const WindowHandle room = desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+  WindowHandle transcript = kNoWindow;
+  for (WindowHandle h : desktop.Descendants(room))
+    if (desktop.LineCount(h) > 0 && transcript == kNoWindow) transcript = h;
+  ASSERT_NE(transcript, kNoWindow);
+  for (int i = 0; i < 5000; ++i) desktop.AppendLine(room, "line " + std::to_string(i));
+  EXPECT_EQ(desktop.LineCount(transcript), 5001);
+  // What the reader asks for: the newest line and those a whisper block reaches.
+  EXPECT_EQ(desktop.GetLine(transcript, 5001 - 2, 256), "line 4999\r");
+  EXPECT_EQ(desktop.GetLine(transcript, 5001 - 5, 256), "line 4996\r");
+  EXPECT_EQ(desktop.TranscriptOf(room).size(), SimDesktop::kKeptLines);
+}
+
+}  // namespace
+}  // namespace quorvel
