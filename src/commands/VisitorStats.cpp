@@ -33,6 +33,14 @@ void ShowLoadError(Bot& bot, int number, const std::string& description) {
                                MessageButtons::Ok, MessageIcon::Error);
 }
 
+// The statistics frame: its three lists and its two counters.
+void ShowStats(Bot& bot) {
+  for (PanelListId list : {PanelListId::VisitorNicks, PanelListId::VisitorCounts, PanelListId::VisitorLastSeen})
+    bot.view.ListChanged(list);
+  bot.view.LabelChanged(PanelLabel::TotalVisits);
+  bot.view.LabelChanged(PanelLabel::UniqueVisits);
+}
+
 }  // namespace
 
 void CountVisit(Bot& bot) {
@@ -41,6 +49,7 @@ void CountVisit(Bot& bot) {
   auto& nicks = s.VisitorNicks.Items;
   const size_t n = nicks.size();
   bool found = false;
+  bool counted = false;  // a join line read again on later ticks counts nothing
   for (size_t i = 0; i < n; ++i) {
     if (nicks[i] != joined) continue;
     found = true;
@@ -50,6 +59,7 @@ void CountVisit(Bot& bot) {
       if (j < s.VisitorCounts.Items.size()) AddOne(s.VisitorCounts.Items[j]);
       if (j < s.VisitorLastSeen.Items.size()) s.VisitorLastSeen.Items[j] = TimeStamp(bot.host.clock);
       AddOne(s.TotalVisits);
+      counted = true;
     }
   }
   if (!found) {
@@ -58,8 +68,9 @@ void CountVisit(Bot& bot) {
     s.VisitorLastSeen.Items.push_back(TimeStamp(bot.host.clock));
     AddOne(s.UniqueVisits);
     AddOne(s.TotalVisits);
+    counted = true;
   }
-  bot.view.ListsChanged();
+  if (counted) ShowStats(bot);
 }
 
 void FindLastSeen(Bot& bot) {
@@ -70,7 +81,7 @@ void FindLastSeen(Bot& bot) {
     if (s.Args.SeenArg.find(nicks[i]) == std::string::npos) continue;
     s.VisitorLastSeen.SelectOnly(static_cast<int>(i));
     AnswerLastSeen(bot);
-    bot.view.ListsChanged();
+    bot.view.ListChanged(PanelListId::VisitorLastSeen);
     return;
   }
 }
@@ -135,7 +146,7 @@ void LoadStats(Bot& bot) {
     s.VisitorCounts.Items.push_back(fields[1]);
     s.VisitorLastSeen.Items.push_back(fields[2]);
   }
-  bot.view.ListsChanged();
+  ShowStats(bot);
 }
 
 void ClearStats(Bot& bot) {
@@ -146,11 +157,10 @@ void ClearStats(Bot& bot) {
   s.VisitorNicks.Clear();
   s.VisitorCounts.Clear();
   s.VisitorLastSeen.Clear();
-  s.LastVisitorBox.clear();
+  SetShown(bot.view, PanelBox::LastVisitorBox, s.LastVisitorBox, "");
   s.UniqueVisits = "0";
   s.TotalVisits = "0";
-  bot.view.ListsChanged();
-  bot.view.DisplaysChanged();
+  ShowStats(bot);
 }
 
 }  // namespace quorvel
