@@ -211,16 +211,23 @@ TEST_F(PanelRefreshTest, AnIdleTickTouchesNoControlAndPaintsNothing) {
     MessageProbe probe(main);
     ASSERT_TRUE(probe.Installed());
     for (int i = 0; i < 100; ++i) {
+      const std::string minute = settings.ClockLabel;
+      const int sentBefore = probe.ToControls();
       view.Seconds = 0;
       const double t = Now();
       PollTick(bot);
       // What the view invalidated is painted now, and counted with it.
-      EXPECT_EQ(PaintWaiting(main, view.Seconds), 0) << "tick " << i;
-      tickMs.push_back((Now() - t) * 1000);
-      viewMs.push_back(view.Seconds * 1000);
+      const int waiting = PaintWaiting(main, view.Seconds);
+      const double ms = (Now() - t) * 1000;
       Pump();
+      // A tick that crossed into the next minute shows the clock: it is not idle.
+      if (settings.ClockLabel != minute) continue;
+      EXPECT_EQ(waiting, 0) << "tick " << i;
+      EXPECT_EQ(probe.ToControls(), sentBefore) << "tick " << i;
+      tickMs.push_back(ms);
+      viewMs.push_back(view.Seconds * 1000);
     }
-    EXPECT_EQ(probe.ToControls(), 0);
+    ASSERT_GE(viewMs.size(), 98u);
 
     // The probe sees the messages a real change sends: a new line is shown.
     ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Idle Room", "Bob: news"}));
@@ -232,7 +239,8 @@ TEST_F(PanelRefreshTest, AnIdleTickTouchesNoControlAndPaintsNothing) {
   EXPECT_STREQ(shown, "Bob: news");
   std::sort(viewMs.begin(), viewMs.end());
   std::sort(tickMs.begin(), tickMs.end());
-  std::printf("idle tick: panel refresh median %.3f ms, whole tick median %.3f ms\n", viewMs[50], tickMs[50]);
+  std::printf("idle tick: panel refresh median %.3f ms, whole tick median %.3f ms\n", viewMs[viewMs.size() / 2],
+              tickMs[tickMs.size() / 2]);
 }
 
 TEST_F(PanelRefreshTest, TheGrabbersSelectionSurvivesTicksSoADoubleClickHits) {
