@@ -1,12 +1,11 @@
 // The main window as a view of the model: each notification touches only the
 // controls of what changed, and only where they show something else than the
 // model now holds. What a control shows is remembered, never read back.
-#include "panel/win32/MainWindow.h"
-
 #include <richedit.h>
 
 #include "commands/RoomRecorder.h"
 #include "panel/NickGrabber.h"
+#include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"
 #include "panel/win32/RichEditBridge.h"

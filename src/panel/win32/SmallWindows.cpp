@@ -1,12 +1,11 @@
 // The bot's small windows as the main window opens, fills and closes them.
-#include "panel/win32/MainWindow.h"
-
 #include "commands/RoomRecorder.h"
 #include "panel/BotWindows.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/GreeterTab.h"
 #include "panel/Menus.h"
 #include "panel/NickGrabber.h"
+#include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelLayout.h"
 #include "panel/win32/ToolWindow.h"
