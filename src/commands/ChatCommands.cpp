@@ -52,10 +52,10 @@ void SlotRow(Bot& bot, std::string& slot, const Action& action) {
 }
 
 // The slot's text appended to a list, the notice, the slot emptied.
-Action AppendTo(PanelList& list, std::string& slot, const char* notice) {
-  return [&list, &slot, notice](Bot& b) {
+Action AppendTo(PanelList& list, PanelListId shown, std::string& slot, const char* notice) {
+  return [&list, shown, &slot, notice](Bot& b) {
     list.Items.push_back(slot);
-    b.view.ListsChanged();
+    b.view.ListChanged(shown);
     Notify(b, notice);
     slot.clear();
   };
@@ -66,6 +66,7 @@ template <typename T>
 Action SetAndNotify(T& setting, T value, const char* notice) {
   return [&setting, value, notice](Bot& b) {
     setting = value;
+    b.view.OptionsChanged();
     Notify(b, notice);
   };
 }
@@ -95,11 +96,11 @@ void RunChatCommands(Bot& bot) {
     SaveListFile(ProgramFile(b, "ans3.txt"), s.AnnounceList.Items, false);
     Notify(b, "Anounce Added");
     s.AnnounceList.SelectOnly(static_cast<int>(s.AnnounceList.Items.size() - 1));
-    b.view.ListsChanged();
+    b.view.ListChanged(PanelListId::AnnounceList);
     a.AnnounceArg.clear();
   });
   SlotRow(bot, a.IntervalArg, [&](Bot& b) {
-    s.AnnounceInterval = a.IntervalArg;
+    SetShown(b.view, PanelBox::AnnounceInterval, s.AnnounceInterval, a.IntervalArg);
     Notify(b, "Anouncer Time Change");
     a.IntervalArg.clear();
   });
@@ -120,13 +121,14 @@ void RunChatCommands(Bot& bot) {
     s.ResponderReplies.Items.push_back(a.ReplyArg);
     a.ResponderArg.clear();
     a.ReplyArg.clear();
-    b.view.ListsChanged();
+    b.view.ListChanged(PanelListId::ResponderTriggers);
+    b.view.ListChanged(PanelListId::ResponderReplies);
     Notify(b, "Responder added");
   });
   SlotRow(bot, a.BounceArg, BounceNickWithMessage);
   SlotRow(bot, a.RedotArg, RedDotNickWithMessage);
-  SlotRow(bot, a.AdminArg, AppendTo(s.AdminList, a.AdminArg, "Admin Added"));
-  SlotRow(bot, a.SwearArg, AppendTo(s.SwearList, a.SwearArg, "swear Added"));
+  SlotRow(bot, a.AdminArg, AppendTo(s.AdminList, PanelListId::AdminList, a.AdminArg, "Admin Added"));
+  SlotRow(bot, a.SwearArg, AppendTo(s.SwearList, PanelListId::SwearList, a.SwearArg, "swear Added"));
   using SM = BotSettings::SwearModes;
   auto swearMode = [&](SM mode, const char* notice) { return SetAndNotify(s.SwearMode, mode, notice); };
   TextRow(bot, "sw bc", swearMode(SM::Bounce, "Swearbot is now on Bounce mode."));
@@ -138,8 +140,11 @@ void RunChatCommands(Bot& bot) {
   TextRow(bot, "sw wf",
           SetAndNotify(s.WarnFirst, BotSettings::WarnFirstChoice::No,
                        "Swearbot will NOT give a warning before reddot or bounce."));
-  SlotRow(bot, a.AutoBounceArg, AppendTo(s.AutoBounceList, a.AutoBounceArg, "Nick added to the Autobounce List."));
-  SlotRow(bot, a.AutoRedotArg, AppendTo(s.AutoRedotList, a.AutoRedotArg, "Nick added to the AutoRedot List."));
+  SlotRow(
+      bot, a.AutoBounceArg,
+      AppendTo(s.AutoBounceList, PanelListId::AutoBounceList, a.AutoBounceArg, "Nick added to the Autobounce List."));
+  SlotRow(bot, a.AutoRedotArg,
+          AppendTo(s.AutoRedotList, PanelListId::AutoRedotList, a.AutoRedotArg, "Nick added to the AutoRedot List."));
   SlotRow(bot, a.SeenArg, FindLastSeen);
 }
 

@@ -34,9 +34,10 @@ void FlushRecorder(Bot& bot) {
       written = static_cast<bool>(out.flush());
     }
   }
+  const bool shown = !s.RecorderBuffer.Items.empty() || !s.RecorderBuffer.Selected.empty();
   if (written) s.RecorderBuffer.Clear();
   s.FlushCounter = "0";
-  bot.view.ListsChanged();
+  if (written && shown) bot.view.ListChanged(PanelListId::RecorderBuffer);
 }
 
 void RecordLine(Bot& bot) {
@@ -44,7 +45,7 @@ void RecordLine(Bot& bot) {
   if (s.RecordingOn) {
     if (s.Line.Text != s.LastRecordedText) {
       s.RecorderBuffer.Items.push_back(s.Line.Sender + ": " + s.Line.Text);
-      bot.view.ListsChanged();
+      bot.view.ListChanged(PanelListId::RecorderBuffer);
     }
     s.LastRecordedText = s.Line.Text;
   }
@@ -95,7 +96,9 @@ void RecorderSearch(Bot& bot) {
   int start = 0;
   if (!vbFind(bot, phrase, start))
     bot.host.dialogs.ShowMessage("No Found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::SearchResults);
+  bot.view.ListChanged(PanelListId::RecorderBuffer);  // the last hit is selected there
+  bot.view.LabelChanged(PanelLabel::SearchLabel);
 }
 
 }  // namespace quorvel

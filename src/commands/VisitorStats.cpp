@@ -28,12 +28,21 @@ void ShowLoadError(Bot& bot, int number, const std::string& description) {
                                MessageButtons::Ok, MessageIcon::Error);
 }
 
+// The statistics frame: its three lists and its two counters.
+void ShowStats(Bot& bot) {
+  for (PanelListId list : {PanelListId::VisitorNicks, PanelListId::VisitorCounts, PanelListId::VisitorLastSeen})
+    bot.view.ListChanged(list);
+  bot.view.LabelChanged(PanelLabel::TotalVisits);
+  bot.view.LabelChanged(PanelLabel::UniqueVisits);
+}
+
 }  // namespace
 
 void CountVisit(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string joined = s.Line.JoinedNick;
   const auto& nicks = s.VisitorNicks.Items;
+  bool counted = false;  // a join line read again on later ticks counts nothing
   // Every entry equal to the nick counts once more every entry that is the
   // same nick but for case and blanks: one pass to count the first, one to
   // count the others up as often.
@@ -53,6 +62,7 @@ void CountVisit(Bot& bot) {
         }
         if (j < s.VisitorLastSeen.Items.size()) s.VisitorLastSeen.Items.Set(j, stamp);
         AddOne(s.TotalVisits);
+        counted = true;
       }
     }
   }
@@ -62,8 +72,9 @@ void CountVisit(Bot& bot) {
     s.VisitorLastSeen.Items.push_back(TimeStamp(bot.host.clock));
     AddOne(s.UniqueVisits);
     AddOne(s.TotalVisits);
+    counted = true;
   }
-  bot.view.ListsChanged();
+  if (counted) ShowStats(bot);
 }
 
 void FindLastSeen(Bot& bot) {
@@ -73,7 +84,7 @@ void FindLastSeen(Bot& bot) {
   if (!first) return;
   s.VisitorLastSeen.SelectOnly(static_cast<int>(*first));
   AnswerLastSeen(bot);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::VisitorLastSeen);
 }
 
 void AnswerLastSeen(Bot& bot) {
@@ -113,7 +124,7 @@ void LoadStats(Bot& bot) {
   s.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
   // The records before the faulty line stay; that line and the rest are not read.
   if (content.Truncated) ShowLoadError(bot, 9, "Subscript out of range");
-  bot.view.ListsChanged();
+  ShowStats(bot);
 }
 
 void ClearStats(Bot& bot) {
@@ -124,11 +135,10 @@ void ClearStats(Bot& bot) {
   s.VisitorNicks.Clear();
   s.VisitorCounts.Clear();
   s.VisitorLastSeen.Clear();
-  s.LastVisitorBox.clear();
+  SetShown(bot.view, PanelBox::LastVisitorBox, s.LastVisitorBox, "");
   s.UniqueVisits = "0";
   s.TotalVisits = "0";
-  bot.view.ListsChanged();
-  bot.view.DisplaysChanged();
+  ShowStats(bot);
 }
 
 }  // namespace quorvel

@@ -32,7 +32,7 @@ void Announce(Bot& bot) {
       if (k >= n) k = 0;
       list.SelectOnly(static_cast<int>(k));
       if (k < n) text = list.Items[k];
-      bot.view.ListsChanged();
+      bot.view.ListChanged(PanelListId::AnnounceList);
       break;
     }
     case BotSettings::AnnounceModes::Rand: {

@@ -32,13 +32,21 @@ class TickGuard {
 };
 
 void UpdateUserCount(Bot& bot) {
-  bot.settings.UserCountLabel = UserCountText(bot.desktop, bot.settings.Room.SelectedRoomTitle);
+  SetShown(bot.view, PanelLabel::UserCount, bot.settings.UserCountLabel,
+           UserCountText(bot.desktop, bot.settings.Room.SelectedRoomTitle));
+}
+
+// What the panel shows of the current line; the view hears of a change once,
+// at the end of the tick.
+bool SameShownLine(const ChatLine& a, const ChatLine& b) {
+  return a.RawLine == b.RawLine && a.Sender == b.Sender && a.Text == b.Text && a.JoinedNick == b.JoinedNick;
 }
 
 void ReadAndClassify(Bot& bot) {
   BotSettings& s = bot.settings;
   ChatLine& line = s.Line;
-  s.ClockLabel = TimeStamp(bot.host.clock);
+  // The stamp has minutes: the clock label changes once a minute.
+  SetShown(bot.view, PanelLabel::Clock, s.ClockLabel, TimeStamp(bot.host.clock));
   GetLastLine(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
   ClassifyText(line);
   ExtractNormalPathArguments(line.Text, s.Args);
@@ -67,7 +75,7 @@ void RunFeatures(Bot& bot) {
   if (s.AutoBounceOn) AutoBounce(bot);
   if (s.AutoRedotOn) AutoRedot(bot);
   if (!s.Line.JoinedNick.empty()) CountVisit(bot);
-  if (!s.Line.JoinedNick.empty()) s.LastVisitorBox = s.Line.JoinedNick;
+  if (!s.Line.JoinedNick.empty()) SetShown(bot.view, PanelBox::LastVisitorBox, s.LastVisitorBox, s.Line.JoinedNick);
   if (s.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomer(bot);
   if (s.SwearbotOn) ScanForSwearing(bot);
   if (s.ResponderOn) Respond(bot);
@@ -88,12 +96,13 @@ void PollTick(Bot& bot) {
   // A send inside the tick may rediscover the rooms; the view hears of it.
   const auto roomsBefore = bot.settings.Room.RoomList;
   const auto captionBefore = bot.settings.Room.Caption;
+  const ChatLine lineBefore = bot.settings.Line;
   ReadAndClassify(bot);
   RunFeatures(bot);
   CloseNotice(bot);
   if (bot.settings.Room.RoomList != roomsBefore) bot.view.RoomListChanged();
   if (bot.settings.Room.Caption != captionBefore) bot.view.CaptionChanged();
-  bot.view.DisplaysChanged();
+  if (!SameShownLine(bot.settings.Line, lineBefore)) bot.view.LabelChanged(PanelLabel::Line);
 }
 
 void PollTimerFired(Bot& bot) {

@@ -45,8 +45,10 @@ void PunishOrWarn(Bot& bot) {
   auto& warned = s.WarnedUsers.Items;
   if (s.SwearMode == SwearModes::Warning) {
     Warn(bot);
-    if (!Contains(warned, sender)) warned.push_back(sender);
-    bot.view.ListsChanged();
+    if (!Contains(warned, sender)) {
+      warned.push_back(sender);
+      bot.view.ListChanged(PanelListId::WarnedUsers);
+    }
     return;
   }
   if (s.WarnFirst != BotSettings::WarnFirstChoice::Yes) {
@@ -75,7 +77,7 @@ void PunishOrWarn(Bot& bot) {
       Warn(bot);
     }
   }
-  bot.view.ListsChanged();
+  if (warned.size() != count) bot.view.ListChanged(PanelListId::WarnedUsers);
 }
 
 void ScanForSwearing(Bot& bot) {

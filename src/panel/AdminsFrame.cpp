@@ -6,12 +6,11 @@ namespace quorvel {
 
 void AdminsAdd(Bot& bot) {
   bot.settings.AdminList.Items.push_back(bot.settings.AdminBox);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::AdminList);
 }
 
 void AdminsDelete(Bot& bot) {
-  bot.settings.AdminList.RemoveSelected();
-  bot.view.ListsChanged();
+  if (!bot.settings.AdminList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AdminList);
 }
 
 void AdminsSave(Bot& bot) { SaveListOrTell(bot, "admins.txt", bot.settings.AdminList, false); }

@@ -8,7 +8,8 @@ void ResponderAdd(Bot& bot) {
   BotSettings& s = bot.settings;
   s.ResponderTriggers.Items.push_back(s.ResponderMessageBox);
   s.ResponderReplies.Items.push_back(s.ResponderResponseBox);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::ResponderTriggers);
+  bot.view.ListChanged(PanelListId::ResponderReplies);
 }
 
 void ResponderDelete(Bot& bot) {
@@ -17,7 +18,8 @@ void ResponderDelete(Bot& bot) {
     if (i < s.ResponderReplies.Items.size())
       s.ResponderReplies.Items.erase(s.ResponderReplies.Items.begin() + static_cast<long>(i));
   s.ResponderReplies.Selected.clear();
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::ResponderTriggers);
+  bot.view.ListChanged(PanelListId::ResponderReplies);
 }
 
 void ResponderSave(Bot& bot) {
@@ -26,29 +28,28 @@ void ResponderSave(Bot& bot) {
 }
 
 void ResponderClear(Bot& bot) {
-  bot.settings.ResponderMessageBox.clear();
-  bot.settings.ResponderResponseBox.clear();
+  SetShown(bot.view, PanelBox::ResponderMessageBox, bot.settings.ResponderMessageBox, "");
+  SetShown(bot.view, PanelBox::ResponderResponseBox, bot.settings.ResponderResponseBox, "");
 }
 
 void AnnouncerAdd(Bot& bot) {
   bot.settings.AnnounceList.Items.push_back(bot.settings.AnnounceInputBox);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::AnnounceList);
   SaveListOrTell(bot, "ans3.txt", bot.settings.AnnounceList, false);
 }
 
 void AnnouncerDelete(Bot& bot) {
-  bot.settings.AnnounceList.RemoveSelected();
-  bot.view.ListsChanged();
+  if (!bot.settings.AnnounceList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AnnounceList);
 }
 
-void AnnouncerClear(Bot& bot) { bot.settings.AnnounceInputBox.clear(); }
+void AnnouncerClear(Bot& bot) { SetShown(bot.view, PanelBox::AnnounceInputBox, bot.settings.AnnounceInputBox, ""); }
 
 void PickAnnouncement(Bot& bot, size_t entry) {
   BotSettings& s = bot.settings;
   if (entry >= s.AnnounceList.Items.size()) return;
   s.AnnounceList.SelectOnly(static_cast<int>(entry));
   s.AnnounceBuffer.SetPlainText(s.AnnounceList.Items[entry]);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::AnnounceList);
 }
 
 }  // namespace quorvel

@@ -21,7 +21,7 @@ void FastAdminEntryAdd(Bot& bot) {
   s.FastAdminCodes.Items.push_back(s.FastAdminCode);
   s.FastAdminEntryOpen = false;
   bot.view.BotWindowClosed(kFastAdminEntryCaption);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::FastAdminNicks);
 }
 
 void FastAdminDelete(Bot& bot) {
@@ -29,7 +29,7 @@ void FastAdminDelete(Bot& bot) {
   for (size_t i : s.FastAdminNicks.RemoveSelected())
     if (i < s.FastAdminCodes.Items.size())
       s.FastAdminCodes.Items.erase(s.FastAdminCodes.Items.begin() + static_cast<long>(i));
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::FastAdminNicks);
 }
 
 void FastAdminSave(Bot& bot) {

@@ -31,7 +31,7 @@ bool RewriteIndex(Bot& bot, const char* name, PanelList& list) {
 bool RewriteIndexes(Bot& bot) {
   const bool ok = RewriteIndex(bot, "dlist.txt", bot.settings.DesignFiles) &&
                   RewriteIndex(bot, "dlistd.txt", bot.settings.DesignNames);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::DesignNames);
   return ok;
 }
 
@@ -133,7 +133,7 @@ void PickDesigns(Bot& bot, const std::vector<size_t>& entries) {
   for (size_t e : entries)
     if (e < s.DesignNames.Items.size()) s.DesignNames.Selected.insert(e);
   if (!entries.empty()) PreviewDesign(bot, entries.back());
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::DesignNames);
 }
 
 }  // namespace quorvel

@@ -12,14 +12,13 @@ void Post(Bot& bot, int command) {
   PostRoomCommand(link, command);
 }
 
-void AddTo(Bot& bot, PanelList& list, const std::string& text) {
+void AddTo(Bot& bot, PanelList& list, PanelListId shown, const std::string& text) {
   list.Items.push_back(text);  // as typed: no trimming, no duplicate check
-  bot.view.ListsChanged();
+  bot.view.ListChanged(shown);
 }
 
-void DeleteFrom(Bot& bot, PanelList& list) {
-  list.RemoveSelected();
-  bot.view.ListsChanged();
+void DeleteFrom(Bot& bot, PanelList& list, PanelListId shown) {
+  if (!list.RemoveSelected().empty()) bot.view.ListChanged(shown);
 }
 
 }  // namespace
@@ -46,16 +45,20 @@ void HotKeyPressed(Bot& bot, int id) {
   if (id == kHotKeyRedDot) HotKeyRedDot(bot);
 }
 
-void PhrasesAdd(Bot& bot) { AddTo(bot, bot.settings.SwearList, bot.settings.PhraseBox); }
-void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.SwearList); }
+void PhrasesAdd(Bot& bot) { AddTo(bot, bot.settings.SwearList, PanelListId::SwearList, bot.settings.PhraseBox); }
+void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.SwearList, PanelListId::SwearList); }
 void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.SwearList, true); }
-void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.WarnedUsers); }
+void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.WarnedUsers, PanelListId::WarnedUsers); }
 
-void AutobounceAdd(Bot& bot) { AddTo(bot, bot.settings.AutoBounceList, bot.settings.AutobounceBox); }
-void AutobounceDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoBounceList); }
+void AutobounceAdd(Bot& bot) {
+  AddTo(bot, bot.settings.AutoBounceList, PanelListId::AutoBounceList, bot.settings.AutobounceBox);
+}
+void AutobounceDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoBounceList, PanelListId::AutoBounceList); }
 void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.AutoBounceList, false); }
-void AutoRedotAdd(Bot& bot) { AddTo(bot, bot.settings.AutoRedotList, bot.settings.AutoRedotBox); }
-void AutoRedotDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoRedotList); }
+void AutoRedotAdd(Bot& bot) {
+  AddTo(bot, bot.settings.AutoRedotList, PanelListId::AutoRedotList, bot.settings.AutoRedotBox);
+}
+void AutoRedotDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoRedotList, PanelListId::AutoRedotList); }
 void AutoRedotSave(Bot& bot) { SaveListOrTell(bot, "aur.txt", bot.settings.AutoRedotList, false); }
 
 }  // namespace quorvel

@@ -27,25 +27,26 @@ void OpenNickGrabber(Bot& bot) {
   s.GrabberOpen = true;
   bot.view.BotWindowOpened(kGrabberCaption);
   GrabberNickGet(bot.desktop, s.Room.SelectedRoomTitle, s.GrabberList);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::GrabberList);
 }
 
 void GrabberRefresh(Bot& bot) {
   bot.settings.GrabberList.clear();
   GrabberNickGet(bot.desktop, bot.settings.Room.SelectedRoomTitle, bot.settings.GrabberList);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::GrabberList);
 }
 
 void GrabberAdd(Bot& bot, size_t entry) {
   if (entry >= bot.settings.GrabberList.size()) return;
   bot.settings.AdminList.Items.push_back(bot.settings.GrabberList[entry]);
-  bot.view.ListsChanged();
+  bot.view.ListChanged(PanelListId::AdminList);
 }
 
 void GrabberAddAll(Bot& bot) {
   BotSettings& s = bot.settings;
   if (!vbFind("@", s.GrabberList, 0, s.AdminList))
     bot.host.dialogs.ShowMessage("No @ found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
+  bot.view.ListChanged(PanelListId::AdminList);
   GrabberRefresh(bot);
 }
 

@@ -95,8 +95,13 @@ void RunStartupSequence(Bot& bot) {
   // The common controls and the hot keys are the Win32 window's part of start-up.
   bot.settings.BotNick = ReadRegString(bot.registry, RootKey::CurrentUser, "Software\\Paltalk", "cur_user");
   LoadLists(bot);
-  bot.view.ListsChanged();
-  bot.view.DisplaysChanged();
+  bot.view.BoxChanged(PanelBox::BotNick);
+  for (PanelListId list : {PanelListId::SwearList, PanelListId::AdminList, PanelListId::FastAdminNicks,
+                           PanelListId::AutoBounceList, PanelListId::AutoRedotList, PanelListId::ResponderTriggers,
+                           PanelListId::ResponderReplies, PanelListId::DesignNames, PanelListId::AnnounceList})
+    bot.view.ListChanged(list);
+  // The three messages may have been coloured.
+  bot.view.MessagesChanged();
 }
 
 }  // namespace quorvel

@@ -31,7 +31,8 @@ void SimView::BotWindowOpened(const std::string& caption) {
 }
 
 // What the bot made of the newest line, printed when it changes.
-void SimView::DisplaysChanged() {
+void SimView::LabelChanged(PanelLabel label) {
+  if (label != PanelLabel::Line) return;
   const ChatLine& line = settings_.Line;
   const std::string classified = "sender \"" + line.Sender + "\", text \"" + line.Text + "\"";
   if (!line.Sender.empty() && classified != shownLine_) {

@@ -18,7 +18,8 @@ class SimView final : public PanelView {
   void PollTimerChanged(bool enabled) override;
   void RoomListChanged() override;
   void CaptionChanged() override;
-  void DisplaysChanged() override;
+  // Of the labels, only the current line is printed.
+  void LabelChanged(PanelLabel label) override;
   void BotWindowOpened(const std::string& caption) override;
   // The simulator shows a modal window and closes it at once, as its button would.
   void ShowModal(const std::string& caption) override { BotWindowOpened(caption); }

@@ -180,5 +180,24 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
   EXPECT_TRUE(app.WaitForExit(10000));
 }
 
+TEST(QuorvelAppTest, AQuitPostedWhileAboutIsOpenEndsTheProgram) {
+  InstallClient();
+  ChildProcess app("quorvel.exe", {});
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
+    main = app.FindWindowOfClass(kMainWindowClassName);
+    return main && IsWindowVisible(main);
+  }));
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuAbout, 0), 0);
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil(app, 10000, [&] {
+    about = FindWindowA("QuorvelToolWindow", "About");
+    return about && IsWindowVisible(about);
+  }));
+  // The modal loop of "About" receives it; the program must still end.
+  ASSERT_TRUE(PostThreadMessageA(GetWindowThreadProcessId(main, nullptr), WM_QUIT, 0, 0));
+  EXPECT_TRUE(app.WaitForExit(10000));
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -3,17 +3,30 @@
 // actions to it; the model decides everything.
 #include <windows.h>
 
+#include <array>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "panel/Bot.h"
 #include "panel/PanelView.h"
+#include "panel/win32/GdiHandles.h"
+#include "panel/win32/ShownList.h"
 
 namespace quorvel {
 
 class ToolWindow;
+
+// The fonts of the panel, made for one DPI.
+struct PanelFonts {
+  Font Message;               // every control's
+  Font Tahoma;                // the "Cool Greetings" list
+  std::array<Font, 3> Sizes;  // the three "A" boxes, each in its own size
+  void Make(double scale, bool scaledMessageFont);
+};
 
 class MainWindow final : public PanelView {
  public:
@@ -28,13 +41,18 @@ class MainWindow final : public PanelView {
   HWND Window() const { return window_; }
   // Shows tab `index` (0 "Admin" to 5 "Stats").
   void SelectTab(int index);
+  // One of the bot's small windows, when open.
+  HWND SmallWindow(const std::string& caption) const;
 
   void IndicatorChanged(Feature feature) override;
   void PollTimerChanged(bool enabled) override;
   void RoomListChanged() override;
   void CaptionChanged() override;
-  void DisplaysChanged() override;
-  void ListsChanged() override;
+  void ListChanged(PanelListId list) override;
+  void LabelChanged(PanelLabel label) override;
+  void BoxChanged(PanelBox box) override;
+  void OptionsChanged() override;
+  void MessagesChanged() override;
   void EditorChanged() override;
   void BotWindowOpened(const std::string& caption) override;
   void BotWindowClosed(const std::string& caption) override;
@@ -47,12 +65,18 @@ class MainWindow final : public PanelView {
   void CreateControls();
   void CreateMenus();
   void OnCommand(int id, int code, HWND control);
+  void OnOptionCommand(int id, bool checked);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void PickColor(std::uint32_t& target);
   // Lays the window out again for a monitor of that DPI.
   void ApplyDpi(unsigned dpi, const RECT* suggested);
-  void Refresh();
-  void RefreshMessages();
+  void ApplyFonts();
+  // Shows the whole model; later only what the model names as changed.
+  void ShowAll();
+  void ShowText(HWND control, const std::string& text);
+  void ReportFault(const std::string& action, const std::string& reason);
+  void RetireTool(const std::string& caption);
+  ToolWindow* Tool(const std::string& caption) const;
   HWND Control(int id) const { return GetDlgItem(window_, id); }
 
   BotSettings& settings_;
@@ -60,15 +84,26 @@ class MainWindow final : public PanelView {
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  HFONT font_ = nullptr;
-  HFONT tahoma_ = nullptr;
+  PanelFonts fonts_;
   double scale_ = 1.0;
   int tab_ = 0;
-  bool refreshing_ = false;
-  bool messagesShown_ = false;  // changes made while showing the model are not the operator's
-  std::map<int, int> tabOf_;    // control id to its tab, -1 for the window itself
-  std::map<int, std::vector<std::string>> shownLists_;
+  bool refreshing_ = false;   // changes made while showing the model are not the operator's
+  std::map<int, int> tabOf_;  // control id to its tab, -1 for the window itself
+  // What the controls show, so that showing the same again touches nothing.
+  std::map<HWND, std::string> shownTexts_;
+  std::map<int, ShownList> shownLists_;  // by list-box id; the small windows' lists by PanelListId below
+  ShownList grabberShown_;
+  ShownList searchShown_;
+  std::array<std::optional<bool>, 6> shownLamps_;
+  std::map<int, bool> shownChecks_;
+  std::map<int, std::uint32_t> shownColors_;
+  std::optional<std::vector<std::string>> shownRooms_;
+  int shownRoomIndex_ = -2;
   std::map<std::string, std::unique_ptr<ToolWindow>> tools_;
+  // Small windows closed from inside their own handlers, destroyed once it returned.
+  std::vector<std::unique_ptr<ToolWindow>> retired_;
+  std::set<std::string> reportedFaults_;
+  bool reportingFault_ = false;
 };
 
 }  // namespace quorvel

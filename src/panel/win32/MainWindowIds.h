@@ -178,4 +178,10 @@ enum ControlId : int {
   kMenuContact,
 };
 
+// The poll timer of the main window, and the message that frees the small
+// windows closed from inside their own handlers.
+inline constexpr unsigned kPollTimerId = 1;
+inline constexpr unsigned kPollPeriodMs = 400;
+inline constexpr unsigned kRetireToolsMessage = 0x8000 + 1;  // WM_APP + 1
+
 }  // namespace quorvel

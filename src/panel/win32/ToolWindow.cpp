@@ -48,8 +48,11 @@ HWND CreateControl(HWND parent, const ToolControl& c, double scale, HFONT font, 
 
 ToolWindow::ToolWindow(HINSTANCE instance, HWND owner, const std::string& caption, int width, int height,
                        const std::vector<ToolControl>& controls, double scale, HFONT font, CommandHandler onCommand,
-                       std::function<void()> onClose)
-    : owner_(owner), onCommand_(std::move(onCommand)), onClose_(std::move(onClose)) {
+                       std::function<void()> onClose, FaultReporter reportFault)
+    : owner_(owner),
+      onCommand_(std::move(onCommand)),
+      onClose_(std::move(onClose)),
+      reportFault_(std::move(reportFault)) {
   RegisterPanelClass(instance, kToolClass, Procedure);
   RECT r = {0, 0, Scaled(width, scale), Scaled(height, scale)};
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
@@ -79,13 +82,25 @@ void ToolWindow::RunModal() {
   if (!window_) return;
   EnableWindow(owner_, FALSE);
   MSG msg;
-  while (window_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (window_) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // The program is asked to end: the main loop must see that too.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got < 0) break;
     if (IsDialogMessageA(window_, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
   EnableWindow(owner_, TRUE);
   SetForegroundWindow(owner_);
+}
+
+void ToolWindow::SetControlFont(HFONT font) {
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 LRESULT CALLBACK ToolWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
@@ -96,21 +111,23 @@ LRESULT CALLBACK ToolWindow::Procedure(HWND window, UINT message, WPARAM w, LPAR
   } else {
     self = reinterpret_cast<ToolWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   }
-  try {
-    if (self && message == WM_COMMAND && self->onCommand_) {
-      self->onCommand_(LOWORD(w), HIWORD(w));
+  if (!self) return DefWindowProcA(window, message, w, l);
+  // Copied: a handler may close the window and free `self`.
+  const FaultReporter report = self->reportFault_;
+  return CallGuarded(report, window, message, w, l, [&]() -> LRESULT {
+    if (message == WM_COMMAND && self->onCommand_) {
+      const auto onCommand = self->onCommand_;
+      onCommand(LOWORD(w), HIWORD(w));
       return 0;
     }
-    if (self && message == WM_CLOSE) {
+    if (message == WM_CLOSE) {
       auto onClose = self->onClose_;
       self->Destroy();
       if (onClose) onClose();  // may delete self: nothing of it is touched after this
       return 0;
     }
-  } catch (...) {
-    return 0;
-  }
-  return DefWindowProcA(window, message, w, l);
+    return DefWindowProcA(window, message, w, l);
+  });
 }
 
 }  // namespace quorvel

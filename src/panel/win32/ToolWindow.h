@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "panel/win32/WindowTrampoline.h"
+
 namespace quorvel {
 
 struct ToolControl {
@@ -24,15 +26,18 @@ class ToolWindow {
   using CommandHandler = std::function<void(int id, int code)>;
   ToolWindow(HINSTANCE instance, HWND owner, const std::string& caption, int width, int height,
              const std::vector<ToolControl>& controls, double scale, HFONT font, CommandHandler onCommand,
-             std::function<void()> onClose);
+             std::function<void()> onClose, FaultReporter reportFault = {});
   ~ToolWindow();
   ToolWindow(const ToolWindow&) = delete;
   ToolWindow& operator=(const ToolWindow&) = delete;
 
   HWND Window() const { return window_; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  // Runs until the window closes, its owner disabled meanwhile.
+  // Runs until the window closes, its owner disabled meanwhile. A WM_QUIT
+  // that arrives meanwhile ends it and is posted again for the main loop.
   void RunModal();
+  // The font is the owner's; it changes with the owner's DPI.
+  void SetControlFont(HFONT font);
   // Closed from the program's side: no close notice goes back.
   void Destroy();
 
@@ -43,6 +48,7 @@ class ToolWindow {
   HWND tooltip_ = nullptr;
   CommandHandler onCommand_;
   std::function<void()> onClose_;
+  FaultReporter reportFault_;
 };
 
 // Registers a window class of the panel (a second registration of the same

@@ -1,0 +1,176 @@
+// The main window as a view of the model: each notification touches only the
+// controls of what changed, and only where they show something else than the
+// model now holds. What a control shows is remembered, never read back.
+#include <richedit.h>
+
+#include "commands/RoomRecorder.h"
+#include "panel/NickGrabber.h"
+#include "panel/win32/MainWindow.h"
+#include "panel/win32/MainWindowIds.h"
+#include "panel/win32/PanelBinding.h"
+#include "panel/win32/RichEditBridge.h"
+#include "panel/win32/ToolWindow.h"
+
+namespace quorvel {
+namespace {
+
+constexpr int kGrabberListId = 1;
+constexpr int kSearchLabelId = 6;
+constexpr int kSearchResultsId = 7;
+
+// While the window shows the model, the notices its controls send back are not the operator's.
+class ShowingModel {
+ public:
+  explicit ShowingModel(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+  ~ShowingModel() { flag_ = old_; }
+  ShowingModel(const ShowingModel&) = delete;
+  ShowingModel& operator=(const ShowingModel&) = delete;
+
+ private:
+  bool& flag_;
+  bool old_;
+};
+
+}  // namespace
+
+void MainWindow::ShowText(HWND control, const std::string& text) {
+  if (!control) return;
+  auto it = shownTexts_.find(control);
+  if (it != shownTexts_.end() && it->second == text) return;
+  ShowingModel showing(refreshing_);
+  SetWindowTextA(control, text.c_str());
+  shownTexts_[control] = text;
+}
+
+void MainWindow::ShowAll() {
+  if (!window_) return;
+  for (Feature f : kAllFeatures) IndicatorChanged(f);
+  for (int i = 0; i < kPanelListCount; ++i) ListChanged(static_cast<PanelListId>(i));
+  for (int i = 0; i < kPanelLabelCount; ++i) LabelChanged(static_cast<PanelLabel>(i));
+  for (int i = 0; i < kPanelBoxCount; ++i) BoxChanged(static_cast<PanelBox>(i));
+  OptionsChanged();
+  MessagesChanged();
+  RoomListChanged();
+  CaptionChanged();
+}
+
+void MainWindow::IndicatorChanged(Feature feature) {
+  const int row = static_cast<int>(feature);
+  ShowText(Control(kIndicatorFirst + row), FeatureLabel(settings_, feature));
+  auto& lamp = shownLamps_[static_cast<size_t>(row)];
+  const bool on = FeatureFlag(settings_, feature);
+  if (lamp == on) return;
+  lamp = on;
+  InvalidateRect(Control(kPictureFirst + row), nullptr, TRUE);
+}
+
+void MainWindow::PollTimerChanged(bool enabled) {
+  if (enabled) {
+    SetTimer(window_, kPollTimerId, kPollPeriodMs, nullptr);
+  } else {
+    KillTimer(window_, kPollTimerId);
+  }
+}
+
+void MainWindow::RoomListChanged() {
+  const HWND combo = Control(kRoomList);
+  const RoomLinkState& room = settings_.Room;
+  ShowingModel showing(refreshing_);
+  if (!shownRooms_ || *shownRooms_ != room.RoomList) {
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const auto& title : room.RoomList)
+      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    shownRooms_ = room.RoomList;
+    shownRoomIndex_ = -1;
+    shownTexts_.erase(combo);
+  }
+  if (room.RoomListIndex >= 0 && room.RoomListIndex != shownRoomIndex_) {
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(room.RoomListIndex), 0);
+    shownRoomIndex_ = room.RoomListIndex;
+    shownTexts_.erase(combo);  // the selection set the edit field's text
+  }
+  ShowText(combo, room.SelectedRoomTitle);
+}
+
+void MainWindow::CaptionChanged() { ShowText(window_, settings_.Room.Caption); }
+
+void MainWindow::ListChanged(PanelListId list) {
+  ShowingModel showing(refreshing_);
+  if (list == PanelListId::GrabberList) {
+    if (ToolWindow* grabber = Tool(kGrabberCaption))
+      grabberShown_.Show(grabber->Control(kGrabberListId), settings_.GrabberList, nullptr);
+    return;
+  }
+  if (list == PanelListId::SearchResults) {
+    if (ToolWindow* recorder = Tool(kRecorderCaption))
+      searchShown_.Show(recorder->Control(kSearchResultsId), settings_.SearchResults.Items, nullptr);
+    return;
+  }
+  const int id = ControlOf(list);
+  PanelList* shown = ListOf(settings_, id);
+  if (!shown) return;
+  const HWND box = Control(id);
+  const bool changed = shownLists_[id].Show(box, shown->Items, &shown->Selected);
+  // The newest recorded line is the topmost one in view.
+  if (changed && id == kRecorderList && !shown->Items.empty())
+    SendMessageA(box, LB_SETTOPINDEX, shown->Items.size() - 1, 0);
+}
+
+void MainWindow::LabelChanged(PanelLabel label) {
+  switch (label) {
+    case PanelLabel::Clock:
+      return ShowText(Control(ControlOf(label)), settings_.ClockLabel);
+    case PanelLabel::UserCount:
+      return ShowText(Control(ControlOf(label)), settings_.UserCountLabel);
+    case PanelLabel::TotalVisits:
+      return ShowText(Control(ControlOf(label)), settings_.TotalVisits);
+    case PanelLabel::UniqueVisits:
+      return ShowText(Control(ControlOf(label)), settings_.UniqueVisits);
+    case PanelLabel::Line:
+      return ShowText(Control(ControlOf(label)), settings_.Line.RawLine);
+    case PanelLabel::SearchLabel:
+      if (ToolWindow* recorder = Tool(kRecorderCaption))
+        ShowText(recorder->Control(kSearchLabelId), settings_.SearchLabel);
+      return;
+  }
+}
+
+void MainWindow::BoxChanged(PanelBox box) {
+  const int id = ControlOf(box);
+  if (const std::string* text = BoxText(settings_, id)) ShowText(Control(id), *text);
+}
+
+void MainWindow::OptionsChanged() {
+  ShowingModel showing(refreshing_);
+  for (int id : OptionControls()) {
+    const bool on = OptionChecked(settings_, id);
+    auto it = shownChecks_.find(id);
+    if (it != shownChecks_.end() && it->second == on) continue;
+    SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    shownChecks_[id] = on;
+  }
+  for (int id : SwatchControls()) {
+    const std::uint32_t color = SwatchColor(settings_, id);
+    auto it = shownColors_.find(id);
+    if (it != shownColors_.end() && it->second == color) continue;
+    InvalidateRect(Control(id), nullptr, TRUE);
+    shownColors_[id] = color;
+  }
+}
+
+void MainWindow::MessagesChanged() {
+  ShowingModel showing(refreshing_);
+  for (int id : {kWarnMessage, kRedDotMessage, kBounceMessage})
+    StreamInRtf(Control(id), MessageOf(settings_, id)->ToRtf());
+}
+
+void MainWindow::EditorChanged() {
+  ShowingModel showing(refreshing_);
+  const HWND editor = Control(kEditor);
+  StreamInRtf(editor, settings_.DesignEditor.ToRtf());
+  CHARRANGE range = {static_cast<LONG>(settings_.EditorSelStart),
+                     static_cast<LONG>(settings_.EditorSelStart + settings_.EditorSelLength)};
+  SendMessageA(editor, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+}  // namespace quorvel

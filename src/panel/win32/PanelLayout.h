@@ -1,0 +1,36 @@
+#pragma once
+// Where every control of the main window sits and how it looks.
+#include <windows.h>
+
+#include <vector>
+
+#include "panel/win32/ToolWindow.h"
+
+namespace quorvel {
+
+inline constexpr int kClientWidth = 770;
+inline constexpr int kClientHeight = 530;
+inline constexpr int kPageX = 212;  // where a tab's page starts, in the main window
+inline constexpr int kPageY = 40;
+
+inline constexpr DWORD kGroup = BS_GROUPBOX;
+inline constexpr DWORD kPush = BS_PUSHBUTTON | WS_TABSTOP;
+inline constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
+inline constexpr DWORD kRadio = BS_AUTORADIOBUTTON;
+inline constexpr DWORD kFirstRadio = BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP;
+inline constexpr DWORD kBox = ES_AUTOHSCROLL | WS_TABSTOP;
+inline constexpr DWORD kList = WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP;
+inline constexpr DWORD kMultiList = kList | LBS_EXTENDEDSEL;
+inline constexpr DWORD kRich = ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP | ES_WANTRETURN;
+inline constexpr DWORD kSwatch = SS_OWNERDRAW | SS_NOTIFY;
+inline constexpr const char* kRichClass = "RichEdit20A";
+
+struct PageControl {
+  int Tab;  // -1: outside the tab control
+  ToolControl Control;
+};
+
+// The whole window, frame by frame, in tab order.
+const std::vector<PageControl>& PanelLayout();
+
+}  // namespace quorvel
