@@ -43,6 +43,12 @@ std::vector<std::string> LastJournal(const FakePalProcess& pal, const std::strin
   return found;
 }
 
+size_t JournalCount(const FakePalProcess& pal, const std::string& kind) {
+  size_t count = 0;
+  for (const auto& line : pal.JournalLines()) count += line.rfind(kind + "\t", 0) == 0;
+  return count;
+}
+
 class Win32BindingTest : public ::testing::TestWithParam<const char*> {
  protected:
   bool SetUpBot(const std::string& version, const std::string& layout, const std::string& room,
@@ -150,7 +156,7 @@ TEST_P(Win32BindingTest, GreeterGreetsANickJoiningInTheClient) {
   GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
   EXPECT_EQ(raw, "Operator: Welcome Bob to Greet Room");
   PollTick(bot);  // the greeting is the newest line now: nobody is greeted twice
-  EXPECT_EQ(pal->JournalLines().size(), 2u);
+  EXPECT_EQ(JournalCount(*pal, "SENT"), 1u);
 }
 
 TEST_P(Win32BindingTest, AnAdminSwitchesTheGreeterFromTheRoom) {
@@ -165,9 +171,7 @@ TEST_P(Win32BindingTest, AnAdminSwitchesTheGreeterFromTheRoom) {
   EXPECT_EQ(sent[1], "Greeter is now On");
   EXPECT_NE(sent[3].find("\\red192\\green0\\blue0"), std::string::npos) << sent[3];
   PollTick(bot);  // the notice is the newest line: the command is not repeated
-  size_t notices = 0;
-  for (const auto& line : pal->JournalLines()) notices += line.rfind("SENT\t", 0) == 0;
-  EXPECT_EQ(notices, 1u);
+  EXPECT_EQ(JournalCount(*pal, "SENT"), 1u);
 }
 
 TEST_P(Win32BindingTest, ReadsTheNickListAcrossProcesses) {
