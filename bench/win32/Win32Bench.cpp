@@ -135,7 +135,7 @@ void BenchClient(const char* exe, int rounds) {
   std::string raw;
   Row(exe, "newest-line read", MedianMs(rounds, [&] { GetLastLine(rig.desktop, transcript, raw); }));
   Row(exe, "nick-list window search", MedianMs(rounds, [&] { FindNickListView(rig.desktop, kRoom); }));
-  Row(exe, "user count", MedianMs(rounds, [&] { UserCountText(rig.desktop, kRoom); }));
+  Row(exe, "user count", MedianMs(rounds, [&] { UserCountText(rig.desktop, rig.settings.Room); }));
   Row(exe, "notice search", MedianMs(rounds, [&] { FindTopLevel(rig.desktop, std::nullopt, std::string(kNoticeTitle)); }));
   Row(exe, "idle tick, real panel and its paint", MedianMs(rounds, [&] {
         PollTick(bot);

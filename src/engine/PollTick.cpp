@@ -32,7 +32,7 @@ class TickGuard {
 };
 
 void UpdateUserCount(Bot& bot) {
-  bot.settings.UserCountLabel = UserCountText(bot.desktop, bot.settings.Room.SelectedRoomTitle);
+  bot.settings.UserCountLabel = UserCountText(bot.desktop, bot.settings.Room);
 }
 
 void ReadAndClassify(Bot& bot) {
@@ -85,6 +85,7 @@ void CloseNotice(Bot& bot) {
 void PollTick(Bot& bot) {
   TickGuard guard(bot.settings.TickRunning);
   if (!guard.Owner()) return;
+  TickScope clientCalls(bot.desktop);
   // A send inside the tick may rediscover the rooms; the view hears of it.
   const auto roomsBefore = bot.settings.Room.RoomList;
   const auto captionBefore = bot.settings.Room.Caption;

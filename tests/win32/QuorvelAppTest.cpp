@@ -180,5 +180,39 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
   EXPECT_TRUE(app.WaitForExit(10000));
 }
 
+TEST(QuorvelAppTest, PanelKeepsAnsweringWhileTheClientHangs) {
+  InstallClient();
+  FakePalProcess pal("fakepal64.exe", {"--room", "Stall Room", "--nicks", "Ann,Bob"});
+  ASSERT_TRUE(pal.Ready());
+  ChildProcess app("quorvel.exe", {});
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
+    main = app.FindWindowOfClass(kMainWindowClassName);
+    return main && IsWindowVisible(main) && SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0;
+  }));
+  Press(main, kStart);
+  ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Stall Room", "Ann: before"}));
+  const HWND line = GetDlgItem(main, kLineLabel);
+  ASSERT_TRUE(WaitUntil(app, 10000, [&] { return WindowText(line) == "Ann: before"; }));
+
+  // The client hangs for 3 s while the bot polls: every tick meets it, and
+  // the bot's window answers within 700 ms every time.
+  pal.Hang(3000);
+  const ULONGLONG end = GetTickCount64() + 3000;
+  int asked = 0, answered = 0;
+  while (GetTickCount64() < end) {
+    DWORD_PTR result = 0;
+    answered += SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 700, &result) != 0;
+    ++asked;
+  }
+  EXPECT_EQ(answered, asked);
+
+  // The first line written after the hang is read.
+  ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Stall Room", "Ann: after"}));
+  EXPECT_TRUE(WaitUntil(app, 10000, [&] { return WindowText(line) == "Ann: after"; })) << WindowText(line);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app.WaitForExit(10000));
+}
+
 }  // namespace
 }  // namespace quorvel

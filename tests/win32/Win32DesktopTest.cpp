@@ -274,6 +274,68 @@ TEST_P(Win32BindingTest, HungClientCostsOneSkippedStep) {
   EXPECT_EQ(raw, "Ann: after");
 }
 
+TEST_P(Win32BindingTest, HungClientCostsOneTimeoutPerTick) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Stall Room")) << "fakepal did not start";
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Stall Room", "Ann: before"}));
+  const WindowHandle transcript = settings.Room.TranscriptHandle;
+  RoomLink link = bot.Link();
+  desktop.BeginTick();
+  pal->Hang(1500);
+  EXPECT_EQ(desktop.LineCount(transcript), 0);  // the one timeout
+  TxtSendPal(link, "{\\rtf1 dropped}");
+  // The client answers again (the command waits for it), but this tick no
+  // longer asks it anything.
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Stall Room", "Ann: after"}));
+  EXPECT_EQ(desktop.LineCount(transcript), 0);
+  EXPECT_EQ(UserCountText(desktop, "Stall Room"), "0");
+  desktop.EndTick();
+  // The next tick asks afresh; the dropped send stays dropped.
+  desktop.BeginTick();
+  std::string raw;
+  GetLastLine(desktop, transcript, raw);
+  EXPECT_EQ(raw, "Ann: after");
+  EXPECT_EQ(UserCountText(desktop, "Stall Room"), "3");
+  desktop.EndTick();
+  EXPECT_EQ(JournalCount(*pal, "SENT"), 0u);
+}
+
+TEST_P(Win32BindingTest, ReadsALongNickListInTurns) {
+  std::string nicks;
+  std::vector<std::string> all;
+  for (int i = 0; i < 1100; ++i) {
+    all.push_back(i == 0 ? "@Op" : i == 700 ? std::string(254, 'w') : "guest" + std::to_string(i));
+    nicks += (i ? "," : "") + all.back();
+  }
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Crowd Room", nicks)) << "fakepal did not start";
+  const WindowHandle list = FindNickListView(desktop, "Crowd Room");
+  EXPECT_EQ(desktop.ListItemTexts(list), all);
+  NickGet(desktop, "Crowd Room", settings.RoomNickList);
+  ASSERT_EQ(settings.RoomNickList.size(), all.size());
+  EXPECT_EQ(settings.RoomNickList.front(), "Op");
+}
+
+TEST_P(Win32BindingTest, ReaderFollowsTheTranscriptOfARoomOpenedAgain) {
+  ASSERT_TRUE(SetUpBot("10.1", "10", "Return Room")) << "fakepal did not start";
+  const WindowHandle first = settings.Room.TranscriptHandle;
+  std::string raw;
+  for (const char* line : {"Ann: one", "Ann: two"}) {
+    ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Return Room", line}));
+    GetLastLine(desktop, first, raw);
+    EXPECT_EQ(raw, line);
+  }
+  ASSERT_TRUE(pal->Command(fakepal::kCloseRoom, {"Return Room"}));
+  GetLastLine(desktop, first, raw);
+  EXPECT_EQ(raw, "");
+  ASSERT_TRUE(pal->Command(fakepal::kOpenRoom, {"Return Room"}));
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Return Room", "Ann: three"}));
+  RoomLink link = bot.Link();
+  AttachToRoom(link);
+  ASSERT_NE(settings.Room.TranscriptHandle, kNoWindow);
+  GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
+  EXPECT_EQ(raw, "Ann: three");
+  EXPECT_EQ(UserCountText(desktop, settings.Room), "0");  // the new room's list, still empty
+}
+
 TEST_P(Win32BindingTest, ClosedClientLeavesStaleHandlesHarmless) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Gone Room")) << "fakepal did not start";
   const WindowHandle list = FindNickListView(desktop, "Gone Room");
