@@ -12,7 +12,10 @@ namespace quorvel {
 
 class Win32Desktop final : public Desktop {
  public:
-  static constexpr unsigned kDefaultTimeoutMs = 500;
+  // A client answers in well under a millisecond; one that takes this long is
+  // taken as hung for the rest of the tick. Shorter than the poll period, so a
+  // tick that meets a hung client still ends before the next one is due.
+  static constexpr unsigned kDefaultTimeoutMs = 300;
   explicit Win32Desktop(unsigned timeoutMs = kDefaultTimeoutMs);
   ~Win32Desktop() override;
   Win32Desktop(const Win32Desktop&) = delete;
