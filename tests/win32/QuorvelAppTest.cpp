@@ -181,7 +181,13 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
   EXPECT_TRUE(app.WaitForExit(10000));
 }
 
-TEST(QuorvelAppTest, PanelKeepsAnsweringWhileTheClientHangs) {
+// Disabled: under Wine a thread waiting in SendMessageTimeout still answers
+// messages sent to it, so the bot's window answers during the client's hang
+// whether a tick waits once or on every call (the binding test
+// HungClientCostsOneTimeoutPerTick checks that); and on a busy machine one or
+// two answers of a run take just over 700 ms with the bot of either kind.
+// Run it by hand with --gtest_also_run_disabled_tests.
+TEST(QuorvelAppTest, DISABLED_PanelKeepsAnsweringWhileTheClientHangs) {
   InstallClient();
   FakePalProcess pal("fakepal64.exe", {"--room", "Stall Room", "--nicks", "Ann,Bob"});
   ASSERT_TRUE(pal.Ready());
