@@ -1,6 +1,7 @@
 # Checks that a Windows program stands alone: it imports only DLLs that every
 # Windows system has (no MinGW runtime DLLs) and is no bigger than MAX_BYTES.
 #   cmake -DOBJDUMP=... -DEXE=... -DMAX_BYTES=... -P CheckImports.cmake
+cmake_minimum_required(VERSION 3.25)
 set(SYSTEM_DLLS advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll
     shell32.dll user32.dll uxtheme.dll shlwapi.dll version.dll winmm.dll imm32.dll)
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
