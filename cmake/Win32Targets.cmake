@@ -10,6 +10,8 @@ target_link_libraries(quorvel_win32 PUBLIC quorvel_core comctl32 comdlg32 shell3
 enable_language(RC)
 add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
+# The release carries no symbols or debug sections; a debugger wants a build of its own.
+target_link_options(quorvel PRIVATE -s)
 
 # The simulator once more as the operator's dry run: a transcript dropped onto it is replayed.
 add_executable(quorvel-dryrun src/app/SimMain.cpp)
@@ -44,3 +46,6 @@ set(CPACK_PACKAGE_NAME Quorvel)
 set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
+
+# The Windows benchmark program (run by hand or by scripts/bench, never by the tests).
+add_subdirectory(bench/win32 ${CMAKE_BINARY_DIR}/bench-win32)

@@ -33,7 +33,7 @@ class TickGuard {
 
 void UpdateUserCount(Bot& bot) {
   SetShown(bot.view, PanelLabel::UserCount, bot.settings.UserCountLabel,
-           UserCountText(bot.desktop, bot.settings.Room.SelectedRoomTitle));
+           UserCountText(bot.desktop, bot.settings.Room));
 }
 
 // What the panel shows of the current line; the view hears of a change once,
@@ -93,6 +93,7 @@ void CloseNotice(Bot& bot) {
 void PollTick(Bot& bot) {
   TickGuard guard(bot.settings.TickRunning);
   if (!guard.Owner()) return;
+  TickScope clientCalls(bot.desktop);
   // A send inside the tick may rediscover the rooms; the view hears of it.
   const auto roomsBefore = bot.settings.Room.RoomList;
   const auto captionBefore = bot.settings.Room.Caption;

@@ -4,6 +4,7 @@
 // false) without failing. Calls that wait on another process are bounded by
 // the binding, so a client that hangs costs one skipped step.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,14 @@ class Desktop {
   virtual std::vector<WindowHandle> Descendants(WindowHandle parent) = 0;
   // GetWindow GW_HWNDNEXT: the sibling below this window.
   virtual WindowHandle NextSibling(WindowHandle window) = 0;
+  // FindWindowA when parent and after are both kNoWindow, FindWindowExA
+  // otherwise: the first top-level window (parent kNoWindow) or direct child
+  // of parent, after `after` (kNoWindow: from the first), whose class and/or
+  // whole title equal the given ones, ignoring case; a missing one matches
+  // anything. A stale parent or an `after` that is not its child gives none.
+  virtual WindowHandle FindMatching(WindowHandle parent, WindowHandle after,
+                                    const std::optional<std::string>& className,
+                                    const std::optional<std::string>& title) = 0;
   // Names as the 255-character buffers of the 8-bit calls hold them.
   virtual std::string ClassName(WindowHandle window) = 0;
   virtual std::string Title(WindowHandle window) = 0;
@@ -55,6 +64,25 @@ class Desktop {
   // Combo boxes of another process.
   virtual std::vector<std::string> ComboItems(WindowHandle combo) = 0;
   virtual void ComboSetSelection(WindowHandle combo, int index) = 0;
+
+  // The bounds of one poll tick. Within them a client that did not answer in
+  // time is not waited for again: the rest of the tick's calls to it answer
+  // "nothing" at once, and the next tick asks afresh. Outside them every call
+  // waits its own bound.
+  virtual void BeginTick() {}
+  virtual void EndTick() {}
+};
+
+// One poll tick's bounds, kept by scope.
+class TickScope {
+ public:
+  explicit TickScope(Desktop& desktop) : desktop_(desktop) { desktop_.BeginTick(); }
+  ~TickScope() { desktop_.EndTick(); }
+  TickScope(const TickScope&) = delete;
+  TickScope& operator=(const TickScope&) = delete;
+
+ private:
+  Desktop& desktop_;
 };
 
 }  // namespace quorvel

@@ -6,8 +6,11 @@
 
 namespace quorvel {
 
-WindowHandle FindNickListView(Desktop& desktop, const std::string& selectedRoomTitle) {
-  WindowHandle window = FindTopLevel(desktop, std::string(kRoomWindowClass), selectedRoomTitle);
+namespace {
+
+// The fixed path below the room window.
+WindowHandle WalkToNickList(Desktop& desktop, WindowHandle room) {
+  WindowHandle window = room;
   for (int level = 0; level < 6 && window != kNoWindow; ++level)
     window = FindChild(desktop, window, kNoWindow, std::string(kSplitterClass), std::nullopt);
   if (window == kNoWindow) return kNoWindow;
@@ -19,9 +22,34 @@ WindowHandle FindNickListView(Desktop& desktop, const std::string& selectedRoomT
   return header == kNoWindow ? kNoWindow : desktop.NextSibling(header);
 }
 
-std::string UserCountText(Desktop& desktop, const std::string& selectedRoomTitle) {
-  const WindowHandle listView = FindNickListView(desktop, selectedRoomTitle);
+WindowHandle FindRoomWindow(Desktop& desktop, const std::string& selectedRoomTitle) {
+  return FindTopLevel(desktop, std::string(kRoomWindowClass), selectedRoomTitle);
+}
+
+std::string CountText(Desktop& desktop, WindowHandle listView) {
   return std::to_string(listView == kNoWindow ? 0 : desktop.ListItemCount(listView));
+}
+
+}  // namespace
+
+WindowHandle FindNickListView(Desktop& desktop, const std::string& selectedRoomTitle) {
+  return WalkToNickList(desktop, FindRoomWindow(desktop, selectedRoomTitle));
+}
+
+WindowHandle FindNickListView(Desktop& desktop, const std::string& selectedRoomTitle, NickListCache& kept) {
+  const WindowHandle room = FindRoomWindow(desktop, selectedRoomTitle);
+  const bool stillValid = room != kNoWindow && room == kept.Room && kept.ListView != kNoWindow &&
+                          EqualsNoCase(desktop.ClassName(kept.ListView), kListViewClass);
+  if (!stillValid) kept = NickListCache{room, WalkToNickList(desktop, room)};
+  return kept.ListView;
+}
+
+std::string UserCountText(Desktop& desktop, const std::string& selectedRoomTitle) {
+  return CountText(desktop, FindNickListView(desktop, selectedRoomTitle));
+}
+
+std::string UserCountText(Desktop& desktop, RoomLinkState& room) {
+  return CountText(desktop, FindNickListView(desktop, room.SelectedRoomTitle, room.NickList));
 }
 
 }  // namespace quorvel

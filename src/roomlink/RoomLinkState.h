@@ -10,6 +10,13 @@ namespace quorvel {
 inline constexpr const char* kMainCaption = "Quorvel 11";
 inline constexpr const char* kNoPalCaption = "No Pal Found";
 
+// The nick list view the last walk from the room window found, and that room
+// window: kept between ticks while both still hold.
+struct NickListCache {
+  WindowHandle Room = kNoWindow;
+  WindowHandle ListView = kNoWindow;
+};
+
 // What the bot knows of the client: its generation, the rooms it shows in the
 // "Room:" list and the transcript it reads. Lives on the main window for the
 // whole run.
@@ -20,6 +27,7 @@ struct RoomLinkState {
   int RoomListIndex = -1;
   std::string SelectedRoomTitle;
   WindowHandle TranscriptHandle = kNoWindow;
+  NickListCache NickList;
   std::string Caption = kMainCaption;
 };
 

@@ -4,42 +4,20 @@
 #include "text/Occurs.h"
 
 namespace quorvel {
-namespace {
-
-bool Matches(Desktop& desktop, WindowHandle window, const std::optional<std::string>& className,
-             const std::optional<std::string>& title) {
-  if (className && !EqualsNoCase(desktop.ClassName(window), *className)) return false;
-  if (title && !EqualsNoCase(desktop.Title(window), *title)) return false;
-  return true;
-}
-
-}  // namespace
 
 WindowHandle FindTopLevel(Desktop& desktop, const std::optional<std::string>& className,
                           const std::optional<std::string>& title) {
-  for (WindowHandle window : desktop.TopLevelWindows())
-    if (Matches(desktop, window, className, title)) return window;
-  return kNoWindow;
+  return desktop.FindMatching(kNoWindow, kNoWindow, className, title);
 }
 
 WindowHandle FindChild(Desktop& desktop, WindowHandle parent, WindowHandle after,
                        const std::optional<std::string>& className, const std::optional<std::string>& title) {
-  if (parent == kNoWindow) return kNoWindow;
-  bool searching = after == kNoWindow;
-  for (WindowHandle child : desktop.Children(parent)) {
-    if (!searching) {
-      searching = child == after;
-      continue;
-    }
-    if (Matches(desktop, child, className, title)) return child;
-  }
-  return kNoWindow;
+  return parent == kNoWindow ? kNoWindow : desktop.FindMatching(parent, after, className, title);
 }
 
 WindowHandle FirstChild(Desktop& desktop, WindowHandle parent) {
-  if (parent == kNoWindow) return kNoWindow;
-  const auto children = desktop.Children(parent);
-  return children.empty() ? kNoWindow : children.front();
+  // The first child in z order is the first match of no class and no title.
+  return parent == kNoWindow ? kNoWindow : desktop.FindMatching(parent, kNoWindow, std::nullopt, std::nullopt);
 }
 
 WindowHandle FindNthDescendant(Desktop& desktop, WindowHandle parent, const std::string& className, int n) {

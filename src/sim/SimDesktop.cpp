@@ -189,6 +189,27 @@ WindowHandle SimDesktop::NextSibling(WindowHandle window) {
   return it == siblings.end() || it + 1 == siblings.end() ? kNoWindow : *(it + 1);
 }
 
+WindowHandle SimDesktop::FindMatching(WindowHandle parent, WindowHandle after,
+                                      const std::optional<std::string>& className,
+                                      const std::optional<std::string>& title) {
+  const Window* p = parent == kNoWindow ? nullptr : Find(parent);
+  if (parent != kNoWindow && !p) return kNoWindow;
+  const std::vector<WindowHandle>& candidates = p ? p->Children : zOrder_;
+  auto it = candidates.begin();
+  if (after != kNoWindow) {
+    it = std::find(candidates.begin(), candidates.end(), after);
+    if (it == candidates.end()) return kNoWindow;
+    ++it;
+  }
+  for (; it != candidates.end(); ++it) {
+    const Window* w = Find(*it);
+    if (className && !EqualsNoCase(w->ClassName, *className)) continue;
+    if (title && !EqualsNoCase(w->Title, *title)) continue;
+    return *it;
+  }
+  return kNoWindow;
+}
+
 std::string SimDesktop::ClassName(WindowHandle window) {
   const Window* w = Find(window);
   return w ? w->ClassName.substr(0, 255) : std::string();

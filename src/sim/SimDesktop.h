@@ -51,6 +51,8 @@ class SimDesktop : public Desktop {
   std::vector<WindowHandle> Children(WindowHandle parent) override;
   std::vector<WindowHandle> Descendants(WindowHandle parent) override;
   WindowHandle NextSibling(WindowHandle window) override;
+  WindowHandle FindMatching(WindowHandle parent, WindowHandle after, const std::optional<std::string>& className,
+                            const std::optional<std::string>& title) override;
   std::string ClassName(WindowHandle window) override;
   std::string Title(WindowHandle window) override;
   int LineCount(WindowHandle edit) override;

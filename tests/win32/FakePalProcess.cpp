@@ -16,8 +16,9 @@ FakePalProcess::FakePalProcess(const std::string& exeName, const std::vector<std
   std::vector<std::string> all = {"--journal", journal_};
   all.insert(all.end(), args.begin(), args.end());
   process_ = std::make_unique<ChildProcess>(exeName, all);
-  // Ready when the main window is made and the journal says the rooms are built.
-  WaitUntil(*process_, 20000, [&] {
+  // Ready when the main window is made and the journal says the rooms are built
+  // (a minute at most: a busy machine starts Wine slowly).
+  WaitUntil(*process_, 60000, [&] {
     const auto lines = JournalLines();
     main_ = !lines.empty() && lines.front() == "READY" ? process_->FindWindowOfClass(kMainWindowClass) : nullptr;
     return main_ != nullptr;

@@ -54,8 +54,10 @@ App g;  // the one client this process is; fakepal is a test fixture, not the bo
 
 void Journal(const std::string& line) {
   if (g.JournalPath.empty()) return;
+  // Written by length: a line may hold a zero byte (the RTF of a send ends in one).
+  const std::string record = line + "\n";
   if (FILE* f = std::fopen(g.JournalPath.c_str(), "ab")) {
-    std::fputs((line + "\n").c_str(), f);
+    std::fwrite(record.data(), 1, record.size(), f);
     std::fclose(f);
   }
 }

@@ -23,6 +23,7 @@ RemoteProcess::~RemoteProcess() {
 
 RemoteBlock::RemoteBlock(const RemoteProcess& process, std::size_t size) : process_(process.Handle()) {
   if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (address_) size_ = size;
 }
 
 RemoteBlock::~RemoteBlock() {
@@ -31,12 +32,13 @@ RemoteBlock::~RemoteBlock() {
 
 bool RemoteBlock::Write(const void* data, std::size_t size) const {
   SIZE_T written = 0;
-  return address_ && WriteProcessMemory(process_, address_, data, size, &written) && written == size;
+  return address_ && size <= size_ && WriteProcessMemory(process_, address_, data, size, &written) && written == size;
 }
 
-bool RemoteBlock::Read(void* data, std::size_t size) const {
+bool RemoteBlock::Read(void* data, std::size_t size, std::size_t offset) const {
   SIZE_T read = 0;
-  return address_ && ReadProcessMemory(process_, address_, data, size, &read) && read == size;
+  return address_ && offset <= size_ && size <= size_ - offset &&
+         ReadProcessMemory(process_, static_cast<const char*>(address_) + offset, data, size, &read) && read == size;
 }
 
 }  // namespace quorvel

@@ -36,12 +36,15 @@ class RemoteBlock {
 
   bool Valid() const { return address_ != nullptr; }
   void* Address() const { return address_; }
+  std::size_t Size() const { return size_; }
   bool Write(const void* data, std::size_t size) const;
-  bool Read(void* data, std::size_t size) const;
+  // `size` bytes from `offset` into the block.
+  bool Read(void* data, std::size_t size, std::size_t offset = 0) const;
 
  private:
   HANDLE process_;
   void* address_ = nullptr;
+  std::size_t size_ = 0;
 };
 
 }  // namespace quorvel

@@ -31,29 +31,36 @@ struct ListItem32 {
 };
 static_assert(sizeof(ListItem32) == 40, "the 32-bit list-view item record is 40 bytes");
 
+DWORD ProcessOf(HWND window) {
+  DWORD pid = 0;
+  return window && GetWindowThreadProcessId(window, &pid) ? pid : 0;
+}
+
 class Sender {
  public:
-  Sender(HWND window, unsigned timeoutMs) : window_(window), timeoutMs_(timeoutMs) {}
+  Sender(HWND window, Win32Desktop::CallBudget& budget) : window_(window), budget_(budget) {}
 
-  // The answer, or nothing when the window is gone or did not answer in time.
-  std::optional<LRESULT> A(UINT message, WPARAM w, LPARAM l) const {
-    if (!window_ || !IsWindow(window_)) return std::nullopt;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window_, message, w, l, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs_, &result))
-      return std::nullopt;
-    return static_cast<LRESULT>(result);
-  }
-  std::optional<LRESULT> W(UINT message, WPARAM w, LPARAM l) const {
-    if (!window_ || !IsWindow(window_)) return std::nullopt;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window_, message, w, l, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs_, &result))
-      return std::nullopt;
-    return static_cast<LRESULT>(result);
-  }
+  // The answer, or nothing when the window is gone, did not answer in time,
+  // or belongs to a client that let an earlier call of this tick time out.
+  std::optional<LRESULT> A(UINT message, WPARAM w, LPARAM l) const { return Send(false, message, w, l); }
+  std::optional<LRESULT> W(UINT message, WPARAM w, LPARAM l) const { return Send(true, message, w, l); }
 
  private:
+  std::optional<LRESULT> Send(bool wide, UINT message, WPARAM w, LPARAM l) const {
+    if (!window_) return std::nullopt;
+    if (budget_.hungProcess != 0 && ProcessOf(window_) == budget_.hungProcess) return std::nullopt;
+    DWORD_PTR result = 0;
+    const UINT flags = SMTO_ABORTIFHUNG | SMTO_BLOCK;
+    const LRESULT answered = wide ? SendMessageTimeoutW(window_, message, w, l, flags, budget_.timeoutMs, &result)
+                                  : SendMessageTimeoutA(window_, message, w, l, flags, budget_.timeoutMs, &result);
+    if (answered) return static_cast<LRESULT>(result);
+    // A window that is still there did not answer in time: its client hangs.
+    if (budget_.inTick && IsWindow(window_)) budget_.hungProcess = ProcessOf(window_);
+    return std::nullopt;
+  }
+
   HWND window_;
-  unsigned timeoutMs_;
+  Win32Desktop::CallBudget& budget_;
 };
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
@@ -70,7 +77,6 @@ void CollectDescendants(HWND parent, std::vector<WindowHandle>& out) {
   }
 }
 
-// The text-range record of a 32-bit process: two 4-byte positions and a 4-byte address.
 std::string WideToAnsi(const std::wstring& wide) {
   if (wide.empty()) return {};
   const int n =
@@ -81,33 +87,61 @@ std::string WideToAnsi(const std::wstring& wide) {
   return text;
 }
 
+// The text-range record of a 32-bit process: two 4-byte positions and a 4-byte address.
 struct TextRange32 {
   std::int32_t cpMin, cpMax;
   std::uint32_t lpstrText;
 };
 static_assert(sizeof(TextRange32) == 12, "the 32-bit text-range record is 12 bytes");
 
+// The text-range record leads the transcript's block; the text follows it.
+constexpr std::size_t kRangeRecordBytes = 16;
+constexpr std::size_t kTranscriptBlockBytes = 4096;  // a page: the 256-character fetch and its record
+
+}  // namespace
+
+struct Win32Desktop::TranscriptLink {
+  TranscriptLink(HWND edit, DWORD pid, std::size_t size) : window(edit), processId(pid), process(edit), block(process, size) {}
+
+  HWND window;
+  DWORD processId;
+  RemoteProcess process;
+  RemoteBlock block;
+  // The record as last written into the block: an idle tick asks for the same
+  // range again and need not write it again.
+  unsigned char written[kRangeRecordBytes] = {};
+  bool haveWritten = false;
+};
+
+namespace {
+
 template <typename Range>
-std::string ReadTextRange(const RemoteProcess& process, const Sender& send, LONG start, LONG count) {
-  RemoteBlock text(process, (static_cast<size_t>(count) + 1) * sizeof(WCHAR));
-  RemoteBlock record(process, sizeof(Range));
-  if (!text.Valid() || !record.Valid()) return {};
+std::string ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send, LONG start, LONG count) {
+  static_assert(sizeof(Range) <= kRangeRecordBytes);
+  char* const base = static_cast<char*>(link.block.Address());
+  unsigned char record[kRangeRecordBytes] = {};
   Range local = {};
   if constexpr (std::is_same_v<Range, TextRange32>) {
     local.cpMin = start;
     local.cpMax = start + count;
-    local.lpstrText = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(text.Address()));
+    local.lpstrText = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(base + kRangeRecordBytes));
   } else {
     local.chrg.cpMin = start;
     local.chrg.cpMax = start + count;
-    local.lpstrText = static_cast<LPWSTR>(text.Address());
+    local.lpstrText = reinterpret_cast<LPWSTR>(base + kRangeRecordBytes);
   }
-  if (!record.Write(&local, sizeof local)) return {};
+  std::memcpy(record, &local, sizeof local);
+  if (!link.haveWritten || std::memcmp(record, link.written, sizeof record) != 0) {
+    link.haveWritten = false;
+    if (!link.block.Write(record, sizeof record)) return {};
+    std::memcpy(link.written, record, sizeof record);
+    link.haveWritten = true;
+  }
   // Asked wide: the transcript is a Unicode control, and ANSI text is made here.
-  const auto copied = send.W(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(record.Address()));
+  const auto copied = send.W(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(base));
   if (!copied || *copied <= 0) return {};
   std::wstring wide(static_cast<size_t>(std::min<LRESULT>(*copied, count)), L'\0');
-  if (!text.Read(wide.data(), wide.size() * sizeof(WCHAR))) return {};
+  if (!link.block.Read(wide.data(), wide.size() * sizeof(WCHAR), kRangeRecordBytes)) return {};
   const size_t zero = wide.find(L'\0');
   if (zero != std::wstring::npos) wide.resize(zero);
   return WideToAnsi(wide);
@@ -126,26 +160,51 @@ void PrepareTextRecord(Record& record, void* remoteText) {
   }
 }
 
+// Item records and text buffers of this many items share one remote block;
+// longer lists are read through it in turns.
+constexpr std::size_t kItemsPerBlock = 512;
+
+// One remote block holds a record per item, each pointing at its own text
+// buffer behind the records. The records are written once; then one
+// LVM_GETITEMTEXTA per item, and the buffers are read back at once per turn.
 template <typename Record>
 std::vector<std::string> ReadItemTexts(const RemoteProcess& process, const Sender& send) {
   std::vector<std::string> texts;
-  RemoteBlock text(process, kItemTextBuffer);
-  RemoteBlock record(process, sizeof(Record));
-  if (!text.Valid() || !record.Valid()) return texts;
-  Record local;
-  PrepareTextRecord(local, text.Address());
   const auto count = send.A(LVM_GETITEMCOUNT, 0, 0);
-  for (LRESULT i = 0; count && i < *count; ++i) {
-    char buffer[kItemTextBuffer];
+  if (!count || *count <= 0) return texts;
+  const std::size_t total = static_cast<std::size_t>(*count);
+  const std::size_t perTurn = std::min(total, kItemsPerBlock);
+  const std::size_t recordBytes = perTurn * sizeof(Record);
+  RemoteBlock block(process, recordBytes + perTurn * kItemTextBuffer);
+  if (!block.Valid()) return texts;
+  char* const base = static_cast<char*>(block.Address());
+  std::vector<Record> records(perTurn);
+  for (std::size_t k = 0; k < perTurn; ++k) PrepareTextRecord(records[k], base + recordBytes + k * kItemTextBuffer);
+  if (!block.Write(records.data(), recordBytes)) return texts;
+
+  std::vector<char> buffers(perTurn * kItemTextBuffer);
+  std::vector<bool> empty(perTurn);
+  texts.reserve(total);
+  for (std::size_t first = 0; first < total; first += perTurn) {
+    const std::size_t wanted = std::min(perTurn, total - first);
     // Any failing step means the client or its window went away: what was
     // read so far stands, nothing more is read.
-    if (!record.Write(&local, sizeof local)) break;
-    if (!send.A(LVM_GETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(record.Address()))) break;
-    if (!text.Read(buffer, sizeof buffer)) break;
-    Record back;
-    if (!record.Read(&back, sizeof back)) break;
-    const void* zero = std::memchr(buffer, 0, sizeof buffer);
-    texts.emplace_back(buffer, zero ? static_cast<const char*>(zero) - buffer : sizeof buffer);
+    std::size_t answered = 0;
+    for (; answered < wanted; ++answered) {
+      const auto length = send.A(LVM_GETITEMTEXTA, static_cast<WPARAM>(first + answered),
+                                 reinterpret_cast<LPARAM>(base + answered * sizeof(Record)));
+      if (!length) break;
+      // No characters copied: an item gone since the count leaves the buffer as it was.
+      empty[answered] = *length <= 0;
+    }
+    if (answered == 0 || !block.Read(buffers.data(), answered * kItemTextBuffer, recordBytes)) break;
+    for (std::size_t k = 0; k < answered; ++k) {
+      const char* text = buffers.data() + k * kItemTextBuffer;
+      const void* zero = std::memchr(text, 0, kItemTextBuffer);
+      const std::size_t size = empty[k] ? 0 : zero ? static_cast<const char*>(zero) - text : kItemTextBuffer;
+      texts.emplace_back(text, size);
+    }
+    if (answered < wanted) break;
   }
   return texts;
 }
@@ -164,6 +223,20 @@ void SelectItem(const RemoteProcess& process, const Sender& send, int index) {
 }
 
 }  // namespace
+
+Win32Desktop::Win32Desktop(unsigned timeoutMs) { budget_.timeoutMs = timeoutMs; }
+
+Win32Desktop::~Win32Desktop() = default;
+
+void Win32Desktop::BeginTick() {
+  budget_.inTick = true;
+  budget_.hungProcess = 0;
+}
+
+void Win32Desktop::EndTick() {
+  budget_.inTick = false;
+  budget_.hungProcess = 0;
+}
 
 std::vector<WindowHandle> Win32Desktop::TopLevelWindows() {
   std::vector<WindowHandle> out;
@@ -190,6 +263,15 @@ WindowHandle Win32Desktop::NextSibling(WindowHandle window) {
   return window ? ToHandle(GetWindow(ToHwnd(window), GW_HWNDNEXT)) : kNoWindow;
 }
 
+WindowHandle Win32Desktop::FindMatching(WindowHandle parent, WindowHandle after,
+                                       const std::optional<std::string>& className,
+                                       const std::optional<std::string>& title) {
+  const char* wantedClass = className ? className->c_str() : nullptr;
+  const char* wantedTitle = title ? title->c_str() : nullptr;
+  if (parent == kNoWindow && after == kNoWindow) return ToHandle(FindWindowA(wantedClass, wantedTitle));
+  return ToHandle(FindWindowExA(ToHwnd(parent), ToHwnd(after), wantedClass, wantedTitle));
+}
+
 std::string Win32Desktop::ClassName(WindowHandle window) {
   char buffer[kNameBuffer] = {};
   const int n = window ? GetClassNameA(ToHwnd(window), buffer, kNameBuffer) : 0;
@@ -203,14 +285,31 @@ std::string Win32Desktop::Title(WindowHandle window) {
 }
 
 int Win32Desktop::LineCount(WindowHandle edit) {
-  const auto n = Sender(ToHwnd(edit), timeoutMs_).A(EM_GETLINECOUNT, 0, 0);
+  const HWND window = ToHwnd(edit);
+  const auto n = Sender(window, budget_).A(EM_GETLINECOUNT, 0, 0);
+  // The transcript closed: its process and block go at once.
+  if (!n && transcript_ && transcript_->window == window && !IsWindow(window)) transcript_.reset();
   return n ? static_cast<int>(*n) : 0;
+}
+
+Win32Desktop::TranscriptLink* Win32Desktop::LinkTo(WindowHandle edit, std::size_t blockSize) {
+  const HWND window = ToHwnd(edit);
+  const DWORD pid = ProcessOf(window);
+  const bool same = transcript_ && transcript_->window == window && transcript_->processId == pid &&
+                    transcript_->block.Size() >= blockSize;
+  if (same) return transcript_.get();
+  transcript_.reset();  // another window, a closed one, or a longer fetch: the old link goes first
+  if (pid == 0) return nullptr;
+  auto link = std::make_unique<TranscriptLink>(window, pid, std::max(blockSize, kTranscriptBlockBytes));
+  if (!link->process.Valid() || !link->block.Valid()) return nullptr;
+  transcript_ = std::move(link);
+  return transcript_.get();
 }
 
 std::string Win32Desktop::GetLine(WindowHandle edit, int index, int capacity) {
   const HWND window = ToHwnd(edit);
-  if (capacity <= 0 || capacity > 0xFFFF || index < 0 || !window || !IsWindow(window)) return {};
-  const Sender send(window, timeoutMs_);
+  if (capacity <= 0 || capacity > 0xFFFF || index < 0 || !window) return {};
+  const Sender send(window, budget_);
   // The line is copied into memory of the client's own process, as EM_GETLINE
   // would copy it: its characters and the paragraph mark that ends it, at most
   // `capacity`. (Wine's cross-process EM_GETLINE cuts long lines and can
@@ -220,10 +319,11 @@ std::string Win32Desktop::GetLine(WindowHandle edit, int index, int capacity) {
   const auto length = send.A(EM_LINELENGTH, static_cast<WPARAM>(*start), 0);
   if (!length || *length < 0) return {};
   const LONG wanted = static_cast<LONG>(std::min<LRESULT>(*length + 1, capacity));
-  RemoteProcess process(window);
-  if (!process.Valid()) return {};
-  std::string text = process.Is32Bit() ? ReadTextRange<TextRange32>(process, send, static_cast<LONG>(*start), wanted)
-                                       : ReadTextRange<TEXTRANGEW>(process, send, static_cast<LONG>(*start), wanted);
+  TranscriptLink* link = LinkTo(edit, kRangeRecordBytes + (static_cast<std::size_t>(wanted) + 1) * sizeof(WCHAR));
+  if (!link) return {};
+  std::string text = link->process.Is32Bit()
+                         ? ReadTextRange<TextRange32>(*link, send, static_cast<LONG>(*start), wanted)
+                         : ReadTextRange<TEXTRANGEW>(*link, send, static_cast<LONG>(*start), wanted);
   // A wrapped line ends without a mark: the extra character belongs to the next one.
   if (*length + 1 <= capacity && !text.empty() && text.back() != '\r' && static_cast<LONG>(text.size()) == wanted)
     text.pop_back();
@@ -235,19 +335,19 @@ void Win32Desktop::SetRtfText(WindowHandle edit, const std::string& rtf) {
   // expects it; zero padding ends it as a wide string wherever it stops.
   std::string bytes = rtf;
   bytes.append(4, '\0');
-  Sender(ToHwnd(edit), timeoutMs_).W(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
+  Sender(ToHwnd(edit), budget_).W(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
 }
 
 void Win32Desktop::SetText(WindowHandle window, const std::string& text) {
-  Sender(ToHwnd(window), timeoutMs_).A(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  Sender(ToHwnd(window), budget_).A(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Win32Desktop::KeyDown(WindowHandle window, int virtualKey) {
-  Sender(ToHwnd(window), timeoutMs_).A(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 0);
+  Sender(ToHwnd(window), budget_).A(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 0);
 }
 
 void Win32Desktop::KeyUp(WindowHandle window, int virtualKey) {
-  Sender(ToHwnd(window), timeoutMs_).A(WM_KEYUP, static_cast<WPARAM>(virtualKey), 0);
+  Sender(ToHwnd(window), budget_).A(WM_KEYUP, static_cast<WPARAM>(virtualKey), 0);
 }
 
 void Win32Desktop::PostCommand(WindowHandle window, int commandId) {
@@ -259,25 +359,25 @@ void Win32Desktop::PostClose(WindowHandle window) {
 }
 
 int Win32Desktop::ListItemCount(WindowHandle listView) {
-  const auto n = Sender(ToHwnd(listView), timeoutMs_).A(LVM_GETITEMCOUNT, 0, 0);
+  const auto n = Sender(ToHwnd(listView), budget_).A(LVM_GETITEMCOUNT, 0, 0);
   return n && *n > 0 ? static_cast<int>(*n) : 0;
 }
 
 std::vector<std::string> Win32Desktop::ListItemTexts(WindowHandle listView) {
   const HWND window = ToHwnd(listView);
-  if (!window || !IsWindow(window)) return {};
+  if (!window) return {};
   RemoteProcess process(window);
   if (!process.Valid()) return {};
-  const Sender send(window, timeoutMs_);
+  const Sender send(window, budget_);
   return process.Is32Bit() ? ReadItemTexts<ListItem32>(process, send) : ReadItemTexts<LVITEMA>(process, send);
 }
 
 void Win32Desktop::SelectListItem(WindowHandle listView, int index) {
   const HWND window = ToHwnd(listView);
-  if (!window || !IsWindow(window) || index < 0) return;
+  if (!window || index < 0) return;
   RemoteProcess process(window);
   if (!process.Valid()) return;
-  const Sender send(window, timeoutMs_);
+  const Sender send(window, budget_);
   if (process.Is32Bit()) {
     SelectItem<ListItem32>(process, send, index);
   } else {
@@ -287,7 +387,7 @@ void Win32Desktop::SelectListItem(WindowHandle listView, int index) {
 
 std::vector<std::string> Win32Desktop::ComboItems(WindowHandle combo) {
   std::vector<std::string> items;
-  const Sender send(ToHwnd(combo), timeoutMs_);
+  const Sender send(ToHwnd(combo), budget_);
   const auto count = send.A(CB_GETCOUNT, 0, 0);
   if (!count || *count == 0 || *count == CB_ERR) return items;
   // Asked wide and made ANSI here: Wine hands an 8-bit CB_GETLBTEXT from
@@ -305,7 +405,7 @@ std::vector<std::string> Win32Desktop::ComboItems(WindowHandle combo) {
 }
 
 void Win32Desktop::ComboSetSelection(WindowHandle combo, int index) {
-  Sender(ToHwnd(combo), timeoutMs_).A(CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  Sender(ToHwnd(combo), budget_).A(CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 }  // namespace quorvel

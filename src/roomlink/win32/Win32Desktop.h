@@ -1,20 +1,32 @@
 #pragma once
 // The real binding: the client's windows through user32, and its list view
 // and combo box read across processes. Every call that waits on the client
-// is bounded, so a hung client costs one skipped step, never a frozen bot.
+// is bounded, so a hung client costs one skipped step, never a frozen bot;
+// within a poll tick it costs one bound in all.
+#include <cstddef>
+#include <memory>
+
 #include "roomlink/Desktop.h"
 
 namespace quorvel {
 
 class Win32Desktop final : public Desktop {
  public:
-  explicit Win32Desktop(unsigned timeoutMs = kDefaultTimeoutMs) : timeoutMs_(timeoutMs) {}
-  static constexpr unsigned kDefaultTimeoutMs = 500;
+  // A client answers in well under a millisecond; one that takes this long is
+  // taken as hung for the rest of the tick. Shorter than the poll period, so a
+  // tick that meets a hung client still ends before the next one is due.
+  static constexpr unsigned kDefaultTimeoutMs = 300;
+  explicit Win32Desktop(unsigned timeoutMs = kDefaultTimeoutMs);
+  ~Win32Desktop() override;
+  Win32Desktop(const Win32Desktop&) = delete;
+  Win32Desktop& operator=(const Win32Desktop&) = delete;
 
   std::vector<WindowHandle> TopLevelWindows() override;
   std::vector<WindowHandle> Children(WindowHandle parent) override;
   std::vector<WindowHandle> Descendants(WindowHandle parent) override;
   WindowHandle NextSibling(WindowHandle window) override;
+  WindowHandle FindMatching(WindowHandle parent, WindowHandle after, const std::optional<std::string>& className,
+                            const std::optional<std::string>& title) override;
   std::string ClassName(WindowHandle window) override;
   std::string Title(WindowHandle window) override;
   int LineCount(WindowHandle edit) override;
@@ -30,9 +42,25 @@ class Win32Desktop final : public Desktop {
   void SelectListItem(WindowHandle listView, int index) override;
   std::vector<std::string> ComboItems(WindowHandle combo) override;
   void ComboSetSelection(WindowHandle combo, int index) override;
+  void BeginTick() override;
+  void EndTick() override;
+
+  // How long a call may wait, and what the current tick learnt: the process
+  // (its id) that let a call time out, 0 while every client answers.
+  struct CallBudget {
+    unsigned timeoutMs = kDefaultTimeoutMs;
+    bool inTick = false;
+    unsigned long hungProcess = 0;
+  };
+  // The transcript's process and one remote block for its reads, kept while
+  // the transcript window stays the same.
+  struct TranscriptLink;
 
  private:
-  unsigned timeoutMs_;
+  TranscriptLink* LinkTo(WindowHandle edit, std::size_t blockSize);
+
+  CallBudget budget_;
+  std::unique_ptr<TranscriptLink> transcript_;
 };
 
 }  // namespace quorvel

@@ -1,0 +1,28 @@
+# Checks that a Windows program stands alone: it imports only DLLs that every
+# Windows system has (no MinGW runtime DLLs) and is no bigger than MAX_BYTES.
+#   cmake -DOBJDUMP=... -DEXE=... -DMAX_BYTES=... -P CheckImports.cmake
+cmake_minimum_required(VERSION 3.25)
+set(SYSTEM_DLLS advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll
+    shell32.dll user32.dll uxtheme.dll shlwapi.dll version.dll winmm.dll imm32.dll)
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "objdump could not read ${EXE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" names "${headers}")
+if(NOT names)
+  message(FATAL_ERROR "${EXE} shows no import table")
+endif()
+foreach(entry IN LISTS names)
+  string(REGEX REPLACE "DLL Name: *" "" dll "${entry}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" lower)
+  if(NOT lower IN_LIST SYSTEM_DLLS)
+    message(FATAL_ERROR "${EXE} imports ${dll}, which is not a system DLL")
+  endif()
+  message(STATUS "imports ${dll}")
+endforeach()
+file(SIZE ${EXE} bytes)
+message(STATUS "${EXE}: ${bytes} bytes")
+if(bytes GREATER MAX_BYTES)
+  message(FATAL_ERROR "${EXE} is ${bytes} bytes, more than ${MAX_BYTES}")
+endif()
