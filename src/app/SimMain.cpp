@@ -17,13 +17,14 @@
 
 #include "sim/DemoScenario.h"
 #include "sim/ScenarioRunner.h"
+#include "text/CodePage.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 int Usage() {
-  std::cerr << "usage: quorvel-sim [--dir DIR] [--quiet] [SCENARIO | -]\n";
+  std::cerr << "usage: quorvel-sim [--dir DIR] [--quiet] [--codepage N] [SCENARIO | -]\n";
   return quorvel::kScenarioUnrunnable;
 }
 
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
       dirArg = argv[++i];
     } else if (arg == "--quiet") {
       quiet = true;
+    } else if (arg == "--codepage" && i + 1 < argc) {
+      // The simulated system's ANSI code page; 1252 unless given.
+      if (!quorvel::SetSystemCodePage(std::atoi(argv[++i]))) return Usage();
     } else if (!haveScenario && (arg == "-" || arg.rfind("--", 0) != 0)) {
       scenarioArg = arg;
       haveScenario = true;

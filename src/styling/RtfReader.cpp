@@ -1,15 +1,19 @@
 // The RTF reader behind RichText::FromRtf. It takes what rich-edit controls
-// write (RichEdit 2.0 to 8, Wine's, WordPad's) and hand-written design files.
-// It is iterative and capped everywhere, so no input can crash it, make it
-// slow or make it hold unbounded memory: what it cannot make sense of it skips.
+// write (RichEdit 2.0 to 8, Wine's, WordPad's), what Word, LibreOffice and
+// TextEdit write, and hand-written design files, and reads the body text as
+// those programs show it. It is iterative and capped everywhere, so no input
+// can crash it, make it slow or make it hold unbounded memory: what it cannot
+// make sense of it skips.
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "styling/AnsiCodePage.h"
 #include "styling/RichText.h"
+#include "styling/RtfCharDecoder.h"
+#include "styling/RtfDestinations.h"
+#include "styling/RtfTables.h"
+#include "text/CodePage.h"
 
 namespace quorvel {
 namespace {
@@ -18,8 +22,6 @@ constexpr size_t kMaxInput = 4 * 1024 * 1024;
 constexpr size_t kMaxDepth = 128;
 constexpr size_t kMaxWord = 32;
 constexpr size_t kMaxParamDigits = 10;
-constexpr size_t kMaxTableEntries = 1024;
-constexpr size_t kMaxFontName = 128;
 
 enum class Destination { Text, Skip, FontTable, FontEntry, ColorTable };
 
@@ -28,11 +30,8 @@ struct GroupState {
   Destination Dest = Destination::Text;
   int UnicodeSkip = 1;
   int FontNumber = -1;  // the font table entry being read
-};
-
-struct Font {
-  int Number;
-  std::string Name;
+  int CodePage = 0;     // of the current font's character set; 0: the document's
+  bool Hidden = false;  // \v: text no reader shows
 };
 
 class Reader {
@@ -56,6 +55,7 @@ class Reader {
       } else {
         ++pos_;
         if (c == '\r' || c == '\n') continue;  // line breaks of the file mean nothing
+        atGroupStart_ = false;
         PlainChar(c);
       }
     }
@@ -76,6 +76,8 @@ class Reader {
     if (next.Dest == Destination::FontTable) next.Dest = Destination::FontEntry;
     stack_.push_back(next);
     skipPending_ = 0;
+    decoder_.Reset();
+    atGroupStart_ = true;
   }
 
   void CloseGroup() {
@@ -87,8 +89,13 @@ class Reader {
     const bool fontTableEnds = Top().Dest == Destination::FontTable;
     if (stack_.size() > 1) stack_.pop_back();
     // Text that names no font is in the document's default font.
-    if (fontTableEnds && Top().Format.FontName.empty()) Top().Format.FontName = FontNameOf(defaultFont_);
+    if (fontTableEnds && Top().Format.FontName.empty()) {
+      Top().Format.FontName = FontNameOf(defaultFont_);
+      Top().CodePage = FontCodePageOf(defaultFont_);
+    }
     skipPending_ = 0;
+    decoder_.Reset();
+    atGroupStart_ = false;
   }
 
   bool Skipping() const { return overflowDepth_ > 0 || stack_.back().Dest == Destination::Skip; }
@@ -96,8 +103,16 @@ class Reader {
   void ControlSequence() {
     if (pos_ >= in_.size()) return;
     const char c = in_[pos_];
+    const bool atGroupStart = atGroupStart_;
+    atGroupStart_ = false;
     if (!IsLetter(c)) {
       ++pos_;
+      // \* marks a destination only as the first thing in its group; StarWriter
+      // also writes it in mid-group, where it means nothing.
+      if (c == '*') {
+        ignorableNext_ = atGroupStart;
+        return;
+      }
       ControlSymbol(c);
       return;
     }
@@ -134,16 +149,13 @@ class Reader {
         PlainChar(c);
         return;
       case '~':
-        PlainChar(static_cast<char>(0xA0));
+        NamedChar(0xA0);
         return;
       case '_':
         PlainChar('-');
         return;
       case '-':
         return;  // optional hyphen
-      case '*':
-        ignorableNext_ = true;
-        return;
       case '\r':
       case '\n':
         Text('\r');
@@ -179,25 +191,11 @@ class Reader {
     }
     if (Skipping()) return;
     GroupState& g = Top();
-    if (IsSkippedDestination(w) || (wasIgnorable && !IsKnownDestination(w))) {
-      g.Dest = Destination::Skip;
+    if (DestinationWord(w, wasIgnorable)) return;
+    if (w == "ansicpg" && hasParam) {
+      if (IsSupportedCodePage(p)) documentCodePage_ = p;
       return;
     }
-    if (w == "fonttbl") {
-      g.Dest = Destination::FontTable;
-      return;
-    }
-    if (w == "colortbl") {
-      g.Dest = Destination::ColorTable;
-      colorComponents_ = {0, 0, 0};
-      colorHasComponent_ = false;
-      return;
-    }
-    if (w == "fldrslt") {
-      g.Dest = Destination::Text;
-      return;
-    }
-    if (w == "rtf" || w == "ansi" || w == "ansicpg") return;
     if (w == "deff" && hasParam) {
       defaultFont_ = p;
       return;
@@ -210,124 +208,115 @@ class Reader {
       UnicodeChar(p);
       return;
     }
-
     if (g.Dest == Destination::ColorTable) {
-      const int v = std::max(0, std::min(p, 255));
-      if (w == "red") {
-        colorComponents_[0] = v;
-        colorHasComponent_ = true;
-      } else if (w == "green") {
-        colorComponents_[1] = v;
-        colorHasComponent_ = true;
-      } else if (w == "blue") {
-        colorComponents_[2] = v;
-        colorHasComponent_ = true;
-      }
+      tables_.ColorWord(w, p);
       return;
     }
     if (g.Dest == Destination::FontTable || g.Dest == Destination::FontEntry) {
       if (w == "f" && hasParam) {
         g.FontNumber = p;
-        fontName_.clear();
+        tables_.StartFont();
+      } else if (hasParam) {
+        tables_.FontWord(w, p);
       }
       return;
     }
-
-    CharFormat& f = g.Format;
-    const bool on = !hasParam || p != 0;
-    if (w == "par" || w == "sect" || w == "page")
-      Text('\r');
-    else if (w == "line")
-      Text('\v');
-    else if (w == "tab")
-      Text('\t');
-    else if (w == "emdash")
-      Text(static_cast<char>(0x97));
-    else if (w == "endash")
-      Text(static_cast<char>(0x96));
-    else if (w == "lquote")
-      Text(static_cast<char>(0x91));
-    else if (w == "rquote")
-      Text(static_cast<char>(0x92));
-    else if (w == "ldblquote")
-      Text(static_cast<char>(0x93));
-    else if (w == "rdblquote")
-      Text(static_cast<char>(0x94));
-    else if (w == "bullet")
-      Text(static_cast<char>(0x95));
-    else if (w == "b")
-      f.Bold = on;
-    else if (w == "i")
-      f.Italic = on;
-    else if (w == "strike")
-      f.Strike = on;
-    else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth" || w == "ulwave")
-      f.Underline = on;
-    else if (w == "ulnone")
-      f.Underline = false;
-    else if (w == "cf")
-      f.Color = hasParam && p > 0 ? ColorEntry(p) : kAutoColor;  // \cf0 is automatic
-    else if (w == "fs")
-      f.HalfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24;
-    else if (w == "f" && hasParam)
-      f.FontName = FontNameOf(p);
-    else if (w == "plain")
-      f = PlainFormat();
+    if (!TextWord(w)) FormatWord(w, hasParam, p);
   }
 
-  static bool IsSkippedDestination(const std::string& w) {
-    static const char* const kSkipped[] = {"stylesheet",
-                                           "info",
-                                           "pict",
-                                           "object",
-                                           "fldinst",
-                                           "header",
-                                           "footer",
-                                           "headerl",
-                                           "headerr",
-                                           "footerl",
-                                           "footerr",
-                                           "footnote",
-                                           "annotation",
-                                           "pntext",
-                                           "pntxta",
-                                           "pntxtb",
-                                           "listtable",
-                                           "listoverridetable",
-                                           "rsidtbl",
-                                           "themedata",
-                                           "colorschememapping",
-                                           "latentstyles",
-                                           "datastore",
-                                           "xmlnstbl",
-                                           "generator",
-                                           "mmathPr",
-                                           "filetbl",
-                                           "revtbl",
-                                           "xe",
-                                           "tc",
-                                           "bkmkstart",
-                                           "bkmkend",
-                                           "nonshppict",
-                                           "shppict",
-                                           "result",
-                                           "objdata",
-                                           "panose",
-                                           "falt",
-                                           "fontemb",
-                                           "fontfile",
-                                           "userprops",
-                                           "docvar",
-                                           "template",
-                                           "wgrffmtfilter",
-                                           "pgdsctbl"};
-    for (const char* s : kSkipped)
-      if (w == s) return true;
+  // True when the word opened a destination (or skipped its group).
+  bool DestinationWord(const std::string& w, bool wasIgnorable) {
+    GroupState& g = Top();
+    if (w == "nesttableprops") {
+      // Word keeps a nested row's end (\nestrow) inside this skipped group.
+      Text('\r');
+      g.Dest = Destination::Skip;
+      return true;
+    }
+    switch (ClassifyDestination(w)) {
+      case RtfDestination::Skip:
+        g.Dest = Destination::Skip;
+        return true;
+      case RtfDestination::FontTable:
+        g.Dest = Destination::FontTable;
+        return true;
+      case RtfDestination::ColorTable:
+        g.Dest = Destination::ColorTable;
+        tables_.StartColors();
+        return true;
+      case RtfDestination::Text:
+        g.Dest = Destination::Text;
+        return true;
+      case RtfDestination::None:
+        break;
+    }
+    if (wasIgnorable && w != "field") {
+      g.Dest = Destination::Skip;  // a destination this reader does not know
+      return true;
+    }
     return false;
   }
 
-  static bool IsKnownDestination(const std::string& w) {
-    return w == "fonttbl" || w == "colortbl" || w == "fldrslt" || w == "field";
+  // Words that stand for characters; true when w was one.
+  bool TextWord(const std::string& w) {
+    if (w == "par" || w == "sect" || w == "page" || w == "row" || w == "nestrow") {
+      cellEnded_ = false;  // the row's last cell needs no separator
+      Text('\r');
+    } else if (w == "cell" || w == "nestcell") {
+      // A TAB between cells, put in when the next cell's text begins.
+      if (!Skipping() && !Top().Hidden) cellEnded_ = true;
+    } else if (w == "line") {
+      Text('\v');
+    } else if (w == "tab") {
+      Text('\t');
+    } else if (w == "emdash") {
+      NamedChar(0x2014);
+    } else if (w == "endash") {
+      NamedChar(0x2013);
+    } else if (w == "lquote") {
+      NamedChar(0x2018);
+    } else if (w == "rquote") {
+      NamedChar(0x2019);
+    } else if (w == "ldblquote") {
+      NamedChar(0x201C);
+    } else if (w == "rdblquote") {
+      NamedChar(0x201D);
+    } else if (w == "bullet") {
+      NamedChar(0x2022);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void FormatWord(const std::string& w, bool hasParam, int p) {
+    GroupState& g = Top();
+    CharFormat& f = g.Format;
+    const bool on = !hasParam || p != 0;
+    if (w == "b") {
+      f.Bold = on;
+    } else if (w == "i") {
+      f.Italic = on;
+    } else if (w == "strike") {
+      f.Strike = on;
+    } else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth" || w == "ulwave") {
+      f.Underline = on;
+    } else if (w == "ulnone") {
+      f.Underline = false;
+    } else if (w == "v") {
+      g.Hidden = on;
+    } else if (w == "cf") {
+      f.Color = hasParam && p > 0 ? tables_.Color(p) : kAutoColor;  // \cf0 is automatic
+    } else if (w == "fs") {
+      f.HalfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24;
+    } else if (w == "f" && hasParam) {
+      f.FontName = FontNameOf(p);
+      g.CodePage = FontCodePageOf(p);
+    } else if (w == "plain") {
+      f = PlainFormat();
+      g.CodePage = FontCodePageOf(defaultFont_);
+      g.Hidden = false;
+    }
   }
 
   CharFormat PlainFormat() const {
@@ -337,9 +326,24 @@ class Reader {
   }
 
   void UnicodeChar(int code) {
-    if (code < 0) code += 65536;
-    PlainCharNoSkip(UnicodeToAnsi(static_cast<unsigned>(code)));
+    if (Skipping()) return;
+    if (Top().Dest == Destination::Text) {
+      std::string bytes;
+      decoder_.Unicode(code, bytes);
+      AppendText(bytes);
+    } else {
+      PlainCharNoSkip('?');  // a font name's letter; the name only has to match itself
+    }
     skipPending_ = Top().UnicodeSkip;  // the ANSI stand-ins that follow
+  }
+
+  void NamedChar(char32_t codePoint) {
+    skipPending_ = 0;
+    if (Skipping() || Top().Dest != Destination::Text) return;
+    decoder_.Reset();
+    std::string bytes;
+    RtfCharDecoder::AppendUnicode(codePoint, bytes);
+    AppendText(bytes);
   }
 
   void PlainChar(char c) {
@@ -354,60 +358,60 @@ class Reader {
     if (Skipping()) return;
     GroupState& g = Top();
     switch (g.Dest) {
-      case Destination::Text:
-        doc_.Append(c, g.Format);
+      case Destination::Text: {
+        std::string bytes;
+        decoder_.Byte(static_cast<unsigned char>(c), g.CodePage ? g.CodePage : documentCodePage_, bytes);
+        AppendText(bytes);
         return;
+      }
       case Destination::ColorTable:
-        if (c == ';') FinishColorEntry();
+        if (c == ';') tables_.EndColorEntry();
         return;
       case Destination::FontTable:
       case Destination::FontEntry:
         if (c == ';')
           FinishFontEntry();
-        else if (fontName_.size() < kMaxFontName)
-          fontName_.push_back(c);
+        else
+          tables_.FontNameChar(c);
         return;
       case Destination::Skip:
         return;
     }
   }
 
+  // Characters of the body in the system code page. Control bytes other than
+  // TAB are dropped: the writer cannot keep them, and a read of what it wrote
+  // must give the same text.
+  void AppendText(const std::string& bytes) {
+    if (Top().Hidden) return;
+    for (char c : bytes) {
+      if (static_cast<unsigned char>(c) < 0x20 && c != '\t') continue;
+      if (cellEnded_) {
+        cellEnded_ = false;
+        doc_.Append('\t', Top().Format);
+      }
+      doc_.Append(c, Top().Format);
+    }
+  }
+
   void Text(char c) {
     skipPending_ = 0;
-    if (Skipping() || Top().Dest != Destination::Text) return;
+    if (Skipping() || Top().Dest != Destination::Text || Top().Hidden) return;
+    decoder_.Reset();
+    if (cellEnded_ && c != '\r') {
+      cellEnded_ = false;
+      doc_.Append('\t', Top().Format);
+    }
     doc_.Append(c, Top().Format);
   }
 
-  void FinishColorEntry() {
-    if (colors_.size() < kMaxTableEntries)
-      colors_.push_back(colorHasComponent_ ? Rgb(colorComponents_[0], colorComponents_[1], colorComponents_[2])
-                                           : kAutoColor);
-    colorComponents_ = {0, 0, 0};
-    colorHasComponent_ = false;
-  }
-
   void FinishFontEntry() {
-    const int number = Top().FontNumber;
-    if (number >= 0 && fonts_.size() < kMaxTableEntries) {
-      std::string name = fontName_;
-      while (!name.empty() && name.back() == ' ') name.pop_back();
-      while (!name.empty() && name.front() == ' ') name.erase(0, 1);
-      fonts_.push_back({number, name});
-    }
+    tables_.EndFontEntry(Top().FontNumber);
     Top().FontNumber = -1;
-    fontName_.clear();
   }
 
-  std::uint32_t ColorEntry(int index) const {
-    if (index < 0 || static_cast<size_t>(index) >= colors_.size()) return kAutoColor;
-    return colors_[index];
-  }
-
-  std::string FontNameOf(int number) const {
-    for (const Font& f : fonts_)
-      if (f.Number == number) return f.Name;
-    return {};
-  }
+  std::string FontNameOf(int number) const { return tables_.FontName(number); }
+  int FontCodePageOf(int number) const { return tables_.FontCodePage(number); }
 
   static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -420,13 +424,16 @@ class Reader {
   size_t overflowDepth_ = 0;
   bool seenRoot_ = false;
   bool ignorableNext_ = false;
+  bool atGroupStart_ = false;
+  bool cellEnded_ = false;
   int skipPending_ = 0;
   int defaultFont_ = 0;
-  std::vector<std::uint32_t> colors_;
-  std::array<int, 3> colorComponents_{0, 0, 0};
-  bool colorHasComponent_ = false;
-  std::vector<Font> fonts_;
-  std::string fontName_;
+  // Without \ansicpg the text is taken as the system's own, as the system's
+  // rich-edit controls take it: hand-made design files hold the bytes the
+  // operator typed.
+  int documentCodePage_ = SystemCodePage();
+  RtfTables tables_;
+  RtfCharDecoder decoder_;
   RichText doc_;
 };
 
