@@ -260,7 +260,6 @@ class Reader {
   // Words that stand for characters; true when w was one.
   bool TextWord(const std::string& w) {
     if (w == "par" || w == "sect" || w == "page" || w == "row" || w == "nestrow") {
-      cellEnded_ = false;  // the row's last cell needs no separator
       Text('\r');
     } else if (w == "cell" || w == "nestcell") {
       // A TAB between cells, put in when the next cell's text begins.
@@ -398,10 +397,10 @@ class Reader {
     skipPending_ = 0;
     if (Skipping() || Top().Dest != Destination::Text || Top().Hidden) return;
     decoder_.Reset();
-    if (cellEnded_ && c != '\r') {
-      cellEnded_ = false;
-      doc_.Append('\t', Top().Format);
-    }
+    // A paragraph mark ends a row (or a nested one); the cell before it needs
+    // no separator.
+    if (cellEnded_ && c != '\r') doc_.Append('\t', Top().Format);
+    cellEnded_ = false;
     doc_.Append(c, Top().Format);
   }
 
