@@ -7,6 +7,9 @@
 namespace quorvel {
 namespace {
 
+// No double-byte code page has a trail byte below this.
+constexpr unsigned char kLowestTrailByte = 0x40;
+
 bool IsZeroWidth(char32_t c) { return c == 0x200B || c == 0x2060 || c == 0xFEFF; }
 
 // The symbol set's bullet, as Word and WordPad write a bulleted item; other
@@ -30,6 +33,11 @@ void RtfCharDecoder::Byte(unsigned char byte, int codePage, std::string& out) {
     const std::string pair{static_cast<char>(pendingLead_), static_cast<char>(byte)};
     const int pairCodePage = pendingLeadCodePage_;
     pendingLead_ = -1;
+    if (byte < kLowestTrailByte) {
+      out += '?';  // a lead byte without its trail; the byte after it stands alone
+      Byte(byte, codePage, out);
+      return;
+    }
     if (pairCodePage == system) {
       out += pair;  // already the system's own bytes
       return;

@@ -13,6 +13,7 @@
 #include "styling/RtfCharDecoder.h"
 #include "styling/RtfDestinations.h"
 #include "styling/RtfTables.h"
+#include "styling/RtfWords.h"
 #include "text/CodePage.h"
 
 namespace quorvel {
@@ -20,8 +21,6 @@ namespace {
 
 constexpr size_t kMaxInput = 4 * 1024 * 1024;
 constexpr size_t kMaxDepth = 128;
-constexpr size_t kMaxWord = 32;
-constexpr size_t kMaxParamDigits = 10;
 
 enum class Destination { Text, Skip, FontTable, FontEntry, ColorTable };
 
@@ -90,8 +89,8 @@ class Reader {
     if (stack_.size() > 1) stack_.pop_back();
     // Text that names no font is in the document's default font.
     if (fontTableEnds && Top().Format.FontName.empty()) {
-      Top().Format.FontName = FontNameOf(defaultFont_);
-      Top().CodePage = FontCodePageOf(defaultFont_);
+      Top().Format.FontName = tables_.FontName(defaultFont_);
+      Top().CodePage = tables_.FontCodePage(defaultFont_);
     }
     skipPending_ = 0;
     decoder_.Reset();
@@ -105,7 +104,7 @@ class Reader {
     const char c = in_[pos_];
     const bool atGroupStart = atGroupStart_;
     atGroupStart_ = false;
-    if (!IsLetter(c)) {
+    if (!IsRtfLetter(c)) {
       ++pos_;
       // \* marks a destination only as the first thing in its group; StarWriter
       // also writes it in mid-group, where it means nothing.
@@ -116,29 +115,8 @@ class Reader {
       ControlSymbol(c);
       return;
     }
-    std::string word;
-    while (pos_ < in_.size() && IsLetter(in_[pos_])) {
-      if (word.size() < kMaxWord) word.push_back(in_[pos_]);
-      ++pos_;
-    }
-    bool hasParam = false;
-    bool negative = false;
-    long long param = 0;
-    if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() && IsDigit(in_[pos_ + 1])) {
-      negative = true;
-      ++pos_;
-    }
-    size_t digits = 0;
-    while (pos_ < in_.size() && IsDigit(in_[pos_])) {
-      if (digits < kMaxParamDigits) param = param * 10 + (in_[pos_] - '0');
-      ++digits;
-      ++pos_;
-      hasParam = true;
-    }
-    if (param > 0x7FFFFFFF) param = 0x7FFFFFFF;
-    if (negative) param = -param;
-    if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiting blank belongs to the word
-    ControlWord(word, hasParam, static_cast<int>(param));
+    const RtfControlWord w = ReadControlWord(in_, pos_);
+    ControlWord(w.Word, w.HasParam, w.Param);
   }
 
   void ControlSymbol(char c) {
@@ -171,8 +149,8 @@ class Reader {
   void HexChar() {
     int value = 0;
     int got = 0;
-    while (got < 2 && pos_ < in_.size() && IsHex(in_[pos_])) {
-      value = value * 16 + HexValue(in_[pos_]);
+    while (got < 2 && pos_ < in_.size() && IsRtfHex(in_[pos_])) {
+      value = value * 16 + RtfHexValue(in_[pos_]);
       ++pos_;
       ++got;
     }
@@ -263,25 +241,13 @@ class Reader {
       Text('\r');
     } else if (w == "cell" || w == "nestcell") {
       // A TAB between cells, put in when the next cell's text begins.
-      if (!Skipping() && !Top().Hidden) cellEnded_ = true;
+      if (!Skipping() && !Top().Hidden) ++cellsEnded_;
     } else if (w == "line") {
       Text('\v');
     } else if (w == "tab") {
       Text('\t');
-    } else if (w == "emdash") {
-      NamedChar(0x2014);
-    } else if (w == "endash") {
-      NamedChar(0x2013);
-    } else if (w == "lquote") {
-      NamedChar(0x2018);
-    } else if (w == "rquote") {
-      NamedChar(0x2019);
-    } else if (w == "ldblquote") {
-      NamedChar(0x201C);
-    } else if (w == "rdblquote") {
-      NamedChar(0x201D);
-    } else if (w == "bullet") {
-      NamedChar(0x2022);
+    } else if (const char32_t named = NamedCharacter(w)) {
+      NamedChar(named);
     } else {
       return false;
     }
@@ -309,19 +275,14 @@ class Reader {
     } else if (w == "fs") {
       f.HalfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24;
     } else if (w == "f" && hasParam) {
-      f.FontName = FontNameOf(p);
-      g.CodePage = FontCodePageOf(p);
+      f.FontName = tables_.FontName(p);
+      g.CodePage = tables_.FontCodePage(p);
     } else if (w == "plain") {
-      f = PlainFormat();
-      g.CodePage = FontCodePageOf(defaultFont_);
+      f = CharFormat{};
+      f.FontName = tables_.FontName(defaultFont_);
+      g.CodePage = tables_.FontCodePage(defaultFont_);
       g.Hidden = false;
     }
-  }
-
-  CharFormat PlainFormat() const {
-    CharFormat f;
-    f.FontName = FontNameOf(defaultFont_);
-    return f;
   }
 
   void UnicodeChar(int code) {
@@ -385,10 +346,7 @@ class Reader {
     if (Top().Hidden) return;
     for (char c : bytes) {
       if (static_cast<unsigned char>(c) < 0x20 && c != '\t') continue;
-      if (cellEnded_) {
-        cellEnded_ = false;
-        doc_.Append('\t', Top().Format);
-      }
+      SeparateCells(0);
       doc_.Append(c, Top().Format);
     }
   }
@@ -397,25 +355,22 @@ class Reader {
     skipPending_ = 0;
     if (Skipping() || Top().Dest != Destination::Text || Top().Hidden) return;
     decoder_.Reset();
-    // A paragraph mark ends a row (or a nested one); the cell before it needs
-    // no separator.
-    if (cellEnded_ && c != '\r') doc_.Append('\t', Top().Format);
-    cellEnded_ = false;
+    // A paragraph mark ends a row (or a nested one); its last cell needs no
+    // separator.
+    SeparateCells(c == '\r' ? 1 : 0);
     doc_.Append(c, Top().Format);
+  }
+
+  // A TAB between the cells that ended before the next text, less `spared`.
+  void SeparateCells(int spared) {
+    for (int i = spared; i < cellsEnded_; ++i) doc_.Append('\t', Top().Format);
+    cellsEnded_ = 0;
   }
 
   void FinishFontEntry() {
     tables_.EndFontEntry(Top().FontNumber);
     Top().FontNumber = -1;
   }
-
-  std::string FontNameOf(int number) const { return tables_.FontName(number); }
-  int FontCodePageOf(int number) const { return tables_.FontCodePage(number); }
-
-  static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-  static bool IsHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-  static int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
 
   std::string_view in_;
   size_t pos_ = 0;
@@ -424,7 +379,7 @@ class Reader {
   bool seenRoot_ = false;
   bool ignorableNext_ = false;
   bool atGroupStart_ = false;
-  bool cellEnded_ = false;
+  int cellsEnded_ = 0;  // cells ended since the last text
   int skipPending_ = 0;
   int defaultFont_ = 0;
   // Without \ansicpg the text is taken as the system's own, as the system's

@@ -128,9 +128,10 @@ TEST(RtfReaderStructureTest, BytesFollowTheFontsCharsetElseTheDocumentsCodePage)
       {"{\\rtf1\\ansi\\ansicpg1251" + fonts + "\\f3 \\'b7}", 1251, "\x95"},  // the symbol font's bullet
       {"{\\rtf1\\ansi" + fonts + "\\f4 \\'82\\'a0x}", 932, "\x82\xA0x"},     // あ
       {"{\\rtf1\\ansi" + fonts + "\\f4 \\'82}", 932, ""},                    // a lead byte alone
-      {"{\\rtf1\\ansi" + fonts + "\\f4 \\'82{\\b\\'a0}}", 932, "?"},         // split by a group
+      {"{\\rtf1\\ansi" + fonts + "\\f4 \\'82{\\b\\'b1}}", 932, "\xB1"},      // a lead cut off by a group is dropped
       {"{\\rtf1\\ansi\\ansicpg932 \\'95\\\\x}", 932, "\x95\\x"},             // 表, trail as \\ (sic)
       {"{\\rtf1\\ansi\\ansicpg932 \\'83A}", 1252, "?"},                      // ア
+      {"{\\rtf1\\ansi\\ansicpg932 \\'82\\'01A\\'82 x}", 932, "?A? x"},       // leads without trails
       {"{\\rtf1\\ansi\\ansicpg1252 \\u1046?\\u233?\\emdash\\bullet\\~}", 1251, "\xC6?\x97\x95\xA0"},
       {"{\\rtf1 \\'e9}", 1251, "\xE9"},  // without \ansicpg the system's own bytes
   };
