@@ -1,6 +1,7 @@
 #include "commands/ArgumentExtractor.h"
 
 #include "text/AnsiText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 namespace {
@@ -29,8 +30,8 @@ void Run(const std::string& text, const Prefix& prefix, ArgumentSlots& slots) {
 }  // namespace
 
 void ExtractArgument(const std::string& text, const std::string& prefix, bool trimLeading, std::string& slot) {
+  if (!Occurs(text, prefix)) return;
   const size_t last = text.rfind(prefix);
-  if (last == std::string::npos) return;
   const std::string piece = text.substr(last + prefix.size());
   slot = trimLeading ? TrimLeadingBlanks(piece) : piece;
 }
@@ -50,10 +51,10 @@ void ExtractWhisperPathArguments(const std::string& text, ArgumentSlots& slots) 
 void ExtractResponderArgument(const std::string& text, ArgumentSlots& slots) { Run(text, kResponder, slots); }
 
 void SplitResponderArg(ArgumentSlots& slots) {
-  const size_t reply = slots.ResponderArg.rfind("dv! ");
-  if (reply != std::string::npos) slots.ReplyArg = TrimLeadingBlanks(slots.ResponderArg.substr(reply + 4));
-  const size_t trigger = slots.ResponderArg.find(" dv!");
-  if (trigger != std::string::npos) slots.ResponderArg = TrimLeadingBlanks(slots.ResponderArg.substr(0, trigger));
+  if (Occurs(slots.ResponderArg, "dv! "))
+    slots.ReplyArg = TrimLeadingBlanks(slots.ResponderArg.substr(slots.ResponderArg.rfind("dv! ") + 4));
+  if (Occurs(slots.ResponderArg, " dv!"))
+    slots.ResponderArg = TrimLeadingBlanks(slots.ResponderArg.substr(0, slots.ResponderArg.find(" dv!")));
 }
 
 }  // namespace quorvel

@@ -6,6 +6,8 @@
 
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
+#include "text/NumberText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 
@@ -47,8 +49,7 @@ void RecordLine(Bot& bot) {
     s.LastRecordedText = s.Line.Text;
   }
   if (s.FlushTimerOn) {
-    long long counter = 0;
-    if (ParseWholeNumber(s.FlushCounter, counter)) s.FlushCounter = std::to_string(counter + 1);
+    if (auto next = CountedUp(s.FlushCounter)) s.FlushCounter = *next;
     if (s.FlushCounter == s.FlushEvery) FlushRecorder(bot);
   }
 }
@@ -77,7 +78,7 @@ bool vbFind(Bot& bot, std::string& vbString, int& iStart) {
   bool found = false;
   auto& entries = s.RecorderBuffer.Items;
   for (size_t i = static_cast<size_t>(std::max(0, iStart)); i < entries.size(); ++i) {
-    if (AnsiLower(entries[i]).find(vbString) == std::string::npos) continue;
+    if (!OccursNoCase(entries[i], vbString)) continue;
     s.RecorderBuffer.SelectOnly(static_cast<int>(i));
     s.SearchResults.Items.push_back(entries[i]);
     s.SearchLabel = "Search Result For " + s.SearchBox;

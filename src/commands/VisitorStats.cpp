@@ -4,21 +4,16 @@
 #include <sstream>
 
 #include "commands/Notify.h"
+#include "commands/VisitorStatsFile.h"
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
+#include "text/NumberText.h"
 
 namespace quorvel {
 namespace {
 
-std::string Incremented(const std::string& number, bool& ok) {
-  long long value = 0;
-  ok = ParseWholeNumber(number, value);
-  return ok ? std::to_string(value + 1) : number;
-}
-
 void AddOne(std::string& counter) {
-  bool ok = false;
-  counter = Incremented(counter, ok);
+  if (auto next = CountedUp(counter)) counter = *next;
 }
 
 std::string Upper(const std::string& text) {
@@ -37,23 +32,32 @@ void ShowLoadError(Bot& bot, int number, const std::string& description) {
 
 void CountVisit(Bot& bot) {
   BotSettings& s = bot.settings;
-  const std::string& joined = s.Line.JoinedNick;
-  auto& nicks = s.VisitorNicks.Items;
-  const size_t n = nicks.size();
-  bool found = false;
-  for (size_t i = 0; i < n; ++i) {
-    if (nicks[i] != joined) continue;
-    found = true;
-    for (size_t j = 0; j < n; ++j) {
-      if (Upper(nicks[j]) != Upper(joined) || joined == s.LastVisitorBox) continue;
-      // A count that is no whole number stays; the stamp and the total move on.
-      if (j < s.VisitorCounts.Items.size()) AddOne(s.VisitorCounts.Items[j]);
-      if (j < s.VisitorLastSeen.Items.size()) s.VisitorLastSeen.Items[j] = TimeStamp(bot.host.clock);
-      AddOne(s.TotalVisits);
+  const std::string joined = s.Line.JoinedNick;
+  const auto& nicks = s.VisitorNicks.Items;
+  // Every entry equal to the nick counts once more every entry that is the
+  // same nick but for case and blanks: one pass to count the first, one to
+  // count the others up as often.
+  size_t exact = 0;
+  for (const auto& nick : nicks) exact += nick == joined ? 1 : 0;
+  if (exact > 0 && joined != s.LastVisitorBox) {
+    const std::string key = Upper(joined);
+    const std::string stamp = TimeStamp(bot.host.clock);
+    for (size_t j = 0; j < nicks.size(); ++j) {
+      if (Upper(nicks[j]) != key) continue;
+      for (size_t k = 0; k < exact; ++k) {
+        // A count that is no whole number stays; the stamp and the total move on.
+        if (j < s.VisitorCounts.Items.size()) {
+          std::string count = s.VisitorCounts.Items[j];
+          AddOne(count);
+          s.VisitorCounts.Items.Set(j, count);
+        }
+        if (j < s.VisitorLastSeen.Items.size()) s.VisitorLastSeen.Items.Set(j, stamp);
+        AddOne(s.TotalVisits);
+      }
     }
   }
-  if (!found) {
-    nicks.push_back(joined);
+  if (exact == 0) {
+    s.VisitorNicks.Items.push_back(joined);
     s.VisitorCounts.Items.push_back("1");
     s.VisitorLastSeen.Items.push_back(TimeStamp(bot.host.clock));
     AddOne(s.UniqueVisits);
@@ -64,22 +68,18 @@ void CountVisit(Bot& bot) {
 
 void FindLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (s.Args.SeenArg.empty()) return;  // nothing occurs in an empty argument
-  const auto& nicks = s.VisitorNicks.Items;
-  for (size_t i = 0; i < nicks.size(); ++i) {
-    if (s.Args.SeenArg.find(nicks[i]) == std::string::npos) continue;
-    s.VisitorLastSeen.SelectOnly(static_cast<int>(i));
-    AnswerLastSeen(bot);
-    bot.view.ListsChanged();
-    return;
-  }
+  // The first listed nick that is part of the argument answers.
+  const auto first = s.VisitorNicks.Items.Matcher().FirstHit(s.Args.SeenArg);
+  if (!first) return;
+  s.VisitorLastSeen.SelectOnly(static_cast<int>(*first));
+  AnswerLastSeen(bot);
+  bot.view.ListsChanged();
 }
 
 void AnswerLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string a = TrimLeadingBlanks(s.Args.SeenArg);
-  for (const auto& stamp : s.VisitorLastSeen.Items)
-    if (a.find(stamp) != std::string::npos) return;
+  if (s.VisitorLastSeen.Items.Matcher().AnyHit(a)) return;
   const int selected = s.VisitorLastSeen.SelectedIndex();
   const std::string stamp = selected >= 0 ? s.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
   Notify(bot, s.Args.SeenArg + " last seen on " + stamp);
@@ -90,12 +90,7 @@ void SaveStats(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({true, kStatsSaveFilter, ""});
   if (!file) return;
   const BotSettings& s = bot.settings;
-  std::string text;
-  for (size_t i = 0; i < s.VisitorNicks.Items.size(); ++i) {
-    auto at = [&](const PanelList& list) { return i < list.Items.size() ? list.Items[i] : std::string(); };
-    text += at(s.VisitorNicks) + "\t" + at(s.VisitorCounts) + "\t" + at(s.VisitorLastSeen) + "\r\n";
-  }
-  WriteFileReplacing(*file, text + "\r\n");
+  WriteFileReplacing(*file, FormatStatsFile({s.VisitorNicks.Items, s.VisitorCounts.Items, s.VisitorLastSeen.Items}));
 }
 
 void LoadStats(Bot& bot) {
@@ -103,38 +98,21 @@ void LoadStats(Bot& bot) {
   if (!file) return;
   BotSettings& s = bot.settings;
   std::ifstream in(*file, std::ios::binary);
-  std::stringstream content;
-  if (in) content << in.rdbuf();
+  std::stringstream text;
+  if (in) text << in.rdbuf();
   if (!in || in.bad()) {
     ShowLoadError(bot, 53, "File not found");
     return;
   }
+  StatsFileContent content = ParseStatsFile(text.str());
   s.VisitorNicks.Clear();
   s.VisitorCounts.Clear();
   s.VisitorLastSeen.Clear();
-  const std::string text = content.str();
-  size_t pos = 0;
-  while (pos <= text.size()) {
-    const size_t end = text.find("\r\n", pos);
-    const std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
-    pos = end == std::string::npos ? text.size() + 1 : end + 2;
-    if (line.empty()) continue;
-    std::vector<std::string> fields(1);
-    for (char c : line) {
-      if (c == '\t')
-        fields.emplace_back();
-      else
-        fields.back().push_back(c);
-    }
-    if (fields.size() < 3) {
-      // The records read so far stay; this line and the rest are not read.
-      ShowLoadError(bot, 9, "Subscript out of range");
-      break;
-    }
-    s.VisitorNicks.Items.push_back(fields[0]);
-    s.VisitorCounts.Items.push_back(fields[1]);
-    s.VisitorLastSeen.Items.push_back(fields[2]);
-  }
+  s.VisitorNicks.Items = std::move(content.Table.Nicks);
+  s.VisitorCounts.Items = std::move(content.Table.Counts);
+  s.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
+  // The records before the faulty line stay; that line and the rest are not read.
+  if (content.Truncated) ShowLoadError(bot, 9, "Subscript out of range");
   bot.view.ListsChanged();
 }
 

@@ -3,17 +3,18 @@
 #include <cmath>
 
 #include "styling/TextStyle.h"
-#include "text/AnsiText.h"
+#include "text/NumberText.h"
 
 namespace quorvel {
 
 void Announce(Bot& bot) {
   BotSettings& s = bot.settings;
-  long long counter = 0;
-  if (ParseWholeNumber(s.AnnounceCounter, counter)) s.AnnounceCounter = std::to_string(counter + 1);
-  long long interval = 0;
-  if (LeadingNumber(s.AnnounceInterval, interval) && ParseWholeNumber(s.AnnounceCounter, counter) && interval < counter)
-    s.AnnounceCounter = "0";
+  if (auto next = CountedUp(s.AnnounceCounter)) s.AnnounceCounter = *next;
+  // An interval that is not a number at all skips the reset; "-1" or " 3x"
+  // are numbers to Val, and lower than a growing counter.
+  const auto interval = ReadNumber(s.AnnounceInterval);
+  const auto counter = ReadNumber(s.AnnounceCounter);
+  if (interval && counter && interval->Value < counter->Value) s.AnnounceCounter = "0";
   // A text comparison: " 3" or "03" never equals the counter.
   if (s.AnnounceCounter != s.AnnounceInterval) return;
 

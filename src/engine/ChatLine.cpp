@@ -1,24 +1,25 @@
 #include "engine/ChatLine.h"
 
 #include "text/AnsiText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 
 void ClassifyText(ChatLine& line) {
+  if (!Occurs(line.RawLine, ": ")) return;
   const size_t last = line.RawLine.rfind(": ");
-  if (last == std::string::npos) return;
   line.Text = AnsiLower(RemoveLoneCarriageReturns(TrimLeadingBlanks(line.RawLine.substr(last + 2))));
 }
 
 void ClassifyJoin(ChatLine& line) {
+  if (!Occurs(line.RawLine, kJoinMark)) return;
   const size_t mark = line.RawLine.find(kJoinMark);
-  if (mark == std::string::npos) return;
   line.JoinedNick = TrimLeadingBlanks(RemoveAll(line.RawLine.substr(0, mark), "***"));
 }
 
 void ClassifySender(ChatLine& line) {
+  if (!Occurs(line.RawLine, ": ")) return;
   const size_t first = line.RawLine.find(": ");
-  if (first == std::string::npos) return;
   line.Sender = TrimLeadingBlanks(line.RawLine.substr(0, first));
 }
 

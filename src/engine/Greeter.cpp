@@ -31,7 +31,8 @@ void GreetNewcomer(Bot& bot) {
       s.DesignEditor.Clear();
       const size_t n = s.DesignFiles.Items.size();
       const auto i = static_cast<size_t>(std::floor(static_cast<double>(n) * bot.host.random.Next()));
-      if (i < n) s.DesignEditor.LoadRtfFile(DesignFile(bot, s.DesignFiles.Items[i]));
+      const auto file = i < n ? DesignFile(bot, s.DesignFiles.Items[i]) : std::nullopt;
+      if (file) s.DesignEditor.LoadRtfFile(*file);
       s.EditorSelStart = s.EditorSelLength = 0;
       bot.view.EditorChanged();
     }

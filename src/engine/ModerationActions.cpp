@@ -6,64 +6,68 @@
 #include "roomlink/NickList.h"
 #include "roomlink/TextSender.h"
 #include "text/AnsiText.h"
+#include "text/NumberText.h"
 
 namespace quorvel {
 namespace {
 
-struct Action {
-  int Command;
-  bool LowerCaseMatch;
-  const RichText* Notice;  // none for the quiet actions
-  RichText* NoticeBuffer;
-};
+ModerationAction WithMessage(int command, const RichText& messageTemplate, RichText& buffer) {
+  return {command, true, [&messageTemplate, &buffer](Bot& bot, const std::string& target) {
+            buffer.SetRtf(PersonaliseNotice(messageTemplate, target, bot.settings.Line.Sender));
+            RoomLink link = bot.Link();
+            TxtSendPal(link, buffer.ToRtf());
+          }};
+}
 
-void Run(Bot& bot, const Action& action, std::string& targetField) {
-  BotSettings& s = bot.settings;
+// Runs the action on the field's nick, then empties the field.
+void RunOnField(Bot& bot, std::string& targetField, const ModerationAction& action) {
   const std::string target = targetField;
+  RunModerationAction(bot, target, action);
+  targetField.clear();
+}
+
+}  // namespace
+
+void RunModerationAction(Bot& bot, const std::string& target, const ModerationAction& action) {
+  BotSettings& s = bot.settings;
   NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.RoomNickList);
   bot.host.pump.PumpOnce();
   bool found = false;
   for (size_t i = 0; i < s.RoomNickList.size(); ++i) {
-    const std::string entry = action.LowerCaseMatch ? AnsiLower(s.RoomNickList[i]) : s.RoomNickList[i];
-    if (entry == target) {
-      s.NickListIndex = std::to_string(i);  // with several matches the last counts
-      found = true;
-    }
+    const std::string& nick = s.RoomNickList[i];
+    if ((action.LowerCaseMatch ? AnsiLower(nick) : nick) != target) continue;
+    s.NickListIndex = std::to_string(i);  // with several matches the last counts
+    found = true;
   }
   bot.host.pump.PumpOnce();
-  if (found) {
+  // The pump may have run a panel action that changed NickListIndex; the
+  // selection follows the field, as the client would.
+  if (const auto index = ReadIndex(s.NickListIndex); found && index) {
     RoomLink link = bot.Link();
-    SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle),
-                       std::stoi(s.NickListIndex));
+    SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle), *index);
     PostRoomCommand(link, action.Command);
     if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir.string());
-    if (action.Notice) {
-      action.NoticeBuffer->SetRtf(PersonaliseNotice(*action.Notice, target, s.Line.Sender));
-      TxtSendPal(link, action.NoticeBuffer->ToRtf());
-    }
+    if (action.Notice) action.Notice(bot, target);
   }
-  targetField.clear();
   s.RoomNickList.clear();
 }
-
-}  // namespace
 
 std::string PersonaliseNotice(const RichText& messageTemplate, const std::string& target, const std::string& admin) {
   return ReplacePlaceholder(ReplacePlaceholder(messageTemplate.ToRtf(), "sn%", target), "ad%", admin);
 }
 
-void BounceNick(Bot& bot) { Run(bot, {kCommandBounce, false, nullptr, nullptr}, bot.settings.Line.JoinedNick); }
+void BounceNick(Bot& bot) { RunOnField(bot, bot.settings.Line.JoinedNick, {kCommandBounce, false, nullptr}); }
 
-void RedDotNick(Bot& bot) { Run(bot, {kCommandRedDot, false, nullptr, nullptr}, bot.settings.Line.JoinedNick); }
+void RedDotNick(Bot& bot) { RunOnField(bot, bot.settings.Line.JoinedNick, {kCommandRedDot, false, nullptr}); }
 
 void BounceNickWithMessage(Bot& bot) {
   BotSettings& s = bot.settings;
-  Run(bot, {kCommandBounce, true, &s.BounceMessage, &s.BounceBuffer}, s.Args.BounceArg);
+  RunOnField(bot, s.Args.BounceArg, WithMessage(kCommandBounce, s.BounceMessage, s.BounceBuffer));
 }
 
 void RedDotNickWithMessage(Bot& bot) {
   BotSettings& s = bot.settings;
-  Run(bot, {kCommandRedDot, true, &s.RedDotMessage, &s.RedDotBuffer}, s.Args.RedotArg);
+  RunOnField(bot, s.Args.RedotArg, WithMessage(kCommandRedDot, s.RedDotMessage, s.RedDotBuffer));
 }
 
 }  // namespace quorvel

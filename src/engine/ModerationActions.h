@@ -1,15 +1,31 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "panel/Bot.h"
 
 namespace quorvel {
 
-// The four actions: read the room's nicks, find the target, select it in the
-// client and fire the command. The first two act on JoinedNick and compare
+// One way of punishing a nick: the rule by which a nick-list entry matches
+// the target, the room command fired on it, and what is said once it fired.
+struct ModerationAction {
+  int Command = 0;
+  bool LowerCaseMatch = false;  // compare the entry lower-cased (command arguments are)
+  std::function<void(Bot&, const std::string& target)> Notice;  // none for the quiet actions
+};
+
+// Reads the room's nicks, lets messages run, finds the target (the last match
+// counts and its position goes to NickListIndex), lets messages run again,
+// then selects it in the client, fires the command (starting the companion
+// after a bounce) and sends the notice. Nothing is fired or said when the
+// target is not in the room. RoomNickList is empty afterwards; the caller
+// empties its own target field. Bounce and red dot by join, by command and by
+// the swear monitor all go through here.
+void RunModerationAction(Bot& bot, const std::string& target, const ModerationAction& action);
+
+// The four named actions. The first two act on JoinedNick and compare
 // exactly; the message ones act on the "bc! "/"rd! " argument, compare
-// lower-cased and send the personalised notice. Each empties its target field
-// and RoomNickList when done.
+// lower-cased and send the personalised notice. Each empties its target field.
 void BounceNick(Bot& bot);
 void RedDotNick(Bot& bot);
 void BounceNickWithMessage(Bot& bot);

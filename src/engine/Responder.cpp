@@ -9,8 +9,7 @@ void SendReply(Bot& bot, const std::string& reply) {
   BotSettings& s = bot.settings;
   const std::string m = TrimLeadingBlanks(s.Line.Text);
   // A line that quotes any reply, the bot's own among them, is not answered.
-  for (const auto& r : s.ResponderReplies.Items)
-    if (m.find(r) != std::string::npos) return;
+  if (s.ResponderReplies.Items.Matcher().AnyHit(m)) return;
   if (s.Line.Text == s.LastReply || s.Line.Sender == s.BotNick) return;
   s.ReplyBuffer.SetPlainText(ReplaceAll(reply, "sn%", s.Line.Sender));
   if (s.ReplyBuffer.Empty()) return;
@@ -22,13 +21,11 @@ void SendReply(Bot& bot, const std::string& reply) {
 void Respond(Bot& bot) {
   BotSettings& s = bot.settings;
   if (s.Line.Text == s.LastReply) return;
-  const auto& triggers = s.ResponderTriggers.Items;
-  for (size_t i = 0; i < triggers.size(); ++i) {
-    if (s.Line.Text.find(triggers[i]) == std::string::npos) continue;
-    const auto& replies = s.ResponderReplies.Items;
-    SendReply(bot, i < replies.size() ? replies[i] : std::string());
-    return;
-  }
+  // Only the first trigger in list order is answered.
+  const auto first = s.ResponderTriggers.Items.Matcher().FirstHit(s.Line.Text);
+  if (!first) return;
+  const auto& replies = s.ResponderReplies.Items;
+  SendReply(bot, *first < replies.size() ? replies[*first] : std::string());
 }
 
 }  // namespace quorvel

@@ -4,9 +4,8 @@
 
 #include "commands/Notify.h"
 #include "engine/Greeter.h"
+#include "engine/ModerationActions.h"
 #include "roomlink/ClientLayout.h"
-#include "roomlink/Moderation.h"
-#include "roomlink/NickList.h"
 #include "roomlink/TextSender.h"
 
 namespace quorvel {
@@ -23,23 +22,15 @@ void Warn(Bot& bot) {
   TxtSendPal(link, rtf);
 }
 
+// The action of the room commands, matching the offender's nick exactly;
+// only a bounce is announced.
 void Punish(Bot& bot, const std::string& nick) {
-  BotSettings& s = bot.settings;
-  NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.RoomNickList);
-  const auto it = std::find(s.RoomNickList.begin(), s.RoomNickList.end(), nick);
-  if (it != s.RoomNickList.end()) {
-    SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle),
-                       static_cast<int>(it - s.RoomNickList.begin()));
-    RoomLink link = bot.Link();
-    if (s.SwearMode == SwearModes::Bounce) {
-      PostRoomCommand(link, kCommandBounce);
-      StartBounceHelper(bot.host.shell, bot.programDir.string());
-      Notify(bot, nick + kSwearBounceNotice);
-    } else {
-      PostRoomCommand(link, kCommandRedDot);
-    }
-  }
-  s.RoomNickList.clear();
+  if (bot.settings.SwearMode == SwearModes::Bounce)
+    RunModerationAction(bot, nick, {kCommandBounce, false, [](Bot& b, const std::string& target) {
+                                      Notify(b, target + kSwearBounceNotice);
+                                    }});
+  else
+    RunModerationAction(bot, nick, {kCommandRedDot, false, nullptr});
 }
 
 bool Contains(const std::vector<std::string>& list, const std::string& value) {
@@ -89,9 +80,12 @@ void PunishOrWarn(Bot& bot) {
 
 void ScanForSwearing(Bot& bot) {
   BotSettings& s = bot.settings;
-  const std::vector<std::string> phrases = s.SwearList.Items;
-  for (const auto& phrase : phrases) {
-    if (s.Line.Text.find(phrase) == std::string::npos || s.Line.Sender == s.BotNick) continue;
+  // The phrases hit, in list order, taken before any reaction: a reaction
+  // lets messages run, and a panel action may change the list meanwhile.
+  std::vector<std::string> hits;
+  for (const size_t i : s.SwearList.Items.Matcher().Hits(s.Line.Text)) hits.push_back(s.SwearList.Items[i]);
+  for (const auto& phrase : hits) {
+    if (s.Line.Sender == s.BotNick) continue;
     s.MatchedPhrase = phrase;
     PunishOrWarn(bot);
   }

@@ -97,10 +97,13 @@ void SaveDesign(Bot& bot) {
   BotSettings& s = bot.settings;
   if (!s.SaveAsOpen) return;
   const std::string name = s.SaveAsName;
-  // The "Designs" folder is made when it is missing, so the design is not lost.
-  std::error_code ec;
-  std::filesystem::create_directories(bot.programDir / "Designs", ec);
-  s.DesignEditor.SaveRtfFile(DesignFile(bot, name));
+  // A name the file system would not take writes no file; the lists still gain it.
+  if (const auto file = DesignFile(bot, name)) {
+    // The "Designs" folder is made when it is missing, so the design is not lost.
+    std::error_code ec;
+    std::filesystem::create_directories(bot.programDir / "Designs", ec);
+    s.DesignEditor.SaveRtfFile(*file);
+  }
   s.DesignFiles.Items.push_back(name);
   s.DesignNames.Items.push_back(s.DesignEditor.PlainText() + " ");
   if (!RewriteIndexes(bot)) return;  // the dialog stays open
@@ -119,7 +122,8 @@ void DeleteDesigns(Bot& bot) {
 void PreviewDesign(Bot& bot, size_t entry) {
   BotSettings& s = bot.settings;
   s.DesignEditor.Clear();
-  if (entry < s.DesignFiles.Items.size()) s.DesignEditor.LoadRtfFile(DesignFile(bot, s.DesignFiles.Items[entry]));
+  if (entry < s.DesignFiles.Items.size())
+    if (const auto file = DesignFile(bot, s.DesignFiles.Items[entry])) s.DesignEditor.LoadRtfFile(*file);
   EditorSelect(bot, 0, 0);
 }
 

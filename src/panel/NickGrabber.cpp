@@ -4,6 +4,7 @@
 
 #include "roomlink/NickList.h"
 #include "text/AnsiText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 
@@ -11,7 +12,7 @@ bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iS
   if (vbString.empty()) return false;
   bool found = false;
   for (size_t i = static_cast<size_t>(std::max(0, iStart)); i < list1.size(); ++i) {
-    if (!ContainsNoCase(list1[i], vbString)) continue;
+    if (!OccursNoCase(list1[i], vbString)) continue;
     found = true;
     list1[i] = RemoveChar(list1[i], '@');
     auto& admins = adminList.Items;

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "text/StringList.h"
+
 namespace quorvel {
 
 struct PanelList {
-  std::vector<std::string> Items;
+  StringList Items;
   std::set<size_t> Selected;
 
   void Clear() {

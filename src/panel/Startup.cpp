@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "storage/FileName.h"
 #include "storage/ListFile.h"
 #include "storage/RegAccess.h"
 
@@ -67,7 +68,7 @@ void LoadLists(Bot& bot) {
   if (!LoadDesignIndex(bot, "dlistd.txt", s.DesignNames)) return;
 
   s.AnnounceBuffer.Clear();
-  s.AnnounceBuffer.LoadRtfFile(DesignFile(bot, "Anouncer1"));
+  if (const auto file = DesignFile(bot, "Anouncer1")) s.AnnounceBuffer.LoadRtfFile(*file);
 
   if (FileExists(ProgramFile(bot, "ans3.txt"))) {
     LoadListFile(ProgramFile(bot, "ans3.txt"), s.AnnounceList.Items);
@@ -82,7 +83,8 @@ void LoadLists(Bot& bot) {
 
 std::string ProgramFile(const Bot& bot, const std::string& name) { return (bot.programDir / name).string(); }
 
-std::string DesignFile(const Bot& bot, const std::string& name) {
+std::optional<std::string> DesignFile(const Bot& bot, const std::string& name) {
+  if (!IsAllowedFileName(name)) return std::nullopt;
   return (bot.programDir / "Designs" / (name + ".rtf")).string();
 }
 

@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+#include <string>
+
 #include "panel/Bot.h"
 
 namespace quorvel {
@@ -9,9 +12,11 @@ inline constexpr const char* kSavedTitle = "Saved";
 // the list files in their order with their gates, the announcer's base design.
 void RunStartupSequence(Bot& bot);
 
-// ProgramDir + "\" + name, and the design file of a name.
+// ProgramDir + "\" + name, and the design file of a name: nothing for a name
+// with characters not allowed in file names, which could reach outside the
+// "Designs" folder.
 std::string ProgramFile(const Bot& bot, const std::string& name);
-std::string DesignFile(const Bot& bot, const std::string& name);
+std::optional<std::string> DesignFile(const Bot& bot, const std::string& name);
 // "One of the files [NAME]does not exist!"
 std::string MissingFileMessage(const std::string& name);
 

@@ -2,16 +2,17 @@
 
 #include "roomlink/ClientLayout.h"
 #include "text/AnsiText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 
 int ClassifyVersionText(const std::string& versionText) {
   // First rule that holds wins; "10.9.1" is a 9 because it contains "9.".
   if (versionText == "0") return 0;
-  if (Contains(versionText, "9.")) return 9;
-  if (Contains(versionText, "10.2.0")) return 450;
-  if (Contains(versionText, "11.")) return 450;
-  if (Contains(versionText, "10.")) return 10;
+  if (Occurs(versionText, "9.")) return 9;
+  if (Occurs(versionText, "10.2.0")) return 450;
+  if (Occurs(versionText, "11.")) return 450;
+  if (Occurs(versionText, "10.")) return 10;
   return 0;
 }
 

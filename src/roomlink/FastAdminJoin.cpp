@@ -2,6 +2,7 @@
 
 #include "roomlink/ClientLayout.h"
 #include "roomlink/WindowSearch.h"
+#include "text/NumberText.h"
 
 namespace quorvel {
 namespace {
@@ -51,8 +52,8 @@ void JoinAsAdmin(Desktop& desktop, Clock& clock, MessagePump& pump, const AdminJ
   }
   pump.PumpOnce();
   Delay(clock, pump, kDialogWait);
-  if (found)
-    desktop.ComboSetSelection(DialogChild(desktop, "combobox", std::nullopt), std::stoi(state.DialogRoomIndex));
+  if (const auto index = ReadIndex(state.DialogRoomIndex); found && index)
+    desktop.ComboSetSelection(DialogChild(desktop, "combobox", std::nullopt), *index);
 
   pump.PumpOnce();
   const WindowHandle edit = DialogChild(desktop, "Edit", std::nullopt);

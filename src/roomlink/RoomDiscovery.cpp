@@ -4,6 +4,7 @@
 #include "roomlink/WindowSearch.h"
 #include "storage/RegAccess.h"
 #include "text/AnsiText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 
@@ -44,7 +45,7 @@ void FillRoomList(RoomLink& link) {
   for (WindowHandle window : link.desktop.TopLevelWindows()) {
     if (!EqualsNoCase(link.desktop.ClassName(window), state.Profile.RoomWindowClass)) continue;
     const std::string title = link.desktop.Title(window);
-    if (ContainsNoCase(title, kRoomTitleMark)) state.RoomList.push_back(title);
+    if (OccursNoCase(title, kRoomTitleMark)) state.RoomList.push_back(title);
   }
   PickRoom(state, 0);
 }

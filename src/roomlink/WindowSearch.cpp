@@ -1,6 +1,7 @@
 #include "roomlink/WindowSearch.h"
 
 #include "text/AnsiText.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 namespace {
@@ -60,7 +61,7 @@ WindowHandle FindRoomPane(Desktop& desktop, const std::string& roomClass, const 
 
 WindowHandle FindWindowByTitlePart(Desktop& desktop, const std::string& text) {
   for (WindowHandle window : desktop.TopLevelWindows())
-    if (ContainsNoCase(desktop.Title(window), text)) return window;
+    if (OccursNoCase(desktop.Title(window), text)) return window;
   return kNoWindow;
 }
 

@@ -205,7 +205,14 @@ std::string ScenarioRunner::ColoredText(const SimEvent& e) const {
 
 fs::path ScenarioRunner::InProgramDir(const std::string& name) const {
   if (name.empty() || name == ".") return programDir_;
-  return programDir_ / fs::path(name);
+  // A scenario works on the program directory only: it must never be able to
+  // write, remove or read a file elsewhere.
+  const fs::path relative(name);
+  if (relative.is_absolute() || relative.has_root_name() || relative.has_root_directory())
+    throw Unrunnable("file name " + Quote(name) + " is absolute; names are relative to the program directory");
+  for (const auto& part : relative)
+    if (part == "..") throw Unrunnable("file name " + Quote(name) + " climbs out of the program directory");
+  return programDir_ / relative;
 }
 
 Bot& ScenarioRunner::RequireBot() {
@@ -368,7 +375,10 @@ void ScenarioRunner::SetupVerb(const std::string& verb, StatementCursor& cursor,
   if (verb == "clock") {
     LocalTime t;
     const std::string rest = cursor.Rest();
-    if (std::sscanf(rest.c_str(), "%d-%d-%d %d:%d:%d", &t.Year, &t.Month, &t.Day, &t.Hour, &t.Minute, &t.Second) != 6)
+    // Fields out of their calendar ranges would overflow the clock's arithmetic.
+    if (std::sscanf(rest.c_str(), "%d-%d-%d %d:%d:%d", &t.Year, &t.Month, &t.Day, &t.Hour, &t.Minute, &t.Second) != 6 ||
+        t.Year < 1 || t.Year > 9999 || t.Month < 1 || t.Month > 12 || t.Day < 1 || t.Day > 31 || t.Hour < 0 ||
+        t.Hour > 23 || t.Minute < 0 || t.Minute > 59 || t.Second < 0 || t.Second > 59)
       throw Unrunnable("clock is YYYY-MM-DD HH:MM:SS");
     clock_.Set(t);
     return;
@@ -377,7 +387,9 @@ void ScenarioRunner::SetupVerb(const std::string& verb, StatementCursor& cursor,
     char* end = nullptr;
     const std::string rest = cursor.Rest();
     const double seconds = std::strtod(rest.c_str(), &end);
-    if (rest.empty() || *end != '\0' || seconds < 0) throw Unrunnable("wait takes seconds");
+    constexpr double kLongestWait = 1e9;  // some 30 years: the clock's milliseconds cannot overflow
+    if (rest.empty() || *end != '\0' || !(seconds >= 0 && seconds <= kLongestWait))
+      throw Unrunnable("wait takes seconds");
     clock_.AdvanceMs(static_cast<long long>(seconds * 1000 + 0.5));
     return;
   }
@@ -700,6 +712,7 @@ void ScenarioRunner::OperatorVerb(const std::string& verb, StatementCursor& curs
     else if (kind == "file") {
       a.Type = SimAnswer::Kind::File;
       a.File = cursor.Rest();
+      InProgramDir(a.File);  // refuses a name outside the program directory
     } else if (kind == "color") {
       const std::string hex = cursor.Rest();
       char* end = nullptr;

@@ -62,6 +62,13 @@ bool LoadListFile(const std::string& path, std::vector<std::string>& list) {
   return true;
 }
 
+bool LoadListFile(const std::string& path, StringList& list) {
+  std::vector<std::string> fields;
+  if (!LoadListFile(path, fields)) return false;
+  list.Append(fields);
+  return true;
+}
+
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
   std::error_code ec;

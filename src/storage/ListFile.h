@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "text/StringList.h"
+
 namespace quorvel {
 
 // Appends the file's fields to the list ("Input" form): fields end at commas
@@ -10,6 +12,7 @@ namespace quorvel {
 // runs to the next one (commas inside stay), an empty line is one empty item.
 // False when the file cannot be read; the list is then unchanged.
 bool LoadListFile(const std::string& path, std::vector<std::string>& list);
+bool LoadListFile(const std::string& path, StringList& list);
 
 // Writes the list ("Print" form), each item quoted when asked. The new file is
 // written beside the old one and replaces it only when complete, so a failed

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "storage/Regedit4Script.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {
@@ -44,15 +45,6 @@ std::string HexByte(unsigned char b) {
   return buf;
 }
 
-std::string EscapeRegString(const std::string& s) {
-  std::string out;
-  for (char c : s) {
-    if (c == '\\' || c == '"') out.push_back('\\');
-    out.push_back(c);
-  }
-  return out;
-}
-
 std::string JoinPath(const std::string& parent, const std::string& child) {
   if (parent.empty()) return child;
   return parent.back() == '\\' ? parent + child : parent + "\\" + child;
@@ -69,58 +61,6 @@ std::string DwordBytes(std::uint32_t v) {
   std::string data(4, '\0');
   for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
   return data;
-}
-
-std::string StripTerminator(std::string s) {
-  if (!s.empty() && s.back() == '\0') s.pop_back();
-  return s;
-}
-
-// "name" or @ at the start of a script line; the rest after '=' goes to data.
-bool SplitAssignment(const std::string& line, std::string& name, std::string& data) {
-  if (line.empty()) return false;
-  size_t pos = 0;
-  if (line[0] == '@') {
-    name.clear();
-    pos = 1;
-  } else if (line[0] == '"') {
-    name.clear();
-    for (pos = 1; pos < line.size() && line[pos] != '"'; ++pos) {
-      if (line[pos] == '\\' && pos + 1 < line.size()) ++pos;
-      name.push_back(line[pos]);
-    }
-    if (pos >= line.size()) return false;
-    ++pos;
-  } else {
-    return false;
-  }
-  if (pos >= line.size() || line[pos] != '=') return false;
-  data = line.substr(pos + 1);
-  return true;
-}
-
-bool ParseHexList(const std::string& list, std::string& bytes) {
-  bytes.clear();
-  std::string token;
-  auto flush = [&]() {
-    const std::string t = TrimBlanks(token);
-    token.clear();
-    if (t.empty()) return true;
-    if (t.size() > 2) return false;
-    char* end = nullptr;
-    const long v = std::strtol(t.c_str(), &end, 16);
-    if (*end != '\0') return false;
-    bytes.push_back(static_cast<char>(v));
-    return true;
-  };
-  for (char c : list) {
-    if (c == ',') {
-      if (!flush()) return false;
-    } else {
-      token.push_back(c);
-    }
-  }
-  return flush();
 }
 
 }  // namespace
@@ -261,49 +201,69 @@ int RegAccess::EnumValues(const std::string& path, std::vector<std::string>& nam
   return static_cast<int>(names.size());
 }
 
-void RegAccess::ExportKey(const ParsedKeyPath& key, bool withSubKeys, std::string& out) {
-  std::string name = LongRootName(key.Root);
+void RegAccess::ExportKey(const ParsedKeyPath& key, bool withSubKeys, std::vector<Regedit4Key>& out) {
+  Regedit4Key entry;
+  entry.Name = LongRootName(key.Root);
   std::string sub = key.SubKey;
   while (!sub.empty() && sub.back() == '\\') sub.pop_back();
-  if (!sub.empty()) name += "\\" + sub;
-  out += "[" + name + "]\r\n";
+  if (!sub.empty()) entry.Name += "\\" + sub;
   for (const auto& valueName : store_.ValueNames(key.Root, key.SubKey).value_or(std::vector<std::string>{})) {
     const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
-    if (!value) continue;
-    out += valueName.empty() ? "@" : "\"" + EscapeRegString(valueName) + "\"";
-    out += "=";
-    if (value->Type == kRegSz) {
-      out += "\"" + EscapeRegString(StripTerminator(value->Data)) + "\"";
-    } else if (value->Type == kRegDword && value->Data.size() == 4) {
-      char buf[16];
-      std::snprintf(buf, sizeof buf, "dword:%08x", DwordFromBytes(value->Data));
-      out += buf;
-    } else {
-      out += value->Type == kRegBinary ? "hex:" : "hex(" + std::to_string(value->Type) + "):";
-      for (size_t i = 0; i < value->Data.size(); ++i) {
-        if (i) out += ",";
-        out += AnsiLower(HexByte(static_cast<unsigned char>(value->Data[i])));
-      }
-    }
-    out += "\r\n";
+    if (value) entry.Values.push_back({valueName, false, *value});
   }
-  out += "\r\n";
+  out.push_back(std::move(entry));
   if (!withSubKeys) return;
   for (const auto& child : store_.SubKeyNames(key.Root, key.SubKey).value_or(std::vector<std::string>{}))
     ExportKey({key.Root, JoinPath(sub, child)}, true, out);
 }
 
-bool RegAccess::ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys) {
+std::optional<std::string> RegAccess::ExportScript(const std::string& path, bool withSubKeys) {
   const auto key = Parse(path);
-  if (key.Root == RootKey::None) return false;
-  if (store_.OpenKey(key.Root, key.SubKey, KeyAccess::Read) != OpenResult::Opened) return false;
+  if (key.Root == RootKey::None) return std::nullopt;
+  if (store_.OpenKey(key.Root, key.SubKey, KeyAccess::Read) != OpenResult::Opened) return std::nullopt;
+  std::vector<Regedit4Key> keys;
+  ExportKey(key, withSubKeys, keys);
+  return FormatRegedit4(keys);
+}
+
+bool RegAccess::ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys) {
+  const auto script = ExportScript(path, withSubKeys);
+  if (!script) return false;
   std::error_code ec;
   if (std::filesystem::exists(fileName, ec)) return false;
-  std::string out = "REGEDIT4\r\n\r\n";
-  ExportKey(key, withSubKeys, out);
   std::ofstream file(fileName, std::ios::binary);
-  file << out;
+  file << *script;
   return static_cast<bool>(file.flush());
+}
+
+bool RegAccess::ImportScript(const std::string& text) {
+  const Regedit4Script script = ParseRegedit4(text);
+  if (script.Keys.empty() && !script.WellFormed) return false;
+  bool ok = script.WellFormed;
+  for (const auto& key : script.Keys) {
+    const ParsedKeyPath target = ParseKeyPath(key.Name);
+    bool haveKey = false;
+    if (target.Root == RootKey::None) {
+      ok = false;
+    } else if (key.Remove) {
+      store_.DeleteKey(target.Root, target.SubKey);
+    } else {
+      haveKey = store_.CreateKey(target.Root, target.SubKey);
+      ok = ok && haveKey;
+    }
+    // Values under a key that was removed or could not be made go nowhere.
+    if (!haveKey) {
+      if (!key.Values.empty()) ok = false;
+      continue;
+    }
+    for (const auto& v : key.Values) {
+      if (v.Remove)
+        store_.DeleteValue(target.Root, target.SubKey, v.Name);
+      else
+        ok = store_.SetValue(target.Root, target.SubKey, v.Name, v.Value) && ok;
+    }
+  }
+  return ok;
 }
 
 bool RegAccess::ImportFromReg(const std::string& fileName) {
@@ -311,99 +271,7 @@ bool RegAccess::ImportFromReg(const std::string& fileName) {
   if (!file) return false;
   std::stringstream content;
   content << file.rdbuf();
-  std::vector<std::string> lines;
-  {
-    std::string line, pending;
-    std::istringstream in(content.str());
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      // Long hex lists continue on the next line after a trailing backslash.
-      if (!line.empty() && line.back() == '\\' && (line.find("=hex") != std::string::npos || !pending.empty())) {
-        pending += line.substr(0, line.size() - 1);
-        continue;
-      }
-      if (!pending.empty()) {
-        line = pending + TrimBlanks(line);
-        pending.clear();
-      }
-      lines.push_back(line);
-    }
-    if (!pending.empty()) lines.push_back(pending);
-  }
-  if (lines.empty() || lines[0] != "REGEDIT4") return false;
-  ParsedKeyPath current;
-  bool haveKey = false;
-  bool ok = true;
-  for (size_t i = 1; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    if (line.empty() || line[0] == ';') continue;
-    if (line[0] == '[') {
-      const size_t close = line.rfind(']');
-      if (close == std::string::npos) {
-        ok = false;
-        haveKey = false;
-        continue;
-      }
-      std::string name = line.substr(1, close - 1);
-      const bool remove = !name.empty() && name[0] == '-';
-      if (remove) name.erase(0, 1);
-      current = ParseKeyPath(name);
-      haveKey = false;
-      if (current.Root == RootKey::None) {
-        ok = false;
-        continue;
-      }
-      if (remove) {
-        store_.DeleteKey(current.Root, current.SubKey);
-        continue;
-      }
-      haveKey = store_.CreateKey(current.Root, current.SubKey);
-      ok = ok && haveKey;
-      continue;
-    }
-    std::string name, data;
-    if (!haveKey || !SplitAssignment(line, name, data)) {
-      ok = false;
-      continue;
-    }
-    if (data == "-") {
-      store_.DeleteValue(current.Root, current.SubKey, name);
-    } else if (!data.empty() && data[0] == '"' && data.size() >= 2 && data.back() == '"') {
-      std::string value;
-      for (size_t k = 1; k + 1 < data.size(); ++k) {
-        if (data[k] == '\\' && k + 2 < data.size()) ++k;
-        value.push_back(data[k]);
-      }
-      ok = store_.SetValue(current.Root, current.SubKey, name, {kRegSz, value + '\0'}) && ok;
-    } else if (data.rfind("dword:", 0) == 0 && data.size() == 14) {
-      char* end = nullptr;
-      const unsigned long v = std::strtoul(data.c_str() + 6, &end, 16);
-      if (*end != '\0') {
-        ok = false;
-        continue;
-      }
-      ok =
-          store_.SetValue(current.Root, current.SubKey, name, {kRegDword, DwordBytes(static_cast<std::uint32_t>(v))}) &&
-          ok;
-    } else if (data.rfind("hex", 0) == 0) {
-      std::uint32_t type = kRegBinary;
-      size_t colon = data.find(':');
-      if (colon == std::string::npos) {
-        ok = false;
-        continue;
-      }
-      if (data[3] == '(') type = static_cast<std::uint32_t>(std::strtoul(data.c_str() + 4, nullptr, 16));
-      std::string bytes;
-      if (!ParseHexList(data.substr(colon + 1), bytes)) {
-        ok = false;
-        continue;
-      }
-      ok = store_.SetValue(current.Root, current.SubKey, name, {type, bytes}) && ok;
-    } else {
-      ok = false;
-    }
-  }
-  return ok;
+  return ImportScript(content.str());
 }
 
 std::string BinToStr(const std::string& text) {

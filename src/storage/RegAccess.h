@@ -3,9 +3,11 @@
 // RegistryStore. No operation fails loudly: a missing key or value, a denied
 // access or an unknown root gives the operation's failure result.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "storage/Regedit4Script.h"
 #include "storage/RegistryStore.h"
 
 namespace quorvel {
@@ -49,6 +51,10 @@ class RegAccess {
   // file is never overwritten.
   bool ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys);
   bool ImportFromReg(const std::string& fileName);
+  // The same script as text, and its import from text; nothing when the key
+  // cannot be read.
+  std::optional<std::string> ExportScript(const std::string& path, bool withSubKeys);
+  bool ImportScript(const std::string& text);
 
   // The key of the last parsed path.
   RootKey LastRoot() const { return last_.Root; }
@@ -57,7 +63,7 @@ class RegAccess {
  private:
   const ParsedKeyPath& Parse(const std::string& path);
   bool EnsureKey(const ParsedKeyPath& key);
-  void ExportKey(const ParsedKeyPath& key, bool withSubKeys, std::string& out);
+  void ExportKey(const ParsedKeyPath& key, bool withSubKeys, std::vector<Regedit4Key>& out);
 
   RegistryStore& store_;
   ParsedKeyPath last_;

@@ -111,8 +111,9 @@ void RenderMarkup(RichText& buffer, const std::string& markup) {
       continue;
     }
     const std::string tag = AnsiLower(markup.substr(i + 1, close - i - 1));
+    // A tag inserts nothing, so a CR before it still pairs with an LF after it:
+    // the fade may cut a line end in two.
     i = close + 1;
-    lastWasCr = false;
     if (tag == "b" || tag == "/b")
       format.Bold = tag == "b";
     else if (tag == "i" || tag == "/i")

@@ -48,22 +48,6 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && AnsiLower(a) == AnsiLower(b);
 }
 
-bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
-  const std::string h = AnsiLower(haystack);
-  const std::string n = AnsiLower(needle);
-  const int codePage = SystemCodePage();
-  if (!IsDoubleByteCodePage(codePage)) return h.find(n) != std::string::npos;
-  for (size_t i = 0; i + n.size() <= h.size(); ++i) {
-    if (h.compare(i, n.size(), n) == 0) return true;
-    if (IsLeadByte(codePage, static_cast<unsigned char>(h[i]))) ++i;
-  }
-  return false;
-}
-
-bool Contains(std::string_view haystack, std::string_view needle) {
-  return haystack.find(needle) != std::string_view::npos;
-}
-
 std::string TrimLeadingBlanks(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
   return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
@@ -106,29 +90,6 @@ std::string RemoveLoneCarriageReturns(std::string_view text) {
     out.push_back(text[i]);
   }
   return out;
-}
-
-bool ParseWholeNumber(std::string_view text, long long& value) {
-  if (text.empty() || text.size() > 18) return false;
-  long long v = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + (c - '0');
-  }
-  value = v;
-  return true;
-}
-
-bool LeadingNumber(std::string_view text, long long& value) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  long long v = 0;
-  size_t digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
-    if (v < 100000000000000LL) v = v * 10 + (text[i] - '0');
-  if (digits == 0) return false;
-  value = v;
-  return true;
 }
 
 }  // namespace quorvel

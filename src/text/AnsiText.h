@@ -17,9 +17,6 @@ char AnsiUpperChar(char c);
 std::string AnsiLower(std::string_view text);
 std::string AnsiUpper(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
-// A match starts on a character, never on the trail byte of one.
-bool ContainsNoCase(std::string_view haystack, std::string_view needle);
-bool Contains(std::string_view haystack, std::string_view needle);
 
 // Leading blanks (U+0020 only), as the client's own trimming does.
 std::string TrimLeadingBlanks(std::string_view text);
@@ -31,11 +28,5 @@ std::string RemoveChar(std::string_view text, char c);
 
 // A carriage return not followed by a line feed is "lone"; each is deleted.
 std::string RemoveLoneCarriageReturns(std::string_view text);
-
-// Whole decimal number without sign, blanks or anything else; nothing otherwise.
-bool ParseWholeNumber(std::string_view text, long long& value);
-// The number a text starts with, after leading blanks ("03" is 3, " 3x" is 3);
-// false when it starts with no digit.
-bool LeadingNumber(std::string_view text, long long& value);
 
 }  // namespace quorvel

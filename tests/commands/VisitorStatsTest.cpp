@@ -2,6 +2,7 @@
 
 #include "TestWorld.h"
 #include "commands/VisitorStats.h"
+#include "commands/VisitorStatsFile.h"
 
 namespace quorvel {
 namespace {
@@ -33,6 +34,19 @@ TEST_F(VisitorStatsTest, CountingRules) {
   Join("Ann");  // raises Ann, ann and " ANN ": case and blanks do not count here
   EXPECT_EQ(world.settings.VisitorCounts.Items, (std::vector<std::string>{"2", "2", "2"}));
   EXPECT_EQ(world.settings.TotalVisits, "6");
+}
+
+// Each entry equal to the nick counts every matching entry once more, so a
+// nick listed twice (a loaded file can hold it so) counts up twice.
+TEST_F(VisitorStatsTest, ANickListedTwiceCountsTwice) {
+  world.settings.VisitorNicks.Items = {"Ann", "ann", "Ann", "Bob"};
+  world.settings.VisitorCounts.Items = {"1", "1", "1", "1"};
+  world.settings.VisitorLastSeen.Items = {"s", "s", "s", "s"};
+  Join("Ann");
+  EXPECT_EQ(world.settings.VisitorCounts.Items, (std::vector<std::string>{"3", "3", "3", "1"}));
+  EXPECT_EQ(world.settings.TotalVisits, "6");
+  EXPECT_EQ(world.settings.UniqueVisits, "0");
+  EXPECT_EQ(world.settings.VisitorLastSeen.Items[3], "s");
 }
 
 TEST_F(VisitorStatsTest, ACountThatIsNoNumberStays) {
@@ -84,6 +98,30 @@ TEST_F(VisitorStatsTest, ClearStatsAsksFirst) {
   EXPECT_TRUE(world.settings.VisitorNicks.Items.empty());
   EXPECT_EQ(world.settings.UniqueVisits, "0");
   EXPECT_EQ(world.settings.LastVisitorBox, "");
+}
+
+TEST(VisitorStatsFileTest, RecordsAndTheirFaults) {
+  const struct {
+    const char* Text;
+    VisitorTable Table;
+    bool Truncated;
+  } cases[] = {
+      {"\r\n", {}, false},
+      {"", {}, false},
+      {"Ann\t2\t09:05 PM 9/17/2013\r\n\r\n", {{"Ann"}, {"2"}, {"09:05 PM 9/17/2013"}}, false},
+      {"a\t1\ts\textra\r\n\r\n\r\nb\t2\tt", {{"a", "b"}, {"1", "2"}, {"s", "t"}}, false},
+      {"\t\t\r\n", {{""}, {""}, {""}}, false},
+      {"a\t1\ts\r\nbad\t1\r\nc\t1\ts\r\n", {{"a"}, {"1"}, {"s"}}, true},
+      {"lone\nline\t1\ts\rx\r\n", {{"lone\nline"}, {"1"}, {"s\rx"}}, false},
+  };
+  for (const auto& c : cases) {
+    const StatsFileContent content = ParseStatsFile(c.Text);
+    EXPECT_EQ(content.Table, c.Table) << c.Text;
+    EXPECT_EQ(content.Truncated, c.Truncated) << c.Text;
+    EXPECT_EQ(ParseStatsFile(FormatStatsFile(content.Table)).Table, content.Table) << c.Text;
+  }
+  // Lists of unequal length are written over the nicks, the missing entries empty.
+  EXPECT_EQ(FormatStatsFile({{"a", "b"}, {"1"}, {}}), "a\t1\t\r\nb\t\t\r\n\r\n");
 }
 
 }  // namespace

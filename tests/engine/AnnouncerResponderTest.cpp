@@ -50,6 +50,12 @@ TEST_F(AnnouncerResponderTest, IntervalEdges) {
   world.settings.AnnounceInterval = "3";  // below the counter: reset on the next tick
   Run(1);
   EXPECT_EQ(world.settings.AnnounceCounter, "0");
+  world.settings.AnnounceInterval = "-1";  // a number below every counter: reset on every tick
+  Run(2);
+  EXPECT_EQ(world.settings.AnnounceCounter, "0");
+  world.settings.AnnounceInterval = "2x";  // Val reads 2: the third tick passes it and resets
+  Run(3);
+  EXPECT_EQ(world.settings.AnnounceCounter, "0");
   world.settings.AnnounceList.Items = {""};
   world.settings.AnnounceList.SelectOnly(0);
   world.settings.AnnounceInterval = "1";

@@ -126,6 +126,14 @@ TEST_F(RandomDesignTest, PicksByTheDrawAndShowsItInTheEditor) {
   EXPECT_EQ(Sent()->Text, "Third Eve");
 }
 
+TEST_F(RandomDesignTest, ANameThatLeavesTheFolderIsNotRead) {
+  RichText::FromPlainText("outside").SaveRtfFile((dir / "outside.rtf").string());
+  world.settings.DesignFiles.Items = {"../outside"};
+  Join("Bob");
+  EXPECT_EQ(Sent()->Text, "");
+  EXPECT_EQ(world.settings.DesignEditor.PlainText(), "");
+}
+
 TEST_F(RandomDesignTest, NoDesignsOrAMissingFileSendsAnEmptyGreeting) {
   world.settings.DesignEditor.SetPlainText("stale");
   Join("Bob");

@@ -99,6 +99,52 @@ TEST_F(ModerationTest, TheLastOfSeveralMatchesCounts) {
   EXPECT_EQ(All(EventKind::Posted).at(0).Nick, "@Joe");
 }
 
+TEST_F(ModerationTest, TheSwearMonitorPunishesThroughTheSameAction) {
+  // Bob joined while "@Bob" was listed: without the "@" he stands twice.
+  world.desktop.SetNicks(room, {"Troll", "@Bob", "QBot", "Bob"});
+  CountingPump pump;
+  Host host{world.clock, world.random, pump, world.dialogs, world.shell};
+  Bot bot{world.settings, world.desktop, world.registry, host, world.view, "/nonexistent"};
+  world.settings.Line.Sender = "Bob";
+  world.settings.SwearMode = BotSettings::SwearModes::Bounce;
+  PunishOrWarn(bot);
+  EXPECT_EQ(world.settings.NickListIndex, "3");
+  const auto posted = All(EventKind::Posted);
+  ASSERT_EQ(posted.size(), 1u);
+  EXPECT_EQ(posted[0].CommandId, 32947);
+  EXPECT_EQ(posted[0].Nick, "Bob");  // the second entry, not "@Bob"
+  EXPECT_EQ(pump.pumps, 2);
+  EXPECT_EQ(All(EventKind::Sent).at(0).Text, "Bob was bounce swearing in the room");
+  EXPECT_TRUE(world.settings.RoomNickList.empty());
+
+  world.settings.SwearMode = BotSettings::SwearModes::RedDot;
+  world.desktop.SetNicks(room, {"bob", "Bob", "Ann"});
+  PunishOrWarn(bot);
+  EXPECT_EQ(world.settings.NickListIndex, "1");  // exact match: "bob" is someone else
+  EXPECT_EQ(All(EventKind::Posted).at(0).CommandId, 32946);
+  EXPECT_TRUE(All(EventKind::Sent).empty());  // a red dot is not announced
+}
+
+// A pump that lets a panel action scribble over the position in between.
+class ScribblingPump : public MessagePump {
+ public:
+  explicit ScribblingPump(std::string& field) : field_(field) {}
+  void PumpOnce() override { field_ = "not a number"; }
+
+ private:
+  std::string& field_;
+};
+
+TEST_F(ModerationTest, AnUnreadablePositionFiresNothing) {
+  ScribblingPump pump(world.settings.NickListIndex);
+  Host host{world.clock, world.random, pump, world.dialogs, world.shell};
+  Bot bot{world.settings, world.desktop, world.registry, host, world.view, "/nonexistent"};
+  world.settings.Line.JoinedNick = "Ann";
+  BounceNick(bot);
+  EXPECT_TRUE(All(EventKind::Posted).empty());
+  EXPECT_EQ(world.settings.Line.JoinedNick, "");
+}
+
 TEST_F(ModerationTest, ActionsLetPendingMessagesRunTwice) {
   CountingPump pump;
   Host host{world.clock, world.random, pump, world.dialogs, world.shell};

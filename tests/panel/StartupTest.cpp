@@ -125,6 +125,33 @@ TEST_F(ProgramDirTest, DesignSaveWritesTheFileAndBothIndexes) {
   EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Designs" / "one.rtf"));
 }
 
+TEST_F(ProgramDirTest, ANameNotAllowedInFileNamesWritesNoFileButJoinsTheLists) {
+  WriteAllLists();
+  Write("dlist.txt", "");
+  Write("dlistd.txt", "");
+  RunStartupSequence(world.bot);
+  std::filesystem::create_directories(dir / "Designs" / "sub");
+  RichText::FromPlainText("planted").SaveRtfFile((dir / "Designs" / "sub" / "x.rtf").string());
+  EditorSetPlainText(world.bot, "Hi");
+  const std::string names[] = {"../escape", "..\\escape", "sub/x", "a:b", "a*b",      "a?b",
+                               "a\"b",      "a<b",        "a>b",   "a|b", "tab\there"};
+  for (const auto& name : names) {
+    OpenSaveAs(world.bot);
+    world.settings.SaveAsName = name;
+    SaveDesign(world.bot);
+    EXPECT_FALSE(world.settings.SaveAsOpen) << name;
+    EXPECT_EQ(world.settings.DesignFiles.Items.back(), name);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "escape.rtf"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "Designs" / "..\\escape.rtf"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "Designs"), {}), 1);  // only "sub"
+
+  // Neither the preview nor the random pick reads through such a name.
+  world.settings.DesignFiles.Items = {"sub/x"};
+  PreviewDesign(world.bot, 0);
+  EXPECT_EQ(world.settings.DesignEditor.PlainText(), "");
+}
+
 TEST_F(ProgramDirTest, AFailedIndexWriteKeepsTheListsAndTheDialog) {
   WriteAllLists();
   RunStartupSequence(world.bot);

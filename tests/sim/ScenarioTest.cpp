@@ -58,6 +58,34 @@ constexpr const char* kClient =
     "client\n"
     "room Lobby Room\n";
 
+TEST_F(RunnerTest, FileNamesStayInTheProgramDirectory) {
+  const std::filesystem::path outside = dir.parent_path() / (dir.filename().string() + "-outside.txt");
+  const std::string climb = "../" + outside.filename().string();
+  const std::string statements[] = {
+      "file " + climb + "\nx\nend\n",
+      "rawfile " + outside.string() + "\nx\nend\n",
+      "remove sub/../../" + outside.filename().string() + "\n",
+      "block ../elsewhere\n",
+      "expect file " + climb + "\nx\nend\n",
+      "expect rawfile /etc/hostname\nx\nend\n",
+      "expect no-file ../x\n",
+      "expect files .. 0\n",
+      "answer file ../stats.txt\n",
+  };
+  for (const auto& statement : statements) {
+    EXPECT_EQ(Run("# a scenario that reaches out\n" + statement), kScenarioUnrunnable) << statement;
+    EXPECT_NE(out.str().find("ERROR line 2:"), std::string::npos) << out.str();
+  }
+  EXPECT_FALSE(std::filesystem::exists(outside));
+  // Times the clock cannot hold are refused too.
+  for (const char* statement : {"wait 1e300\n", "wait nan\n", "wait -1\n", "clock 2147483647-12-31 23:59:59\n",
+                                "clock 2013-13-01 00:00:00\n", "clock 2013-09-17 24:00:00\n"})
+    EXPECT_EQ(Run(statement), kScenarioUnrunnable) << statement;
+  EXPECT_EQ(Run("clock 9999-12-31 23:59:59\nwait 1e9\n"), kScenarioPassed) << out.str();
+  EXPECT_FALSE(std::filesystem::exists(dir.parent_path() / "elsewhere"));
+  EXPECT_EQ(Run("file sub/a..b.txt\nx\nend\nexpect file sub/./a..b.txt\nx\nend\n"), kScenarioPassed) << out.str();
+}
+
 TEST_F(RunnerTest, ExitStatusesAndFailureLines) {
   EXPECT_EQ(Run(std::string(kClient) + "start\nexpect value SelectedRoomTitle Lobby Room\n"), kScenarioPassed);
   EXPECT_EQ(Run(std::string(kClient) + "start\n# comment\n\nexpect value SelectedRoomTitle Other Room\n"),

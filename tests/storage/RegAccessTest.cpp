@@ -173,6 +173,57 @@ TEST_F(RegScriptTest, ExportWritesRegedit4AndImportRestoresIt) {
   EXPECT_EQ(imported.ReadBinary("HKCU\\Software\\Q\\Sub", "bin", ""), " 01 AB");
 }
 
+TEST_F(RegScriptTest, EveryValueComesBackExactly) {
+  // A QWORD and an expandable string travel in the byte form, whose type is
+  // hexadecimal; strings that the quoted form cannot carry take the same form.
+  const RegistryValue values[] = {
+      {11, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)},
+      {kRegExpandSz, std::string("%TEMP%\0", 7)},
+      {kRegSz, std::string("two\r\nlines\0", 11)},
+      {kRegSz, std::string("lone\n\0", 6)},
+      {kRegSz, std::string("a\0b\0", 4)},
+      {kRegSz, "no terminator"},
+      {kRegSz, std::string("", 0)},
+      {kRegDword, "\x01\x02"},  // a DWORD of the wrong size
+      {0x12345, "x"},
+  };
+  store.CreateKey(RootKey::CurrentUser, "Software\\Q");
+  for (size_t i = 0; i < std::size(values); ++i)
+    store.SetValue(RootKey::CurrentUser, "Software\\Q", "v" + std::to_string(i), values[i]);
+  const auto script = reg.ExportScript("HKCU\\Software\\Q", false);
+  ASSERT_TRUE(script);
+  EXPECT_NE(script->find("\"v0\"=hex(b):01,02,03,04,05,06,07,08\r\n"), std::string::npos) << *script;
+  EXPECT_NE(script->find("\"v2\"=hex(1):74,77,6f,0d,0a,6c,69,6e,65,73,00\r\n"), std::string::npos) << *script;
+
+  MemoryRegistryStore other;
+  RegAccess imported(other);
+  ASSERT_TRUE(imported.ImportScript(*script));
+  for (size_t i = 0; i < std::size(values); ++i) {
+    const auto back = other.QueryValue(RootKey::CurrentUser, "Software\\Q", "v" + std::to_string(i));
+    ASSERT_TRUE(back) << i;
+    EXPECT_EQ(back->Type, values[i].Type) << i;
+    EXPECT_EQ(back->Data, values[i].Data) << i;
+  }
+  EXPECT_EQ(imported.ExportScript("HKCU\\Software\\Q", false), script);
+}
+
+TEST(Regedit4ScriptTest, KeepsWhatItCanReadAndSaysWhenItCouldNot) {
+  const auto script = ParseRegedit4(
+      "REGEDIT4\n\n\"orphan\"=\"x\"\n[HKEY_CURRENT_USER\\A]\n\"s\"=\"v\"\n\"bad\"=dword:1\n"
+      "\"h\"=hex(2):41,\\\n  42,00\n\"gone\"=-\n[-HKEY_CURRENT_USER\\B]\n");
+  EXPECT_FALSE(script.WellFormed);
+  ASSERT_EQ(script.Keys.size(), 2u);
+  EXPECT_EQ(script.Keys[0].Name, "HKEY_CURRENT_USER\\A");
+  ASSERT_EQ(script.Keys[0].Values.size(), 3u);
+  EXPECT_EQ(script.Keys[0].Values[0].Value.Data, std::string("v\0", 2));
+  EXPECT_EQ(script.Keys[0].Values[1].Value.Type, kRegExpandSz);
+  EXPECT_EQ(script.Keys[0].Values[1].Value.Data, std::string("AB\0", 3));
+  EXPECT_TRUE(script.Keys[0].Values[2].Remove);
+  EXPECT_TRUE(script.Keys[1].Remove);
+  EXPECT_EQ(script.Keys[1].Name, "HKEY_CURRENT_USER\\B");
+  EXPECT_FALSE(ParseRegedit4("REGEDIT5\r\n").WellFormed);
+}
+
 TEST_F(RegScriptTest, ImportRejectsWhatIsNotARegedit4Script) {
   const auto file = dir / "bad.reg";
   std::ofstream(file, std::ios::binary) << "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\X]\r\n";

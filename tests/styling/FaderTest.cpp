@@ -99,6 +99,18 @@ TEST(RenderMarkupTest, ALessThanInFadedTextSwallowsUpToTheNextTag) {
   EXPECT_EQ(buffer.PlainText(), "acdefghi");
 }
 
+TEST(RenderMarkupTest, AFadedLineEndStaysOneParagraphMark) {
+  // Pieces of one character put a colour tag between the CR and the LF.
+  for (const char* text : {"ab\r\ncd", "one\r\ntwo\r\nthree", "\r\n\r\n", "x\ry\nz"}) {
+    RichText buffer;
+    RenderMarkup(buffer, FadeText(kRed, kBlue, text, true));
+    EXPECT_EQ(buffer.Chars(), RichText::FromPlainText(text).Chars()) << text;
+  }
+  RichText buffer;
+  RenderMarkup(buffer, FadeText(kRed, kBlue, "ab\r\ncd", false));
+  EXPECT_EQ(buffer.PlainText(), "ab\r\ncd");
+}
+
 class SendStyledTest : public ::testing::Test {
  protected:
   void SetUp() override { world.AttachedRoom(); }

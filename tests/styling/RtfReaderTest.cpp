@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 
 #include "styling/RichText.h"
@@ -109,15 +108,13 @@ TEST(RtfReaderTest, MalformedInputGivesABestEffortDocument) {
   }
 }
 
-TEST(RtfReaderTest, HugeInputStaysFastAndBounded) {
+// Its speed is measured by the benchmarks; here only that it is read whole.
+TEST(RtfReaderTest, HugeInputIsReadWhole) {
   std::string rtf = "{\\rtf1 ";
   for (int i = 0; i < 200000; ++i) rtf += i % 2 ? "\\b a" : "\\b0\\cf3 b";
   rtf += "}";
-  const auto start = std::chrono::steady_clock::now();
   const RichText doc = RichText::FromRtf(rtf);
-  const auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(doc.Size(), 200000u);
-  EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count(), 10);
 }
 
 TEST(RichTextTest, AppendKeepsEachCharactersFormat) {

@@ -3,6 +3,7 @@
 #include "CodePageText.h"
 #include "text/AnsiText.h"
 #include "text/CodePage.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 namespace {
@@ -38,7 +39,7 @@ TEST(AnsiTextCaseTest, LowerAndUpperFollowTheSystemCodePage) {
     ASSERT_EQ(upper.find('?'), std::string::npos) << "test text outside the code page";
     EXPECT_EQ(AnsiLower(upper), lower);
     EXPECT_TRUE(EqualsNoCase(upper, lower));
-    EXPECT_TRUE(ContainsNoCase("xx " + upper + " xx", lower));
+    EXPECT_TRUE(OccursNoCase("xx " + upper + " xx", lower));
   }
 }
 
@@ -124,13 +125,13 @@ TEST(AnsiTextCaseTest, AMatchNeverStartsOnATrailByte) {
   const std::string sharedBytes = "\x83\x61";  // ヂ in Shift-JIS; "ƒa" in Windows-1252
   {
     ScopedSystemCodePage western(1252);
-    EXPECT_TRUE(ContainsNoCase(sharedBytes, "A"));
+    EXPECT_TRUE(OccursNoCase(sharedBytes, "A"));
   }
   ScopedSystemCodePage japanese(932);
-  EXPECT_FALSE(ContainsNoCase(sharedBytes, "A"));
-  EXPECT_FALSE(ContainsNoCase("x" + sharedBytes, "a"));
-  EXPECT_TRUE(ContainsNoCase("x" + sharedBytes + "A", "a"));
-  EXPECT_TRUE(ContainsNoCase("\x82\xA0\x83\x61", sharedBytes));
+  EXPECT_FALSE(OccursNoCase(sharedBytes, "A"));
+  EXPECT_FALSE(OccursNoCase("x" + sharedBytes, "a"));
+  EXPECT_TRUE(OccursNoCase("x" + sharedBytes + "A", "a"));
+  EXPECT_TRUE(OccursNoCase("\x82\xA0\x83\x61", sharedBytes));
   EXPECT_TRUE(
       EqualsNoCase("\x83\x41"
                    "a",

@@ -1,0 +1,49 @@
+// Properties of the list files: any bytes read as fields without failing; a
+// list saved and loaded comes back unchanged when its items allow it, that is
+// quoted items (words.txt) without '"', CR and LF, and unquoted items without
+// ',', '"', CR, LF and leading blanks.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "storage/ListFile.h"
+
+using namespace quorvel;
+using quorvel::fuzz::Require;
+
+namespace {
+
+std::string Without(std::string item, std::string_view banned) {
+  std::erase_if(item, [&](char c) { return banned.find(c) != std::string_view::npos; });
+  return item;
+}
+
+std::string Joined(const std::vector<std::string>& list) {
+  std::string out;
+  for (const auto& item : list) out += "[" + item + "]";
+  return out;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  ParseListFields(fuzz::Bytes(data, size));
+
+  FuzzedDataProvider provider(data, size);
+  std::vector<std::string> quoted, unquoted;
+  while (provider.remaining_bytes() > 0) {
+    const std::string item = provider.ConsumeRandomLengthString(64);
+    quoted.push_back(Without(item, "\"\r\n"));
+    std::string plain = Without(item, ",\"\r\n");
+    plain.erase(0, plain.find_first_not_of(" \t") == std::string::npos ? plain.size() : plain.find_first_not_of(" \t"));
+    unquoted.push_back(plain);
+  }
+  Require(ParseListFields(FormatListFile(quoted, true)) == quoted, "a quoted list survives save and load",
+          Joined(quoted));
+  Require(ParseListFields(FormatListFile(unquoted, false)) == unquoted, "an unquoted list survives save and load",
+          Joined(unquoted));
+  return 0;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The REGEDIT4 script as text: "REGEDIT4", a blank line, then per key a line
+// "[" full key name "]", its values and a blank line. Reading and writing are
+// pure; RegAccess walks the store and does the file work around them.
+#include <string>
+#include <vector>
+
+#include "storage/RegistryStore.h"
+
+namespace quorvel {
+
+struct Regedit4Value {
+  std::string Name;     // empty for the key's default value ("@")
+  bool Remove = false;  // "name"=-
+  RegistryValue Value;
+};
+
+struct Regedit4Key {
+  std::string Name;     // as written between the brackets, without a leading '-'
+  bool Remove = false;  // [-name]
+  std::vector<Regedit4Value> Values;
+};
+
+struct Regedit4Script {
+  std::vector<Regedit4Key> Keys;
+  // Cleared by any line that could not be read (a value line outside a key, a
+  // key line without "]", a value whose data has no known form); the lines
+  // that could be read are kept.
+  bool WellFormed = true;
+};
+
+// Nothing (no keys, not well formed) when the text does not start with the
+// line "REGEDIT4". Lines may end with CR LF or LF; a hex list may continue on
+// the next line after a trailing backslash.
+Regedit4Script ParseRegedit4(const std::string& text);
+
+// Strings go in quotes when the quoted form gives them back exactly; any other
+// string (one holding CR, LF or NUL, or missing its terminating zero) goes in
+// the byte form hex(1):, as regedit writes it. Lines end with CR LF.
+std::string FormatRegedit4(const std::vector<Regedit4Key>& keys);
+
+}  // namespace quorvel

@@ -1,0 +1,103 @@
+#include "text/PhraseMatcher.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace quorvel {
+
+PhraseMatcher::PhraseMatcher(const std::vector<std::string>& phrases) { Build(phrases); }
+
+std::uint32_t PhraseMatcher::Child(std::uint32_t node, unsigned char byte) const {
+  const auto& next = nodes_[node].Next;
+  const auto it = std::lower_bound(next.begin(), next.end(), std::make_pair(byte, std::uint32_t{0}),
+                                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  return it != next.end() && it->first == byte ? it->second : kNone;
+}
+
+std::uint32_t PhraseMatcher::Step(std::uint32_t node, unsigned char byte) const {
+  while (node != 0) {
+    const std::uint32_t child = Child(node, byte);
+    if (child != kNone) return child;
+    node = nodes_[node].Fail;
+  }
+  return rootNext_[byte];
+}
+
+void PhraseMatcher::Build(const std::vector<std::string>& phrases) {
+  nodes_.assign(1, Node{});
+  endings_.assign(1, {});
+  for (size_t index = 0; index < phrases.size(); ++index) {
+    const auto id = static_cast<std::uint32_t>(index);
+    if (phrases[index].empty()) {
+      emptyPhrases_.push_back(id);
+      continue;
+    }
+    std::uint32_t node = 0;
+    for (const char c : phrases[index]) {
+      const auto byte = static_cast<unsigned char>(c);
+      std::uint32_t child = Child(node, byte);
+      if (child == kNone) {
+        child = static_cast<std::uint32_t>(nodes_.size());
+        auto& next = nodes_[node].Next;
+        next.insert(std::upper_bound(next.begin(), next.end(), std::make_pair(byte, std::uint32_t{0}),
+                                     [](const auto& a, const auto& b) { return a.first < b.first; }),
+                    {byte, child});
+        nodes_.push_back(Node{});
+        endings_.emplace_back();
+      }
+      node = child;
+    }
+    endings_[node].push_back(id);
+    nodes_[node].FirstPhrase = std::min(nodes_[node].FirstPhrase, id);
+  }
+  for (unsigned byte = 0; byte < 256; ++byte) {
+    const std::uint32_t child = Child(0, static_cast<unsigned char>(byte));
+    rootNext_[byte] = child == kNone ? 0 : child;
+  }
+  // Breadth first, so that every fail target is finished before it is used.
+  std::deque<std::uint32_t> queue;
+  for (const auto& [byte, child] : nodes_[0].Next) queue.push_back(child);
+  nodes_[0].Output = kNone;
+  while (!queue.empty()) {
+    const std::uint32_t node = queue.front();
+    queue.pop_front();
+    Node& n = nodes_[node];
+    const Node& fail = nodes_[n.Fail];
+    n.Output = n.FirstPhrase != kNone ? node : fail.Output;
+    n.FirstReachable = std::min(n.FirstPhrase, fail.FirstReachable);
+    for (const auto& [byte, child] : n.Next) {
+      nodes_[child].Fail = node == 0 ? 0 : Step(n.Fail, byte);
+      queue.push_back(child);
+    }
+  }
+}
+
+std::vector<size_t> PhraseMatcher::Hits(std::string_view text) const {
+  std::vector<size_t> hits;
+  if (text.empty() || nodes_.empty()) return hits;
+  hits.assign(emptyPhrases_.begin(), emptyPhrases_.end());
+  std::uint32_t node = 0;
+  for (const char c : text) {
+    node = Step(node, static_cast<unsigned char>(c));
+    for (std::uint32_t out = nodes_[node].Output; out != kNone; out = nodes_[nodes_[out].Fail].Output)
+      hits.insert(hits.end(), endings_[out].begin(), endings_[out].end());
+  }
+  // A phrase found at several places is one hit.
+  std::sort(hits.begin(), hits.end());
+  hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
+  return hits;
+}
+
+std::optional<size_t> PhraseMatcher::FirstHit(std::string_view text) const {
+  if (text.empty() || nodes_.empty()) return std::nullopt;
+  std::uint32_t best = emptyPhrases_.empty() ? kNone : emptyPhrases_.front();
+  std::uint32_t node = 0;
+  for (const char c : text) {
+    node = Step(node, static_cast<unsigned char>(c));
+    best = std::min(best, nodes_[node].FirstReachable);
+  }
+  if (best == kNone) return std::nullopt;
+  return best;
+}
+
+}  // namespace quorvel
