@@ -51,6 +51,8 @@ void RtfTables::FontWord(const std::string& word, int param) {
 }
 
 void RtfTables::FontNameChar(char c) {
+  // Control bytes are dropped here as in the text: the writer cannot keep them.
+  if (static_cast<unsigned char>(c) < 0x20) return;
   if (fontName_.size() < kMaxFontName) fontName_.push_back(c);
 }
 

@@ -106,6 +106,12 @@ TEST(RtfWriterTest, ControlBytesNeitherSurviveReadingNorWriting) {
   }
 }
 
+TEST(RtfWriterTest, ControlBytesInAFontNameAreDroppedToo) {
+  const RichText first = RichText::FromRtf("{\\rtf1{\\fonttbl{\\f0 Ar\\'01i\x02" "al;}}\\f0 x}");
+  EXPECT_EQ(first.FormatAt(0).FontName, "Arial");
+  EXPECT_EQ(RichText::FromRtf(first.ToRtf()).FormatAt(0), first.FormatAt(0));
+}
+
 TEST(RichTextTest, ForcedColourColoursEveryChange) {
   RichText notice;
   notice.SetForcedColor(Rgb(192, 0, 0));
