@@ -25,7 +25,7 @@ std::string HexEscape(unsigned char byte) {
 size_t AppendEscaped(std::string_view text, size_t i, int codePage, std::string& out) {
   const char c = text[i];
   const auto u = static_cast<unsigned char>(c);
-  if (IsLeadByte(codePage, u) && i + 1 < text.size()) {
+  if (IsLeadByte(codePage, u) && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x40) {
     out += HexEscape(u);
     out += HexEscape(static_cast<unsigned char>(text[i + 1]));
     return 2;

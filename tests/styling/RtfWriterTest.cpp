@@ -95,9 +95,10 @@ TEST(RtfWriterTest, ControlBytesNeitherSurviveReadingNorWriting) {
                   "b\x1f") +
           '\0' + "c\\'0ad\\'00e\\'1bf\\'09g\\u7?h\\line i\\par j}",
       "{\\rtf1 \\'0d\\'0a\\'07}",
+      std::string("plain\x01 text\x1b\r\nsecond") + '\0',  // not RTF: read as plain text
   };
-  const std::string expected[] = {"abcdef\tgh\vi\r\nj", ""};
-  for (size_t i = 0; i < 2; ++i) {
+  const std::string expected[] = {"abcdef\tgh\vi\r\nj", "", "plain text\r\nsecond"};
+  for (size_t i = 0; i < 3; ++i) {
     const RichText first = RichText::FromRtf(inputs[i]);
     EXPECT_EQ(first.PlainText(), expected[i]);
     const RichText second = RichText::FromRtf(first.ToRtf());
