@@ -3,7 +3,9 @@
 // project's own, written for these tests.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "CodePageText.h"
@@ -138,6 +140,48 @@ TEST(RtfReaderStructureTest, BytesFollowTheFontsCharsetElseTheDocumentsCodePage)
   for (const CodePageCase& c : cases) {
     ScopedSystemCodePage page(c.SystemCodePage);
     EXPECT_EQ(RichText::FromRtf(c.Rtf).PlainText(), c.PlainText) << c.Rtf << " on " << c.SystemCodePage;
+  }
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Random documents of the pieces that touch code pages (fonts of every
+// character set, \'hh bytes, raw 8-bit bytes, \uN, groups, paragraph marks):
+// on every kind of system, what is read is written and read back the same.
+TEST(RtfReaderStructureTest, ReadWriteReadIsExactOnEveryCodePage) {
+  const std::string fonts =
+      "{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset204 B;}{\\f2\\fcharset128 C;}{\\f3\\fcharset134 D;}"
+      "{\\f4\\fcharset2 S;}{\\f5\\fcharset161 G;}{\\f6 N;}}";
+  const char* const pieces[] = {"\\f0 ",  "\\f1 ",  "\\f2 ",    "\\f3 ",     "\\f4 ",      "\\f5 ",
+                                "\\f6 ",  "{",      "}",        "\\b ",      "\\par ",     "\\cell ",
+                                "\\row ", "\\tab ", "\\u1046?", "\\u12354?", "\\u-10179?", "\\u-8704?",
+                                "\\'",    "\\",     "\\{",      "a",         "Z"};
+  std::mt19937 random(20261208);
+  for (const int codePage : {1252, 1251, 1253, 932, 936, 949, 950}) {
+    ScopedSystemCodePage page(codePage);
+    for (int round = 0; round < 300; ++round) {
+      std::string rtf = "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage) + fonts;
+      for (int n = 0; n < 40; ++n) {
+        const unsigned pick = random() % 30;
+        if (pick < std::size(pieces)) {
+          rtf += pieces[pick];
+        } else {
+          const auto byte = static_cast<unsigned char>(0x40 + random() % 0xC0);
+          char hex[8];
+          std::snprintf(hex, sizeof hex, "%02x", byte);
+          rtf += pick % 2 ? std::string("\\'") + hex : std::string(1, static_cast<char>(byte));
+        }
+      }
+      const RichText first = RichText::FromRtf(rtf + "}");
+      const RichText second = RichText::FromRtf(first.ToRtf());
+      ASSERT_EQ(second.Chars(), first.Chars()) << codePage << ": " << rtf;
+      for (size_t i = 0; i < first.Size(); ++i)
+        ASSERT_EQ(second.FormatAt(i).Bold, first.FormatAt(i).Bold) << codePage << ": " << rtf << " at " << i;
+    }
   }
 }
 

@@ -108,7 +108,9 @@ TEST(RtfWriterTest, ControlBytesNeitherSurviveReadingNorWriting) {
 }
 
 TEST(RtfWriterTest, ControlBytesInAFontNameAreDroppedToo) {
-  const RichText first = RichText::FromRtf("{\\rtf1{\\fonttbl{\\f0 Ar\\'01i\x02" "al;}}\\f0 x}");
+  const RichText first = RichText::FromRtf(
+      "{\\rtf1{\\fonttbl{\\f0 Ar\\'01i\x02"
+      "al;}}\\f0 x}");
   EXPECT_EQ(first.FormatAt(0).FontName, "Arial");
   EXPECT_EQ(RichText::FromRtf(first.ToRtf()).FormatAt(0), first.FormatAt(0));
 }
