@@ -11,6 +11,7 @@
 #include "panel/win32/MainWindow.h"
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/win32/Win32RegistryStore.h"
+#include "text/CodePage.h"
 
 namespace {
 
@@ -23,6 +24,9 @@ std::filesystem::path ProgramDir() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  // The client's text is in the system's ANSI code page; everything that reads,
+  // folds or writes text follows it.
+  quorvel::SetSystemCodePage(static_cast<int>(GetACP()));
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
 

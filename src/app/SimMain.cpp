@@ -30,6 +30,7 @@
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "sim/TrafficRun.h"
+#include "text/CodePage.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ struct Options {
 
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::cerr << "quorvel-sim: " << problem << "\n";
-  std::cerr << "usage: quorvel-sim [--dir DIR] [--quiet] [SCENARIO | -]\n"
+  std::cerr << "usage: quorvel-sim [--dir DIR] [--quiet] [--codepage N] [SCENARIO | -]\n"
                "       quorvel-sim --traffic TICKS [--seed N]\n"
                "       quorvel-sim --replay FILE [--dir DIR] [--enable FEATURES] [--set NAME=VALUE]...\n"
                "                   [--design NAME] [--room TITLE] [--ticks-per-line N] [--summary-only]\n";
@@ -128,7 +129,11 @@ std::optional<std::string> ParseOptions(int argc, char** argv, Options& o) {
       o.Replay.TicksPerLine = static_cast<int>(*n);
     } else if (arg == "--summary-only") {
       o.Replay.SummaryOnly = true;
-      // --codepage N (the text layer's code page) is parsed here, beside the other options.
+    } else if (arg == "--codepage") {
+      // The simulated system's ANSI code page; 1252 unless given.
+      const auto n = number(1);
+      if (!n || *n > 65535 || !quorvel::SetSystemCodePage(static_cast<int>(*n)))
+        return "--codepage takes a code page the simulator knows (874, 932, 936, 949, 950, 1250 to 1258)";
     } else if (!o.Scenario && (arg == "-" || arg.rfind("--", 0) != 0)) {
       o.Scenario = arg;
     } else {

@@ -1,25 +1,26 @@
 // The RTF reader behind RichText::FromRtf. It takes what rich-edit controls
-// write (RichEdit 2.0 to 8, Wine's, WordPad's) and hand-written design files.
-// It is iterative and capped everywhere, so no input can crash it, make it
-// slow or make it hold unbounded memory: what it cannot make sense of it skips.
+// write (RichEdit 2.0 to 8, Wine's, WordPad's), what Word, LibreOffice and
+// TextEdit write, and hand-written design files, and reads the body text as
+// those programs show it. It is iterative and capped everywhere, so no input
+// can crash it, make it slow or make it hold unbounded memory: what it cannot
+// make sense of it skips.
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "styling/AnsiCodePage.h"
 #include "styling/RichText.h"
+#include "styling/RtfCharDecoder.h"
+#include "styling/RtfDestinations.h"
+#include "styling/RtfTables.h"
+#include "styling/RtfWords.h"
+#include "text/CodePage.h"
 
 namespace quorvel {
 namespace {
 
 constexpr size_t kMaxInput = 4 * 1024 * 1024;
 constexpr size_t kMaxDepth = 128;
-constexpr size_t kMaxWord = 32;
-constexpr size_t kMaxParamDigits = 10;
-constexpr size_t kMaxTableEntries = 1024;
-constexpr size_t kMaxFontName = 128;
 
 enum class Destination { Text, Skip, FontTable, FontEntry, ColorTable };
 
@@ -28,11 +29,8 @@ struct GroupState {
   Destination Dest = Destination::Text;
   int UnicodeSkip = 1;
   int FontNumber = -1;  // the font table entry being read
-};
-
-struct Font {
-  int Number;
-  std::string Name;
+  int CodePage = 0;     // of the current font's character set; 0: the document's
+  bool Hidden = false;  // \v: text no reader shows
 };
 
 class Reader {
@@ -56,6 +54,7 @@ class Reader {
       } else {
         ++pos_;
         if (c == '\r' || c == '\n') continue;  // line breaks of the file mean nothing
+        atGroupStart_ = false;
         PlainChar(c);
       }
     }
@@ -76,6 +75,8 @@ class Reader {
     if (next.Dest == Destination::FontTable) next.Dest = Destination::FontEntry;
     stack_.push_back(next);
     skipPending_ = 0;
+    decoder_.Reset();
+    atGroupStart_ = true;
   }
 
   void CloseGroup() {
@@ -87,8 +88,13 @@ class Reader {
     const bool fontTableEnds = Top().Dest == Destination::FontTable;
     if (stack_.size() > 1) stack_.pop_back();
     // Text that names no font is in the document's default font.
-    if (fontTableEnds && Top().Format.FontName.empty()) Top().Format.FontName = FontNameOf(defaultFont_);
+    if (fontTableEnds && Top().Format.FontName.empty()) {
+      Top().Format.FontName = tables_.FontName(defaultFont_);
+      Top().CodePage = tables_.FontCodePage(defaultFont_);
+    }
     skipPending_ = 0;
+    decoder_.Reset();
+    atGroupStart_ = false;
   }
 
   bool Skipping() const { return overflowDepth_ > 0 || stack_.back().Dest == Destination::Skip; }
@@ -96,34 +102,21 @@ class Reader {
   void ControlSequence() {
     if (pos_ >= in_.size()) return;
     const char c = in_[pos_];
-    if (!IsLetter(c)) {
+    const bool atGroupStart = atGroupStart_;
+    atGroupStart_ = false;
+    if (!IsRtfLetter(c)) {
       ++pos_;
+      // \* marks a destination only as the first thing in its group; StarWriter
+      // also writes it in mid-group, where it means nothing.
+      if (c == '*') {
+        ignorableNext_ = atGroupStart;
+        return;
+      }
       ControlSymbol(c);
       return;
     }
-    std::string word;
-    while (pos_ < in_.size() && IsLetter(in_[pos_])) {
-      if (word.size() < kMaxWord) word.push_back(in_[pos_]);
-      ++pos_;
-    }
-    bool hasParam = false;
-    bool negative = false;
-    long long param = 0;
-    if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() && IsDigit(in_[pos_ + 1])) {
-      negative = true;
-      ++pos_;
-    }
-    size_t digits = 0;
-    while (pos_ < in_.size() && IsDigit(in_[pos_])) {
-      if (digits < kMaxParamDigits) param = param * 10 + (in_[pos_] - '0');
-      ++digits;
-      ++pos_;
-      hasParam = true;
-    }
-    if (param > 0x7FFFFFFF) param = 0x7FFFFFFF;
-    if (negative) param = -param;
-    if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiting blank belongs to the word
-    ControlWord(word, hasParam, static_cast<int>(param));
+    const RtfControlWord w = ReadControlWord(in_, pos_);
+    ControlWord(w.Word, w.HasParam, w.Param);
   }
 
   void ControlSymbol(char c) {
@@ -134,16 +127,13 @@ class Reader {
         PlainChar(c);
         return;
       case '~':
-        PlainChar(static_cast<char>(0xA0));
+        NamedChar(0xA0);
         return;
       case '_':
         PlainChar('-');
         return;
       case '-':
         return;  // optional hyphen
-      case '*':
-        ignorableNext_ = true;
-        return;
       case '\r':
       case '\n':
         Text('\r');
@@ -159,8 +149,8 @@ class Reader {
   void HexChar() {
     int value = 0;
     int got = 0;
-    while (got < 2 && pos_ < in_.size() && IsHex(in_[pos_])) {
-      value = value * 16 + HexValue(in_[pos_]);
+    while (got < 2 && pos_ < in_.size() && IsRtfHex(in_[pos_])) {
+      value = value * 16 + RtfHexValue(in_[pos_]);
       ++pos_;
       ++got;
     }
@@ -179,25 +169,11 @@ class Reader {
     }
     if (Skipping()) return;
     GroupState& g = Top();
-    if (IsSkippedDestination(w) || (wasIgnorable && !IsKnownDestination(w))) {
-      g.Dest = Destination::Skip;
+    if (DestinationWord(w, wasIgnorable)) return;
+    if (w == "ansicpg" && hasParam) {
+      if (IsSupportedCodePage(p)) documentCodePage_ = p;
       return;
     }
-    if (w == "fonttbl") {
-      g.Dest = Destination::FontTable;
-      return;
-    }
-    if (w == "colortbl") {
-      g.Dest = Destination::ColorTable;
-      colorComponents_ = {0, 0, 0};
-      colorHasComponent_ = false;
-      return;
-    }
-    if (w == "fldrslt") {
-      g.Dest = Destination::Text;
-      return;
-    }
-    if (w == "rtf" || w == "ansi" || w == "ansicpg") return;
     if (w == "deff" && hasParam) {
       defaultFont_ = p;
       return;
@@ -210,136 +186,124 @@ class Reader {
       UnicodeChar(p);
       return;
     }
-
     if (g.Dest == Destination::ColorTable) {
-      const int v = std::max(0, std::min(p, 255));
-      if (w == "red") {
-        colorComponents_[0] = v;
-        colorHasComponent_ = true;
-      } else if (w == "green") {
-        colorComponents_[1] = v;
-        colorHasComponent_ = true;
-      } else if (w == "blue") {
-        colorComponents_[2] = v;
-        colorHasComponent_ = true;
-      }
+      tables_.ColorWord(w, p);
       return;
     }
     if (g.Dest == Destination::FontTable || g.Dest == Destination::FontEntry) {
       if (w == "f" && hasParam) {
         g.FontNumber = p;
-        fontName_.clear();
+        tables_.StartFont();
+      } else if (hasParam) {
+        tables_.FontWord(w, p);
       }
       return;
     }
-
-    CharFormat& f = g.Format;
-    const bool on = !hasParam || p != 0;
-    if (w == "par" || w == "sect" || w == "page")
-      Text('\r');
-    else if (w == "line")
-      Text('\v');
-    else if (w == "tab")
-      Text('\t');
-    else if (w == "emdash")
-      Text(static_cast<char>(0x97));
-    else if (w == "endash")
-      Text(static_cast<char>(0x96));
-    else if (w == "lquote")
-      Text(static_cast<char>(0x91));
-    else if (w == "rquote")
-      Text(static_cast<char>(0x92));
-    else if (w == "ldblquote")
-      Text(static_cast<char>(0x93));
-    else if (w == "rdblquote")
-      Text(static_cast<char>(0x94));
-    else if (w == "bullet")
-      Text(static_cast<char>(0x95));
-    else if (w == "b")
-      f.Bold = on;
-    else if (w == "i")
-      f.Italic = on;
-    else if (w == "strike")
-      f.Strike = on;
-    else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth" || w == "ulwave")
-      f.Underline = on;
-    else if (w == "ulnone")
-      f.Underline = false;
-    else if (w == "cf")
-      f.Color = hasParam && p > 0 ? ColorEntry(p) : kAutoColor;  // \cf0 is automatic
-    else if (w == "fs")
-      f.HalfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24;
-    else if (w == "f" && hasParam)
-      f.FontName = FontNameOf(p);
-    else if (w == "plain")
-      f = PlainFormat();
+    if (!TextWord(w)) FormatWord(w, hasParam, p);
   }
 
-  static bool IsSkippedDestination(const std::string& w) {
-    static const char* const kSkipped[] = {"stylesheet",
-                                           "info",
-                                           "pict",
-                                           "object",
-                                           "fldinst",
-                                           "header",
-                                           "footer",
-                                           "headerl",
-                                           "headerr",
-                                           "footerl",
-                                           "footerr",
-                                           "footnote",
-                                           "annotation",
-                                           "pntext",
-                                           "pntxta",
-                                           "pntxtb",
-                                           "listtable",
-                                           "listoverridetable",
-                                           "rsidtbl",
-                                           "themedata",
-                                           "colorschememapping",
-                                           "latentstyles",
-                                           "datastore",
-                                           "xmlnstbl",
-                                           "generator",
-                                           "mmathPr",
-                                           "filetbl",
-                                           "revtbl",
-                                           "xe",
-                                           "tc",
-                                           "bkmkstart",
-                                           "bkmkend",
-                                           "nonshppict",
-                                           "shppict",
-                                           "result",
-                                           "objdata",
-                                           "panose",
-                                           "falt",
-                                           "fontemb",
-                                           "fontfile",
-                                           "userprops",
-                                           "docvar",
-                                           "template",
-                                           "wgrffmtfilter",
-                                           "pgdsctbl"};
-    for (const char* s : kSkipped)
-      if (w == s) return true;
+  // True when the word opened a destination (or skipped its group).
+  bool DestinationWord(const std::string& w, bool wasIgnorable) {
+    GroupState& g = Top();
+    if (w == "nesttableprops") {
+      // Word keeps a nested row's end (\nestrow) inside this skipped group.
+      Text('\r');
+      g.Dest = Destination::Skip;
+      return true;
+    }
+    switch (ClassifyDestination(w)) {
+      case RtfDestination::Skip:
+        g.Dest = Destination::Skip;
+        return true;
+      case RtfDestination::FontTable:
+        g.Dest = Destination::FontTable;
+        return true;
+      case RtfDestination::ColorTable:
+        g.Dest = Destination::ColorTable;
+        tables_.StartColors();
+        return true;
+      case RtfDestination::Text:
+        g.Dest = Destination::Text;
+        return true;
+      case RtfDestination::None:
+        break;
+    }
+    if (wasIgnorable && w != "field") {
+      g.Dest = Destination::Skip;  // a destination this reader does not know
+      return true;
+    }
     return false;
   }
 
-  static bool IsKnownDestination(const std::string& w) {
-    return w == "fonttbl" || w == "colortbl" || w == "fldrslt" || w == "field";
+  // Words that stand for characters; true when w was one.
+  bool TextWord(const std::string& w) {
+    if (w == "par" || w == "sect" || w == "page" || w == "row" || w == "nestrow") {
+      Text('\r');
+    } else if (w == "cell" || w == "nestcell") {
+      // A TAB between cells, put in when the next cell's text begins.
+      if (!Skipping() && !Top().Hidden) ++cellsEnded_;
+    } else if (w == "line") {
+      Text('\v');
+    } else if (w == "tab") {
+      Text('\t');
+    } else if (const char32_t named = NamedCharacter(w)) {
+      NamedChar(named);
+    } else {
+      return false;
+    }
+    return true;
   }
 
-  CharFormat PlainFormat() const {
-    CharFormat f;
-    f.FontName = FontNameOf(defaultFont_);
-    return f;
+  void FormatWord(const std::string& w, bool hasParam, int p) {
+    GroupState& g = Top();
+    CharFormat& f = g.Format;
+    const bool on = !hasParam || p != 0;
+    if (w == "b") {
+      f.Bold = on;
+    } else if (w == "i") {
+      f.Italic = on;
+    } else if (w == "strike") {
+      f.Strike = on;
+    } else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth" || w == "ulwave") {
+      f.Underline = on;
+    } else if (w == "ulnone") {
+      f.Underline = false;
+    } else if (w == "v") {
+      g.Hidden = on;
+    } else if (w == "cf") {
+      f.Color = hasParam && p > 0 ? tables_.Color(p) : kAutoColor;  // \cf0 is automatic
+    } else if (w == "fs") {
+      f.HalfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24;
+    } else if (w == "f" && hasParam) {
+      f.FontName = tables_.FontName(p);
+      g.CodePage = tables_.FontCodePage(p);
+    } else if (w == "plain") {
+      f = CharFormat{};
+      f.FontName = tables_.FontName(defaultFont_);
+      g.CodePage = tables_.FontCodePage(defaultFont_);
+      g.Hidden = false;
+    }
   }
 
   void UnicodeChar(int code) {
-    if (code < 0) code += 65536;
-    PlainCharNoSkip(UnicodeToAnsi(static_cast<unsigned>(code)));
+    if (Skipping()) return;
+    if (Top().Dest == Destination::Text) {
+      std::string bytes;
+      decoder_.Unicode(code, bytes);
+      AppendText(bytes);
+    } else {
+      PlainCharNoSkip('?');  // a font name's letter; the name only has to match itself
+    }
     skipPending_ = Top().UnicodeSkip;  // the ANSI stand-ins that follow
+  }
+
+  void NamedChar(char32_t codePoint) {
+    skipPending_ = 0;
+    if (Skipping() || Top().Dest != Destination::Text) return;
+    decoder_.Reset();
+    std::string bytes;
+    RtfCharDecoder::AppendUnicode(codePoint, bytes);
+    AppendText(bytes);
   }
 
   void PlainChar(char c) {
@@ -354,65 +318,59 @@ class Reader {
     if (Skipping()) return;
     GroupState& g = Top();
     switch (g.Dest) {
-      case Destination::Text:
-        doc_.Append(c, g.Format);
+      case Destination::Text: {
+        std::string bytes;
+        decoder_.Byte(static_cast<unsigned char>(c), g.CodePage ? g.CodePage : documentCodePage_, bytes);
+        AppendText(bytes);
         return;
+      }
       case Destination::ColorTable:
-        if (c == ';') FinishColorEntry();
+        if (c == ';') tables_.EndColorEntry();
         return;
       case Destination::FontTable:
       case Destination::FontEntry:
         if (c == ';')
           FinishFontEntry();
-        else if (fontName_.size() < kMaxFontName)
-          fontName_.push_back(c);
+        else
+          tables_.FontNameChar(c);
         return;
       case Destination::Skip:
         return;
     }
   }
 
+  // Characters of the body in the system code page. Control bytes other than
+  // TAB are dropped: the writer cannot keep them, and a read of what it wrote
+  // must give the same text.
+  void AppendText(const std::string& bytes) {
+    if (Top().Hidden) return;
+    for (char c : bytes) {
+      if (static_cast<unsigned char>(c) < 0x20 && c != '\t') continue;
+      SeparateCells(0);
+      doc_.Append(c, Top().Format);
+    }
+  }
+
   void Text(char c) {
     skipPending_ = 0;
-    if (Skipping() || Top().Dest != Destination::Text) return;
+    if (Skipping() || Top().Dest != Destination::Text || Top().Hidden) return;
+    decoder_.Reset();
+    // A paragraph mark ends a row (or a nested one); its last cell needs no
+    // separator.
+    SeparateCells(c == '\r' ? 1 : 0);
     doc_.Append(c, Top().Format);
   }
 
-  void FinishColorEntry() {
-    if (colors_.size() < kMaxTableEntries)
-      colors_.push_back(colorHasComponent_ ? Rgb(colorComponents_[0], colorComponents_[1], colorComponents_[2])
-                                           : kAutoColor);
-    colorComponents_ = {0, 0, 0};
-    colorHasComponent_ = false;
+  // A TAB between the cells that ended before the next text, less `spared`.
+  void SeparateCells(int spared) {
+    for (int i = spared; i < cellsEnded_; ++i) doc_.Append('\t', Top().Format);
+    cellsEnded_ = 0;
   }
 
   void FinishFontEntry() {
-    const int number = Top().FontNumber;
-    if (number >= 0 && fonts_.size() < kMaxTableEntries) {
-      std::string name = fontName_;
-      while (!name.empty() && name.back() == ' ') name.pop_back();
-      while (!name.empty() && name.front() == ' ') name.erase(0, 1);
-      fonts_.push_back({number, name});
-    }
+    tables_.EndFontEntry(Top().FontNumber);
     Top().FontNumber = -1;
-    fontName_.clear();
   }
-
-  std::uint32_t ColorEntry(int index) const {
-    if (index < 0 || static_cast<size_t>(index) >= colors_.size()) return kAutoColor;
-    return colors_[index];
-  }
-
-  std::string FontNameOf(int number) const {
-    for (const Font& f : fonts_)
-      if (f.Number == number) return f.Name;
-    return {};
-  }
-
-  static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-  static bool IsHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-  static int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
 
   std::string_view in_;
   size_t pos_ = 0;
@@ -420,13 +378,16 @@ class Reader {
   size_t overflowDepth_ = 0;
   bool seenRoot_ = false;
   bool ignorableNext_ = false;
+  bool atGroupStart_ = false;
+  int cellsEnded_ = 0;  // cells ended since the last text
   int skipPending_ = 0;
   int defaultFont_ = 0;
-  std::vector<std::uint32_t> colors_;
-  std::array<int, 3> colorComponents_{0, 0, 0};
-  bool colorHasComponent_ = false;
-  std::vector<Font> fonts_;
-  std::string fontName_;
+  // Without \ansicpg the text is taken as the system's own, as the system's
+  // rich-edit controls take it: hand-made design files hold the bytes the
+  // operator typed.
+  int documentCodePage_ = SystemCodePage();
+  RtfTables tables_;
+  RtfCharDecoder decoder_;
   RichText doc_;
 };
 

@@ -1,9 +1,12 @@
 // The RTF writer behind RichText::ToRtf: RichEdit-style documents that a
-// rich-edit send box loads as formatted text.
+// rich-edit send box loads as formatted text. The text is in the system code
+// page, so the document declares it (\ansicpg) and so do its fonts
+// (\fcharset): a Cyrillic or Greek system's letters arrive as those letters.
 #include <cstdio>
 #include <vector>
 
 #include "styling/RichText.h"
+#include "text/CodePage.h"
 
 namespace quorvel {
 namespace {
@@ -16,21 +19,30 @@ std::string HexEscape(unsigned char byte) {
   return buf;
 }
 
-void AppendEscaped(char c, std::string& out) {
+// One character of the text, which starts at text[i]; returns how many bytes
+// it took. Both bytes of a double-byte character go as \'hh, so a trail byte
+// that looks like "\\", "{" or "}" is never read as one.
+size_t AppendEscaped(std::string_view text, size_t i, int codePage, std::string& out) {
+  const char c = text[i];
   const auto u = static_cast<unsigned char>(c);
+  if (IsLeadByte(codePage, u) && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x40) {
+    out += HexEscape(u);
+    out += HexEscape(static_cast<unsigned char>(text[i + 1]));
+    return 2;
+  }
   switch (c) {
     case '\\':
       out += "\\\\";
-      return;
+      return 1;
     case '{':
       out += "\\{";
-      return;
+      return 1;
     case '}':
       out += "\\}";
-      return;
+      return 1;
     case '\t':
       out += "\\tab ";
-      return;
+      return 1;
     default:
       break;
   }
@@ -38,7 +50,9 @@ void AppendEscaped(char c, std::string& out) {
     out += HexEscape(u);
   else if (u >= 0x20)
     out.push_back(c);
-  // other control characters have no place in the text
+  // Other control characters have no place in a message; the reader drops
+  // them as well, so what is written reads back the same.
+  return 1;
 }
 
 template <typename T>
@@ -53,7 +67,8 @@ int IndexOf(std::vector<T>& table, const T& value) {
 
 std::string RtfEscape(std::string_view text) {
   std::string out;
-  for (char c : text) AppendEscaped(c, out);
+  const int codePage = SystemCodePage();
+  for (size_t i = 0; i < text.size();) i += AppendEscaped(text, i, codePage, out);
   return out;
 }
 
@@ -68,9 +83,11 @@ std::string RichText::ToRtf() const {
   }
   if (fonts.empty()) fonts.push_back(kDefaultFont);
 
-  std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+  const int codePage = SystemCodePage();
+  const std::string charset = std::to_string(CodePageCharset(codePage));
+  std::string out = "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage) + "\\deff0{\\fonttbl";
   for (size_t i = 0; i < fonts.size(); ++i)
-    out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 " + RtfEscape(fonts[i]) + ";}";
+    out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset" + charset + " " + RtfEscape(fonts[i]) + ";}";
   out += "}\r\n{\\colortbl ;";
   for (std::uint32_t c : colors)
     out += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) + "\\blue" +
@@ -80,7 +97,7 @@ std::string RichText::ToRtf() const {
   CharFormat current;  // what the reader assumes before any word
   current.FontName = fonts[0];
   bool first = true;
-  for (size_t i = 0; i < Size(); ++i) {
+  for (size_t i = 0; i < Size();) {
     CharFormat f = FormatAt(i);
     if (f.FontName.empty()) f.FontName = kDefaultFont;
     std::string words;
@@ -98,12 +115,15 @@ std::string RichText::ToRtf() const {
     current = f;
     first = false;
     const char c = Chars()[i];
-    if (c == '\r')
+    if (c == '\r') {
       out += "\\par\r\n";
-    else if (c == '\v')
+      ++i;
+    } else if (c == '\v') {
       out += "\\line ";
-    else
-      AppendEscaped(c, out);
+      ++i;
+    } else {
+      i += AppendEscaped(Chars(), i, codePage, out);  // a two-byte character takes its first byte's format
+    }
   }
   out += "}\r\n";
   return out;

@@ -1,39 +1,51 @@
 #include "text/AnsiText.h"
 
-#include <algorithm>
+#include "text/CodePage.h"
+#include "text/SingleByteTables.h"
 
 namespace quorvel {
 
-char AnsiLowerChar(char c) {
+namespace {
+
+enum class Case { Lower, Upper };
+
+char FoldByte(const SingleByteCodePage* page, Case to, char c) {
   const auto u = static_cast<unsigned char>(c);
-  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-  // Latin-1 capitals, except the multiplication sign.
-  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
-  switch (u) {  // Windows-1252 letters outside Latin-1.
-    case 0x8A:
-      return static_cast<char>(0x9A);
-    case 0x8C:
-      return static_cast<char>(0x9C);
-    case 0x8E:
-      return static_cast<char>(0x9E);
-    case 0x9F:
-      return static_cast<char>(0xFF);
-    default:
-      return c;
+  if (u < 0x80) {
+    if (to == Case::Lower && u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
+    if (to == Case::Upper && u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
+    return c;
   }
+  if (!page) return c;  // a double-byte code page folds ASCII only
+  return static_cast<char>(to == Case::Lower ? page->Lower[u - 0x80] : page->Upper[u - 0x80]);
 }
 
-std::string AnsiLower(std::string_view text) {
+std::string Fold(std::string_view text, Case to) {
+  const int codePage = SystemCodePage();
+  const SingleByteCodePage* page = FindSingleByteCodePage(codePage);
   std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), AnsiLowerChar);
+  for (size_t i = 0; i < out.size(); ++i) {
+    if (IsLeadByte(codePage, static_cast<unsigned char>(out[i]))) {
+      ++i;  // the trail byte may look like an ASCII letter; it is not one
+      continue;
+    }
+    out[i] = FoldByte(page, to, out[i]);
+  }
   return out;
 }
 
+}  // namespace
+
+char AnsiLowerChar(char c) { return FoldByte(FindSingleByteCodePage(SystemCodePage()), Case::Lower, c); }
+
+char AnsiUpperChar(char c) { return FoldByte(FindSingleByteCodePage(SystemCodePage()), Case::Upper, c); }
+
+std::string AnsiLower(std::string_view text) { return Fold(text, Case::Lower); }
+
+std::string AnsiUpper(std::string_view text) { return Fold(text, Case::Upper); }
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AnsiLowerChar(a[i]) != AnsiLowerChar(b[i])) return false;
-  return true;
+  return a.size() == b.size() && AnsiLower(a) == AnsiLower(b);
 }
 
 std::string TrimLeadingBlanks(std::string_view text) {

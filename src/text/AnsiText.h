@@ -1,14 +1,21 @@
 #pragma once
 // Text helpers for the 8-bit ANSI text the client and the list files use.
-// Case folding follows Windows-1252 (ASCII and the Latin-1 letters), never
-// the C locale, so the bot compares nicks the way the client shows them.
+// Case folding follows the system code page (text/CodePage.h), never the C
+// locale, so the bot compares nicks and phrases the way the client shows
+// them: Latin, Cyrillic, Greek and the other letters of a single-byte code
+// page fold; in a double-byte code page only ASCII letters do, and the trail
+// byte of a two-byte character is never touched.
 #include <string>
 #include <string_view>
 
 namespace quorvel {
 
+// One byte on its own; texts go through AnsiLower, which knows where the
+// two-byte characters of a double-byte code page are.
 char AnsiLowerChar(char c);
+char AnsiUpperChar(char c);
 std::string AnsiLower(std::string_view text);
+std::string AnsiUpper(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // Leading blanks (U+0020 only), as the client's own trimming does.

@@ -7,6 +7,8 @@
 
 namespace quorvel {
 
+// In a double-byte code page a match starts on a character, never on the
+// trail byte of a two-byte one.
 bool Occurs(std::string_view haystack, std::string_view needle);
 // The same with both texts lower-cased (the system code page's letters).
 bool OccursNoCase(std::string_view haystack, std::string_view needle);
