@@ -268,6 +268,9 @@ int DroppedTranscript(const fs::path& transcript) {
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
+  // On Windows the text is in the system's own code page, as the bot's is;
+  // --codepage may still name another.
+  quorvel::SetSystemCodePage(static_cast<int>(GetACP()));
   if (IsDryRunProgram(argv[0]) && argc == 2 && std::string(argv[1]).rfind("--", 0) != 0)
     return DroppedTranscript(argv[1]);
 #endif

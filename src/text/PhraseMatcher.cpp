@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <deque>
 
+#include "text/CodePage.h"
+
 namespace quorvel {
 
 PhraseMatcher::PhraseMatcher(const std::vector<std::string>& phrases) { Build(phrases); }
@@ -43,6 +45,7 @@ void PhraseMatcher::Build(const std::vector<std::string>& phrases) {
                                      [](const auto& a, const auto& b) { return a.first < b.first; }),
                     {byte, child});
         nodes_.push_back(Node{});
+        nodes_.back().Depth = nodes_[node].Depth + 1;
         endings_.emplace_back();
       }
       node = child;
@@ -76,11 +79,20 @@ std::vector<size_t> PhraseMatcher::Hits(std::string_view text) const {
   std::vector<size_t> hits;
   if (text.empty() || nodes_.empty()) return hits;
   hits.assign(emptyPhrases_.begin(), emptyPhrases_.end());
+  // Where characters start; in a single-byte code page every byte does.
+  std::vector<bool> starts;
+  if (const int codePage = SystemCodePage(); IsDoubleByteCodePage(codePage)) {
+    starts.assign(text.size(), true);
+    for (size_t i = 0; i + 1 < text.size(); ++i)
+      if (IsLeadByte(codePage, static_cast<unsigned char>(text[i]))) starts[++i] = false;
+  }
   std::uint32_t node = 0;
-  for (const char c : text) {
-    node = Step(node, static_cast<unsigned char>(c));
-    for (std::uint32_t out = nodes_[node].Output; out != kNone; out = nodes_[nodes_[out].Fail].Output)
+  for (size_t end = 0; end < text.size(); ++end) {
+    node = Step(node, static_cast<unsigned char>(text[end]));
+    for (std::uint32_t out = nodes_[node].Output; out != kNone; out = nodes_[nodes_[out].Fail].Output) {
+      if (!starts.empty() && !starts[end + 1 - nodes_[out].Depth]) continue;
       hits.insert(hits.end(), endings_[out].begin(), endings_[out].end());
+    }
   }
   // A phrase found at several places is one hit.
   std::sort(hits.begin(), hits.end());
@@ -90,6 +102,11 @@ std::vector<size_t> PhraseMatcher::Hits(std::string_view text) const {
 
 std::optional<size_t> PhraseMatcher::FirstHit(std::string_view text) const {
   if (text.empty() || nodes_.empty()) return std::nullopt;
+  if (IsDoubleByteCodePage(SystemCodePage())) {
+    const auto hits = Hits(text);
+    if (hits.empty()) return std::nullopt;
+    return hits.front();
+  }
   std::uint32_t best = emptyPhrases_.empty() ? kNone : emptyPhrases_.front();
   std::uint32_t node = 0;
   for (const char c : text) {

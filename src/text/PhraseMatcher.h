@@ -19,7 +19,8 @@ class PhraseMatcher {
 
   // The indices of every phrase that occurs in the text, in list order.
   std::vector<size_t> Hits(std::string_view text) const;
-  // The first phrase in list order that occurs in the text.
+  // The first phrase in list order that occurs in the text. In a double-byte
+  // code page a match must start on a character, as Occurs requires.
   std::optional<size_t> FirstHit(std::string_view text) const;
   bool AnyHit(std::string_view text) const { return FirstHit(text).has_value(); }
 
@@ -31,6 +32,7 @@ class PhraseMatcher {
     std::uint32_t Output = kNone;    // the nearest node on the fail chain (itself included) ending a phrase
     std::uint32_t FirstPhrase = kNone;  // the lowest phrase index ending exactly here
     std::uint32_t FirstReachable = kNone;  // the lowest index ending here or anywhere on the fail chain
+    std::uint32_t Depth = 0;               // the length of the phrases ending here
   };
   std::uint32_t Child(std::uint32_t node, unsigned char byte) const;
   std::uint32_t Step(std::uint32_t node, unsigned char byte) const;
