@@ -1,0 +1,158 @@
+#include "sim/EventChecks.h"
+
+#include "sim/CharChecks.h"
+#include "sim/ScenarioWorld.h"
+
+namespace quorvel::scenario {
+namespace {
+
+SimEvent Consume(ScenarioWorld& world, EventKind kind, const std::string& name) {
+  SimEvent* e = world.Events.Consume(kind);
+  if (!e) throw Fail("expected " + name + ", found none left");
+  return *e;
+}
+
+void Sent(ScenarioWorld& world, VerbCall& call) {
+  const std::string want = UnescapeFreeText(call.Cursor.Rest());
+  world.LastSent = Consume(world, EventKind::Sent, "a sent message " + Quote(want));
+  if (world.LastSent->Text != want)
+    throw Fail("expected sent " + Quote(want) + ", found " + Quote(world.LastSent->Text));
+}
+
+// The message the last `expect sent` consumed, for the checks that look closer at it.
+const SimEvent& LastSent(const ScenarioWorld& world) {
+  if (!world.LastSent) throw Fail("no message was consumed by `expect sent` before");
+  return *world.LastSent;
+}
+
+void SentRoom(ScenarioWorld& world, VerbCall& call) {
+  const SimEvent& sent = LastSent(world);
+  if (sent.Title != call.Cursor.Rest())
+    throw Fail("expected the message in " + Quote(call.Cursor.Rest()) + ", it went to " + Quote(sent.Title));
+}
+
+// `rtf`: every block line is in the RTF; `no-rtf`: none is.
+void Rtf(ScenarioWorld& world, VerbCall& call) {
+  const SimEvent& sent = LastSent(world);
+  for (const auto& line : call.Statement.Block) {
+    const bool has = sent.Rtf.find(line) != std::string::npos;
+    if (call.Verb == "rtf" && !has) throw Fail("the RTF lacks " + Quote(line) + ": " + Quote(sent.Rtf));
+    if (call.Verb == "no-rtf" && has) throw Fail("the RTF holds " + Quote(line) + ": " + Quote(sent.Rtf));
+  }
+}
+
+void Char(ScenarioWorld& world, VerbCall& call) {
+  const SimEvent& sent = LastSent(world);
+  const int index = ParseInt(call.Cursor.Word(), "character index");
+  if (auto bad = CheckCharProps(RichText::FromRtf(sent.Rtf), static_cast<size_t>(index), call.Cursor))
+    throw Fail(*bad + " in " + Quote(sent.Text));
+}
+
+void NoSent(ScenarioWorld& world, VerbCall&) {
+  if (SimEvent* e = world.Events.Consume(EventKind::Sent))
+    throw Fail("expected no sent message, found " + Quote(e->Text));
+}
+
+void Posted(ScenarioWorld& world, VerbCall& call) {
+  const auto id = call.Cursor.Word();
+  const auto nick = call.Cursor.Word();
+  const SimEvent e = Consume(world, EventKind::Posted, "a posted command");
+  if (id && std::to_string(e.CommandId) != *id)
+    throw Fail("expected posted " + *id + ", found " + std::to_string(e.CommandId));
+  if (nick && e.Nick != *nick) throw Fail("expected posted with " + Quote(*nick) + " selected, found " + Quote(e.Nick));
+}
+
+void NoPosted(ScenarioWorld& world, VerbCall&) {
+  if (SimEvent* e = world.Events.Consume(EventKind::Posted))
+    throw Fail("expected no posted command, found " + std::to_string(e->CommandId));
+}
+
+void Joined(ScenarioWorld& world, VerbCall& call) {
+  // NAME | CODE, the blanks beside the bar optional, so "expect joined |" is two empty texts.
+  const std::string rest = call.Cursor.Rest();
+  const size_t bar = rest.find('|');
+  std::string name = bar == std::string::npos ? rest : rest.substr(0, bar);
+  std::string code = bar == std::string::npos ? std::string() : rest.substr(bar + 1);
+  if (!name.empty() && name.back() == ' ') name.pop_back();
+  if (!code.empty() && code.front() == ' ') code.erase(0, 1);
+  const SimEvent e = Consume(world, EventKind::Joined, "an admin join");
+  if (e.Text != name || e.Code != code)
+    throw Fail("expected joined " + Quote(name + " | " + code) + ", found " + Quote(e.Text + " | " + e.Code));
+}
+
+// An event known by its text alone; written without the text, any event of the kind.
+void Simple(ScenarioWorld& world, VerbCall& call, EventKind kind) {
+  const bool any = call.Cursor.AtEnd();
+  const std::string want = call.Cursor.Rest();
+  const SimEvent e = Consume(world, kind, "a " + call.Verb + " event");
+  if (!any && e.Text != want) throw Fail("expected " + call.Verb + " " + Quote(want) + ", found " + Quote(e.Text));
+}
+
+// `msgbox` matches the whole text, `msgbox-starts` its beginning, `msgbox-contains` any part.
+void MsgBox(ScenarioWorld& world, VerbCall& call) {
+  const bool any = call.Cursor.AtEnd();
+  const std::string want = UnescapeFreeText(call.Cursor.Rest());
+  world.LastMsgBox = Consume(world, EventKind::MsgBox, "a message box");
+  const std::string& have = world.LastMsgBox->Text;
+  const std::string& what = call.Verb;
+  const bool ok = any || (what == "msgbox" && have == want) || (what == "msgbox-starts" && have.rfind(want, 0) == 0) ||
+                  (what == "msgbox-contains" && have.find(want) != std::string::npos);
+  if (!ok) throw Fail("expected " + what + " " + Quote(want) + ", found " + Quote(have));
+}
+
+void MsgBoxTitle(ScenarioWorld& world, VerbCall& call) {
+  if (!world.LastMsgBox) throw Fail("no message box was consumed before");
+  if (world.LastMsgBox->Title != call.Cursor.Rest())
+    throw Fail("expected message box title " + Quote(call.Cursor.Rest()) + ", found " + Quote(world.LastMsgBox->Title));
+}
+
+void FileDialog(ScenarioWorld& world, VerbCall& call) {
+  const std::string kind = call.Cursor.Word().value_or("");
+  if (kind != "open" && kind != "save") throw Unrunnable("filedialog is open or save");
+  const std::string filter = call.Cursor.Rest();
+  const SimEvent e = Consume(world, EventKind::FileDialog, "a file dialog");
+  if (e.Save != (kind == "save") || e.Filter != filter)
+    throw Fail("expected filedialog " + kind + " " + Quote(filter) + ", found " + (e.Save ? "save " : "open ") +
+               Quote(e.Filter));
+}
+
+void None(ScenarioWorld& world, VerbCall&) {
+  for (EventKind k : {EventKind::Sent, EventKind::Posted, EventKind::Closed, EventKind::Started, EventKind::MsgBox,
+                      EventKind::Opened, EventKind::FileDialog, EventKind::Joined, EventKind::Window}) {
+    if (SimEvent* e = world.Events.Consume(k)) {
+      world.PrintEvent(*e);
+      throw Fail("expected no events left, found one (printed above)");
+    }
+  }
+}
+
+}  // namespace
+
+const VerbTable& EventChecks() {
+  using W = ScenarioWorld&;
+  using C = VerbCall&;
+  static const VerbTable kChecks = {
+      {"sent", Sent},
+      {"sent-room", SentRoom},
+      {"rtf", Rtf},
+      {"no-rtf", Rtf},
+      {"char", Char},
+      {"no-sent", NoSent},
+      {"posted", Posted},
+      {"no-posted", NoPosted},
+      {"joined", Joined},
+      {"started", [](W w, C c) { Simple(w, c, EventKind::Started); }},
+      {"closed", [](W w, C c) { Simple(w, c, EventKind::Closed); }},
+      {"opened", [](W w, C c) { Simple(w, c, EventKind::Opened); }},
+      {"window", [](W w, C c) { Simple(w, c, EventKind::Window); }},
+      {"msgbox", MsgBox},
+      {"msgbox-starts", MsgBox},
+      {"msgbox-contains", MsgBox},
+      {"msgbox-title", MsgBoxTitle},
+      {"filedialog", FileDialog},
+      {"none", None},
+  };
+  return kChecks;
+}
+
+}  // namespace quorvel::scenario
