@@ -103,6 +103,8 @@ void RenderMarkup(RichText& buffer, const std::string& markup) {
       // A "<" that never closes is taken as text, like everything after it.
       if (c == '\n' && lastWasCr) {
         lastWasCr = false;
+      } else if (c != '\n' && !RichText::Holds(c)) {
+        lastWasCr = false;  // dropped, as plain text drops it
       } else {
         out.Append(c == '\n' ? '\r' : c, format);
         lastWasCr = c == '\r';

@@ -84,9 +84,7 @@ RichText RichText::FromPlainText(std::string_view text, const CharFormat& format
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     const char c = text[i] == '\n' ? '\r' : text[i];
-    // Other control bytes have no place in a document: its RTF cannot carry
-    // them, and the RTF reader drops them too.
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\v') continue;
+    if (!Holds(c)) continue;  // the RTF reader drops them too
     doc.Append(c, format);
   }
   return doc;

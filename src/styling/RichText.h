@@ -80,6 +80,11 @@ class RichText {
   std::string MessageText() const;
 
   void Append(char c, const CharFormat& format);
+  // Whether a document holds the byte at all: control bytes other than TAB and
+  // the paragraph marks have no place in one (its RTF cannot carry them).
+  static bool Holds(char c) {
+    return static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\v';
+  }
   void Append(std::string_view text, const CharFormat& format);
   void AppendRich(const RichText& other);
   void Clear();

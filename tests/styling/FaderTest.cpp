@@ -101,7 +101,8 @@ TEST(RenderMarkupTest, ALessThanInFadedTextSwallowsUpToTheNextTag) {
 
 TEST(RenderMarkupTest, AFadedLineEndStaysOneParagraphMark) {
   // Pieces of one character put a colour tag between the CR and the LF.
-  for (const char* text : {"ab\r\ncd", "one\r\ntwo\r\nthree", "\r\n\r\n", "x\ry\nz"}) {
+  // Control bytes are dropped as plain text drops them.
+  for (const char* text : {"ab\r\ncd", "one\r\ntwo\r\nthree", "\r\n\r\n", "x\ry\nz", "\x01one\r\x02\ntwo"}) {
     RichText buffer;
     RenderMarkup(buffer, FadeText(kRed, kBlue, text, true));
     EXPECT_EQ(buffer.Chars(), RichText::FromPlainText(text).Chars()) << text;
