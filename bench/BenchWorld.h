@@ -10,24 +10,13 @@
 #include "roomlink/RoomDiscovery.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
+#include "sim/SimWorld.h"
 #include "storage/MemoryRegistryStore.h"
 #include "storage/RegAccess.h"
 
 namespace quorvel::bench {
 
-struct BenchWorld {
-  SimEventLog events;
-  MemoryRegistryStore registry;
-  SimDesktop desktop{events, registry};
-  SimClock clock;
-  SimRandom random;
-  SimPump pump{clock};
-  SimDialogs dialogs{events, "/nonexistent"};
-  SimShell shell{events, "/nonexistent"};
-  Host host{clock, random, pump, dialogs, shell};
-  BotSettings settings;
-  PanelView view;
-  Bot bot{settings, desktop, registry, host, view, "/nonexistent"};
+struct BenchWorld : SimWorld {
   WindowHandle room = kNoWindow;
 
   BenchWorld() {

@@ -20,6 +20,7 @@
 #include "roomlink/RoomDiscovery.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
+#include "sim/SimWorld.h"
 #include "storage/MemoryRegistryStore.h"
 #include "storage/RegAccess.h"
 
@@ -48,19 +49,7 @@ std::string Pick(FuzzedDataProvider& p, const char* const (&options)[N]) {
   return p.ConsumeBool() ? options[p.ConsumeIntegralInRange<size_t>(0, N - 1)] : p.ConsumeRandomLengthString(40);
 }
 
-struct World {
-  SimEventLog events;
-  MemoryRegistryStore registry;
-  SimDesktop desktop{events, registry};
-  SimClock clock;
-  SimRandom random;
-  SimPump pump{clock};
-  SimDialogs dialogs{events, "/nonexistent"};
-  SimShell shell{events, "/nonexistent"};
-  Host host{clock, random, pump, dialogs, shell};
-  BotSettings settings;
-  PanelView view;
-  Bot bot{settings, desktop, registry, host, view, "/nonexistent"};
+struct World : SimWorld {
   WindowHandle room = kNoWindow;
 
   World() {

@@ -8,6 +8,7 @@
 #include "roomlink/RoomDiscovery.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
+#include "sim/SimWorld.h"
 #include "storage/MemoryRegistryStore.h"
 #include "storage/RegAccess.h"
 
@@ -17,20 +18,7 @@ inline constexpr const char* kMessengerKey =
     "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger";
 inline constexpr const char* kPal82Key = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PalTalk8.2";
 
-struct TestWorld {
-  SimEventLog events;
-  MemoryRegistryStore registry;
-  SimDesktop desktop{events, registry};
-  SimClock clock;
-  SimRandom random;
-  SimPump pump{clock};
-  SimDialogs dialogs{events, "/nonexistent"};
-  SimShell shell{events, "/nonexistent"};
-  Host host{clock, random, pump, dialogs, shell};
-  BotSettings settings;
-  PanelView view;
-  Bot bot{settings, desktop, registry, host, view, "/nonexistent"};
-
+struct TestWorld : SimWorld {
   void InstallClient(const std::string& version, const char* key = kMessengerKey) {
     RegAccess(registry).WriteString(key, "DisplayVersion", version);
   }

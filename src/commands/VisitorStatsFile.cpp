@@ -1,20 +1,8 @@
 #include "commands/VisitorStatsFile.h"
 
+#include "text/AnsiText.h"
+
 namespace quorvel {
-namespace {
-
-std::vector<std::string> SplitAtTabs(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (char c : line) {
-    if (c == '\t')
-      fields.emplace_back();
-    else
-      fields.back().push_back(c);
-  }
-  return fields;
-}
-
-}  // namespace
 
 StatsFileContent ParseStatsFile(const std::string& text) {
   StatsFileContent content;
@@ -24,7 +12,7 @@ StatsFileContent ParseStatsFile(const std::string& text) {
     const std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
     pos = end == std::string::npos ? text.size() + 1 : end + 2;
     if (line.empty()) continue;
-    const auto fields = SplitAtTabs(line);
+    const auto fields = SplitAt(line, '\t');
     if (fields.size() < 3) {
       content.Truncated = true;
       break;

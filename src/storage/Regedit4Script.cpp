@@ -20,19 +20,6 @@ std::string Escaped(const std::string& s) {
   return out;
 }
 
-std::uint32_t DwordFromBytes(const std::string& data) {
-  std::uint32_t v = 0;
-  for (size_t i = 0; i < 4 && i < data.size(); ++i)
-    v |= static_cast<std::uint32_t>(static_cast<unsigned char>(data[i])) << (8 * i);
-  return v;
-}
-
-std::string DwordBytes(std::uint32_t v) {
-  std::string data(4, '\0');
-  for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  return data;
-}
-
 // The quoted form ends at the line's end and carries no terminator of its
 // own, so only a string with exactly one zero, at its end, and no line break
 // comes back unchanged from it.

@@ -24,6 +24,19 @@ struct RegistryValue {
   std::string Data;
 };
 
+// A DWORD value's data: four bytes, the lowest first.
+inline std::uint32_t DwordFromBytes(const std::string& data) {
+  std::uint32_t v = 0;
+  for (size_t i = 0; i < 4 && i < data.size(); ++i)
+    v |= static_cast<std::uint32_t>(static_cast<unsigned char>(data[i])) << (8 * i);
+  return v;
+}
+inline std::string DwordBytes(std::uint32_t v) {
+  std::string data(4, '\0');
+  for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  return data;
+}
+
 enum class OpenResult { Opened, Missing, Denied };
 
 class RegistryStore {

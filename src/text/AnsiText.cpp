@@ -82,6 +82,17 @@ std::string RemoveChar(std::string_view text, char c) {
   return out;
 }
 
+std::vector<std::string> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string> pieces(1);
+  for (const char c : text) {
+    if (c == separator)
+      pieces.emplace_back();
+    else
+      pieces.back().push_back(c);
+  }
+  return pieces;
+}
+
 std::string RemoveLoneCarriageReturns(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -7,6 +7,7 @@
 // byte of a two-byte character is never touched.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -25,6 +26,9 @@ std::string TrimBlanks(std::string_view text);
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 std::string RemoveAll(std::string_view text, std::string_view what);
 std::string RemoveChar(std::string_view text, char c);
+
+// The pieces between the separators: n separators give n + 1 pieces, empty ones kept.
+std::vector<std::string> SplitAt(std::string_view text, char separator);
 
 // A carriage return not followed by a line feed is "lone"; each is deleted.
 std::string RemoveLoneCarriageReturns(std::string_view text);

@@ -10,6 +10,7 @@
 #include "panel/FastAdminFrame.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Polling.h"
+#include "text/AnsiText.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/NickList.h"
 #include "roomlink/TextSender.h"
@@ -26,22 +27,11 @@ using testing::FakePalProcess;
 
 constexpr const char* kUninstall = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger";
 
-std::vector<std::string> Split(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (char c : line) {
-    if (c == '\t')
-      fields.emplace_back();
-    else
-      fields.back().push_back(c);
-  }
-  return fields;
-}
-
 // The newest journal line of a kind, split at tabs.
 std::vector<std::string> LastJournal(const FakePalProcess& pal, const std::string& kind) {
   std::vector<std::string> found;
   for (const auto& line : pal.JournalLines())
-    if (line.rfind(kind + "\t", 0) == 0) found = Split(line);
+    if (line.rfind(kind + "\t", 0) == 0) found = SplitAt(line, '\t');
   return found;
 }
 
