@@ -17,6 +17,7 @@
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
+#include "Win32World.h"
 #include "engine/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FeatureSwitch.h"
@@ -85,17 +86,8 @@ void PumpPending() {
   }
 }
 
-struct Rig {
-  Win32Desktop desktop;
-  Win32RegistryStore registry;
-  Win32Clock clock;
-  Win32Random random;
-  Win32Pump pump;
-  Win32Dialogs dialogs;
-  Win32Shell shell;
-  Host host{clock, random, pump, dialogs, shell};
-  BotSettings settings;
-};
+// The binding and host services the bot has; its bot is not used here.
+using Rig = testing::Win32World;
 
 // 1,000 nicks, all there from the start.
 std::string ThousandNicks() {

@@ -8,6 +8,7 @@
 #include "CodePageText.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
+#include "Win32World.h"
 #include "engine/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FeatureSwitch.h"
@@ -47,17 +48,11 @@ TEST(CyrillicRoomTest, ReadsMatchesAndWarnsInCyrillic) {
   // What the entry point does at start-up.
   ScopedSystemCodePage codePage(static_cast<int>(GetACP()));
 
-  Win32Desktop desktop;
-  Win32RegistryStore registry;
-  Win32Clock clock;
-  Win32Random random;
-  Win32Pump pump;
-  Win32Dialogs dialogs;
-  Win32Shell shell;
-  Host host{clock, random, pump, dialogs, shell};
-  BotSettings settings;
-  PanelView view;
-  Bot bot{settings, desktop, registry, host, view, testing::ExeDirectory()};
+  testing::Win32World world;
+  Bot& bot = world.bot;
+  BotSettings& settings = world.settings;
+  Win32RegistryStore& registry = world.registry;
+  Win32Desktop& desktop = world.desktop;
   RegAccess reg(registry);
   reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
                   "10.1");

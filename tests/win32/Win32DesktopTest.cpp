@@ -5,6 +5,7 @@
 
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
+#include "Win32World.h"
 #include "engine/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FastAdminFrame.h"
@@ -41,7 +42,7 @@ size_t JournalCount(const FakePalProcess& pal, const std::string& kind) {
   return count;
 }
 
-class Win32BindingTest : public ::testing::TestWithParam<const char*> {
+class Win32BindingTest : public ::testing::TestWithParam<const char*>, protected testing::Win32World {
  protected:
   void SetUp() override {
     // Set by scripts/test on a kernel that cannot run 32-bit programs at all.
@@ -61,17 +62,6 @@ class Win32BindingTest : public ::testing::TestWithParam<const char*> {
     return true;
   }
 
-  Win32Desktop desktop;
-  Win32RegistryStore registry;
-  Win32Clock clock;
-  Win32Random random;
-  Win32Pump pump;
-  Win32Dialogs dialogs;
-  Win32Shell shell;
-  Host host{clock, random, pump, dialogs, shell};
-  BotSettings settings;
-  PanelView view;
-  Bot bot{settings, desktop, registry, host, view, testing::ExeDirectory()};
   std::unique_ptr<FakePalProcess> pal;
 };
 
