@@ -16,6 +16,7 @@
 #include "panel/win32/PanelLayout.h"
 #include "panel/win32/RichEditBridge.h"
 #include "panel/win32/ToolWindow.h"
+#include "panel/win32/WindowText.h"
 #include "panel/win32/WindowTrampoline.h"
 
 #ifndef WM_DPICHANGED
@@ -27,14 +28,6 @@ namespace {
 
 constexpr int kSizePoints[] = {8, 10, 12};
 constexpr int kSizeBoxes[] = {kStyleSize8, kStyleSize10, kStyleSize12};
-
-std::string WindowString(HWND window) {
-  const int n = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(std::max(0, n)) + 1, '\0');
-  GetWindowTextA(window, text.data(), n + 1);
-  text.resize(static_cast<size_t>(std::max(0, n)));
-  return text;
-}
 
 bool UsesOwnFont(int id) { return id == kDesignList || id == kStyleSize8 || id == kStyleSize10 || id == kStyleSize12; }
 

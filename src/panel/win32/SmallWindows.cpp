@@ -9,15 +9,10 @@
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelLayout.h"
 #include "panel/win32/ToolWindow.h"
+#include "panel/win32/WindowText.h"
 
 namespace quorvel {
 namespace {
-
-std::string WindowString(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
 
 struct SmallWindowShape {
   int Width = 300;

@@ -2,21 +2,13 @@
 
 #include <cstdio>
 
+#include "panel/win32/WindowText.h"
+
 namespace quorvel {
-namespace {
-
-std::string TextOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-}  // namespace
-
 std::string ActionOfMessage(HWND window, UINT message, WPARAM w, LPARAM l) {
   const int id = LOWORD(w);
   if (message == WM_COMMAND && l != 0) {
-    std::string caption = TextOf(reinterpret_cast<HWND>(l));
+    std::string caption = WindowString(reinterpret_cast<HWND>(l));
     return caption.empty() ? "Control " + std::to_string(id) : caption;
   }
   if (message == WM_COMMAND) {
