@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/PollTick.h"
-#include "panel/Bot.h"
+#include "tick/PollTick.h"
+#include "model/Bot.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Polling.h"
 #include "roomlink/RoomDiscovery.h"

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "engine/PollTick.h"
-#include "panel/Bot.h"
+#include "tick/PollTick.h"
+#include "model/Bot.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/ModerationPanel.h"
 #include "panel/Polling.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "panel/Bot.h"
+#include "model/Bot.h"
 #include "roomlink/RoomDiscovery.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"

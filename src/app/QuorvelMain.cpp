@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/Polling.h"
 #include "panel/win32/MainWindow.h"

@@ -1,14 +1,10 @@
 #pragma once
-// Arguments of the in-room commands, cut out of the message text before any
-// feature runs; the interpreter consumes them later, for an admin only.
+// Cutting the in-room commands' arguments out of a message text.
 #include <string>
 
-namespace quorvel {
+#include "model/ArgumentSlots.h"
 
-struct ArgumentSlots {
-  std::string BounceArg, RedotArg, AnnounceArg, IntervalArg, SeenArg, AdminArg;
-  std::string AutoRedotArg, SwearArg, AutoBounceArg, ResponderArg, ReplyArg;
-};
+namespace quorvel {
 
 // Everything after the prefix's last occurrence in text, into slot (leading
 // blanks removed when asked); the slot is left alone when the prefix is absent.

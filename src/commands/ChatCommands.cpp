@@ -2,11 +2,12 @@
 
 #include <functional>
 
-#include "commands/Notify.h"
+#include "commands/ArgumentExtractor.h"
+#include "engine/Notify.h"
 #include "commands/VisitorStats.h"
 #include "engine/ModerationActions.h"
-#include "panel/FeatureSwitch.h"
-#include "panel/Startup.h"
+#include "model/SetFeature.h"
+#include "model/ProgramFile.h"
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
 

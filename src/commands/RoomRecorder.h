@@ -3,7 +3,7 @@
 // "recorder" folder, the operator's save and search.
 #include <string>
 
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

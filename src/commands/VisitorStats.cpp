@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "commands/Notify.h"
+#include "engine/Notify.h"
 #include "commands/VisitorStatsFile.h"
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Visitor statistics: visits counted on joining, last-seen answers, and the
 // operator's Save, Load and Clear Stats.
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "panel/Startup.h"
+#include "model/ProgramFile.h"
 #include "roomlink/TextSender.h"
 #include "text/AnsiText.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

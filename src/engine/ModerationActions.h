@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

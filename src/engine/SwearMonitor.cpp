@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "commands/Notify.h"
+#include "engine/Notify.h"
 #include "engine/Greeter.h"
 #include "engine/ModerationActions.h"
 #include "roomlink/ClientLayout.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The "An/Res" tab's list frames: the responder's pairs and the announcements.
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The "Fast Admin" frame of the "Admin" tab and its entry window.
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

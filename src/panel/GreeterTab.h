@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The menu bar: "About", "Help", "Contact".
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The operator's moderation controls: the hot keys, the "Manual" and "Enable
 // JRM" frames, the "Bc/Dot" list frames and the "SwearBot" tab's lists.
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

@@ -1,5 +1,6 @@
 #include "panel/Polling.h"
 
+#include "model/SetFeature.h"
 #include "panel/Startup.h"
 
 namespace quorvel {
@@ -10,11 +11,6 @@ void Attach(Bot& bot) {
   AttachToRoom(link);
   bot.view.RoomListChanged();
   bot.view.CaptionChanged();
-}
-
-void SetPollTimer(Bot& bot, bool enabled) {
-  bot.settings.PollTimer = enabled;
-  bot.view.PollTimerChanged(enabled);
 }
 
 }  // namespace

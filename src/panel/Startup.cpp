@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "storage/FileName.h"
 #include "storage/ListFile.h"
 #include "storage/RegAccess.h"
 
@@ -80,15 +79,6 @@ void LoadLists(Bot& bot) {
 }
 
 }  // namespace
-
-std::string ProgramFile(const Bot& bot, const std::string& name) { return (bot.programDir / name).string(); }
-
-std::optional<std::string> DesignFile(const Bot& bot, const std::string& name) {
-  if (!IsAllowedFileName(name)) return std::nullopt;
-  return (bot.programDir / "Designs" / (name + ".rtf")).string();
-}
-
-std::string MissingFileMessage(const std::string& name) { return "One of the files [" + name + "]does not exist!"; }
 
 void RunStartupSequence(Bot& bot) {
   bot.host.random.Seed();

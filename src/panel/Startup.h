@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "panel/Bot.h"
+#include "model/ProgramFile.h"
 
 namespace quorvel {
 
@@ -11,13 +11,5 @@ inline constexpr const char* kSavedTitle = "Saved";
 // The main window's start-up: random seed, the bot's nick from the registry,
 // the list files in their order with their gates, the announcer's base design.
 void RunStartupSequence(Bot& bot);
-
-// ProgramDir + "\" + name, and the design file of a name: nothing for a name
-// with characters not allowed in file names, which could reach outside the
-// "Designs" folder.
-std::string ProgramFile(const Bot& bot, const std::string& name);
-std::optional<std::string> DesignFile(const Bot& bot, const std::string& name);
-// "One of the files [NAME]does not exist!"
-std::string MissingFileMessage(const std::string& name);
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "engine/LineClassifier.h"
 #include "engine/SwearMonitor.h"
 #include "roomlink/ClientLayout.h"
 #include "text/AnsiText.h"

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "engine/LineClassifier.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
 #include "sim/DryRunSummary.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "panel/Bot.h"
+#include "model/Bot.h"
 #include "sim/ScenarioText.h"
 #include "sim/ScenarioVerb.h"
 #include "sim/ScenarioWorld.h"

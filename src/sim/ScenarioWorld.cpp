@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "panel/Polling.h"
 #include "sim/ScenarioVerb.h"
 #include "styling/RichText.h"

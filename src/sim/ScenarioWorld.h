@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "panel/Bot.h"
+#include "model/Bot.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
 #include "sim/SimView.h"

@@ -2,8 +2,8 @@
 #include <functional>
 #include <string>
 
-#include "panel/BotSettings.h"
-#include "panel/PanelView.h"
+#include "model/BotSettings.h"
+#include "model/PanelView.h"
 #include "sim/SimEvents.h"
 
 namespace quorvel {

@@ -3,7 +3,7 @@
 // over them: what tests, benchmarks and fuzz targets drive whole operations
 // against. The program directory is one that does not exist, so nothing is
 // read from or written to disk unless a caller asks for it.
-#include "panel/Bot.h"
+#include "model/Bot.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
 #include "storage/MemoryRegistryStore.h"

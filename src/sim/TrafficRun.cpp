@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/PollTick.h"
-#include "panel/BotSettings.h"
+#include "tick/PollTick.h"
+#include "model/BotSettings.h"
 #include "sim/ScenarioRunner.h"
 
 namespace quorvel {

@@ -2,7 +2,7 @@
 
 #include "TestWorld.h"
 #include "commands/ChatCommands.h"
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "panel/Polling.h"
 
 namespace quorvel {

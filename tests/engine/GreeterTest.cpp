@@ -5,7 +5,7 @@
 
 #include "TestWorld.h"
 #include "engine/Greeter.h"
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Polling.h"
 

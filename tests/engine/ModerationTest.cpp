@@ -2,7 +2,7 @@
 
 #include "TestWorld.h"
 #include "engine/ModerationActions.h"
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "engine/SwearMonitor.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/NickGrabber.h"

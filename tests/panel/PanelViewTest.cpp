@@ -7,7 +7,7 @@
 
 #include "TestWorld.h"
 #include "commands/RoomRecorder.h"
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "panel/AdminsFrame.h"
 #include "panel/AnResTab.h"
 #include "panel/FeatureSwitch.h"

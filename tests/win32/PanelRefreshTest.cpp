@@ -10,7 +10,7 @@
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
 #include "commands/RoomRecorder.h"
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Menus.h"

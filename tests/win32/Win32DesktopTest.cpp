@@ -6,7 +6,7 @@
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
 #include "Win32World.h"
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/FeatureSwitch.h"

@@ -5,7 +5,7 @@
 
 #include "ChildProcess.h"
 #include "host/win32/Win32Host.h"
-#include "panel/Bot.h"
+#include "model/Bot.h"
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/win32/Win32RegistryStore.h"
 

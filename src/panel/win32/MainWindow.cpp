@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "panel/AnResTab.h"
 #include "panel/GreeterTab.h"
 #include "panel/ModerationPanel.h"

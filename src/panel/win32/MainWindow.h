@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "panel/Bot.h"
-#include "panel/PanelView.h"
+#include "model/Bot.h"
+#include "model/PanelView.h"
 #include "panel/win32/GdiHandles.h"
 #include "panel/win32/ShownList.h"
 

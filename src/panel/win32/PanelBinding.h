@@ -1,8 +1,8 @@
 #pragma once
 // Which setting each control of the main window shows or edits, and which
 // control shows each thing the model names.
-#include "panel/Bot.h"
-#include "panel/PanelView.h"
+#include "model/Bot.h"
+#include "model/PanelView.h"
 
 namespace quorvel {
 

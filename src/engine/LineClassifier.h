@@ -1,20 +1,7 @@
 #pragma once
-#include <string>
+#include "model/ChatLine.h"
 
 namespace quorvel {
-
-// The engine's one record of the newest transcript line. Fields keep their
-// values from tick to tick and change only when the newest line yields one.
-struct ChatLine {
-  std::string RawLine;
-  std::string Text;  // always lower case
-  std::string Sender;
-  std::string JoinedNick;
-  std::string MarkerLine;
-};
-
-inline constexpr const char* kWhisperEndMarker = "***** End Whisper";
-inline constexpr const char* kJoinMark = " has joined the ";
 
 // The classification steps of a tick, each over the current RawLine.
 void ClassifyText(ChatLine& line);     // the piece after the last ": "

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 #include "panel/Polling.h"
 #include "roomlink/WindowSearch.h"
 

@@ -2,8 +2,8 @@
 #include <filesystem>
 
 #include "host/Host.h"
-#include "panel/BotSettings.h"
-#include "panel/PanelView.h"
+#include "model/BotSettings.h"
+#include "model/PanelView.h"
 #include "roomlink/Desktop.h"
 #include "roomlink/RoomDiscovery.h"
 #include "storage/RegistryStore.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "panel/Feature.h"
+#include "model/Feature.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/ChatLine.h"
+#include "engine/LineClassifier.h"
 
 namespace quorvel {
 namespace {

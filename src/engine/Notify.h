@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "panel/Bot.h"
+#include "model/Bot.h"
 
 namespace quorvel {
 

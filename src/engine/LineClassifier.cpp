@@ -1,4 +1,4 @@
-#include "engine/ChatLine.h"
+#include "engine/LineClassifier.h"
 
 #include "text/AnsiText.h"
 #include "text/Occurs.h"

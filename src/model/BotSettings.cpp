@@ -1,4 +1,4 @@
-#include "panel/BotSettings.h"
+#include "model/BotSettings.h"
 
 namespace quorvel {
 

@@ -3,10 +3,10 @@
 // whole run. Nothing here is saved; every run starts from these defaults.
 #include <string>
 
-#include "commands/ArgumentExtractor.h"
-#include "engine/ChatLine.h"
-#include "panel/Feature.h"
-#include "panel/PanelList.h"
+#include "model/ArgumentSlots.h"
+#include "model/ChatLine.h"
+#include "model/Feature.h"
+#include "model/PanelList.h"
 #include "roomlink/RoomLinkState.h"
 #include "styling/RichText.h"
 #include "styling/TextStyle.h"

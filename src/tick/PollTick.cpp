@@ -1,10 +1,12 @@
-#include "engine/PollTick.h"
+#include "tick/PollTick.h"
 
 #include "commands/ChatCommands.h"
 #include "commands/RoomRecorder.h"
+#include "commands/ArgumentExtractor.h"
 #include "commands/VisitorStats.h"
 #include "engine/Announcer.h"
 #include "engine/AutoModeration.h"
+#include "engine/LineClassifier.h"
 #include "engine/Greeter.h"
 #include "engine/Responder.h"
 #include "engine/SwearMonitor.h"

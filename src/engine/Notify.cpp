@@ -1,4 +1,4 @@
-#include "commands/Notify.h"
+#include "engine/Notify.h"
 
 #include "roomlink/TextSender.h"
 
