@@ -30,6 +30,7 @@
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "sim/TrafficRun.h"
+#include "storage/WholeFile.h"
 #include "text/CodePage.h"
 
 namespace {
@@ -187,12 +188,12 @@ int RunScenario(const Options& o) {
     if (*o.Scenario == "-") {
       ss << std::cin.rdbuf();
     } else {
-      std::ifstream in(*o.Scenario, std::ios::binary);
-      if (!in) {
+      const std::optional<std::string> file = quorvel::ReadWholeFile(*o.Scenario);
+      if (!file) {
         std::cerr << "quorvel-sim: cannot read " << *o.Scenario << "\n";
         return kScenarioUnrunnable;
       }
-      ss << in.rdbuf();
+      ss << *file;
     }
     content = ss.str();
   }
@@ -252,12 +253,10 @@ int DroppedTranscript(const fs::path& transcript) {
   std::ostringstream trace;
   const int status = quorvel::RunReplay(replay, trace, summary, errors);
   {
-    std::ofstream out(summaryFile, std::ios::binary | std::ios::trunc);
     std::string text = status == 0 ? summary.str() : errors.str();
     std::string crlf;
     for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    out << crlf;
-    if (!out.flush()) return kScenarioUnrunnable;
+    if (!quorvel::WriteFileReplacing(summaryFile.string(), crlf)) return kScenarioUnrunnable;
   }
   ShellExecuteA(nullptr, "open", summaryFile.string().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return status;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "storage/ListFile.h"
+#include "storage/WholeFile.h"
 #include "text/AnsiText.h"
 #include "text/NumberText.h"
 #include "text/Occurs.h"

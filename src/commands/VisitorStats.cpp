@@ -1,11 +1,10 @@
 #include "commands/VisitorStats.h"
 
-#include <fstream>
-#include <sstream>
 
-#include "engine/Notify.h"
 #include "commands/VisitorStatsFile.h"
+#include "engine/Notify.h"
 #include "storage/ListFile.h"
+#include "storage/WholeFile.h"
 #include "text/AnsiText.h"
 #include "text/NumberText.h"
 
@@ -108,14 +107,12 @@ void LoadStats(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({false, kStatsLoadFilter, ""});
   if (!file) return;
   BotSettings& s = bot.settings;
-  std::ifstream in(*file, std::ios::binary);
-  std::stringstream text;
-  if (in) text << in.rdbuf();
-  if (!in || in.bad()) {
+  const std::optional<std::string> text = ReadWholeFile(*file);
+  if (!text) {
     ShowLoadError(bot, 53, "File not found");
     return;
   }
-  StatsFileContent content = ParseStatsFile(text.str());
+  StatsFileContent content = ParseStatsFile(*text);
   s.VisitorNicks.Clear();
   s.VisitorCounts.Clear();
   s.VisitorLastSeen.Clear();

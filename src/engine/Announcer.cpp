@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "roomlink/TextSender.h"
 #include "styling/TextStyle.h"
 #include "text/NumberText.h"
 
@@ -44,7 +45,8 @@ void Announce(Bot& bot) {
   s.AnnounceBuffer.SetPlainText(text);
   if (s.AnnounceBuffer.Empty()) return;  // the next tick's reset takes care of the counter
   RoomLink link = bot.Link();
-  SendStyled(s.AnnounceBuffer, s.Style, link);
+  ApplyStyle(s.AnnounceBuffer, s.Style);
+  TxtSendPal(link, s.AnnounceBuffer.ToRtf());
   s.AnnounceCounter = "0";
 }
 

@@ -1,5 +1,6 @@
 #include "engine/Responder.h"
 
+#include "roomlink/TextSender.h"
 #include "styling/TextStyle.h"
 #include "text/AnsiText.h"
 
@@ -14,7 +15,8 @@ void SendReply(Bot& bot, const std::string& reply) {
   s.ReplyBuffer.SetPlainText(ReplaceAll(reply, "sn%", s.Line.Sender));
   if (s.ReplyBuffer.Empty()) return;
   RoomLink link = bot.Link();
-  SendStyled(s.ReplyBuffer, s.Style, link);
+  ApplyStyle(s.ReplyBuffer, s.Style);
+  TxtSendPal(link, s.ReplyBuffer.ToRtf());
   s.LastReply = AnsiLower(s.ReplyBuffer.PlainText());
 }
 

@@ -1,6 +1,5 @@
 #include "sim/ReplayRun.h"
 
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -11,6 +10,7 @@
 #include "sim/DryRunSummary.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
+#include "storage/WholeFile.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {
@@ -54,13 +54,9 @@ std::vector<std::string> FeaturePresses(const std::string& list) {
 }
 
 std::string ReadTranscript(const fs::path& file) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) throw Failed{"cannot read the transcript " + file.string()};
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  if (!in) throw Failed{"cannot read the transcript " + file.string()};
-  return ss.str();
+  std::optional<std::string> text = ReadWholeFile(file.string());
+  if (!text) throw Failed{"cannot read the transcript " + file.string()};
+  return std::move(*text);
 }
 
 // The operator's folder, copied, so that whatever the bot writes lands in the copy.

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "sim/ScenarioWorld.h"
 #include "storage/RegAccess.h"
+#include "storage/WholeFile.h"
 
 namespace quorvel::scenario {
 namespace {
@@ -27,9 +27,7 @@ void WriteFile(ScenarioWorld& world, VerbCall& call) {
   const fs::path path = world.InProgramDir(name);
   std::error_code ec;
   fs::create_directories(path.parent_path(), ec);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << bytes;
-  if (!file.flush()) throw Unrunnable("cannot write " + name);
+  if (!WriteFileReplacing(path.string(), bytes)) throw Unrunnable("cannot write " + name);
 }
 
 void Remove(ScenarioWorld& world, VerbCall& call) {

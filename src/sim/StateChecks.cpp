@@ -1,11 +1,10 @@
 #include "sim/StateChecks.h"
 
-#include <fstream>
-#include <sstream>
 
 #include "sim/CharChecks.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/ScenarioWorld.h"
+#include "storage/WholeFile.h"
 
 namespace quorvel::scenario {
 namespace {
@@ -13,12 +12,9 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReadFileBytes(const fs::path& path, bool& ok) {
-  std::ifstream in(path, std::ios::binary);
-  ok = static_cast<bool>(in) && fs::is_regular_file(path);
-  if (!ok) return {};
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
+  std::optional<std::string> bytes = ReadWholeFile(path.string());
+  ok = bytes.has_value();
+  return bytes.value_or("");
 }
 
 void Value(ScenarioWorld& world, VerbCall& call) {

@@ -1,8 +1,6 @@
 #include "storage/ListFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "storage/WholeFile.h"
 
 namespace quorvel {
 
@@ -51,14 +49,9 @@ std::string FormatListFile(const std::vector<std::string>& list, bool quoted) {
 }
 
 bool LoadListFile(const std::string& path, std::vector<std::string>& list) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::stringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return false;
-  for (auto& field : ParseListFields(content.str())) list.push_back(std::move(field));
+  const std::optional<std::string> content = ReadWholeFile(path);
+  if (!content) return false;
+  for (auto& field : ParseListFields(*content)) list.push_back(std::move(field));
   return true;
 }
 
@@ -66,38 +59,6 @@ bool LoadListFile(const std::string& path, StringList& list) {
   std::vector<std::string> fields;
   if (!LoadListFile(path, fields)) return false;
   list.Append(fields);
-  return true;
-}
-
-bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return false;
-  const std::string temp = path + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << bytes;
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, path, ec);
-  if (ec) {
-    // Some systems will not rename over an existing file; the new list is
-    // complete in the temporary file by now, so the old one may go first.
-    ec.clear();
-    fs::remove(path, ec);
-    ec.clear();
-    fs::rename(temp, path, ec);
-  }
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
   return true;
 }
 

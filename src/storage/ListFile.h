@@ -23,7 +23,4 @@ bool SaveListFile(const std::string& path, const std::vector<std::string>& list,
 std::vector<std::string> ParseListFields(const std::string& content);
 std::string FormatListFile(const std::vector<std::string>& list, bool quoted);
 
-// Writes bytes to a file through a temporary file beside it.
-bool WriteFileReplacing(const std::string& path, const std::string& bytes);
-
 }  // namespace quorvel

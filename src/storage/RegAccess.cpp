@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "storage/Regedit4Script.h"
+#include "storage/WholeFile.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {
@@ -218,9 +218,7 @@ bool RegAccess::ExportToReg(const std::string& path, const std::string& fileName
   if (!script) return false;
   std::error_code ec;
   if (std::filesystem::exists(fileName, ec)) return false;
-  std::ofstream file(fileName, std::ios::binary);
-  file << *script;
-  return static_cast<bool>(file.flush());
+  return WriteFileReplacing(fileName, *script);
 }
 
 bool RegAccess::ImportScript(const std::string& text) {
@@ -254,11 +252,8 @@ bool RegAccess::ImportScript(const std::string& text) {
 }
 
 bool RegAccess::ImportFromReg(const std::string& fileName) {
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file) return false;
-  std::stringstream content;
-  content << file.rdbuf();
-  return ImportScript(content.str());
+  const std::optional<std::string> content = ReadWholeFile(fileName);
+  return content && ImportScript(*content);
 }
 
 std::string BinToStr(const std::string& text) {

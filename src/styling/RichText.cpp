@@ -1,8 +1,8 @@
 #include "styling/RichText.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+
+#include "storage/WholeFile.h"
 
 namespace quorvel {
 
@@ -35,20 +35,14 @@ void RichText::SetPlainText(std::string_view text, const CharFormat& format) {
 }
 
 bool RichText::LoadRtfFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::stringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return false;
-  SetRtf(content.str());
+  const std::optional<std::string> content = ReadWholeFile(path);
+  if (!content) return false;
+  SetRtf(*content);
   return true;
 }
 
 bool RichText::SaveRtfFile(const std::string& path) const {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out << ToRtf();
-  return static_cast<bool>(out.flush());
+  return WriteFileReplacing(path, ToRtf());
 }
 
 void RichText::FormatRange(size_t start, size_t length, const FormatChange& change) {

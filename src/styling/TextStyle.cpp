@@ -1,6 +1,5 @@
 #include "styling/TextStyle.h"
 
-#include "roomlink/TextSender.h"
 #include "styling/Fader.h"
 
 namespace quorvel {
@@ -16,7 +15,7 @@ void FadeBuffer(RichText& buffer, std::uint32_t colorA, std::uint32_t colorB) {
   RenderMarkup(buffer, FadeText(colorA, colorB, buffer.PlainText(), true));
 }
 
-void SendStyled(RichText& buffer, const TextStyle& style, RoomLink& link) {
+void ApplyStyle(RichText& buffer, const TextStyle& style) {
   if (style.StyleFade) FadeBuffer(buffer, style.MessageFadeColorA, style.MessageFadeColorB);
   FormatChange change;
   if (!style.StyleFade) change.Color = style.StyleColor;
@@ -26,7 +25,6 @@ void SendStyled(RichText& buffer, const TextStyle& style, RoomLink& link) {
   if (style.StyleUnderline) change.Underline = true;
   if (style.StyleSize) change.HalfPoints = *style.StyleSize * 2;
   buffer.FormatAll(change);
-  TxtSendPal(link, buffer.ToRtf());
 }
 
 }  // namespace quorvel

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "roomlink/RoomDiscovery.h"
 #include "styling/RichText.h"
 
 namespace quorvel {
@@ -26,9 +25,9 @@ struct TextStyle {
 // the other two are cleared.
 void SetSizeBox(TextStyle& style, int points, bool ticked);
 
-// Applies the styles to the whole buffer, which holds the plain message, and
-// sends its RTF into the room.
-void SendStyled(RichText& buffer, const TextStyle& style, RoomLink& link);
+// Applies the styles to the whole buffer, which holds the plain message; the
+// caller sends the result.
+void ApplyStyle(RichText& buffer, const TextStyle& style);
 
 // The design editor's "Fade": its text faded from colour A to colour B in
 // Arial 10, former formatting gone.

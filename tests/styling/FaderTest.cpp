@@ -2,8 +2,6 @@
 
 #include <regex>
 
-#include "TestWorld.h"
-#include "roomlink/RoomDiscovery.h"
 #include "styling/Fader.h"
 #include "styling/TextStyle.h"
 
@@ -112,22 +110,15 @@ TEST(RenderMarkupTest, AFadedLineEndStaysOneParagraphMark) {
   EXPECT_EQ(buffer.PlainText(), "ab\r\ncd");
 }
 
-class SendStyledTest : public ::testing::Test {
- protected:
-  void SetUp() override { world.AttachedRoom(); }
-  RichText Sent() {
-    const SimEvent* e = world.events.Consume(EventKind::Sent);
-    return e ? RichText::FromRtf(e->Rtf) : RichText();
-  }
-  testing::TestWorld world;
-  TextStyle style;
-};
+// What a send box receives: the styled buffer as RTF, read back.
+RichText Styled(const char* text, const TextStyle& style) {
+  RichText buffer = RichText::FromPlainText(text);
+  ApplyStyle(buffer, style);
+  return RichText::FromRtf(buffer.ToRtf());
+}
 
-TEST_F(SendStyledTest, DefaultsAreBoldRedTenPoints) {
-  RichText buffer = RichText::FromPlainText("Hello");
-  RoomLink link = world.Link();
-  SendStyled(buffer, style, link);
-  const RichText sent = Sent();
+TEST(ApplyStyleTest, DefaultsAreBoldRedTenPoints) {
+  const RichText sent = Styled("Hello", TextStyle());
   EXPECT_EQ(sent.PlainText(), "Hello");
   EXPECT_TRUE(sent.FormatAt(4).Bold);
   EXPECT_FALSE(sent.FormatAt(0).Italic);
@@ -135,15 +126,13 @@ TEST_F(SendStyledTest, DefaultsAreBoldRedTenPoints) {
   EXPECT_EQ(sent.FormatAt(0).HalfPoints, 20);
 }
 
-TEST_F(SendStyledTest, FadeColoursPieceByPieceAndSizeNoneKeepsTheSize) {
+TEST(ApplyStyleTest, FadeColoursPieceByPieceAndSizeNoneKeepsTheSize) {
+  TextStyle style;
   style.StyleFade = true;
   style.StyleBold = false;
   style.StyleItalic = true;
   SetSizeBox(style, 10, false);
-  RichText buffer = RichText::FromPlainText("abc");
-  RoomLink link = world.Link();
-  SendStyled(buffer, style, link);
-  const RichText sent = Sent();
+  const RichText sent = Styled("abc", style);
   EXPECT_EQ(sent.PlainText(), "abc");
   EXPECT_EQ(sent.FormatAt(0).Color, Rgb(0xAA, 0, 0x55));
   EXPECT_EQ(sent.FormatAt(2).Color, kBlue);

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "storage/WholeFile.h"
+
+namespace quorvel {
+namespace {
+
+class WholeFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("quorvel-whole-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::string Path(const std::string& name) { return (dir / name).string(); }
+  std::filesystem::path dir;
+};
+
+TEST_F(WholeFileTest, BytesComeBackAsTheyWere) {
+  // Zero bytes, lone CRs and bytes above 0x7F are content like any other.
+  const std::string cases[] = {"", "a", std::string("a\0b", 3), "x\ry\r\n\n", "\xE9\xFF\x80", std::string(70000, 'q')};
+  for (const std::string& bytes : cases) {
+    ASSERT_TRUE(WriteFileReplacing(Path("f.bin"), bytes));
+    const std::optional<std::string> back = ReadWholeFile(Path("f.bin"));
+    ASSERT_TRUE(back.has_value()) << bytes.size();
+    EXPECT_EQ(*back, bytes);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "f.bin.new"));
+}
+
+TEST_F(WholeFileTest, WhatIsNoFileReadsAsNothing) {
+  EXPECT_FALSE(ReadWholeFile(Path("missing.txt")).has_value());
+  std::filesystem::create_directories(dir / "folder.rtf");
+  EXPECT_FALSE(ReadWholeFile(Path("folder.rtf")).has_value());
+  EXPECT_FALSE(WriteFileReplacing(Path("folder.rtf"), "x"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.rtf"));
+}
+
+}  // namespace
+}  // namespace quorvel
