@@ -1,0 +1,40 @@
+#pragma once
+// The state of the one client a fakepal process is: its rooms, its dialogs and
+// what the command line set. Functions take the App they work on; only the
+// window procedures, which Windows calls without it, reach it through TheApp().
+#include <windows.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Journal.h"
+#include "roomlink/ClientLayout.h"
+
+namespace fakepal {
+
+struct Room {
+  HWND Window = nullptr;  // null once the room is closed
+  HWND Transcript = nullptr;
+  HWND SendBox = nullptr;
+  HWND NickList = nullptr;
+  std::set<std::string> RedDots;  // nick-list items whose red dot is on
+};
+
+struct App {
+  HINSTANCE Instance = nullptr;
+  HWND Main = nullptr;
+  quorvel::RoomLayout Layout = quorvel::RoomLayout::Profile10;
+  Journal Log;
+  std::vector<std::unique_ptr<Room>> Rooms;  // in opening order, closed ones too
+  std::vector<std::string> AdminRooms;       // the admin dialog's choices
+  HWND AdminDialog = nullptr;
+  WNDPROC SendBoxProc = nullptr;  // the rich edit's own procedure, below our subclass
+  WNDPROC DialogProc = nullptr;   // the dialog class's own procedure, below our subclass
+};
+
+// The process's one client, for window procedures only.
+App& TheApp();
+
+}  // namespace fakepal

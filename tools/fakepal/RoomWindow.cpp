@@ -1,0 +1,59 @@
+#include "RoomWindow.h"
+
+#include <commctrl.h>
+
+#include "NickList.h"
+#include "RichEdit.h"
+
+namespace fakepal {
+
+Room* RoomByTitle(App& app, const std::string& title) {
+  for (auto& r : app.Rooms) {
+    char buf[256] = {};
+    GetWindowTextA(r->Window, buf, sizeof buf);
+    if (r->Window && title == buf) return r.get();
+  }
+  return nullptr;
+}
+
+Room* RoomOfWindow(App& app, HWND window) {
+  for (auto& r : app.Rooms)
+    if (r->Window == window || r->SendBox == window) return r.get();
+  return nullptr;
+}
+
+void RoomCommand(const App& app, Room& room, int id) {
+  const int selected = SelectedNick(room.NickList);
+  const std::string text = selected >= 0 ? ItemText(room.NickList, selected) : "-";
+  app.Log.Write("COMMAND\t" + std::to_string(id) + "\t" + text);
+  if (selected < 0) return;
+  if (id == quorvel::kCommandBounce) {
+    std::string nick;
+    for (char c : text)
+      if (c != '@') nick.push_back(c);
+    SendMessageA(room.NickList, LVM_DELETEITEM, selected, 0);
+    AppendLine(room.Transcript, nick + " has been bounced from the room");
+  } else if (id == quorvel::kCommandRedDot) {
+    if (!room.RedDots.erase(text)) room.RedDots.insert(text);
+    app.Log.Write("REDDOT\t" + text + "\t" + (room.RedDots.count(text) ? "on" : "off"));
+  }
+}
+
+void CloseRoom(Room& room) {
+  DestroyWindow(room.Window);
+  room.Window = nullptr;
+}
+
+LRESULT CALLBACK RoomProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  App& app = TheApp();
+  if (message == WM_COMMAND && l == 0) {
+    if (Room* room = RoomOfWindow(app, window)) RoomCommand(app, *room, LOWORD(w));
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    if (Room* room = RoomOfWindow(app, window)) room->Window = nullptr;
+  }
+  return DefWindowProcA(window, message, w, l);
+}
+
+}  // namespace fakepal
