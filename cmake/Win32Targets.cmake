@@ -1,12 +1,4 @@
 # The Windows programs: quorvel.exe and the two fakepal.exe look-alike clients.
-file(GLOB QUORVEL_WIN32_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/roomlink/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/storage/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/host/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/panel/win32/*.cpp)
-add_library(quorvel_win32 STATIC ${QUORVEL_WIN32_SOURCES})
-target_link_libraries(quorvel_win32 PUBLIC quorvel_core comctl32 comdlg32 shell32 advapi32 user32 gdi32)
-
 enable_language(RC)
 add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
