@@ -1,10 +1,8 @@
 #include "commands/VisitorStats.h"
 
 
-#include "commands/VisitorStatsFile.h"
 #include "engine/Notify.h"
 #include "storage/ListFile.h"
-#include "storage/WholeFile.h"
 #include "text/AnsiText.h"
 #include "text/NumberText.h"
 
@@ -22,20 +20,14 @@ std::string Upper(const std::string& text) {
   return out;
 }
 
-void ShowLoadError(Bot& bot, int number, const std::string& description) {
-  bot.host.dialogs.ShowMessage("Number: " + std::to_string(number) + "\r\nDescription: " + description, "Error",
-                               MessageButtons::Ok, MessageIcon::Error);
-}
+}  // namespace
 
-// The statistics frame: its three lists and its two counters.
 void ShowStats(Bot& bot) {
   for (PanelListId list : {PanelListId::VisitorNicks, PanelListId::VisitorCounts, PanelListId::VisitorLastSeen})
     bot.view.ListChanged(list);
   bot.view.LabelChanged(PanelLabel::TotalVisits);
   bot.view.LabelChanged(PanelLabel::UniqueVisits);
 }
-
-}  // namespace
 
 void CountVisit(Bot& bot) {
   BotSettings& s = bot.settings;
@@ -94,48 +86,6 @@ void AnswerLastSeen(Bot& bot) {
   const std::string stamp = selected >= 0 ? s.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
   Notify(bot, s.Args.SeenArg + " last seen on " + stamp);
   s.Args.SeenArg.clear();
-}
-
-void SaveStats(Bot& bot) {
-  const auto file = bot.host.dialogs.AskFile({true, kStatsSaveFilter, ""});
-  if (!file) return;
-  const BotSettings& s = bot.settings;
-  WriteFileReplacing(*file, FormatStatsFile({s.VisitorNicks.Items, s.VisitorCounts.Items, s.VisitorLastSeen.Items}));
-}
-
-void LoadStats(Bot& bot) {
-  const auto file = bot.host.dialogs.AskFile({false, kStatsLoadFilter, ""});
-  if (!file) return;
-  BotSettings& s = bot.settings;
-  const std::optional<std::string> text = ReadWholeFile(*file);
-  if (!text) {
-    ShowLoadError(bot, 53, "File not found");
-    return;
-  }
-  StatsFileContent content = ParseStatsFile(*text);
-  s.VisitorNicks.Clear();
-  s.VisitorCounts.Clear();
-  s.VisitorLastSeen.Clear();
-  s.VisitorNicks.Items = std::move(content.Table.Nicks);
-  s.VisitorCounts.Items = std::move(content.Table.Counts);
-  s.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
-  // The records before the faulty line stay; that line and the rest are not read.
-  if (content.Truncated) ShowLoadError(bot, 9, "Subscript out of range");
-  ShowStats(bot);
-}
-
-void ClearStats(Bot& bot) {
-  if (bot.host.dialogs.ShowMessage("Are you sure you want to clear the stats?", "Clear Stats", MessageButtons::YesNo,
-                                   MessageIcon::Question) != DialogAnswer::Yes)
-    return;
-  BotSettings& s = bot.settings;
-  s.VisitorNicks.Clear();
-  s.VisitorCounts.Clear();
-  s.VisitorLastSeen.Clear();
-  SetShown(bot.view, PanelBox::LastVisitorBox, s.LastVisitorBox, "");
-  s.UniqueVisits = "0";
-  s.TotalVisits = "0";
-  ShowStats(bot);
 }
 
 }  // namespace quorvel

@@ -1,18 +1,14 @@
 #pragma once
-// Visitor statistics: visits counted on joining, last-seen answers, and the
-// operator's Save, Load and Clear Stats.
+// Visitor statistics: visits counted on joining and last-seen answers. The
+// operator's Save, Load and Clear Stats are panel/StatsFrame.
 #include "model/Bot.h"
 
 namespace quorvel {
 
-inline constexpr const char* kStatsSaveFilter = "Text Files (*.txt)|*.txt";
-inline constexpr const char* kStatsLoadFilter = "Text Files (*.txt)|*.txt|Word Doc (*.doc)|*.doc";
-
 void CountVisit(Bot& bot);    // step 15
 void FindLastSeen(Bot& bot);  // the "seen! " command
 void AnswerLastSeen(Bot& bot);
-void SaveStats(Bot& bot);
-void LoadStats(Bot& bot);
-void ClearStats(Bot& bot);
+// Tells the view of the statistics frame: its three lists and its two counters.
+void ShowStats(Bot& bot);
 
 }  // namespace quorvel

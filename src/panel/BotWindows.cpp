@@ -1,9 +1,9 @@
 #include "panel/BotWindows.h"
 
-#include "commands/RoomRecorder.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/GreeterTab.h"
 #include "panel/NickGrabber.h"
+#include "panel/RecorderPanel.h"
 
 namespace quorvel {
 

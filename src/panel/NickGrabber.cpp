@@ -8,6 +8,8 @@
 
 namespace quorvel {
 
+namespace grabber {
+
 bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iStart, PanelList& adminList) {
   if (vbString.empty()) return false;
   bool found = false;
@@ -20,6 +22,8 @@ bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iS
   }
   return found;
 }
+
+}  // namespace grabber
 
 void OpenNickGrabber(Bot& bot) {
   BotSettings& s = bot.settings;
@@ -44,7 +48,7 @@ void GrabberAdd(Bot& bot, size_t entry) {
 
 void GrabberAddAll(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (!vbFind("@", s.GrabberList, 0, s.AdminList))
+  if (!grabber::vbFind("@", s.GrabberList, 0, s.AdminList))
     bot.host.dialogs.ShowMessage("No @ found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
   bot.view.ListChanged(PanelListId::AdminList);
   GrabberRefresh(bot);

@@ -15,9 +15,11 @@ void GrabberRefresh(Bot& bot);
 void GrabberAdd(Bot& bot, size_t entry);  // double click: the text as shown
 void GrabberAddAll(Bot& bot);             // "Add All @"
 
+namespace grabber {
 // The grabber's search: every entry holding the text (ignoring case) loses
 // its "@" in the list and, cleaned, joins AdminList unless already there.
 // True when anything was found.
 bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iStart, PanelList& adminList);
+}  // namespace grabber
 
 }  // namespace quorvel

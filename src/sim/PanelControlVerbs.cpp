@@ -4,8 +4,6 @@
 #include <set>
 #include <utility>
 
-#include "commands/RoomRecorder.h"
-#include "commands/VisitorStats.h"
 #include "panel/AdminsFrame.h"
 #include "panel/AnResTab.h"
 #include "panel/FastAdminFrame.h"
@@ -15,6 +13,8 @@
 #include "panel/ModerationPanel.h"
 #include "panel/NickGrabber.h"
 #include "panel/Polling.h"
+#include "panel/RecorderPanel.h"
+#include "panel/StatsFrame.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/ScenarioWorld.h"
 

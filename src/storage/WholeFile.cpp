@@ -50,4 +50,11 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
   return true;
 }
 
+bool AppendToFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::app);
+  if (!out) return false;
+  out << bytes;
+  return static_cast<bool>(out.flush());
+}
+
 }  // namespace quorvel

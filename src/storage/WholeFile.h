@@ -15,4 +15,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // was. False when the write failed.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
+// Adds bytes to the end of a file, which is made when missing. False when the
+// write failed; what a failed write added is not taken back.
+bool AppendToFile(const std::string& path, const std::string& bytes);
+
 }  // namespace quorvel

@@ -79,18 +79,5 @@ TEST_F(RoomRecorderTest, FlushEveryIsComparedAsText) {
   EXPECT_FALSE(std::filesystem::exists(dir / "recorder"));
 }
 
-TEST_F(RoomRecorderTest, SearchIgnoresCase) {
-  world.settings.RecorderBuffer.Items = {"Ann: hello", "Bob: bye", "Cy: HELLO again"};
-  world.settings.SearchBox = "HELLO";
-  RecorderSearch(world.bot);
-  EXPECT_EQ(world.settings.SearchResults.Items, (std::vector<std::string>{"Ann: hello", "Cy: HELLO again"}));
-  EXPECT_EQ(world.settings.SearchLabel, "Search Result For HELLO");
-  EXPECT_EQ(world.settings.RecorderBuffer.SelectedIndex(), 2);
-  world.settings.SearchBox = "";
-  RecorderSearch(world.bot);
-  ASSERT_NE(world.events.Consume(EventKind::MsgBox), nullptr);
-  EXPECT_TRUE(world.settings.SearchResults.Items.empty());
-}
-
 }  // namespace
 }  // namespace quorvel

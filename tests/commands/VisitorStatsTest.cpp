@@ -88,18 +88,6 @@ TEST_F(VisitorStatsTest, LastSeenLooksForTheNickInsideTheArgument) {
   EXPECT_EQ(Sent(), std::vector<std::string>{"bob last seen on stamp-empty"});
 }
 
-TEST_F(VisitorStatsTest, ClearStatsAsksFirst) {
-  Join("Ann");
-  world.dialogs.Queue({SimAnswer::Kind::No});
-  ClearStats(world.bot);
-  EXPECT_EQ(world.settings.TotalVisits, "1");
-  world.dialogs.Queue({SimAnswer::Kind::Yes});
-  ClearStats(world.bot);
-  EXPECT_TRUE(world.settings.VisitorNicks.Items.empty());
-  EXPECT_EQ(world.settings.UniqueVisits, "0");
-  EXPECT_EQ(world.settings.LastVisitorBox, "");
-}
-
 TEST(VisitorStatsFileTest, RecordsAndTheirFaults) {
   const struct {
     const char* Text;

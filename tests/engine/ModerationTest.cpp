@@ -167,17 +167,6 @@ TEST_F(ModerationTest, NickGetReplacesTheListAndKeepsNoAdminMark) {
   EXPECT_EQ(FindNickListView(world.desktop, "Shallow Room"), kNoWindow);
 }
 
-TEST(VbFindTest, AddsEveryMarkedNickOnce) {
-  PanelList admins;
-  admins.Items = {"Bob"};
-  std::vector<std::string> grabber = {"@Bob", "Ann", "@Cy"};
-  EXPECT_TRUE(vbFind("@", grabber, -3, admins));
-  EXPECT_EQ(admins.Items, (std::vector<std::string>{"Bob", "Cy"}));
-  EXPECT_EQ(grabber, (std::vector<std::string>{"Bob", "Ann", "Cy"}));
-  EXPECT_FALSE(vbFind("@", grabber, 0, admins));
-  EXPECT_FALSE(vbFind("", grabber, 0, admins));
-}
-
 // One hit by Joe, against the whole reaction table.
 struct SwearCase {
   BotSettings::SwearModes Mode;

@@ -3,8 +3,8 @@
 // model now holds. What a control shows is remembered, never read back.
 #include <richedit.h>
 
-#include "commands/RoomRecorder.h"
 #include "panel/NickGrabber.h"
+#include "panel/RecorderPanel.h"
 #include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"

@@ -1,7 +1,5 @@
 #include "panel/win32/PanelBinding.h"
 
-#include "commands/RoomRecorder.h"
-#include "commands/VisitorStats.h"
 #include "panel/AdminsFrame.h"
 #include "panel/AnResTab.h"
 #include "panel/FastAdminFrame.h"
@@ -11,6 +9,8 @@
 #include "panel/ModerationPanel.h"
 #include "panel/NickGrabber.h"
 #include "panel/Polling.h"
+#include "panel/RecorderPanel.h"
+#include "panel/StatsFrame.h"
 #include "panel/win32/MainWindowIds.h"
 
 namespace quorvel {

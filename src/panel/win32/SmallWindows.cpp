@@ -1,10 +1,10 @@
 // The bot's small windows as the main window opens, fills and closes them.
-#include "commands/RoomRecorder.h"
 #include "panel/BotWindows.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/GreeterTab.h"
 #include "panel/Menus.h"
 #include "panel/NickGrabber.h"
+#include "panel/RecorderPanel.h"
 #include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelLayout.h"

@@ -1,0 +1,61 @@
+#include "panel/RecorderPanel.h"
+
+#include <algorithm>
+
+#include "storage/WholeFile.h"
+#include "text/AnsiText.h"
+#include "text/Occurs.h"
+
+namespace quorvel {
+
+void OpenRecorderPanel(Bot& bot) {
+  if (bot.settings.RecorderOpen) return;
+  bot.settings.RecorderOpen = true;
+  bot.view.BotWindowOpened(kRecorderCaption);
+}
+
+void RecorderStart(Bot& bot) { bot.settings.RecordingOn = true; }
+void RecorderStop(Bot& bot) { bot.settings.RecordingOn = false; }
+
+void SaveRecording(Bot& bot) {
+  const auto file = bot.host.dialogs.AskFile({true, "Text Files (*.txt)|*.txt", ""});
+  if (!file) return;
+  std::string text;
+  for (const auto& entry : bot.settings.RecorderBuffer.Items) text += entry + "\t\r\n";
+  WriteFileReplacing(*file, text + "\r\n");
+}
+
+namespace recorder {
+
+bool vbFind(Bot& bot, std::string& vbString, int& iStart) {
+  BotSettings& s = bot.settings;
+  vbString = AnsiLower(vbString);
+  if (vbString.empty()) return false;
+  bool found = false;
+  auto& entries = s.RecorderBuffer.Items;
+  for (size_t i = static_cast<size_t>(std::max(0, iStart)); i < entries.size(); ++i) {
+    if (!OccursNoCase(entries[i], vbString)) continue;
+    s.RecorderBuffer.SelectOnly(static_cast<int>(i));
+    s.SearchResults.Items.push_back(entries[i]);
+    s.SearchLabel = "Search Result For " + s.SearchBox;
+    iStart = static_cast<int>(i + 1);
+    found = true;
+  }
+  return found;
+}
+
+}  // namespace recorder
+
+void RecorderSearch(Bot& bot) {
+  BotSettings& s = bot.settings;
+  s.SearchResults.Clear();
+  std::string phrase = s.SearchBox;
+  int start = 0;
+  if (!recorder::vbFind(bot, phrase, start))
+    bot.host.dialogs.ShowMessage("No Found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
+  bot.view.ListChanged(PanelListId::SearchResults);
+  bot.view.ListChanged(PanelListId::RecorderBuffer);  // the last hit is selected there
+  bot.view.LabelChanged(PanelLabel::SearchLabel);
+}
+
+}  // namespace quorvel
