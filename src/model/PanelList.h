@@ -29,6 +29,14 @@ struct PanelList {
     Selected.clear();
     return removed;
   }
+  // Removes the selected entries and the entries at the same places of the
+  // list kept in step with this one, whose selection is cleared; a partner
+  // shorter than this list loses what it has at those places.
+  void RemoveSelectedWith(PanelList& partner) {
+    for (size_t i : RemoveSelected())
+      if (i < partner.Items.size()) partner.Items.erase(partner.Items.begin() + static_cast<long>(i));
+    partner.Selected.clear();
+  }
   // The single selection of a one-selection list, or -1.
   int SelectedIndex() const { return Selected.empty() ? -1 : static_cast<int>(*Selected.begin()); }
   void SelectOnly(int i) {

@@ -14,17 +14,13 @@ void ResponderAdd(Bot& bot) {
 
 void ResponderDelete(Bot& bot) {
   BotSettings& s = bot.settings;
-  for (size_t i : s.ResponderTriggers.RemoveSelected())
-    if (i < s.ResponderReplies.Items.size())
-      s.ResponderReplies.Items.erase(s.ResponderReplies.Items.begin() + static_cast<long>(i));
-  s.ResponderReplies.Selected.clear();
+  s.ResponderTriggers.RemoveSelectedWith(s.ResponderReplies);
   bot.view.ListChanged(PanelListId::ResponderTriggers);
   bot.view.ListChanged(PanelListId::ResponderReplies);
 }
 
 void ResponderSave(Bot& bot) {
-  if (SaveListOrTell(bot, "mes.txt", bot.settings.ResponderTriggers, false))
-    SaveListOrTell(bot, "ans.txt", bot.settings.ResponderReplies, false);
+  SavePairOrTell(bot, {"mes.txt", bot.settings.ResponderTriggers}, {"ans.txt", bot.settings.ResponderReplies});
 }
 
 void ResponderClear(Bot& bot) {

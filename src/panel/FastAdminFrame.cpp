@@ -26,15 +26,12 @@ void FastAdminEntryAdd(Bot& bot) {
 
 void FastAdminDelete(Bot& bot) {
   BotSettings& s = bot.settings;
-  for (size_t i : s.FastAdminNicks.RemoveSelected())
-    if (i < s.FastAdminCodes.Items.size())
-      s.FastAdminCodes.Items.erase(s.FastAdminCodes.Items.begin() + static_cast<long>(i));
+  s.FastAdminNicks.RemoveSelectedWith(s.FastAdminCodes);
   bot.view.ListChanged(PanelListId::FastAdminNicks);
 }
 
 void FastAdminSave(Bot& bot) {
-  if (SaveListOrTell(bot, "nicks.txt", bot.settings.FastAdminNicks, false))
-    SaveListOrTell(bot, "codes.txt", bot.settings.FastAdminCodes, false);
+  SavePairOrTell(bot, {"nicks.txt", bot.settings.FastAdminNicks}, {"codes.txt", bot.settings.FastAdminCodes});
 }
 
 void FastAdminJoin(Bot& bot) {

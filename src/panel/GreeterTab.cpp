@@ -114,8 +114,7 @@ void SaveDesign(Bot& bot) {
 
 void DeleteDesigns(Bot& bot) {
   BotSettings& s = bot.settings;
-  for (size_t i : s.DesignNames.RemoveSelected())
-    if (i < s.DesignFiles.Items.size()) s.DesignFiles.Items.erase(s.DesignFiles.Items.begin() + static_cast<long>(i));
+  s.DesignNames.RemoveSelectedWith(s.DesignFiles);
   RewriteIndexes(bot);
 }
 

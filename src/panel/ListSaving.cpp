@@ -15,4 +15,9 @@ bool SaveListOrTell(Bot& bot, const std::string& fileName, const PanelList& list
   return false;
 }
 
+bool SavePairOrTell(Bot& bot, const SavedList& first, const SavedList& second) {
+  return SaveListOrTell(bot, first.FileName, first.List, false) &&
+         SaveListOrTell(bot, second.FileName, second.List, false);
+}
+
 }  // namespace quorvel
