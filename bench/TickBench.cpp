@@ -8,15 +8,15 @@ namespace quorvel::bench {
 namespace {
 
 void FillLists(BotSettings& s, size_t n) {
-  s.SwearList.Items = Filler("sw", n);
-  s.ResponderTriggers.Items = Filler("tr", n);
-  s.ResponderReplies.Items = Filler("re", n);
-  s.AdminList.Items = Filler("ad", n);
-  s.AutoBounceList.Items = Filler("ab", n);
-  s.AutoRedotList.Items = Filler("ar", n);
-  s.VisitorNicks.Items = Filler("vn", n);
-  s.VisitorCounts.Items = std::vector<std::string>(n, "1");
-  s.VisitorLastSeen.Items = Filler("09:05 PM 9/17/2013 ", n);
+  s.Swear.SwearList.Items = Filler("sw", n);
+  s.Responder.ResponderTriggers.Items = Filler("tr", n);
+  s.Responder.ResponderReplies.Items = Filler("re", n);
+  s.Admins.AdminList.Items = Filler("ad", n);
+  s.Moderation.AutoBounceList.Items = Filler("ab", n);
+  s.Moderation.AutoRedotList.Items = Filler("ar", n);
+  s.Stats.VisitorNicks.Items = Filler("vn", n);
+  s.Stats.VisitorCounts.Items = std::vector<std::string>(n, "1");
+  s.Stats.VisitorLastSeen.Items = Filler("09:05 PM 9/17/2013 ", n);
 }
 
 void IdleTick(benchmark::State& state) {

@@ -19,9 +19,9 @@ using Action = std::function<void(Bot&)>;
 // Carries the action out once for every AdminList entry that authorises the
 // sender; the count is taken before the walk.
 void ForEachAuthorisation(Bot& bot, bool lowerCaseEntries, const Action& action) {
-  const size_t n = bot.settings.AdminList.Items.size();
-  for (size_t i = 0; i < n && i < bot.settings.AdminList.Items.size(); ++i) {
-    const std::string& entry = bot.settings.AdminList.Items[i];
+  const size_t n = bot.settings.Admins.AdminList.Items.size();
+  for (size_t i = 0; i < n && i < bot.settings.Admins.AdminList.Items.size(); ++i) {
+    const std::string& entry = bot.settings.Admins.AdminList.Items[i];
     const bool match =
         lowerCaseEntries ? AnsiLower(entry) == bot.settings.Line.Sender : entry == bot.settings.Line.Sender;
     if (match) action(bot);
@@ -92,25 +92,25 @@ void RunChatCommands(Bot& bot) {
   for (const auto& c : kFirstFlags) FlagRow(bot, c);
 
   SlotRow(bot, a.AnnounceArg, [&](Bot& b) {
-    s.AnnounceList.Items.push_back(a.AnnounceArg);
+    s.Announcer.AnnounceList.Items.push_back(a.AnnounceArg);
     // A file that cannot be written leaves the entry in the list all the same.
-    SaveListFile(ProgramFile(b, "ans3.txt"), s.AnnounceList.Items, false);
+    SaveListFile(ProgramFile(b, "ans3.txt"), s.Announcer.AnnounceList.Items, false);
     Notify(b, "Anounce Added");
-    s.AnnounceList.SelectOnly(static_cast<int>(s.AnnounceList.Items.size() - 1));
+    s.Announcer.AnnounceList.SelectOnly(static_cast<int>(s.Announcer.AnnounceList.Items.size() - 1));
     b.view.ListChanged(PanelListId::AnnounceList);
     a.AnnounceArg.clear();
   });
   SlotRow(bot, a.IntervalArg, [&](Bot& b) {
-    SetShown(b.view, PanelBox::AnnounceInterval, s.AnnounceInterval, a.IntervalArg);
+    SetShown(b.view, PanelBox::AnnounceInterval, s.Announcer.AnnounceInterval, a.IntervalArg);
     Notify(b, "Anouncer Time Change");
     a.IntervalArg.clear();
   });
   TextRow(bot, "rt", [&](Bot& b) {
-    s.AnnounceCounter = "0";
+    s.Announcer.AnnounceCounter = "0";
     Notify(b, "Anouncer Time Reset");
   });
   using AM = BotSettings::AnnounceModes;
-  auto announceMode = [&](AM mode, const char* notice) { return SetAndNotify(s.AnnounceMode, mode, notice); };
+  auto announceMode = [&](AM mode, const char* notice) { return SetAndNotify(s.Announcer.AnnounceMode, mode, notice); };
   TextRow(bot, "asing!", announceMode(AM::Singl, "Anouncer is on single mode now."));
   TextRow(bot, "amult!", announceMode(AM::Multi, "Anouncer is on multi mode now."));
   TextRow(bot, "arand!", announceMode(AM::Rand, "Anouncer is on random mode now."));
@@ -118,8 +118,8 @@ void RunChatCommands(Bot& bot) {
   FlagRow(bot, {"responder on", Feature::Responder, true, "Responder is now On"});
   SlotRow(bot, a.ResponderArg, [&](Bot& b) {
     SplitResponderArg(a);
-    s.ResponderTriggers.Items.push_back(a.ResponderArg);
-    s.ResponderReplies.Items.push_back(a.ReplyArg);
+    s.Responder.ResponderTriggers.Items.push_back(a.ResponderArg);
+    s.Responder.ResponderReplies.Items.push_back(a.ReplyArg);
     a.ResponderArg.clear();
     a.ReplyArg.clear();
     b.view.ListChanged(PanelListId::ResponderTriggers);
@@ -128,24 +128,24 @@ void RunChatCommands(Bot& bot) {
   });
   SlotRow(bot, a.BounceArg, BounceNickWithMessage);
   SlotRow(bot, a.RedotArg, RedDotNickWithMessage);
-  SlotRow(bot, a.AdminArg, AppendTo(s.AdminList, PanelListId::AdminList, a.AdminArg, "Admin Added"));
-  SlotRow(bot, a.SwearArg, AppendTo(s.SwearList, PanelListId::SwearList, a.SwearArg, "swear Added"));
+  SlotRow(bot, a.AdminArg, AppendTo(s.Admins.AdminList, PanelListId::AdminList, a.AdminArg, "Admin Added"));
+  SlotRow(bot, a.SwearArg, AppendTo(s.Swear.SwearList, PanelListId::SwearList, a.SwearArg, "swear Added"));
   using SM = BotSettings::SwearModes;
-  auto swearMode = [&](SM mode, const char* notice) { return SetAndNotify(s.SwearMode, mode, notice); };
+  auto swearMode = [&](SM mode, const char* notice) { return SetAndNotify(s.Swear.SwearMode, mode, notice); };
   TextRow(bot, "sw bc", swearMode(SM::Bounce, "Swearbot is now on Bounce mode."));
   TextRow(bot, "sw rd", swearMode(SM::RedDot, "Swearbot is now on RedDot mode."));
   TextRow(bot, "sw wr", swearMode(SM::Warning, "Swearbot is now on Warning mode."));
   TextRow(bot, "sw wo",
-          SetAndNotify(s.WarnFirst, BotSettings::WarnFirstChoice::Yes,
+          SetAndNotify(s.Swear.WarnFirst, BotSettings::WarnFirstChoice::Yes,
                        "Swearbot will give a warning before reddot or bounce."));
   TextRow(bot, "sw wf",
-          SetAndNotify(s.WarnFirst, BotSettings::WarnFirstChoice::No,
+          SetAndNotify(s.Swear.WarnFirst, BotSettings::WarnFirstChoice::No,
                        "Swearbot will NOT give a warning before reddot or bounce."));
   SlotRow(
       bot, a.AutoBounceArg,
-      AppendTo(s.AutoBounceList, PanelListId::AutoBounceList, a.AutoBounceArg, "Nick added to the Autobounce List."));
+      AppendTo(s.Moderation.AutoBounceList, PanelListId::AutoBounceList, a.AutoBounceArg, "Nick added to the Autobounce List."));
   SlotRow(bot, a.AutoRedotArg,
-          AppendTo(s.AutoRedotList, PanelListId::AutoRedotList, a.AutoRedotArg, "Nick added to the AutoRedot List."));
+          AppendTo(s.Moderation.AutoRedotList, PanelListId::AutoRedotList, a.AutoRedotArg, "Nick added to the AutoRedot List."));
   SlotRow(bot, a.SeenArg, FindLastSeen);
 }
 

@@ -24,26 +24,26 @@ void FlushRecorder(Bot& bot) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   std::string text;
-  for (const auto& entry : s.RecorderBuffer.Items) text += entry + "\r\n";
+  for (const auto& entry : s.Recorder.RecorderBuffer.Items) text += entry + "\r\n";
   const bool written = AppendToFile((folder / FlushFileName(bot.host.clock.Now())).string(), text);
-  const bool shown = !s.RecorderBuffer.Items.empty() || !s.RecorderBuffer.Selected.empty();
-  if (written) s.RecorderBuffer.Clear();
-  s.FlushCounter = "0";
+  const bool shown = !s.Recorder.RecorderBuffer.Items.empty() || !s.Recorder.RecorderBuffer.Selected.empty();
+  if (written) s.Recorder.RecorderBuffer.Clear();
+  s.Recorder.FlushCounter = "0";
   if (written && shown) bot.view.ListChanged(PanelListId::RecorderBuffer);
 }
 
 void RecordLine(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (s.RecordingOn) {
-    if (s.Line.Text != s.LastRecordedText) {
-      s.RecorderBuffer.Items.push_back(s.Line.Sender + ": " + s.Line.Text);
+  if (s.Recorder.RecordingOn) {
+    if (s.Line.Text != s.Recorder.LastRecordedText) {
+      s.Recorder.RecorderBuffer.Items.push_back(s.Line.Sender + ": " + s.Line.Text);
       bot.view.ListChanged(PanelListId::RecorderBuffer);
     }
-    s.LastRecordedText = s.Line.Text;
+    s.Recorder.LastRecordedText = s.Line.Text;
   }
-  if (s.FlushTimerOn) {
-    if (auto next = CountedUp(s.FlushCounter)) s.FlushCounter = *next;
-    if (s.FlushCounter == s.FlushEvery) FlushRecorder(bot);
+  if (s.Recorder.FlushTimerOn) {
+    if (auto next = CountedUp(s.Recorder.FlushCounter)) s.Recorder.FlushCounter = *next;
+    if (s.Recorder.FlushCounter == s.Recorder.FlushEvery) FlushRecorder(bot);
   }
 }
 

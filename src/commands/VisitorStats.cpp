@@ -32,37 +32,37 @@ void ShowStats(Bot& bot) {
 void CountVisit(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string joined = s.Line.JoinedNick;
-  const auto& nicks = s.VisitorNicks.Items;
+  const auto& nicks = s.Stats.VisitorNicks.Items;
   bool counted = false;  // a join line read again on later ticks counts nothing
   // Every entry equal to the nick counts once more every entry that is the
   // same nick but for case and blanks: one pass to count the first, one to
   // count the others up as often.
   size_t exact = 0;
   for (const auto& nick : nicks) exact += nick == joined ? 1 : 0;
-  if (exact > 0 && joined != s.LastVisitorBox) {
+  if (exact > 0 && joined != s.Panel.LastVisitorBox) {
     const std::string key = Upper(joined);
     const std::string stamp = TimeStamp(bot.host.clock);
     for (size_t j = 0; j < nicks.size(); ++j) {
       if (Upper(nicks[j]) != key) continue;
       for (size_t k = 0; k < exact; ++k) {
         // A count that is no whole number stays; the stamp and the total move on.
-        if (j < s.VisitorCounts.Items.size()) {
-          std::string count = s.VisitorCounts.Items[j];
+        if (j < s.Stats.VisitorCounts.Items.size()) {
+          std::string count = s.Stats.VisitorCounts.Items[j];
           AddOne(count);
-          s.VisitorCounts.Items.Set(j, count);
+          s.Stats.VisitorCounts.Items.Set(j, count);
         }
-        if (j < s.VisitorLastSeen.Items.size()) s.VisitorLastSeen.Items.Set(j, stamp);
-        AddOne(s.TotalVisits);
+        if (j < s.Stats.VisitorLastSeen.Items.size()) s.Stats.VisitorLastSeen.Items.Set(j, stamp);
+        AddOne(s.Stats.TotalVisits);
         counted = true;
       }
     }
   }
   if (exact == 0) {
-    s.VisitorNicks.Items.push_back(joined);
-    s.VisitorCounts.Items.push_back("1");
-    s.VisitorLastSeen.Items.push_back(TimeStamp(bot.host.clock));
-    AddOne(s.UniqueVisits);
-    AddOne(s.TotalVisits);
+    s.Stats.VisitorNicks.Items.push_back(joined);
+    s.Stats.VisitorCounts.Items.push_back("1");
+    s.Stats.VisitorLastSeen.Items.push_back(TimeStamp(bot.host.clock));
+    AddOne(s.Stats.UniqueVisits);
+    AddOne(s.Stats.TotalVisits);
     counted = true;
   }
   if (counted) ShowStats(bot);
@@ -71,9 +71,9 @@ void CountVisit(Bot& bot) {
 void FindLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
   // The first listed nick that is part of the argument answers.
-  const auto first = s.VisitorNicks.Items.Matcher().FirstHit(s.Args.SeenArg);
+  const auto first = s.Stats.VisitorNicks.Items.Matcher().FirstHit(s.Args.SeenArg);
   if (!first) return;
-  s.VisitorLastSeen.SelectOnly(static_cast<int>(*first));
+  s.Stats.VisitorLastSeen.SelectOnly(static_cast<int>(*first));
   AnswerLastSeen(bot);
   bot.view.ListChanged(PanelListId::VisitorLastSeen);
 }
@@ -81,9 +81,9 @@ void FindLastSeen(Bot& bot) {
 void AnswerLastSeen(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string a = TrimLeadingBlanks(s.Args.SeenArg);
-  if (s.VisitorLastSeen.Items.Matcher().AnyHit(a)) return;
-  const int selected = s.VisitorLastSeen.SelectedIndex();
-  const std::string stamp = selected >= 0 ? s.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
+  if (s.Stats.VisitorLastSeen.Items.Matcher().AnyHit(a)) return;
+  const int selected = s.Stats.VisitorLastSeen.SelectedIndex();
+  const std::string stamp = selected >= 0 ? s.Stats.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
   Notify(bot, s.Args.SeenArg + " last seen on " + stamp);
   s.Args.SeenArg.clear();
 }

@@ -10,19 +10,19 @@ namespace quorvel {
 
 void Announce(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (auto next = CountedUp(s.AnnounceCounter)) s.AnnounceCounter = *next;
+  if (auto next = CountedUp(s.Announcer.AnnounceCounter)) s.Announcer.AnnounceCounter = *next;
   // An interval that is not a number at all skips the reset; "-1" or " 3x"
   // are numbers to Val, and lower than a growing counter.
-  const auto interval = ReadNumber(s.AnnounceInterval);
-  const auto counter = ReadNumber(s.AnnounceCounter);
-  if (interval && counter && interval->Value < counter->Value) s.AnnounceCounter = "0";
+  const auto interval = ReadNumber(s.Announcer.AnnounceInterval);
+  const auto counter = ReadNumber(s.Announcer.AnnounceCounter);
+  if (interval && counter && interval->Value < counter->Value) s.Announcer.AnnounceCounter = "0";
   // A text comparison: " 3" or "03" never equals the counter.
-  if (s.AnnounceCounter != s.AnnounceInterval) return;
+  if (s.Announcer.AnnounceCounter != s.Announcer.AnnounceInterval) return;
 
-  PanelList& list = s.AnnounceList;
+  PanelList& list = s.Announcer.AnnounceList;
   const size_t n = list.Items.size();
   std::string text;
-  switch (s.AnnounceMode) {
+  switch (s.Announcer.AnnounceMode) {
     case BotSettings::AnnounceModes::Singl: {
       const int selected = list.SelectedIndex();
       if (selected >= 0 && static_cast<size_t>(selected) < n) text = list.Items[static_cast<size_t>(selected)];
@@ -42,12 +42,12 @@ void Announce(Bot& bot) {
       break;
     }
   }
-  s.AnnounceBuffer.SetPlainText(text);
-  if (s.AnnounceBuffer.Empty()) return;  // the next tick's reset takes care of the counter
+  s.Announcer.AnnounceBuffer.SetPlainText(text);
+  if (s.Announcer.AnnounceBuffer.Empty()) return;  // the next tick's reset takes care of the counter
   RoomLink link = bot.Link();
-  ApplyStyle(s.AnnounceBuffer, s.Style);
-  TxtSendPal(link, s.AnnounceBuffer.ToRtf());
-  s.AnnounceCounter = "0";
+  ApplyStyle(s.Announcer.AnnounceBuffer, s.Style);
+  TxtSendPal(link, s.Announcer.AnnounceBuffer.ToRtf());
+  s.Announcer.AnnounceCounter = "0";
 }
 
 }  // namespace quorvel

@@ -16,7 +16,7 @@ void Enforce(Bot& bot, const PanelList& list, void (*action)(Bot&)) {
 
 }  // namespace
 
-void AutoBounce(Bot& bot) { Enforce(bot, bot.settings.AutoBounceList, BounceNick); }
-void AutoRedot(Bot& bot) { Enforce(bot, bot.settings.AutoRedotList, RedDotNick); }
+void AutoBounce(Bot& bot) { Enforce(bot, bot.settings.Moderation.AutoBounceList, BounceNick); }
+void AutoRedot(Bot& bot) { Enforce(bot, bot.settings.Moderation.AutoRedotList, RedDotNick); }
 
 }  // namespace quorvel

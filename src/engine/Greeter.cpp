@@ -16,31 +16,31 @@ void GreetNewcomer(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string nick = s.Line.JoinedNick;
   std::string rtf;
-  if (s.GreetMode == BotSettings::GreetModes::Whisper) {
+  if (s.Greeter.GreetMode == BotSettings::GreetModes::Whisper) {
     // "/w ", the nick, ": ", then the design: the client's whisper command.
-    s.WhisperNickBox.SetPlainText(nick);
-    s.GreetBuffer.Clear();
-    s.GreetBuffer.AppendRich(s.WhisperPrefix);
-    s.GreetBuffer.AppendRich(s.WhisperNickBox);
-    s.GreetBuffer.AppendRich(s.WhisperSeparator);
-    s.GreetBuffer.AppendRich(s.DesignEditor);
-    s.EditorSelStart = s.EditorSelLength = 0;
-    rtf = s.GreetBuffer.ToRtf();
+    s.Greeter.WhisperNickBox.SetPlainText(nick);
+    s.Greeter.GreetBuffer.Clear();
+    s.Greeter.GreetBuffer.AppendRich(s.Greeter.WhisperPrefix);
+    s.Greeter.GreetBuffer.AppendRich(s.Greeter.WhisperNickBox);
+    s.Greeter.GreetBuffer.AppendRich(s.Greeter.WhisperSeparator);
+    s.Greeter.GreetBuffer.AppendRich(s.Greeter.DesignEditor);
+    s.Panel.EditorSelStart = s.Panel.EditorSelLength = 0;
+    rtf = s.Greeter.GreetBuffer.ToRtf();
   } else {
-    if (s.RandomDesign) {
-      s.DesignEditor.Clear();
-      const size_t n = s.DesignFiles.Items.size();
+    if (s.Greeter.RandomDesign) {
+      s.Greeter.DesignEditor.Clear();
+      const size_t n = s.Greeter.DesignFiles.Items.size();
       const auto i = static_cast<size_t>(std::floor(static_cast<double>(n) * bot.host.random.Next()));
-      const auto file = i < n ? DesignFile(bot, s.DesignFiles.Items[i]) : std::nullopt;
-      if (file) s.DesignEditor.LoadRtfFile(*file);
-      s.EditorSelStart = s.EditorSelLength = 0;
+      const auto file = i < n ? DesignFile(bot, s.Greeter.DesignFiles.Items[i]) : std::nullopt;
+      if (file) s.Greeter.DesignEditor.LoadRtfFile(*file);
+      s.Panel.EditorSelStart = s.Panel.EditorSelLength = 0;
       bot.view.EditorChanged();
     }
-    rtf = s.DesignEditor.ToRtf();
+    rtf = s.Greeter.DesignEditor.ToRtf();
   }
   rtf = ReplacePlaceholder(rtf, "%sn", nick);
   rtf = ReplacePlaceholder(rtf, "%rn", s.Room.SelectedRoomTitle);
-  s.GreetBuffer.SetRtf(rtf);
+  s.Greeter.GreetBuffer.SetRtf(rtf);
   RoomLink link = bot.Link();
   TxtSendPal(link, rtf);
   s.Line.JoinedNick.clear();

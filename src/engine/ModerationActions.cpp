@@ -30,26 +30,26 @@ void RunOnField(Bot& bot, std::string& targetField, const ModerationAction& acti
 
 void RunModerationAction(Bot& bot, const std::string& target, const ModerationAction& action) {
   BotSettings& s = bot.settings;
-  NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.RoomNickList);
+  NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.Moderation.RoomNickList);
   bot.host.pump.PumpOnce();
   bool found = false;
-  for (size_t i = 0; i < s.RoomNickList.size(); ++i) {
-    const std::string& nick = s.RoomNickList[i];
+  for (size_t i = 0; i < s.Moderation.RoomNickList.size(); ++i) {
+    const std::string& nick = s.Moderation.RoomNickList[i];
     if ((action.LowerCaseMatch ? AnsiLower(nick) : nick) != target) continue;
-    s.NickListIndex = std::to_string(i);  // with several matches the last counts
+    s.Moderation.NickListIndex = std::to_string(i);  // with several matches the last counts
     found = true;
   }
   bot.host.pump.PumpOnce();
   // The pump may have run a panel action that changed NickListIndex; the
   // selection follows the field, as the client would.
-  if (const auto index = ReadIndex(s.NickListIndex); found && index) {
+  if (const auto index = ReadIndex(s.Moderation.NickListIndex); found && index) {
     RoomLink link = bot.Link();
     SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle), *index);
     PostRoomCommand(link, action.Command);
     if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir.string());
     if (action.Notice) action.Notice(bot, target);
   }
-  s.RoomNickList.clear();
+  s.Moderation.RoomNickList.clear();
 }
 
 std::string PersonaliseNotice(const RichText& messageTemplate, const std::string& target, const std::string& admin) {
@@ -62,12 +62,12 @@ void RedDotNick(Bot& bot) { RunOnField(bot, bot.settings.Line.JoinedNick, {kComm
 
 void BounceNickWithMessage(Bot& bot) {
   BotSettings& s = bot.settings;
-  RunOnField(bot, s.Args.BounceArg, WithMessage(kCommandBounce, s.BounceMessage, s.BounceBuffer));
+  RunOnField(bot, s.Args.BounceArg, WithMessage(kCommandBounce, s.Messages.BounceMessage, s.Messages.BounceBuffer));
 }
 
 void RedDotNickWithMessage(Bot& bot) {
   BotSettings& s = bot.settings;
-  RunOnField(bot, s.Args.RedotArg, WithMessage(kCommandRedDot, s.RedDotMessage, s.RedDotBuffer));
+  RunOnField(bot, s.Args.RedotArg, WithMessage(kCommandRedDot, s.Messages.RedDotMessage, s.Messages.RedDotBuffer));
 }
 
 }  // namespace quorvel

@@ -5,9 +5,9 @@
 namespace quorvel {
 
 void Notify(Bot& bot, const std::string& text) {
-  bot.settings.NoticeBuffer.SetPlainText(text);
+  bot.settings.Messages.NoticeBuffer.SetPlainText(text);
   RoomLink link = bot.Link();
-  TxtSendPal(link, bot.settings.NoticeBuffer.ToRtf());
+  TxtSendPal(link, bot.settings.Messages.NoticeBuffer.ToRtf());
 }
 
 }  // namespace quorvel

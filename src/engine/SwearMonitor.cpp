@@ -15,9 +15,9 @@ using SwearModes = BotSettings::SwearModes;
 
 void Warn(Bot& bot) {
   BotSettings& s = bot.settings;
-  std::string rtf = ReplacePlaceholder(s.WarnMessage.ToRtf(), "sn%", s.Line.Sender);
-  rtf = ReplacePlaceholder(rtf, "sw%", s.MatchedPhrase);
-  s.WarnBuffer.SetRtf(rtf);
+  std::string rtf = ReplacePlaceholder(s.Messages.WarnMessage.ToRtf(), "sn%", s.Line.Sender);
+  rtf = ReplacePlaceholder(rtf, "sw%", s.Swear.MatchedPhrase);
+  s.Messages.WarnBuffer.SetRtf(rtf);
   RoomLink link = bot.Link();
   TxtSendPal(link, rtf);
 }
@@ -25,7 +25,7 @@ void Warn(Bot& bot) {
 // The action of the room commands, matching the offender's nick exactly;
 // only a bounce is announced.
 void Punish(Bot& bot, const std::string& nick) {
-  if (bot.settings.SwearMode == SwearModes::Bounce)
+  if (bot.settings.Swear.SwearMode == SwearModes::Bounce)
     RunModerationAction(bot, nick, {kCommandBounce, false, [](Bot& b, const std::string& target) {
                                       Notify(b, target + kSwearBounceNotice);
                                     }});
@@ -42,8 +42,8 @@ bool Contains(const std::vector<std::string>& list, const std::string& value) {
 void PunishOrWarn(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string sender = s.Line.Sender;
-  auto& warned = s.WarnedUsers.Items;
-  if (s.SwearMode == SwearModes::Warning) {
+  auto& warned = s.Swear.WarnedUsers.Items;
+  if (s.Swear.SwearMode == SwearModes::Warning) {
     Warn(bot);
     if (!Contains(warned, sender)) {
       warned.push_back(sender);
@@ -51,7 +51,7 @@ void PunishOrWarn(Bot& bot) {
     }
     return;
   }
-  if (s.WarnFirst != BotSettings::WarnFirstChoice::Yes) {
+  if (s.Swear.WarnFirst != BotSettings::WarnFirstChoice::Yes) {
     Punish(bot, sender);
     return;
   }
@@ -65,13 +65,13 @@ void PunishOrWarn(Bot& bot) {
     wasWarned = true;  // the second offence
     Punish(bot, sender);
     warned.erase(warned.begin() + static_cast<long>(i));
-    s.WarnedUsers.Selected.clear();
-    s.LastPunishedNick = sender;
+    s.Swear.WarnedUsers.Selected.clear();
+    s.Swear.LastPunishedNick = sender;
   }
   if (!wasWarned) {
-    if (s.LastPunishedNick == sender) {
+    if (s.Swear.LastPunishedNick == sender) {
       // The offending line is usually still the newest one on the next tick.
-      s.LastPunishedNick.clear();
+      s.Swear.LastPunishedNick.clear();
     } else {
       warned.push_back(sender);
       Warn(bot);
@@ -85,10 +85,10 @@ void ScanForSwearing(Bot& bot) {
   // The phrases hit, in list order, taken before any reaction: a reaction
   // lets messages run, and a panel action may change the list meanwhile.
   std::vector<std::string> hits;
-  for (const size_t i : s.SwearList.Items.Matcher().Hits(s.Line.Text)) hits.push_back(s.SwearList.Items[i]);
+  for (const size_t i : s.Swear.SwearList.Items.Matcher().Hits(s.Line.Text)) hits.push_back(s.Swear.SwearList.Items[i]);
   for (const auto& phrase : hits) {
     if (s.Line.Sender == s.BotNick) continue;
-    s.MatchedPhrase = phrase;
+    s.Swear.MatchedPhrase = phrase;
     PunishOrWarn(bot);
   }
 }

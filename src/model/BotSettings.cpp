@@ -5,37 +5,37 @@ namespace quorvel {
 bool& FeatureFlag(BotSettings& s, Feature feature) {
   switch (feature) {
     case Feature::Greeter:
-      return s.GreeterOn;
+      return s.Features.GreeterOn;
     case Feature::Swearbot:
-      return s.SwearbotOn;
+      return s.Features.SwearbotOn;
     case Feature::Anouncer:
-      return s.AnnouncerOn;
+      return s.Features.AnnouncerOn;
     case Feature::Autobounce:
-      return s.AutoBounceOn;
+      return s.Features.AutoBounceOn;
     case Feature::AutoRedot:
-      return s.AutoRedotOn;
+      return s.Features.AutoRedotOn;
     case Feature::Responder:
       break;
   }
-  return s.ResponderOn;
+  return s.Features.ResponderOn;
 }
 
 std::string& FeatureLabel(BotSettings& s, Feature feature) {
   switch (feature) {
     case Feature::Greeter:
-      return s.GreeterLabel;
+      return s.Panel.GreeterLabel;
     case Feature::Swearbot:
-      return s.SwearbotLabel;
+      return s.Panel.SwearbotLabel;
     case Feature::Anouncer:
-      return s.AnouncerLabel;
+      return s.Panel.AnouncerLabel;
     case Feature::Autobounce:
-      return s.AutobounceLabel;
+      return s.Panel.AutobounceLabel;
     case Feature::AutoRedot:
-      return s.AutoRedotLabel;
+      return s.Panel.AutoRedotLabel;
     case Feature::Responder:
       break;
   }
-  return s.ResponderLabel;
+  return s.Panel.ResponderLabel;
 }
 
 const char* FeatureName(Feature feature) {

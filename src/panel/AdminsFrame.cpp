@@ -5,14 +5,14 @@
 namespace quorvel {
 
 void AdminsAdd(Bot& bot) {
-  bot.settings.AdminList.Items.push_back(bot.settings.AdminBox);
+  bot.settings.Admins.AdminList.Items.push_back(bot.settings.Panel.AdminBox);
   bot.view.ListChanged(PanelListId::AdminList);
 }
 
 void AdminsDelete(Bot& bot) {
-  if (!bot.settings.AdminList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AdminList);
+  if (!bot.settings.Admins.AdminList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AdminList);
 }
 
-void AdminsSave(Bot& bot) { SaveListOrTell(bot, "admins.txt", bot.settings.AdminList, false); }
+void AdminsSave(Bot& bot) { SaveListOrTell(bot, "admins.txt", bot.settings.Admins.AdminList, false); }
 
 }  // namespace quorvel

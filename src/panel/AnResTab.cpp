@@ -6,45 +6,45 @@ namespace quorvel {
 
 void ResponderAdd(Bot& bot) {
   BotSettings& s = bot.settings;
-  s.ResponderTriggers.Items.push_back(s.ResponderMessageBox);
-  s.ResponderReplies.Items.push_back(s.ResponderResponseBox);
+  s.Responder.ResponderTriggers.Items.push_back(s.Panel.ResponderMessageBox);
+  s.Responder.ResponderReplies.Items.push_back(s.Panel.ResponderResponseBox);
   bot.view.ListChanged(PanelListId::ResponderTriggers);
   bot.view.ListChanged(PanelListId::ResponderReplies);
 }
 
 void ResponderDelete(Bot& bot) {
   BotSettings& s = bot.settings;
-  s.ResponderTriggers.RemoveSelectedWith(s.ResponderReplies);
+  s.Responder.ResponderTriggers.RemoveSelectedWith(s.Responder.ResponderReplies);
   bot.view.ListChanged(PanelListId::ResponderTriggers);
   bot.view.ListChanged(PanelListId::ResponderReplies);
 }
 
 void ResponderSave(Bot& bot) {
-  SavePairOrTell(bot, {"mes.txt", bot.settings.ResponderTriggers}, {"ans.txt", bot.settings.ResponderReplies});
+  SavePairOrTell(bot, {"mes.txt", bot.settings.Responder.ResponderTriggers}, {"ans.txt", bot.settings.Responder.ResponderReplies});
 }
 
 void ResponderClear(Bot& bot) {
-  SetShown(bot.view, PanelBox::ResponderMessageBox, bot.settings.ResponderMessageBox, "");
-  SetShown(bot.view, PanelBox::ResponderResponseBox, bot.settings.ResponderResponseBox, "");
+  SetShown(bot.view, PanelBox::ResponderMessageBox, bot.settings.Panel.ResponderMessageBox, "");
+  SetShown(bot.view, PanelBox::ResponderResponseBox, bot.settings.Panel.ResponderResponseBox, "");
 }
 
 void AnnouncerAdd(Bot& bot) {
-  bot.settings.AnnounceList.Items.push_back(bot.settings.AnnounceInputBox);
+  bot.settings.Announcer.AnnounceList.Items.push_back(bot.settings.Panel.AnnounceInputBox);
   bot.view.ListChanged(PanelListId::AnnounceList);
-  SaveListOrTell(bot, "ans3.txt", bot.settings.AnnounceList, false);
+  SaveListOrTell(bot, "ans3.txt", bot.settings.Announcer.AnnounceList, false);
 }
 
 void AnnouncerDelete(Bot& bot) {
-  if (!bot.settings.AnnounceList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AnnounceList);
+  if (!bot.settings.Announcer.AnnounceList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AnnounceList);
 }
 
-void AnnouncerClear(Bot& bot) { SetShown(bot.view, PanelBox::AnnounceInputBox, bot.settings.AnnounceInputBox, ""); }
+void AnnouncerClear(Bot& bot) { SetShown(bot.view, PanelBox::AnnounceInputBox, bot.settings.Panel.AnnounceInputBox, ""); }
 
 void PickAnnouncement(Bot& bot, size_t entry) {
   BotSettings& s = bot.settings;
-  if (entry >= s.AnnounceList.Items.size()) return;
-  s.AnnounceList.SelectOnly(static_cast<int>(entry));
-  s.AnnounceBuffer.SetPlainText(s.AnnounceList.Items[entry]);
+  if (entry >= s.Announcer.AnnounceList.Items.size()) return;
+  s.Announcer.AnnounceList.SelectOnly(static_cast<int>(entry));
+  s.Announcer.AnnounceBuffer.SetPlainText(s.Announcer.AnnounceList.Items[entry]);
   bot.view.ListChanged(PanelListId::AnnounceList);
 }
 

@@ -9,13 +9,13 @@ namespace quorvel {
 
 void BotWindowClosedByOperator(Bot& bot, const std::string& caption) {
   BotSettings& s = bot.settings;
-  if (caption == kSaveAsCaption) s.SaveAsOpen = false;
+  if (caption == kSaveAsCaption) s.Panel.SaveAsOpen = false;
   if (caption == kGrabberCaption) {
-    s.GrabberOpen = false;
-    s.GrabberList.clear();
+    s.Panel.GrabberOpen = false;
+    s.Grabber.GrabberList.clear();
   }
-  if (caption == kRecorderCaption) s.RecorderOpen = false;  // the recorder keeps its state
-  if (caption == kFastAdminEntryCaption) s.FastAdminEntryOpen = false;
+  if (caption == kRecorderCaption) s.Panel.RecorderOpen = false;  // the recorder keeps its state
+  if (caption == kFastAdminEntryCaption) s.Panel.FastAdminEntryOpen = false;
 }
 
 }  // namespace quorvel

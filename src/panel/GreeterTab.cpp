@@ -12,7 +12,7 @@ namespace {
 void ChangeSelection(Bot& bot, const FormatChange& change) {
   BotSettings& s = bot.settings;
   // With only the caret placed there is no text to change.
-  if (s.EditorSelLength > 0) s.DesignEditor.FormatRange(s.EditorSelStart, s.EditorSelLength, change);
+  if (s.Panel.EditorSelLength > 0) s.Greeter.DesignEditor.FormatRange(s.Panel.EditorSelStart, s.Panel.EditorSelLength, change);
   bot.view.EditorChanged();
 }
 
@@ -29,8 +29,8 @@ bool RewriteIndex(Bot& bot, const char* name, PanelList& list) {
 }
 
 bool RewriteIndexes(Bot& bot) {
-  const bool ok = RewriteIndex(bot, "dlist.txt", bot.settings.DesignFiles) &&
-                  RewriteIndex(bot, "dlistd.txt", bot.settings.DesignNames);
+  const bool ok = RewriteIndex(bot, "dlist.txt", bot.settings.Greeter.DesignFiles) &&
+                  RewriteIndex(bot, "dlistd.txt", bot.settings.Greeter.DesignNames);
   bot.view.ListChanged(PanelListId::DesignNames);
   return ok;
 }
@@ -38,19 +38,19 @@ bool RewriteIndexes(Bot& bot) {
 }  // namespace
 
 void EditorSetPlainText(Bot& bot, const std::string& text) {
-  bot.settings.DesignEditor.SetPlainText(text);
+  bot.settings.Greeter.DesignEditor.SetPlainText(text);
   EditorSelect(bot, 0, 0);
 }
 
 void EditorSetRtf(Bot& bot, const std::string& rtf) {
-  bot.settings.DesignEditor.SetRtf(rtf);
+  bot.settings.Greeter.DesignEditor.SetRtf(rtf);
   EditorSelect(bot, 0, 0);
 }
 
 void EditorSelect(Bot& bot, size_t start, size_t length) {
   BotSettings& s = bot.settings;
-  s.EditorSelStart = std::min(start, s.DesignEditor.Size());
-  s.EditorSelLength = std::min(length, s.DesignEditor.Size() - s.EditorSelStart);
+  s.Panel.EditorSelStart = std::min(start, s.Greeter.DesignEditor.Size());
+  s.Panel.EditorSelLength = std::min(length, s.Greeter.DesignEditor.Size() - s.Panel.EditorSelStart);
   bot.view.EditorChanged();
 }
 
@@ -69,68 +69,68 @@ void EditorSize(Bot& bot, int points) {
 void EditorColor(Bot& bot) {
   BotSettings& s = bot.settings;
   // A cancelled dialog gives back the colour it holds.
-  s.DialogColor = bot.host.dialogs.AskColor(s.DialogColor).value_or(s.DialogColor);
+  s.Panel.DialogColor = bot.host.dialogs.AskColor(s.Panel.DialogColor).value_or(s.Panel.DialogColor);
   FormatChange change;
-  change.Color = s.DialogColor;
+  change.Color = s.Panel.DialogColor;
   ChangeSelection(bot, change);
 }
 
 void EditorClear(Bot& bot) {
-  bot.settings.DesignEditor.Clear();
+  bot.settings.Greeter.DesignEditor.Clear();
   EditorSelect(bot, 0, 0);
 }
 
 void EditorFade(Bot& bot) {
   BotSettings& s = bot.settings;
-  FadeBuffer(s.DesignEditor, s.Style.DesignFadeColorA, s.Style.DesignFadeColorB);
+  FadeBuffer(s.Greeter.DesignEditor, s.Style.DesignFadeColorA, s.Style.DesignFadeColorB);
   EditorSelect(bot, 0, 0);
 }
 
 void OpenSaveAs(Bot& bot) {
-  if (bot.settings.SaveAsOpen) return;
-  bot.settings.SaveAsOpen = true;
-  bot.settings.SaveAsName.clear();
+  if (bot.settings.Panel.SaveAsOpen) return;
+  bot.settings.Panel.SaveAsOpen = true;
+  bot.settings.Panel.SaveAsName.clear();
   bot.view.BotWindowOpened(kSaveAsCaption);
 }
 
 void SaveDesign(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (!s.SaveAsOpen) return;
-  const std::string name = s.SaveAsName;
+  if (!s.Panel.SaveAsOpen) return;
+  const std::string name = s.Panel.SaveAsName;
   // A name the file system would not take writes no file; the lists still gain it.
   if (const auto file = DesignFile(bot, name)) {
     // The "Designs" folder is made when it is missing, so the design is not lost.
     std::error_code ec;
     std::filesystem::create_directories(bot.programDir / "Designs", ec);
-    s.DesignEditor.SaveRtfFile(*file);
+    s.Greeter.DesignEditor.SaveRtfFile(*file);
   }
-  s.DesignFiles.Items.push_back(name);
-  s.DesignNames.Items.push_back(s.DesignEditor.PlainText() + " ");
+  s.Greeter.DesignFiles.Items.push_back(name);
+  s.Greeter.DesignNames.Items.push_back(s.Greeter.DesignEditor.PlainText() + " ");
   if (!RewriteIndexes(bot)) return;  // the dialog stays open
-  s.SaveAsName.clear();
-  s.SaveAsOpen = false;
+  s.Panel.SaveAsName.clear();
+  s.Panel.SaveAsOpen = false;
   bot.view.BotWindowClosed(kSaveAsCaption);
 }
 
 void DeleteDesigns(Bot& bot) {
   BotSettings& s = bot.settings;
-  s.DesignNames.RemoveSelectedWith(s.DesignFiles);
+  s.Greeter.DesignNames.RemoveSelectedWith(s.Greeter.DesignFiles);
   RewriteIndexes(bot);
 }
 
 void PreviewDesign(Bot& bot, size_t entry) {
   BotSettings& s = bot.settings;
-  s.DesignEditor.Clear();
-  if (entry < s.DesignFiles.Items.size())
-    if (const auto file = DesignFile(bot, s.DesignFiles.Items[entry])) s.DesignEditor.LoadRtfFile(*file);
+  s.Greeter.DesignEditor.Clear();
+  if (entry < s.Greeter.DesignFiles.Items.size())
+    if (const auto file = DesignFile(bot, s.Greeter.DesignFiles.Items[entry])) s.Greeter.DesignEditor.LoadRtfFile(*file);
   EditorSelect(bot, 0, 0);
 }
 
 void PickDesigns(Bot& bot, const std::vector<size_t>& entries) {
   BotSettings& s = bot.settings;
-  s.DesignNames.Selected.clear();
+  s.Greeter.DesignNames.Selected.clear();
   for (size_t e : entries)
-    if (e < s.DesignNames.Items.size()) s.DesignNames.Selected.insert(e);
+    if (e < s.Greeter.DesignNames.Items.size()) s.Greeter.DesignNames.Selected.insert(e);
   if (!entries.empty()) PreviewDesign(bot, entries.back());
   bot.view.ListChanged(PanelListId::DesignNames);
 }

@@ -45,20 +45,20 @@ void HotKeyPressed(Bot& bot, int id) {
   if (id == kHotKeyRedDot) HotKeyRedDot(bot);
 }
 
-void PhrasesAdd(Bot& bot) { AddTo(bot, bot.settings.SwearList, PanelListId::SwearList, bot.settings.PhraseBox); }
-void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.SwearList, PanelListId::SwearList); }
-void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.SwearList, true); }
-void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.WarnedUsers, PanelListId::WarnedUsers); }
+void PhrasesAdd(Bot& bot) { AddTo(bot, bot.settings.Swear.SwearList, PanelListId::SwearList, bot.settings.Panel.PhraseBox); }
+void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.SwearList, PanelListId::SwearList); }
+void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.Swear.SwearList, true); }
+void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.WarnedUsers, PanelListId::WarnedUsers); }
 
 void AutobounceAdd(Bot& bot) {
-  AddTo(bot, bot.settings.AutoBounceList, PanelListId::AutoBounceList, bot.settings.AutobounceBox);
+  AddTo(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList, bot.settings.Panel.AutobounceBox);
 }
-void AutobounceDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoBounceList, PanelListId::AutoBounceList); }
-void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.AutoBounceList, false); }
+void AutobounceDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList); }
+void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.Moderation.AutoBounceList, false); }
 void AutoRedotAdd(Bot& bot) {
-  AddTo(bot, bot.settings.AutoRedotList, PanelListId::AutoRedotList, bot.settings.AutoRedotBox);
+  AddTo(bot, bot.settings.Moderation.AutoRedotList, PanelListId::AutoRedotList, bot.settings.Panel.AutoRedotBox);
 }
-void AutoRedotDelete(Bot& bot) { DeleteFrom(bot, bot.settings.AutoRedotList, PanelListId::AutoRedotList); }
-void AutoRedotSave(Bot& bot) { SaveListOrTell(bot, "aur.txt", bot.settings.AutoRedotList, false); }
+void AutoRedotDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Moderation.AutoRedotList, PanelListId::AutoRedotList); }
+void AutoRedotSave(Bot& bot) { SaveListOrTell(bot, "aur.txt", bot.settings.Moderation.AutoRedotList, false); }
 
 }  // namespace quorvel

@@ -27,28 +27,28 @@ bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iS
 
 void OpenNickGrabber(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (s.GrabberOpen) return;  // an open window is only shown again
-  s.GrabberOpen = true;
+  if (s.Panel.GrabberOpen) return;  // an open window is only shown again
+  s.Panel.GrabberOpen = true;
   bot.view.BotWindowOpened(kGrabberCaption);
-  GrabberNickGet(bot.desktop, s.Room.SelectedRoomTitle, s.GrabberList);
+  GrabberNickGet(bot.desktop, s.Room.SelectedRoomTitle, s.Grabber.GrabberList);
   bot.view.ListChanged(PanelListId::GrabberList);
 }
 
 void GrabberRefresh(Bot& bot) {
-  bot.settings.GrabberList.clear();
-  GrabberNickGet(bot.desktop, bot.settings.Room.SelectedRoomTitle, bot.settings.GrabberList);
+  bot.settings.Grabber.GrabberList.clear();
+  GrabberNickGet(bot.desktop, bot.settings.Room.SelectedRoomTitle, bot.settings.Grabber.GrabberList);
   bot.view.ListChanged(PanelListId::GrabberList);
 }
 
 void GrabberAdd(Bot& bot, size_t entry) {
-  if (entry >= bot.settings.GrabberList.size()) return;
-  bot.settings.AdminList.Items.push_back(bot.settings.GrabberList[entry]);
+  if (entry >= bot.settings.Grabber.GrabberList.size()) return;
+  bot.settings.Admins.AdminList.Items.push_back(bot.settings.Grabber.GrabberList[entry]);
   bot.view.ListChanged(PanelListId::AdminList);
 }
 
 void GrabberAddAll(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (!grabber::vbFind("@", s.GrabberList, 0, s.AdminList))
+  if (!grabber::vbFind("@", s.Grabber.GrabberList, 0, s.Admins.AdminList))
     bot.host.dialogs.ShowMessage("No @ found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
   bot.view.ListChanged(PanelListId::AdminList);
   GrabberRefresh(bot);

@@ -9,19 +9,19 @@
 namespace quorvel {
 
 void OpenRecorderPanel(Bot& bot) {
-  if (bot.settings.RecorderOpen) return;
-  bot.settings.RecorderOpen = true;
+  if (bot.settings.Panel.RecorderOpen) return;
+  bot.settings.Panel.RecorderOpen = true;
   bot.view.BotWindowOpened(kRecorderCaption);
 }
 
-void RecorderStart(Bot& bot) { bot.settings.RecordingOn = true; }
-void RecorderStop(Bot& bot) { bot.settings.RecordingOn = false; }
+void RecorderStart(Bot& bot) { bot.settings.Recorder.RecordingOn = true; }
+void RecorderStop(Bot& bot) { bot.settings.Recorder.RecordingOn = false; }
 
 void SaveRecording(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({true, "Text Files (*.txt)|*.txt", ""});
   if (!file) return;
   std::string text;
-  for (const auto& entry : bot.settings.RecorderBuffer.Items) text += entry + "\t\r\n";
+  for (const auto& entry : bot.settings.Recorder.RecorderBuffer.Items) text += entry + "\t\r\n";
   WriteFileReplacing(*file, text + "\r\n");
 }
 
@@ -32,12 +32,12 @@ bool vbFind(Bot& bot, std::string& vbString, int& iStart) {
   vbString = AnsiLower(vbString);
   if (vbString.empty()) return false;
   bool found = false;
-  auto& entries = s.RecorderBuffer.Items;
+  auto& entries = s.Recorder.RecorderBuffer.Items;
   for (size_t i = static_cast<size_t>(std::max(0, iStart)); i < entries.size(); ++i) {
     if (!OccursNoCase(entries[i], vbString)) continue;
-    s.RecorderBuffer.SelectOnly(static_cast<int>(i));
-    s.SearchResults.Items.push_back(entries[i]);
-    s.SearchLabel = "Search Result For " + s.SearchBox;
+    s.Recorder.RecorderBuffer.SelectOnly(static_cast<int>(i));
+    s.Recorder.SearchResults.Items.push_back(entries[i]);
+    s.Panel.SearchLabel = "Search Result For " + s.Panel.SearchBox;
     iStart = static_cast<int>(i + 1);
     found = true;
   }
@@ -48,8 +48,8 @@ bool vbFind(Bot& bot, std::string& vbString, int& iStart) {
 
 void RecorderSearch(Bot& bot) {
   BotSettings& s = bot.settings;
-  s.SearchResults.Clear();
-  std::string phrase = s.SearchBox;
+  s.Recorder.SearchResults.Clear();
+  std::string phrase = s.Panel.SearchBox;
   int start = 0;
   if (!recorder::vbFind(bot, phrase, start))
     bot.host.dialogs.ShowMessage("No Found", "Quorvel", MessageButtons::Ok, MessageIcon::None);

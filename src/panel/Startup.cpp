@@ -42,39 +42,39 @@ bool LoadDesignIndex(Bot& bot, const char* name, PanelList& list) {
 void LoadLists(Bot& bot) {
   BotSettings& s = bot.settings;
   if (!FileExists(ProgramFile(bot, "words.txt"))) {
-    s.SwearList.Clear();
+    s.Swear.SwearList.Clear();
     return;
   }
-  LoadListFile(ProgramFile(bot, "words.txt"), s.SwearList.Items);
-  ColorWhole(s.WarnMessage, BotSettings::kNoticeColor);
+  LoadListFile(ProgramFile(bot, "words.txt"), s.Swear.SwearList.Items);
+  ColorWhole(s.Messages.WarnMessage, BotSettings::kNoticeColor);
 
   if (!FileExists(ProgramFile(bot, "admins.txt"))) {
-    s.AdminList.Clear();
+    s.Admins.AdminList.Clear();
     return;
   }
-  LoadListFile(ProgramFile(bot, "admins.txt"), s.AdminList.Items);
-  ColorWhole(s.RedDotMessage, BotSettings::kNoticeColor);
-  ColorWhole(s.BounceMessage, BotSettings::kNoticeColor);
+  LoadListFile(ProgramFile(bot, "admins.txt"), s.Admins.AdminList.Items);
+  ColorWhole(s.Messages.RedDotMessage, BotSettings::kNoticeColor);
+  ColorWhole(s.Messages.BounceMessage, BotSettings::kNoticeColor);
 
-  LoadIfPresent(bot, "nicks.txt", s.FastAdminNicks);
-  LoadIfPresent(bot, "codes.txt", s.FastAdminCodes);
-  LoadIfPresent(bot, "aun.txt", s.AutoBounceList);
-  LoadIfPresent(bot, "aur.txt", s.AutoRedotList);
-  LoadIfPresent(bot, "mes.txt", s.ResponderTriggers);
-  LoadIfPresent(bot, "ans.txt", s.ResponderReplies);
+  LoadIfPresent(bot, "nicks.txt", s.FastAdmin.FastAdminNicks);
+  LoadIfPresent(bot, "codes.txt", s.FastAdmin.FastAdminCodes);
+  LoadIfPresent(bot, "aun.txt", s.Moderation.AutoBounceList);
+  LoadIfPresent(bot, "aur.txt", s.Moderation.AutoRedotList);
+  LoadIfPresent(bot, "mes.txt", s.Responder.ResponderTriggers);
+  LoadIfPresent(bot, "ans.txt", s.Responder.ResponderReplies);
 
-  if (!LoadDesignIndex(bot, "dlist.txt", s.DesignFiles)) return;
-  if (!LoadDesignIndex(bot, "dlistd.txt", s.DesignNames)) return;
+  if (!LoadDesignIndex(bot, "dlist.txt", s.Greeter.DesignFiles)) return;
+  if (!LoadDesignIndex(bot, "dlistd.txt", s.Greeter.DesignNames)) return;
 
-  s.AnnounceBuffer.Clear();
-  if (const auto file = DesignFile(bot, "Anouncer1")) s.AnnounceBuffer.LoadRtfFile(*file);
+  s.Announcer.AnnounceBuffer.Clear();
+  if (const auto file = DesignFile(bot, "Anouncer1")) s.Announcer.AnnounceBuffer.LoadRtfFile(*file);
 
   if (FileExists(ProgramFile(bot, "ans3.txt"))) {
-    LoadListFile(ProgramFile(bot, "ans3.txt"), s.AnnounceList.Items);
-    s.AnnounceList.SelectOnly(0);
-    ColorWhole(s.NoticeBuffer, BotSettings::kNoticeColor);
+    LoadListFile(ProgramFile(bot, "ans3.txt"), s.Announcer.AnnounceList.Items);
+    s.Announcer.AnnounceList.SelectOnly(0);
+    ColorWhole(s.Messages.NoticeBuffer, BotSettings::kNoticeColor);
   } else {
-    s.AnnounceList.Clear();
+    s.Announcer.AnnounceList.Clear();
   }
 }
 

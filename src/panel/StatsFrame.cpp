@@ -18,7 +18,7 @@ void SaveStats(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({true, kStatsSaveFilter, ""});
   if (!file) return;
   const BotSettings& s = bot.settings;
-  WriteFileReplacing(*file, FormatStatsFile({s.VisitorNicks.Items, s.VisitorCounts.Items, s.VisitorLastSeen.Items}));
+  WriteFileReplacing(*file, FormatStatsFile({s.Stats.VisitorNicks.Items, s.Stats.VisitorCounts.Items, s.Stats.VisitorLastSeen.Items}));
 }
 
 void LoadStats(Bot& bot) {
@@ -31,12 +31,12 @@ void LoadStats(Bot& bot) {
     return;
   }
   StatsFileContent content = ParseStatsFile(*text);
-  s.VisitorNicks.Clear();
-  s.VisitorCounts.Clear();
-  s.VisitorLastSeen.Clear();
-  s.VisitorNicks.Items = std::move(content.Table.Nicks);
-  s.VisitorCounts.Items = std::move(content.Table.Counts);
-  s.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
+  s.Stats.VisitorNicks.Clear();
+  s.Stats.VisitorCounts.Clear();
+  s.Stats.VisitorLastSeen.Clear();
+  s.Stats.VisitorNicks.Items = std::move(content.Table.Nicks);
+  s.Stats.VisitorCounts.Items = std::move(content.Table.Counts);
+  s.Stats.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
   // The records before the faulty line stay; that line and the rest are not read.
   if (content.Truncated) ShowLoadError(bot, 9, "Subscript out of range");
   ShowStats(bot);
@@ -47,12 +47,12 @@ void ClearStats(Bot& bot) {
                                    MessageIcon::Question) != DialogAnswer::Yes)
     return;
   BotSettings& s = bot.settings;
-  s.VisitorNicks.Clear();
-  s.VisitorCounts.Clear();
-  s.VisitorLastSeen.Clear();
-  SetShown(bot.view, PanelBox::LastVisitorBox, s.LastVisitorBox, "");
-  s.UniqueVisits = "0";
-  s.TotalVisits = "0";
+  s.Stats.VisitorNicks.Clear();
+  s.Stats.VisitorCounts.Clear();
+  s.Stats.VisitorLastSeen.Clear();
+  SetShown(bot.view, PanelBox::LastVisitorBox, s.Panel.LastVisitorBox, "");
+  s.Stats.UniqueVisits = "0";
+  s.Stats.TotalVisits = "0";
   ShowStats(bot);
 }
 

@@ -26,12 +26,12 @@ bool Contains(const std::vector<std::string>& list, const std::string& value) {
 // obeyed changes one of them (or sends a notice).
 std::string Fingerprint(const BotSettings& s) {
   std::string f;
-  for (bool b : {s.GreeterOn, s.SwearbotOn, s.AnnouncerOn, s.AutoBounceOn, s.AutoRedotOn, s.ResponderOn})
+  for (bool b : {s.Features.GreeterOn, s.Features.SwearbotOn, s.Features.AnnouncerOn, s.Features.AutoBounceOn, s.Features.AutoRedotOn, s.Features.ResponderOn})
     f += b ? '1' : '0';
-  f += std::to_string(static_cast<int>(s.SwearMode)) + std::to_string(static_cast<int>(s.WarnFirst)) +
-       std::to_string(static_cast<int>(s.AnnounceMode)) + "|" + s.AnnounceInterval;
+  f += std::to_string(static_cast<int>(s.Swear.SwearMode)) + std::to_string(static_cast<int>(s.Swear.WarnFirst)) +
+       std::to_string(static_cast<int>(s.Announcer.AnnounceMode)) + "|" + s.Announcer.AnnounceInterval;
   for (const PanelList* l :
-       {&s.AdminList, &s.SwearList, &s.AutoBounceList, &s.AutoRedotList, &s.ResponderTriggers, &s.AnnounceList})
+       {&s.Admins.AdminList, &s.Swear.SwearList, &s.Moderation.AutoBounceList, &s.Moderation.AutoRedotList, &s.Responder.ResponderTriggers, &s.Announcer.AnnounceList})
     f += "|" + std::to_string(l->Items.size());
   return f;
 }
@@ -75,7 +75,7 @@ void DryRunSummary::BeginLine(int number, const std::string& line, const BotSett
   CleanUpNicks(parsed_);
   const bool chat = parsed_.RawLine.find(": ") != std::string::npos;
   if (!chat) parsed_.Sender.clear();
-  lineByAdmin_ = chat && Contains(settings.AdminList.Items, parsed_.Sender);
+  lineByAdmin_ = chat && Contains(settings.Admins.AdminList.Items, parsed_.Sender);
   commandCounted_ = false;
   if (chat && parsed_.Sender != settings.BotNick) CountPhrases(settings);
 }
@@ -83,7 +83,7 @@ void DryRunSummary::BeginLine(int number, const std::string& line, const BotSett
 void DryRunSummary::CountPhrases(const BotSettings& settings) {
   const std::string& text = parsed_.Text;
   if (text.empty()) return;
-  for (const auto& phrase : settings.SwearList.Items) {
+  for (const auto& phrase : settings.Swear.SwearList.Items) {
     if (!phrase.empty() && text.find(phrase) == std::string::npos) continue;
     PhraseHits& hits = Entry(phrases_, phraseOrder_, phrase);
     ++hits.Lines;
@@ -106,27 +106,27 @@ void DryRunSummary::Heard(const SimEvent& event) { tickEvents_.push_back(event);
 // its last message in its own buffer.
 std::string DryRunSummary::Attribute(const SimEvent& sent, const BotSettings& s) const {
   const std::string& text = sent.Text;
-  if (text == s.NoticeBuffer.MessageText()) {
+  if (text == s.Messages.NoticeBuffer.MessageText()) {
     const std::string tail = kSwearBounceNotice;
     const bool swear = text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
     return swear ? "swearbot" : "commands";
   }
-  if (text == s.BounceBuffer.MessageText() || text == s.RedDotBuffer.MessageText()) return "commands";
-  if (text == s.WarnBuffer.MessageText()) return "swearbot";
-  if (text == s.ReplyBuffer.MessageText()) return "responder";
-  if (text == s.AnnounceBuffer.MessageText()) return "anouncer";
-  if (text == s.GreetBuffer.MessageText()) return "greeter";
+  if (text == s.Messages.BounceBuffer.MessageText() || text == s.Messages.RedDotBuffer.MessageText()) return "commands";
+  if (text == s.Messages.WarnBuffer.MessageText()) return "swearbot";
+  if (text == s.Responder.ReplyBuffer.MessageText()) return "responder";
+  if (text == s.Announcer.AnnounceBuffer.MessageText()) return "anouncer";
+  if (text == s.Greeter.GreetBuffer.MessageText()) return "greeter";
   return "other";
 }
 
 std::string DryRunSummary::Reason(const SimEvent& posted, const BotSettings& s) const {
   const std::string nick = RemoveChar(posted.Nick, '@');
   const bool bounce = posted.CommandId == kCommandBounce;
-  const PanelList& autoList = bounce ? s.AutoBounceList : s.AutoRedotList;
+  const PanelList& autoList = bounce ? s.Moderation.AutoBounceList : s.Moderation.AutoRedotList;
   if (!parsed_.JoinedNick.empty() && parsed_.JoinedNick == nick && Contains(autoList.Items, nick)) return "auto list";
-  if (!parsed_.Sender.empty() && parsed_.Sender == nick && !s.MatchedPhrase.empty() &&
-      parsed_.Text.find(s.MatchedPhrase) != std::string::npos)
-    return "phrase " + Quoted(s.MatchedPhrase);
+  if (!parsed_.Sender.empty() && parsed_.Sender == nick && !s.Swear.MatchedPhrase.empty() &&
+      parsed_.Text.find(s.Swear.MatchedPhrase) != std::string::npos)
+    return "phrase " + Quoted(s.Swear.MatchedPhrase);
   if (lineByAdmin_) return "command by " + parsed_.Sender;
   return "operator";
 }
@@ -142,7 +142,7 @@ void DryRunSummary::EndTick(const BotSettings& s) {
       if (feature == "greeter") greeted_.push_back(parsed_.JoinedNick.empty() ? e.Text : parsed_.JoinedNick);
       if (feature == "anouncer") ++Entry(announcements_, announcementOrder_, e.Text);
       if (feature == "responder") {
-        for (const auto& trigger : s.ResponderTriggers.Items) {
+        for (const auto& trigger : s.Responder.ResponderTriggers.Items) {
           if (s.Line.Text.find(trigger) != std::string::npos) {
             ++Entry(triggers_, triggerOrder_, trigger);
             break;

@@ -99,47 +99,51 @@ void Press(ScenarioWorld& world, VerbCall& call) {
     if (action == std::string(name) + ".Start") return StartFeature(bot, feature);
     if (action == std::string(name) + ".Stop") return StopFeature(bot, feature);
   }
-  if (action == "FastAdminEntry.Add" && !bot.settings.FastAdminEntryOpen)
+  if (action == "FastAdminEntry.Add" && !bot.settings.Panel.FastAdminEntryOpen)
     throw Unrunnable("the fast-admin entry window is not open");
-  if (action.rfind("Grabber.", 0) == 0 && !bot.settings.GrabberOpen) throw Unrunnable("the nick grabber is not open");
+  if (action.rfind("Grabber.", 0) == 0 && !bot.settings.Panel.GrabberOpen) throw Unrunnable("the nick grabber is not open");
   if (action.rfind("Grabber.Add ", 0) == 0) {
     StatementCursor c(action.substr(12));
     const int entry = ParseInt(c.Word(), "grabber entry");
-    if (entry < 0 || static_cast<size_t>(entry) >= bot.settings.GrabberList.size())
+    if (entry < 0 || static_cast<size_t>(entry) >= bot.settings.Grabber.GrabberList.size())
       throw Unrunnable("no entry " + std::to_string(entry) + " in GrabberList");
     return GrabberAdd(bot, static_cast<size_t>(entry));
   }
   const auto& actions = PanelActions();
   auto it = actions.find(action);
   if (it == actions.end()) throw NotYet("press " + action);
-  if (action == "SaveAs.Save" && !bot.settings.SaveAsOpen) throw Unrunnable("\"Save Greeter As:\" is not open");
+  if (action == "SaveAs.Save" && !bot.settings.Panel.SaveAsOpen) throw Unrunnable("\"Save Greeter As:\" is not open");
   it->second(bot);
 }
 
 // An input box; the boxes of the small windows take text only while their window is open.
 struct TypeBox {
-  std::string BotSettings::*Text;
-  bool BotSettings::*OpenWhile = nullptr;
+  std::string& (*Text)(BotSettings&);
+  bool (*OpenWhile)(const BotSettings&) = nullptr;
   const char* NotOpen = nullptr;
 };
 
 void Type(ScenarioWorld& world, VerbCall& call) {
+  using S = BotSettings;
+  using Str = std::string&;
   static const char* const kNoFastAdmin = "the fast-admin entry window is not open";
+  static const auto fastAdminOpen = [](const S& s) { return s.Panel.FastAdminEntryOpen; };
   static const std::map<std::string, TypeBox> kBoxes = {
-      {"BotNick", {&BotSettings::BotNick}},
-      {"AdminBox", {&BotSettings::AdminBox}},
-      {"PhraseBox", {&BotSettings::PhraseBox}},
-      {"ResponderMessageBox", {&BotSettings::ResponderMessageBox}},
-      {"ResponderResponseBox", {&BotSettings::ResponderResponseBox}},
-      {"AnnounceInputBox", {&BotSettings::AnnounceInputBox}},
-      {"AnnounceInterval", {&BotSettings::AnnounceInterval}},
-      {"SearchBox", {&BotSettings::SearchBox}},
-      {"FastAdminNick", {&BotSettings::FastAdminNick, &BotSettings::FastAdminEntryOpen, kNoFastAdmin}},
-      {"FastAdminCode", {&BotSettings::FastAdminCode, &BotSettings::FastAdminEntryOpen, kNoFastAdmin}},
-      {"FlushEvery", {&BotSettings::FlushEvery}},
-      {"AutobounceBox", {&BotSettings::AutobounceBox}},
-      {"AutoRedotBox", {&BotSettings::AutoRedotBox}},
-      {"SaveAsName", {&BotSettings::SaveAsName, &BotSettings::SaveAsOpen, "\"Save Greeter As:\" is not open"}},
+      {"BotNick", {[](S& s) -> Str { return s.BotNick; }}},
+      {"AdminBox", {[](S& s) -> Str { return s.Panel.AdminBox; }}},
+      {"PhraseBox", {[](S& s) -> Str { return s.Panel.PhraseBox; }}},
+      {"ResponderMessageBox", {[](S& s) -> Str { return s.Panel.ResponderMessageBox; }}},
+      {"ResponderResponseBox", {[](S& s) -> Str { return s.Panel.ResponderResponseBox; }}},
+      {"AnnounceInputBox", {[](S& s) -> Str { return s.Panel.AnnounceInputBox; }}},
+      {"AnnounceInterval", {[](S& s) -> Str { return s.Announcer.AnnounceInterval; }}},
+      {"SearchBox", {[](S& s) -> Str { return s.Panel.SearchBox; }}},
+      {"FastAdminNick", {[](S& s) -> Str { return s.Panel.FastAdminNick; }, fastAdminOpen, kNoFastAdmin}},
+      {"FastAdminCode", {[](S& s) -> Str { return s.Panel.FastAdminCode; }, fastAdminOpen, kNoFastAdmin}},
+      {"FlushEvery", {[](S& s) -> Str { return s.Recorder.FlushEvery; }}},
+      {"AutobounceBox", {[](S& s) -> Str { return s.Panel.AutobounceBox; }}},
+      {"AutoRedotBox", {[](S& s) -> Str { return s.Panel.AutoRedotBox; }}},
+      {"SaveAsName", {[](S& s) -> Str { return s.Panel.SaveAsName; }, [](const S& s) { return s.Panel.SaveAsOpen; },
+                      "\"Save Greeter As:\" is not open"}},
   };
   BotSettings& settings = world.RequireBot().settings;
   const std::string box = call.Cursor.Word().value_or("");
@@ -147,8 +151,8 @@ void Type(ScenarioWorld& world, VerbCall& call) {
   const auto it = kBoxes.find(box);
   if (it == kBoxes.end()) throw NotYet("type " + box);
   const TypeBox& target = it->second;
-  if (target.OpenWhile && !(settings.*target.OpenWhile)) throw Unrunnable(target.NotOpen);
-  settings.*target.Text = text;
+  if (target.OpenWhile && !target.OpenWhile(settings)) throw Unrunnable(target.NotOpen);
+  target.Text(settings) = text;
 }
 
 void OnOff(bool& flag, const std::string& setting, const std::string& value) {
@@ -192,12 +196,12 @@ const std::map<std::string, SetHandler>& Settings() {
   static const std::map<std::string, SetHandler> kSettings = {
       {"GreetMode",
        [](S& s, Str, Str v) {
-         Choose(s.GreetMode, v, {{"Whisper", S::GreetModes::Whisper}, {"Regular", S::GreetModes::Regular}},
+         Choose(s.Greeter.GreetMode, v, {{"Whisper", S::GreetModes::Whisper}, {"Regular", S::GreetModes::Regular}},
                 "GreetMode is Whisper or Regular");
        }},
       {"RandomDesign",
        [](S& s, Str, Str v) {
-         Choose(s.RandomDesign, v, {{"Yes", true}, {"No", false}}, "RandomDesign is Yes or No");
+         Choose(s.Greeter.RandomDesign, v, {{"Yes", true}, {"No", false}}, "RandomDesign is Yes or No");
        }},
       {"StyleBold", [](S& s, Str n, Str v) { OnOff(s.Style.StyleBold, n, v); }},
       {"StyleItalic", [](S& s, Str n, Str v) { OnOff(s.Style.StyleItalic, n, v); }},
@@ -209,12 +213,12 @@ const std::map<std::string, SetHandler>& Settings() {
       {"MessageFadeColorB", [](S& s, Str n, Str v) { Color(s.Style.MessageFadeColorB, n, v); }},
       {"DesignFadeColorA", [](S& s, Str n, Str v) { Color(s.Style.DesignFadeColorA, n, v); }},
       {"DesignFadeColorB", [](S& s, Str n, Str v) { Color(s.Style.DesignFadeColorB, n, v); }},
-      {"WarnMessage", [](S& s, Str, Str v) { s.WarnMessage.SetPlainText(v); }},
-      {"BounceMessage", [](S& s, Str, Str v) { s.BounceMessage.SetPlainText(v); }},
-      {"RedDotMessage", [](S& s, Str, Str v) { s.RedDotMessage.SetPlainText(v); }},
+      {"WarnMessage", [](S& s, Str, Str v) { s.Messages.WarnMessage.SetPlainText(v); }},
+      {"BounceMessage", [](S& s, Str, Str v) { s.Messages.BounceMessage.SetPlainText(v); }},
+      {"RedDotMessage", [](S& s, Str, Str v) { s.Messages.RedDotMessage.SetPlainText(v); }},
       {"SwearMode",
        [](S& s, Str, Str v) {
-         Choose(s.SwearMode, v,
+         Choose(s.Swear.SwearMode, v,
                 {{"Bounce", S::SwearModes::Bounce},
                  {"RedDot", S::SwearModes::RedDot},
                  {"Warning", S::SwearModes::Warning}},
@@ -223,18 +227,18 @@ const std::map<std::string, SetHandler>& Settings() {
       {"WarnFirst",
        [](S& s, Str, Str v) {
          Choose(
-             s.WarnFirst, v,
+             s.Swear.WarnFirst, v,
              {{"Yes", S::WarnFirstChoice::Yes}, {"No", S::WarnFirstChoice::No}, {"none", S::WarnFirstChoice::Neither}},
              "WarnFirst is Yes, No or none");
        }},
       {"AnnounceMode",
        [](S& s, Str, Str v) {
          Choose(
-             s.AnnounceMode, v,
+             s.Announcer.AnnounceMode, v,
              {{"Multi", S::AnnounceModes::Multi}, {"Singl", S::AnnounceModes::Singl}, {"Rand", S::AnnounceModes::Rand}},
              "AnnounceMode is Multi, Singl or Rand");
        }},
-      {"FlushTimerOn", [](S& s, Str n, Str v) { OnOff(s.FlushTimerOn, n, v); }},
+      {"FlushTimerOn", [](S& s, Str n, Str v) { OnOff(s.Recorder.FlushTimerOn, n, v); }},
   };
   return kSettings;
 }
@@ -281,7 +285,7 @@ void Pick(ScenarioWorld& world, VerbCall& call) {
   if (list == "DesignNames") return PickDesigns(bot, entries);
   if (list == "AnnounceList") {
     if (none) {
-      bot.settings.AnnounceList.Selected.clear();
+      bot.settings.Announcer.AnnounceList.Selected.clear();
       return;
     }
     return PickAnnouncement(bot, entries[0]);

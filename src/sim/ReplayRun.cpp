@@ -113,7 +113,7 @@ void Replay::SetUp() {
     if (name == "BotNick") continue;
     Apply("set " + name + " " + value, "--set " + name + "=" + value);
   }
-  const auto& files = bot.settings.DesignFiles.Items;
+  const auto& files = bot.settings.Greeter.DesignFiles.Items;
   if (options_.Design) {
     const auto it = std::find(files.begin(), files.end(), *options_.Design);
     if (it == files.end()) throw Failed{"--design " + *options_.Design + ": no such design in dlist.txt"};

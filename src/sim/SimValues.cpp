@@ -25,22 +25,22 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"Sender", [](const BotSettings& s) { return s.Line.Sender; }},
       {"JoinedNick", [](const BotSettings& s) { return s.Line.JoinedNick; }},
       {"MarkerLine", [](const BotSettings& s) { return s.Line.MarkerLine; }},
-      {"GreeterOn", [](const BotSettings& s) { return OnOff(s.GreeterOn); }},
-      {"SwearbotOn", [](const BotSettings& s) { return OnOff(s.SwearbotOn); }},
-      {"AnnouncerOn", [](const BotSettings& s) { return OnOff(s.AnnouncerOn); }},
-      {"ResponderOn", [](const BotSettings& s) { return OnOff(s.ResponderOn); }},
-      {"AutoBounceOn", [](const BotSettings& s) { return OnOff(s.AutoBounceOn); }},
-      {"AutoRedotOn", [](const BotSettings& s) { return OnOff(s.AutoRedotOn); }},
+      {"GreeterOn", [](const BotSettings& s) { return OnOff(s.Features.GreeterOn); }},
+      {"SwearbotOn", [](const BotSettings& s) { return OnOff(s.Features.SwearbotOn); }},
+      {"AnnouncerOn", [](const BotSettings& s) { return OnOff(s.Features.AnnouncerOn); }},
+      {"ResponderOn", [](const BotSettings& s) { return OnOff(s.Features.ResponderOn); }},
+      {"AutoBounceOn", [](const BotSettings& s) { return OnOff(s.Features.AutoBounceOn); }},
+      {"AutoRedotOn", [](const BotSettings& s) { return OnOff(s.Features.AutoRedotOn); }},
       {"PollTimer", [](const BotSettings& s) { return OnOff(s.PollTimer); }},
-      {"GreeterLabel", [](const BotSettings& s) { return s.GreeterLabel; }},
-      {"SwearbotLabel", [](const BotSettings& s) { return s.SwearbotLabel; }},
-      {"AnouncerLabel", [](const BotSettings& s) { return s.AnouncerLabel; }},
-      {"AutobounceLabel", [](const BotSettings& s) { return s.AutobounceLabel; }},
-      {"AutoRedotLabel", [](const BotSettings& s) { return s.AutoRedotLabel; }},
-      {"ResponderLabel", [](const BotSettings& s) { return s.ResponderLabel; }},
-      {"ClockLabel", [](const BotSettings& s) { return s.ClockLabel; }},
-      {"UserCountLabel", [](const BotSettings& s) { return s.UserCountLabel; }},
-      {"LastVisitorBox", [](const BotSettings& s) { return s.LastVisitorBox; }},
+      {"GreeterLabel", [](const BotSettings& s) { return s.Panel.GreeterLabel; }},
+      {"SwearbotLabel", [](const BotSettings& s) { return s.Panel.SwearbotLabel; }},
+      {"AnouncerLabel", [](const BotSettings& s) { return s.Panel.AnouncerLabel; }},
+      {"AutobounceLabel", [](const BotSettings& s) { return s.Panel.AutobounceLabel; }},
+      {"AutoRedotLabel", [](const BotSettings& s) { return s.Panel.AutoRedotLabel; }},
+      {"ResponderLabel", [](const BotSettings& s) { return s.Panel.ResponderLabel; }},
+      {"ClockLabel", [](const BotSettings& s) { return s.Panel.ClockLabel; }},
+      {"UserCountLabel", [](const BotSettings& s) { return s.Panel.UserCountLabel; }},
+      {"LastVisitorBox", [](const BotSettings& s) { return s.Panel.LastVisitorBox; }},
       {"BotNick", [](const BotSettings& s) { return s.BotNick; }},
       {"SelectedRoomTitle", [](const BotSettings& s) { return s.Room.SelectedRoomTitle; }},
       {"ClientVersionCode", [](const BotSettings& s) { return std::to_string(s.Room.ClientVersionCode); }},
@@ -61,9 +61,9 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"ReplyArg", [](const BotSettings& s) { return s.Args.ReplyArg; }},
       {"GreetMode",
        [](const BotSettings& s) {
-         return std::string(s.GreetMode == BotSettings::GreetModes::Whisper ? "Whisper" : "Regular");
+         return std::string(s.Greeter.GreetMode == BotSettings::GreetModes::Whisper ? "Whisper" : "Regular");
        }},
-      {"RandomDesign", [](const BotSettings& s) { return std::string(s.RandomDesign ? "Yes" : "No"); }},
+      {"RandomDesign", [](const BotSettings& s) { return std::string(s.Greeter.RandomDesign ? "Yes" : "No"); }},
       {"StyleBold", [](const BotSettings& s) { return OnOff(s.Style.StyleBold); }},
       {"StyleItalic", [](const BotSettings& s) { return OnOff(s.Style.StyleItalic); }},
       {"StyleUnderline", [](const BotSettings& s) { return OnOff(s.Style.StyleUnderline); }},
@@ -77,21 +77,21 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"MessageFadeColorB", [](const BotSettings& s) { return Hex(s.Style.MessageFadeColorB); }},
       {"DesignFadeColorA", [](const BotSettings& s) { return Hex(s.Style.DesignFadeColorA); }},
       {"DesignFadeColorB", [](const BotSettings& s) { return Hex(s.Style.DesignFadeColorB); }},
-      {"EditorText", [](const BotSettings& s) { return s.DesignEditor.PlainText(); }},
-      {"WarnMessage", [](const BotSettings& s) { return s.WarnMessage.PlainText(); }},
-      {"BounceMessage", [](const BotSettings& s) { return s.BounceMessage.PlainText(); }},
-      {"RedDotMessage", [](const BotSettings& s) { return s.RedDotMessage.PlainText(); }},
-      {"AnnounceBuffer", [](const BotSettings& s) { return s.AnnounceBuffer.PlainText(); }},
-      {"AdminBox", [](const BotSettings& s) { return s.AdminBox; }},
-      {"PhraseBox", [](const BotSettings& s) { return s.PhraseBox; }},
-      {"ResponderMessageBox", [](const BotSettings& s) { return s.ResponderMessageBox; }},
-      {"ResponderResponseBox", [](const BotSettings& s) { return s.ResponderResponseBox; }},
-      {"AnnounceInputBox", [](const BotSettings& s) { return s.AnnounceInputBox; }},
-      {"AnnounceInterval", [](const BotSettings& s) { return s.AnnounceInterval; }},
-      {"AnnounceCounter", [](const BotSettings& s) { return s.AnnounceCounter; }},
+      {"EditorText", [](const BotSettings& s) { return s.Greeter.DesignEditor.PlainText(); }},
+      {"WarnMessage", [](const BotSettings& s) { return s.Messages.WarnMessage.PlainText(); }},
+      {"BounceMessage", [](const BotSettings& s) { return s.Messages.BounceMessage.PlainText(); }},
+      {"RedDotMessage", [](const BotSettings& s) { return s.Messages.RedDotMessage.PlainText(); }},
+      {"AnnounceBuffer", [](const BotSettings& s) { return s.Announcer.AnnounceBuffer.PlainText(); }},
+      {"AdminBox", [](const BotSettings& s) { return s.Panel.AdminBox; }},
+      {"PhraseBox", [](const BotSettings& s) { return s.Panel.PhraseBox; }},
+      {"ResponderMessageBox", [](const BotSettings& s) { return s.Panel.ResponderMessageBox; }},
+      {"ResponderResponseBox", [](const BotSettings& s) { return s.Panel.ResponderResponseBox; }},
+      {"AnnounceInputBox", [](const BotSettings& s) { return s.Panel.AnnounceInputBox; }},
+      {"AnnounceInterval", [](const BotSettings& s) { return s.Announcer.AnnounceInterval; }},
+      {"AnnounceCounter", [](const BotSettings& s) { return s.Announcer.AnnounceCounter; }},
       {"AnnounceMode",
        [](const BotSettings& s) {
-         switch (s.AnnounceMode) {
+         switch (s.Announcer.AnnounceMode) {
            case BotSettings::AnnounceModes::Multi:
              return std::string("Multi");
            case BotSettings::AnnounceModes::Rand:
@@ -101,26 +101,26 @@ const std::map<std::string, Getter>& ValueGetters() {
          }
          return std::string("Singl");
        }},
-      {"LastReply", [](const BotSettings& s) { return s.LastReply; }},
-      {"TotalVisits", [](const BotSettings& s) { return s.TotalVisits; }},
-      {"UniqueVisits", [](const BotSettings& s) { return s.UniqueVisits; }},
-      {"RecordingOn", [](const BotSettings& s) { return OnOff(s.RecordingOn); }},
-      {"FlushTimerOn", [](const BotSettings& s) { return OnOff(s.FlushTimerOn); }},
-      {"FlushEvery", [](const BotSettings& s) { return s.FlushEvery; }},
-      {"FlushCounter", [](const BotSettings& s) { return s.FlushCounter; }},
-      {"SearchBox", [](const BotSettings& s) { return s.SearchBox; }},
-      {"FastAdminNick", [](const BotSettings& s) { return s.FastAdminNick; }},
-      {"FastAdminCode", [](const BotSettings& s) { return s.FastAdminCode; }},
-      {"DialogRoomIndex", [](const BotSettings& s) { return s.DialogRoomIndex; }},
-      {"SearchLabel", [](const BotSettings& s) { return s.SearchLabel; }},
-      {"AutobounceBox", [](const BotSettings& s) { return s.AutobounceBox; }},
-      {"AutoRedotBox", [](const BotSettings& s) { return s.AutoRedotBox; }},
-      {"NickListIndex", [](const BotSettings& s) { return s.NickListIndex; }},
-      {"LastPunishedNick", [](const BotSettings& s) { return s.LastPunishedNick; }},
-      {"MatchedPhrase", [](const BotSettings& s) { return s.MatchedPhrase; }},
+      {"LastReply", [](const BotSettings& s) { return s.Responder.LastReply; }},
+      {"TotalVisits", [](const BotSettings& s) { return s.Stats.TotalVisits; }},
+      {"UniqueVisits", [](const BotSettings& s) { return s.Stats.UniqueVisits; }},
+      {"RecordingOn", [](const BotSettings& s) { return OnOff(s.Recorder.RecordingOn); }},
+      {"FlushTimerOn", [](const BotSettings& s) { return OnOff(s.Recorder.FlushTimerOn); }},
+      {"FlushEvery", [](const BotSettings& s) { return s.Recorder.FlushEvery; }},
+      {"FlushCounter", [](const BotSettings& s) { return s.Recorder.FlushCounter; }},
+      {"SearchBox", [](const BotSettings& s) { return s.Panel.SearchBox; }},
+      {"FastAdminNick", [](const BotSettings& s) { return s.Panel.FastAdminNick; }},
+      {"FastAdminCode", [](const BotSettings& s) { return s.Panel.FastAdminCode; }},
+      {"DialogRoomIndex", [](const BotSettings& s) { return s.FastAdmin.DialogRoomIndex; }},
+      {"SearchLabel", [](const BotSettings& s) { return s.Panel.SearchLabel; }},
+      {"AutobounceBox", [](const BotSettings& s) { return s.Panel.AutobounceBox; }},
+      {"AutoRedotBox", [](const BotSettings& s) { return s.Panel.AutoRedotBox; }},
+      {"NickListIndex", [](const BotSettings& s) { return s.Moderation.NickListIndex; }},
+      {"LastPunishedNick", [](const BotSettings& s) { return s.Swear.LastPunishedNick; }},
+      {"MatchedPhrase", [](const BotSettings& s) { return s.Swear.MatchedPhrase; }},
       {"SwearMode",
        [](const BotSettings& s) {
-         switch (s.SwearMode) {
+         switch (s.Swear.SwearMode) {
            case BotSettings::SwearModes::Bounce:
              return std::string("Bounce");
            case BotSettings::SwearModes::RedDot:
@@ -132,7 +132,7 @@ const std::map<std::string, Getter>& ValueGetters() {
        }},
       {"WarnFirst",
        [](const BotSettings& s) {
-         switch (s.WarnFirst) {
+         switch (s.Swear.WarnFirst) {
            case BotSettings::WarnFirstChoice::Yes:
              return std::string("Yes");
            case BotSettings::WarnFirstChoice::No:
@@ -142,7 +142,7 @@ const std::map<std::string, Getter>& ValueGetters() {
          }
          return std::string("none");
        }},
-      {"SaveAsName", [](const BotSettings& s) { return s.SaveAsName; }},
+      {"SaveAsName", [](const BotSettings& s) { return s.Panel.SaveAsName; }},
   };
   return getters;
 }
@@ -158,23 +158,23 @@ std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::
 
 const PanelList* FindSimList(const BotSettings& s, const std::string& name) {
   const std::map<std::string, const PanelList*> lists = {
-      {"AdminList", &s.AdminList},
-      {"SwearList", &s.SwearList},
-      {"WarnedUsers", &s.WarnedUsers},
-      {"FastAdminNicks", &s.FastAdminNicks},
-      {"FastAdminCodes", &s.FastAdminCodes},
-      {"AutoBounceList", &s.AutoBounceList},
-      {"AutoRedotList", &s.AutoRedotList},
-      {"ResponderTriggers", &s.ResponderTriggers},
-      {"ResponderReplies", &s.ResponderReplies},
-      {"AnnounceList", &s.AnnounceList},
-      {"DesignFiles", &s.DesignFiles},
-      {"DesignNames", &s.DesignNames},
-      {"VisitorNicks", &s.VisitorNicks},
-      {"VisitorCounts", &s.VisitorCounts},
-      {"VisitorLastSeen", &s.VisitorLastSeen},
-      {"RecorderBuffer", &s.RecorderBuffer},
-      {"SearchResults", &s.SearchResults},
+      {"AdminList", &s.Admins.AdminList},
+      {"SwearList", &s.Swear.SwearList},
+      {"WarnedUsers", &s.Swear.WarnedUsers},
+      {"FastAdminNicks", &s.FastAdmin.FastAdminNicks},
+      {"FastAdminCodes", &s.FastAdmin.FastAdminCodes},
+      {"AutoBounceList", &s.Moderation.AutoBounceList},
+      {"AutoRedotList", &s.Moderation.AutoRedotList},
+      {"ResponderTriggers", &s.Responder.ResponderTriggers},
+      {"ResponderReplies", &s.Responder.ResponderReplies},
+      {"AnnounceList", &s.Announcer.AnnounceList},
+      {"DesignFiles", &s.Greeter.DesignFiles},
+      {"DesignNames", &s.Greeter.DesignNames},
+      {"VisitorNicks", &s.Stats.VisitorNicks},
+      {"VisitorCounts", &s.Stats.VisitorCounts},
+      {"VisitorLastSeen", &s.Stats.VisitorLastSeen},
+      {"RecorderBuffer", &s.Recorder.RecorderBuffer},
+      {"SearchResults", &s.Recorder.SearchResults},
   };
   auto it = lists.find(name);
   return it == lists.end() ? nullptr : it->second;
@@ -182,8 +182,8 @@ const PanelList* FindSimList(const BotSettings& s, const std::string& name) {
 
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name) {
   if (name == "RoomList") return settings.Room.RoomList;
-  if (name == "RoomNickList") return settings.RoomNickList;
-  if (name == "GrabberList") return settings.GrabberList;
+  if (name == "RoomNickList") return settings.Moderation.RoomNickList;
+  if (name == "GrabberList") return settings.Grabber.GrabberList;
   if (const PanelList* list = FindSimList(settings, name)) return list->Items;
   return std::nullopt;
 }

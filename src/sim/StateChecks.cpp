@@ -93,7 +93,7 @@ void Files(ScenarioWorld& world, VerbCall& call) {
 
 void EditorChar(ScenarioWorld& world, VerbCall& call) {
   const int index = ParseInt(call.Cursor.Word(), "character index");
-  const RichText& editor = world.RequireBot().settings.DesignEditor;
+  const RichText& editor = world.RequireBot().settings.Greeter.DesignEditor;
   // Counted as for a sent message: a paragraph mark is one character.
   if (auto bad = CheckCharProps(editor, static_cast<size_t>(index), call.Cursor)) throw Fail(*bad + " in the editor");
 }

@@ -180,8 +180,8 @@ void Traffic::Violation(const std::string& what) {
 
 void Traffic::Check() {
   const BotSettings& s = runner_.CurrentBot()->settings;
-  const size_t visitors = s.VisitorNicks.Items.size();
-  if (s.VisitorCounts.Items.size() != visitors || s.VisitorLastSeen.Items.size() != visitors)
+  const size_t visitors = s.Stats.VisitorNicks.Items.size();
+  if (s.Stats.VisitorCounts.Items.size() != visitors || s.Stats.VisitorLastSeen.Items.size() != visitors)
     Violation("the visitor lists are not parallel");
   for (Feature f : kAllFeatures) {
     auto& settings = const_cast<BotSettings&>(s);
@@ -189,7 +189,7 @@ void Traffic::Check() {
     if (FeatureLabel(settings, f) != want) Violation(std::string(FeatureName(f)) + ": flag and label disagree");
   }
   if (s.TickRunning) Violation("a tick is still running after it returned");
-  const std::string greeting = s.GreetBuffer.MessageText();
+  const std::string greeting = s.Greeter.GreetBuffer.MessageText();
   for (const auto& text : sentThisTick_) {
     if (greeting.empty() || text != greeting) continue;
     ++greetings_;

@@ -34,7 +34,7 @@ class TickGuard {
 };
 
 void UpdateUserCount(Bot& bot) {
-  SetShown(bot.view, PanelLabel::UserCount, bot.settings.UserCountLabel,
+  SetShown(bot.view, PanelLabel::UserCount, bot.settings.Panel.UserCountLabel,
            UserCountText(bot.desktop, bot.settings.Room));
 }
 
@@ -48,7 +48,7 @@ void ReadAndClassify(Bot& bot) {
   BotSettings& s = bot.settings;
   ChatLine& line = s.Line;
   // The stamp has minutes: the clock label changes once a minute.
-  SetShown(bot.view, PanelLabel::Clock, s.ClockLabel, TimeStamp(bot.host.clock));
+  SetShown(bot.view, PanelLabel::Clock, s.Panel.ClockLabel, TimeStamp(bot.host.clock));
   GetLastLine(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
   ClassifyText(line);
   ExtractNormalPathArguments(line.Text, s.Args);
@@ -74,14 +74,14 @@ void ReadAndClassify(Bot& bot) {
 void RunFeatures(Bot& bot) {
   BotSettings& s = bot.settings;
   RecordLine(bot);
-  if (s.AutoBounceOn) AutoBounce(bot);
-  if (s.AutoRedotOn) AutoRedot(bot);
+  if (s.Features.AutoBounceOn) AutoBounce(bot);
+  if (s.Features.AutoRedotOn) AutoRedot(bot);
   if (!s.Line.JoinedNick.empty()) CountVisit(bot);
-  if (!s.Line.JoinedNick.empty()) SetShown(bot.view, PanelBox::LastVisitorBox, s.LastVisitorBox, s.Line.JoinedNick);
-  if (s.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomer(bot);
-  if (s.SwearbotOn) ScanForSwearing(bot);
-  if (s.ResponderOn) Respond(bot);
-  if (s.AnnouncerOn) Announce(bot);
+  if (!s.Line.JoinedNick.empty()) SetShown(bot.view, PanelBox::LastVisitorBox, s.Panel.LastVisitorBox, s.Line.JoinedNick);
+  if (s.Features.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomer(bot);
+  if (s.Features.SwearbotOn) ScanForSwearing(bot);
+  if (s.Features.ResponderOn) Respond(bot);
+  if (s.Features.AnnouncerOn) Announce(bot);
   RunChatCommands(bot);
 }
 

@@ -16,7 +16,7 @@ class ChatCommandsTest : public ::testing::Test {
     room = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
     world.desktop.SetEcho(false);  // each line stays the newest: one tick, one run
     StartPolling(world.bot);
-    world.settings.AdminList.Items = {"Bob"};
+    world.settings.Admins.AdminList.Items = {"Bob"};
   }
   std::vector<std::string> Say(const std::string& line) {
     world.desktop.AppendLine(room, line);
@@ -65,65 +65,65 @@ TEST_F(ChatCommandsTest, EveryPlainRow) {
 }
 
 TEST_F(ChatCommandsTest, FlagsModesAndIndicatorsChangeTogether) {
-  world.settings.AnnounceCounter = "17";
+  world.settings.Announcer.AnnounceCounter = "17";
   StopPolling(world.bot);
   Say("Bob: ANOUNCER ON");
-  EXPECT_TRUE(world.settings.AnnouncerOn);
-  EXPECT_EQ(world.settings.AnouncerLabel, "Anouncer On");
+  EXPECT_TRUE(world.settings.Features.AnnouncerOn);
+  EXPECT_EQ(world.settings.Panel.AnouncerLabel, "Anouncer On");
   EXPECT_FALSE(world.settings.PollTimer);  // a command never touches the timer
   Say("Bob: rt");
-  EXPECT_EQ(world.settings.AnnounceCounter, "0");
+  EXPECT_EQ(world.settings.Announcer.AnnounceCounter, "0");
   Say("Bob: sw rd");
-  EXPECT_EQ(world.settings.SwearMode, BotSettings::SwearModes::RedDot);
-  EXPECT_FALSE(world.settings.SwearbotOn);
+  EXPECT_EQ(world.settings.Swear.SwearMode, BotSettings::SwearModes::RedDot);
+  EXPECT_FALSE(world.settings.Features.SwearbotOn);
   Say("Bob: sw wf");
-  EXPECT_EQ(world.settings.WarnFirst, BotSettings::WarnFirstChoice::No);
+  EXPECT_EQ(world.settings.Swear.WarnFirst, BotSettings::WarnFirstChoice::No);
   Say("Bob: arand!");
-  EXPECT_EQ(world.settings.AnnounceMode, BotSettings::AnnounceModes::Rand);
+  EXPECT_EQ(world.settings.Announcer.AnnounceMode, BotSettings::AnnounceModes::Rand);
 }
 
 TEST_F(ChatCommandsTest, SwearbotOnWantsALowerCaseEntry) {
   EXPECT_TRUE(Say("Bob: swearbot on").empty());
-  world.settings.AdminList.Items = {"Bob"};
+  world.settings.Admins.AdminList.Items = {"Bob"};
   EXPECT_EQ(Say("bob: swearbot on"), std::vector<std::string>{"Swearbot is now On"});
-  EXPECT_TRUE(world.settings.SwearbotOn);
+  EXPECT_TRUE(world.settings.Features.SwearbotOn);
   EXPECT_TRUE(Say("bob: swearbot off").empty());
 }
 
 TEST_F(ChatCommandsTest, ArgumentRows) {
   EXPECT_EQ(Say("Bob: ad! Carol"), std::vector<std::string>{"Admin Added"});
-  EXPECT_EQ(world.settings.AdminList.Items, (std::vector<std::string>{"Bob", "carol"}));
+  EXPECT_EQ(world.settings.Admins.AdminList.Items, (std::vector<std::string>{"Bob", "carol"}));
   EXPECT_TRUE(Say("Carol: greeter on").empty());  // "carol" is not "Carol"
   EXPECT_EQ(Say("Bob: as! heck"), std::vector<std::string>{"swear Added"});
-  EXPECT_EQ(world.settings.SwearList.Items, std::vector<std::string>{"heck"});
+  EXPECT_EQ(world.settings.Swear.SwearList.Items, std::vector<std::string>{"heck"});
   EXPECT_EQ(Say("Bob: at! 1x"), std::vector<std::string>{"Anouncer Time Change"});
-  EXPECT_EQ(world.settings.AnnounceInterval, "1x");
+  EXPECT_EQ(world.settings.Announcer.AnnounceInterval, "1x");
   EXPECT_EQ(Say("Bob: rm! hi dv! hello there"), std::vector<std::string>{"Responder added"});
-  EXPECT_EQ(world.settings.ResponderTriggers.Items, std::vector<std::string>{"hi"});
-  EXPECT_EQ(world.settings.ResponderReplies.Items, std::vector<std::string>{"hello there"});
+  EXPECT_EQ(world.settings.Responder.ResponderTriggers.Items, std::vector<std::string>{"hi"});
+  EXPECT_EQ(world.settings.Responder.ResponderReplies.Items, std::vector<std::string>{"hello there"});
   EXPECT_EQ(world.settings.Args.ResponderArg, "");
   EXPECT_EQ(Say("Bob: aa! mute"), std::vector<std::string>{"Nick added to the AutoRedot List."});
-  EXPECT_EQ(world.settings.AutoRedotList.Items, std::vector<std::string>{"mute"});
+  EXPECT_EQ(world.settings.Moderation.AutoRedotList.Items, std::vector<std::string>{"mute"});
 }
 
 TEST_F(ChatCommandsTest, OneLineFillsSeveralSlotsInTableOrder) {
   EXPECT_EQ(Say("Bob: ad! x aba! y"), (std::vector<std::string>{"Admin Added", "Nick added to the Autobounce List."}));
-  EXPECT_EQ(world.settings.AdminList.Items.back(), "x aba! y");
-  EXPECT_EQ(world.settings.AutoBounceList.Items, std::vector<std::string>{"y"});
+  EXPECT_EQ(world.settings.Admins.AdminList.Items.back(), "x aba! y");
+  EXPECT_EQ(world.settings.Moderation.AutoBounceList.Items, std::vector<std::string>{"y"});
 }
 
 TEST_F(ChatCommandsTest, PendingSlotRunsForTheNextAdmin) {
   EXPECT_TRUE(Say("Eve: aba! troll").empty());
   EXPECT_EQ(world.settings.Args.AutoBounceArg, "troll");
   EXPECT_EQ(Say("Bob: anything at all"), std::vector<std::string>{"Nick added to the Autobounce List."});
-  EXPECT_EQ(world.settings.AutoBounceList.Items, std::vector<std::string>{"troll"});
+  EXPECT_EQ(world.settings.Moderation.AutoBounceList.Items, std::vector<std::string>{"troll"});
 }
 
 TEST_F(ChatCommandsTest, DuplicateAdminsAreObeyedTwice) {
-  world.settings.AdminList.Items = {"Bob", "Ann", "Bob"};
+  world.settings.Admins.AdminList.Items = {"Bob", "Ann", "Bob"};
   EXPECT_EQ(Say("Bob: ab on").size(), 2u);
   EXPECT_EQ(Say("Bob: aba! troll").size(), 2u);
-  EXPECT_EQ(world.settings.AutoBounceList.Items, (std::vector<std::string>{"troll", ""}));
+  EXPECT_EQ(world.settings.Moderation.AutoBounceList.Items, (std::vector<std::string>{"troll", ""}));
 }
 
 TEST_F(ChatCommandsTest, BounceByCommandNeedsTheNickInTheRoom) {

@@ -40,41 +40,41 @@ class RoomRecorderTest : public ::testing::Test {
 };
 
 TEST_F(RoomRecorderTest, RecordsEachNewTextOnce) {
-  world.settings.RecordingOn = true;
+  world.settings.Recorder.RecordingOn = true;
   Line("Ann", "hello");
   Line("Ann", "hello");
   Line("Bob", "hello");
   Line("Bob", "bye");
-  EXPECT_EQ(world.settings.RecorderBuffer.Items, (std::vector<std::string>{"Ann: hello", "Bob: bye"}));
+  EXPECT_EQ(world.settings.Recorder.RecorderBuffer.Items, (std::vector<std::string>{"Ann: hello", "Bob: bye"}));
 }
 
 TEST_F(RoomRecorderTest, FlushesAppendWithinOneSecondAndMakeTheFolder) {
-  world.settings.RecordingOn = true;
-  world.settings.FlushTimerOn = true;
-  world.settings.FlushEvery = "1";
+  world.settings.Recorder.RecordingOn = true;
+  world.settings.Recorder.FlushTimerOn = true;
+  world.settings.Recorder.FlushEvery = "1";
   Line("Ann", "one");
   Line("Ann", "two");
   EXPECT_EQ(Read(dir / "recorder" / "09172013210530.txt"), "Ann: one\r\nAnn: two\r\n");
-  EXPECT_TRUE(world.settings.RecorderBuffer.Items.empty());
-  EXPECT_EQ(world.settings.FlushCounter, "0");
+  EXPECT_TRUE(world.settings.Recorder.RecorderBuffer.Items.empty());
+  EXPECT_EQ(world.settings.Recorder.FlushCounter, "0");
 }
 
 TEST_F(RoomRecorderTest, AFailedFlushKeepsTheLines) {
   std::ofstream(dir / "recorder") << "a file where the folder should be";
-  world.settings.RecorderBuffer.Items = {"Ann: kept"};
-  world.settings.FlushCounter = "4";
+  world.settings.Recorder.RecorderBuffer.Items = {"Ann: kept"};
+  world.settings.Recorder.FlushCounter = "4";
   FlushRecorder(world.bot);
-  EXPECT_EQ(world.settings.RecorderBuffer.Items, std::vector<std::string>{"Ann: kept"});
-  EXPECT_EQ(world.settings.FlushCounter, "0");
+  EXPECT_EQ(world.settings.Recorder.RecorderBuffer.Items, std::vector<std::string>{"Ann: kept"});
+  EXPECT_EQ(world.settings.Recorder.FlushCounter, "0");
 }
 
 TEST_F(RoomRecorderTest, FlushEveryIsComparedAsText) {
-  world.settings.FlushTimerOn = true;
+  world.settings.Recorder.FlushTimerOn = true;
   for (const char* every : {"05", " 5", "0", "x"}) {
-    world.settings.FlushEvery = every;
-    world.settings.FlushCounter = "0";
+    world.settings.Recorder.FlushEvery = every;
+    world.settings.Recorder.FlushCounter = "0";
     for (int i = 0; i < 8; ++i) RecordLine(world.bot);
-    EXPECT_EQ(world.settings.FlushCounter, "8") << every;
+    EXPECT_EQ(world.settings.Recorder.FlushCounter, "8") << every;
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "recorder"));
 }

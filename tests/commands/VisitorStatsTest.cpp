@@ -13,7 +13,7 @@ class VisitorStatsTest : public ::testing::Test {
   void Join(const std::string& nick) {
     world.settings.Line.JoinedNick = nick;
     CountVisit(world.bot);
-    world.settings.LastVisitorBox = nick;  // step 16 of the tick
+    world.settings.Panel.LastVisitorBox = nick;  // step 16 of the tick
   }
   std::vector<std::string> Sent() {
     std::vector<std::string> sent;
@@ -26,43 +26,43 @@ class VisitorStatsTest : public ::testing::Test {
 TEST_F(VisitorStatsTest, CountingRules) {
   Join("Ann");
   for (int i = 0; i < 10; ++i) Join("Ann");  // the notice stays newest: counted once
-  EXPECT_EQ(world.settings.VisitorCounts.Items, std::vector<std::string>{"1"});
-  EXPECT_EQ(world.settings.TotalVisits, "1");
+  EXPECT_EQ(world.settings.Stats.VisitorCounts.Items, std::vector<std::string>{"1"});
+  EXPECT_EQ(world.settings.Stats.TotalVisits, "1");
   Join("ann");
   Join(" ANN ");
-  EXPECT_EQ(world.settings.UniqueVisits, "3");
+  EXPECT_EQ(world.settings.Stats.UniqueVisits, "3");
   Join("Ann");  // raises Ann, ann and " ANN ": case and blanks do not count here
-  EXPECT_EQ(world.settings.VisitorCounts.Items, (std::vector<std::string>{"2", "2", "2"}));
-  EXPECT_EQ(world.settings.TotalVisits, "6");
+  EXPECT_EQ(world.settings.Stats.VisitorCounts.Items, (std::vector<std::string>{"2", "2", "2"}));
+  EXPECT_EQ(world.settings.Stats.TotalVisits, "6");
 }
 
 // Each entry equal to the nick counts every matching entry once more, so a
 // nick listed twice (a loaded file can hold it so) counts up twice.
 TEST_F(VisitorStatsTest, ANickListedTwiceCountsTwice) {
-  world.settings.VisitorNicks.Items = {"Ann", "ann", "Ann", "Bob"};
-  world.settings.VisitorCounts.Items = {"1", "1", "1", "1"};
-  world.settings.VisitorLastSeen.Items = {"s", "s", "s", "s"};
+  world.settings.Stats.VisitorNicks.Items = {"Ann", "ann", "Ann", "Bob"};
+  world.settings.Stats.VisitorCounts.Items = {"1", "1", "1", "1"};
+  world.settings.Stats.VisitorLastSeen.Items = {"s", "s", "s", "s"};
   Join("Ann");
-  EXPECT_EQ(world.settings.VisitorCounts.Items, (std::vector<std::string>{"3", "3", "3", "1"}));
-  EXPECT_EQ(world.settings.TotalVisits, "6");
-  EXPECT_EQ(world.settings.UniqueVisits, "0");
-  EXPECT_EQ(world.settings.VisitorLastSeen.Items[3], "s");
+  EXPECT_EQ(world.settings.Stats.VisitorCounts.Items, (std::vector<std::string>{"3", "3", "3", "1"}));
+  EXPECT_EQ(world.settings.Stats.TotalVisits, "6");
+  EXPECT_EQ(world.settings.Stats.UniqueVisits, "0");
+  EXPECT_EQ(world.settings.Stats.VisitorLastSeen.Items[3], "s");
 }
 
 TEST_F(VisitorStatsTest, ACountThatIsNoNumberStays) {
-  world.settings.VisitorNicks.Items = {"Ann"};
-  world.settings.VisitorCounts.Items = {"x"};
-  world.settings.VisitorLastSeen.Items = {"then"};
+  world.settings.Stats.VisitorNicks.Items = {"Ann"};
+  world.settings.Stats.VisitorCounts.Items = {"x"};
+  world.settings.Stats.VisitorLastSeen.Items = {"then"};
   Join("Ann");
-  EXPECT_EQ(world.settings.VisitorCounts.Items, std::vector<std::string>{"x"});
-  EXPECT_EQ(world.settings.VisitorLastSeen.Items, std::vector<std::string>{"09:05 PM 9/17/2013"});
-  EXPECT_EQ(world.settings.TotalVisits, "1");
+  EXPECT_EQ(world.settings.Stats.VisitorCounts.Items, std::vector<std::string>{"x"});
+  EXPECT_EQ(world.settings.Stats.VisitorLastSeen.Items, std::vector<std::string>{"09:05 PM 9/17/2013"});
+  EXPECT_EQ(world.settings.Stats.TotalVisits, "1");
 }
 
 TEST_F(VisitorStatsTest, LastSeenLooksForTheNickInsideTheArgument) {
-  world.settings.VisitorNicks.Items = {"an", "ann", "Bob"};
-  world.settings.VisitorCounts.Items = {"1", "1", "1"};
-  world.settings.VisitorLastSeen.Items = {"stamp-an", "stamp-ann", "stamp-bob"};
+  world.settings.Stats.VisitorNicks.Items = {"an", "ann", "Bob"};
+  world.settings.Stats.VisitorCounts.Items = {"1", "1", "1"};
+  world.settings.Stats.VisitorLastSeen.Items = {"stamp-an", "stamp-ann", "stamp-bob"};
   struct Case {
     const char* Arg;
     std::vector<std::string> Sent;
@@ -81,8 +81,8 @@ TEST_F(VisitorStatsTest, LastSeenLooksForTheNickInsideTheArgument) {
     EXPECT_EQ(Sent(), c.Sent);
     EXPECT_EQ(world.settings.Args.SeenArg, c.Left);
   }
-  world.settings.VisitorNicks.Items.insert(world.settings.VisitorNicks.Items.begin(), "");
-  world.settings.VisitorLastSeen.Items.insert(world.settings.VisitorLastSeen.Items.begin(), "stamp-empty");
+  world.settings.Stats.VisitorNicks.Items.insert(world.settings.Stats.VisitorNicks.Items.begin(), "");
+  world.settings.Stats.VisitorLastSeen.Items.insert(world.settings.Stats.VisitorLastSeen.Items.begin(), "stamp-empty");
   world.settings.Args.SeenArg = "bob";
   FindLastSeen(world.bot);
   EXPECT_EQ(Sent(), std::vector<std::string>{"bob last seen on stamp-empty"});

@@ -34,23 +34,23 @@ class GreeterTest : public ::testing::Test {
 };
 
 TEST_F(GreeterTest, RegularGreetingFillsBothPlaceholders) {
-  world.settings.DesignEditor.SetPlainText("Welcome %sn to %rn");
+  world.settings.Greeter.DesignEditor.SetPlainText("Welcome %sn to %rn");
   Join("Bob");
   const auto sent = Sent();
   ASSERT_TRUE(sent);
   EXPECT_EQ(sent->Text, "Welcome Bob to Lobby Room");
   EXPECT_EQ(world.settings.Line.JoinedNick, "");
-  EXPECT_EQ(world.settings.LastVisitorBox, "Bob");
+  EXPECT_EQ(world.settings.Panel.LastVisitorBox, "Bob");
   // The greeting is now the newest line: the join is not seen again.
   PollTick(world.bot);
   EXPECT_FALSE(Sent());
 }
 
 TEST_F(GreeterTest, WhisperGreetingAddressesTheNewcomer) {
-  world.settings.GreetMode = BotSettings::GreetModes::Whisper;
+  world.settings.Greeter.GreetMode = BotSettings::GreetModes::Whisper;
   CharFormat bold;
   bold.Bold = true;
-  world.settings.DesignEditor.SetPlainText("Welcome %sn to %rn", bold);
+  world.settings.Greeter.DesignEditor.SetPlainText("Welcome %sn to %rn", bold);
   Join("Bob");
   const auto sent = Sent();
   ASSERT_TRUE(sent);
@@ -65,7 +65,7 @@ TEST_F(GreeterTest, PlaceholdersAreRecognisedOnlyAsWrittenAndWhole) {
   FormatChange bold;
   bold.Bold = true;
   design.FormatRange(8, 2, bold);  // "%s" bold, "n" plain: split by formatting
-  world.settings.DesignEditor = design;
+  world.settings.Greeter.DesignEditor = design;
   Join("Bob");
   const auto sent = Sent();
   ASSERT_TRUE(sent);
@@ -73,7 +73,7 @@ TEST_F(GreeterTest, PlaceholdersAreRecognisedOnlyAsWrittenAndWhole) {
 }
 
 TEST_F(GreeterTest, HostileNicksCannotInjectRtf) {
-  world.settings.DesignEditor.SetPlainText("Hi %sn!");
+  world.settings.Greeter.DesignEditor.SetPlainText("Hi %sn!");
   const std::string hostile = "{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt click}}\\b\\'41}";
   world.settings.Line.JoinedNick = hostile;
   GreetNewcomer(world.bot);
@@ -86,7 +86,7 @@ TEST_F(GreeterTest, HostileNicksCannotInjectRtf) {
 }
 
 TEST_F(GreeterTest, NothingWithoutAJoinOrWithTheGreeterOff) {
-  world.settings.DesignEditor.SetPlainText("Hi");
+  world.settings.Greeter.DesignEditor.SetPlainText("Hi");
   world.desktop.AppendLine(room, "Ann: hello");
   PollTick(world.bot);
   EXPECT_FALSE(Sent());
@@ -103,12 +103,12 @@ class RandomDesignTest : public GreeterTest {
     dir = std::filesystem::temp_directory_path() / ("quorvel-greet-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir / "Designs");
     world.bot.programDir = dir;
-    world.settings.RandomDesign = true;
+    world.settings.Greeter.RandomDesign = true;
   }
   void TearDown() override { std::filesystem::remove_all(dir); }
   void AddDesign(const std::string& name, const std::string& text) {
     RichText::FromPlainText(text).SaveRtfFile((dir / "Designs" / (name + ".rtf")).string());
-    world.settings.DesignFiles.Items.push_back(name);
+    world.settings.Greeter.DesignFiles.Items.push_back(name);
   }
   std::filesystem::path dir;
 };
@@ -120,7 +120,7 @@ TEST_F(RandomDesignTest, PicksByTheDrawAndShowsItInTheEditor) {
   world.random.Queue(0.5);
   Join("Bob");
   EXPECT_EQ(Sent()->Text, "Second Bob");
-  EXPECT_EQ(world.settings.DesignEditor.PlainText(), "Second %sn");
+  EXPECT_EQ(world.settings.Greeter.DesignEditor.PlainText(), "Second %sn");
   world.random.Queue(0.99);
   Join("Eve");
   EXPECT_EQ(Sent()->Text, "Third Eve");
@@ -128,20 +128,20 @@ TEST_F(RandomDesignTest, PicksByTheDrawAndShowsItInTheEditor) {
 
 TEST_F(RandomDesignTest, ANameThatLeavesTheFolderIsNotRead) {
   RichText::FromPlainText("outside").SaveRtfFile((dir / "outside.rtf").string());
-  world.settings.DesignFiles.Items = {"../outside"};
+  world.settings.Greeter.DesignFiles.Items = {"../outside"};
   Join("Bob");
   EXPECT_EQ(Sent()->Text, "");
-  EXPECT_EQ(world.settings.DesignEditor.PlainText(), "");
+  EXPECT_EQ(world.settings.Greeter.DesignEditor.PlainText(), "");
 }
 
 TEST_F(RandomDesignTest, NoDesignsOrAMissingFileSendsAnEmptyGreeting) {
-  world.settings.DesignEditor.SetPlainText("stale");
+  world.settings.Greeter.DesignEditor.SetPlainText("stale");
   Join("Bob");
   auto sent = Sent();
   ASSERT_TRUE(sent);
   EXPECT_EQ(sent->Text, "");
   EXPECT_EQ(world.settings.Line.JoinedNick, "");
-  world.settings.DesignFiles.Items = {"missing"};
+  world.settings.Greeter.DesignFiles.Items = {"missing"};
   Join("Eve");
   sent = Sent();
   ASSERT_TRUE(sent);

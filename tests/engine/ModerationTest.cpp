@@ -62,7 +62,7 @@ TEST_F(ModerationTest, MatchingRules) {
       BounceNick(world.bot);
       EXPECT_EQ(world.settings.Line.JoinedNick, "");
     }
-    EXPECT_TRUE(world.settings.RoomNickList.empty());
+    EXPECT_TRUE(world.settings.Moderation.RoomNickList.empty());
     const auto posted = All(EventKind::Posted);
     const auto sent = All(EventKind::Sent);
     const auto started = All(EventKind::Started);
@@ -95,7 +95,7 @@ TEST_F(ModerationTest, TheLastOfSeveralMatchesCounts) {
   world.desktop.SetNicks(room, {"Joe", "Ann", "@Joe"});
   world.settings.Line.JoinedNick = "Joe";
   RedDotNick(world.bot);
-  EXPECT_EQ(world.settings.NickListIndex, "2");
+  EXPECT_EQ(world.settings.Moderation.NickListIndex, "2");
   EXPECT_EQ(All(EventKind::Posted).at(0).Nick, "@Joe");
 }
 
@@ -106,21 +106,21 @@ TEST_F(ModerationTest, TheSwearMonitorPunishesThroughTheSameAction) {
   Host host{world.clock, world.random, pump, world.dialogs, world.shell};
   Bot bot{world.settings, world.desktop, world.registry, host, world.view, "/nonexistent"};
   world.settings.Line.Sender = "Bob";
-  world.settings.SwearMode = BotSettings::SwearModes::Bounce;
+  world.settings.Swear.SwearMode = BotSettings::SwearModes::Bounce;
   PunishOrWarn(bot);
-  EXPECT_EQ(world.settings.NickListIndex, "3");
+  EXPECT_EQ(world.settings.Moderation.NickListIndex, "3");
   const auto posted = All(EventKind::Posted);
   ASSERT_EQ(posted.size(), 1u);
   EXPECT_EQ(posted[0].CommandId, 32947);
   EXPECT_EQ(posted[0].Nick, "Bob");  // the second entry, not "@Bob"
   EXPECT_EQ(pump.pumps, 2);
   EXPECT_EQ(All(EventKind::Sent).at(0).Text, "Bob was bounce swearing in the room");
-  EXPECT_TRUE(world.settings.RoomNickList.empty());
+  EXPECT_TRUE(world.settings.Moderation.RoomNickList.empty());
 
-  world.settings.SwearMode = BotSettings::SwearModes::RedDot;
+  world.settings.Swear.SwearMode = BotSettings::SwearModes::RedDot;
   world.desktop.SetNicks(room, {"bob", "Bob", "Ann"});
   PunishOrWarn(bot);
-  EXPECT_EQ(world.settings.NickListIndex, "1");  // exact match: "bob" is someone else
+  EXPECT_EQ(world.settings.Moderation.NickListIndex, "1");  // exact match: "bob" is someone else
   EXPECT_EQ(All(EventKind::Posted).at(0).CommandId, 32946);
   EXPECT_TRUE(All(EventKind::Sent).empty());  // a red dot is not announced
 }
@@ -136,7 +136,7 @@ class ScribblingPump : public MessagePump {
 };
 
 TEST_F(ModerationTest, AnUnreadablePositionFiresNothing) {
-  ScribblingPump pump(world.settings.NickListIndex);
+  ScribblingPump pump(world.settings.Moderation.NickListIndex);
   Host host{world.clock, world.random, pump, world.dialogs, world.shell};
   Bot bot{world.settings, world.desktop, world.registry, host, world.view, "/nonexistent"};
   world.settings.Line.JoinedNick = "Ann";
@@ -155,9 +155,9 @@ TEST_F(ModerationTest, ActionsLetPendingMessagesRunTwice) {
 }
 
 TEST_F(ModerationTest, NickGetReplacesTheListAndKeepsNoAdminMark) {
-  NickGet(world.desktop, "Lobby Room", world.settings.RoomNickList);
-  NickGet(world.desktop, "Lobby Room", world.settings.RoomNickList);
-  EXPECT_EQ(world.settings.RoomNickList, (std::vector<std::string>{"Ann", "Bob", "Carol"}));
+  NickGet(world.desktop, "Lobby Room", world.settings.Moderation.RoomNickList);
+  NickGet(world.desktop, "Lobby Room", world.settings.Moderation.RoomNickList);
+  EXPECT_EQ(world.settings.Moderation.RoomNickList, (std::vector<std::string>{"Ann", "Bob", "Carol"}));
   std::vector<std::string> grabbed;
   GrabberNickGet(world.desktop, "Lobby Room", grabbed);
   EXPECT_EQ(grabbed, (std::vector<std::string>{"Ann", "@Bob", "Carol"}));
@@ -185,12 +185,12 @@ class SwearTableTest : public ModerationTest, public ::testing::WithParamInterfa
 TEST_P(SwearTableTest, OneHit) {
   const SwearCase& c = GetParam();
   world.desktop.SetNicks(room, {"Joe"});
-  world.settings.SwearMode = c.Mode;
-  world.settings.WarnFirst = c.WarnFirst;
-  if (c.Warned) world.settings.WarnedUsers.Items = {"Joe"};
-  if (c.LastPunished) world.settings.LastPunishedNick = "Joe";
+  world.settings.Swear.SwearMode = c.Mode;
+  world.settings.Swear.WarnFirst = c.WarnFirst;
+  if (c.Warned) world.settings.Swear.WarnedUsers.Items = {"Joe"};
+  if (c.LastPunished) world.settings.Swear.LastPunishedNick = "Joe";
   world.settings.Line.Sender = "Joe";
-  world.settings.MatchedPhrase = "damn";
+  world.settings.Swear.MatchedPhrase = "damn";
   PunishOrWarn(world.bot);
   const auto sent = All(EventKind::Sent);
   const auto posted = All(EventKind::Posted);
@@ -206,8 +206,8 @@ TEST_P(SwearTableTest, OneHit) {
   } else {
     EXPECT_TRUE(posted.empty());
   }
-  EXPECT_EQ(world.settings.WarnedUsers.Items == std::vector<std::string>{"Joe"}, c.WarnedAfter);
-  EXPECT_EQ(world.settings.LastPunishedNick == "Joe", c.LastPunishedAfter);
+  EXPECT_EQ(world.settings.Swear.WarnedUsers.Items == std::vector<std::string>{"Joe"}, c.WarnedAfter);
+  EXPECT_EQ(world.settings.Swear.LastPunishedNick == "Joe", c.LastPunishedAfter);
 }
 
 using M = BotSettings::SwearModes;
@@ -228,8 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModerationTest, ScanJudgesEveryPhraseButNotTheBot) {
   StartFeature(world.bot, Feature::Swearbot);
-  world.settings.SwearMode = M::Warning;
-  world.settings.SwearList.Items = {"bad", "Bad", "word"};
+  world.settings.Swear.SwearMode = M::Warning;
+  world.settings.Swear.SwearList.Items = {"bad", "Bad", "word"};
   world.settings.BotNick = "Host";
   world.desktop.AppendLine(room, "Joe: a BAD word");
   PollTick(world.bot);
@@ -246,9 +246,9 @@ TEST_F(ModerationTest, AutoBounceComesFirstInTheTick) {
   StartFeature(world.bot, Feature::Autobounce);
   StartFeature(world.bot, Feature::AutoRedot);
   StartFeature(world.bot, Feature::Greeter);
-  world.settings.DesignEditor.SetPlainText("Hi %sn");
-  world.settings.AutoBounceList.Items = {"", "Troll"};
-  world.settings.AutoRedotList.Items = {"Troll"};
+  world.settings.Greeter.DesignEditor.SetPlainText("Hi %sn");
+  world.settings.Moderation.AutoBounceList.Items = {"", "Troll"};
+  world.settings.Moderation.AutoRedotList.Items = {"Troll"};
   world.desktop.AddNick(room, "Troll");
   world.desktop.AppendLine(room, "Troll has joined the room");
   PollTick(world.bot);
@@ -256,7 +256,7 @@ TEST_F(ModerationTest, AutoBounceComesFirstInTheTick) {
   ASSERT_EQ(posted.size(), 1u);
   EXPECT_EQ(posted[0].CommandId, 32947);
   EXPECT_TRUE(All(EventKind::Sent).empty());
-  EXPECT_EQ(world.settings.LastVisitorBox, "");
+  EXPECT_EQ(world.settings.Panel.LastVisitorBox, "");
 }
 
 }  // namespace

@@ -11,16 +11,16 @@ namespace {
 
 TEST(RecorderPanelTest, SearchIgnoresCase) {
   testing::TestWorld world;
-  world.settings.RecorderBuffer.Items = {"Ann: hello", "Bob: bye", "Cy: HELLO again"};
-  world.settings.SearchBox = "HELLO";
+  world.settings.Recorder.RecorderBuffer.Items = {"Ann: hello", "Bob: bye", "Cy: HELLO again"};
+  world.settings.Panel.SearchBox = "HELLO";
   RecorderSearch(world.bot);
-  EXPECT_EQ(world.settings.SearchResults.Items, (std::vector<std::string>{"Ann: hello", "Cy: HELLO again"}));
-  EXPECT_EQ(world.settings.SearchLabel, "Search Result For HELLO");
-  EXPECT_EQ(world.settings.RecorderBuffer.SelectedIndex(), 2);
-  world.settings.SearchBox = "";
+  EXPECT_EQ(world.settings.Recorder.SearchResults.Items, (std::vector<std::string>{"Ann: hello", "Cy: HELLO again"}));
+  EXPECT_EQ(world.settings.Panel.SearchLabel, "Search Result For HELLO");
+  EXPECT_EQ(world.settings.Recorder.RecorderBuffer.SelectedIndex(), 2);
+  world.settings.Panel.SearchBox = "";
   RecorderSearch(world.bot);
   ASSERT_NE(world.events.Consume(EventKind::MsgBox), nullptr);
-  EXPECT_TRUE(world.settings.SearchResults.Items.empty());
+  EXPECT_TRUE(world.settings.Recorder.SearchResults.Items.empty());
 }
 
 TEST(StatsFrameTest, ClearStatsAsksFirst) {
@@ -28,15 +28,15 @@ TEST(StatsFrameTest, ClearStatsAsksFirst) {
   world.AttachedRoom();
   world.settings.Line.JoinedNick = "Ann";
   CountVisit(world.bot);
-  world.settings.LastVisitorBox = "Ann";  // step 16 of the tick
+  world.settings.Panel.LastVisitorBox = "Ann";  // step 16 of the tick
   world.dialogs.Queue({SimAnswer::Kind::No});
   ClearStats(world.bot);
-  EXPECT_EQ(world.settings.TotalVisits, "1");
+  EXPECT_EQ(world.settings.Stats.TotalVisits, "1");
   world.dialogs.Queue({SimAnswer::Kind::Yes});
   ClearStats(world.bot);
-  EXPECT_TRUE(world.settings.VisitorNicks.Items.empty());
-  EXPECT_EQ(world.settings.UniqueVisits, "0");
-  EXPECT_EQ(world.settings.LastVisitorBox, "");
+  EXPECT_TRUE(world.settings.Stats.VisitorNicks.Items.empty());
+  EXPECT_EQ(world.settings.Stats.UniqueVisits, "0");
+  EXPECT_EQ(world.settings.Panel.LastVisitorBox, "");
 }
 
 TEST(VbFindTest, AddsEveryMarkedNickOnce) {

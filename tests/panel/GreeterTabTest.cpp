@@ -14,26 +14,26 @@ TEST_F(ProgramDirTest, DesignSaveWritesTheFileAndBothIndexes) {
   RunStartupSequence(world.bot);
   EditorSetPlainText(world.bot, "Hi there");
   OpenSaveAs(world.bot);
-  EXPECT_TRUE(world.settings.SaveAsOpen);
-  world.settings.SaveAsName = "one";
+  EXPECT_TRUE(world.settings.Panel.SaveAsOpen);
+  world.settings.Panel.SaveAsName = "one";
   SaveDesign(world.bot);
-  EXPECT_FALSE(world.settings.SaveAsOpen);
+  EXPECT_FALSE(world.settings.Panel.SaveAsOpen);
   EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Designs" / "one.rtf"));
   EXPECT_EQ(Read("dlist.txt"), "one\r\n");
   EXPECT_EQ(Read("dlistd.txt"), "Hi there \r\n");
-  EXPECT_EQ(world.settings.DesignNames.Items, std::vector<std::string>{"Hi there "});
+  EXPECT_EQ(world.settings.Greeter.DesignNames.Items, std::vector<std::string>{"Hi there "});
 
   // A restart finds the same pair; a click shows the design with its formats.
   world.settings = BotSettings();
   RunStartupSequence(world.bot);
-  EXPECT_EQ(world.settings.DesignFiles.Items, std::vector<std::string>{"one"});
-  EXPECT_EQ(world.settings.DesignNames.Items, std::vector<std::string>{"Hi there "});
+  EXPECT_EQ(world.settings.Greeter.DesignFiles.Items, std::vector<std::string>{"one"});
+  EXPECT_EQ(world.settings.Greeter.DesignNames.Items, std::vector<std::string>{"Hi there "});
   PickDesigns(world.bot, {0});
-  EXPECT_EQ(world.settings.DesignEditor.PlainText(), "Hi there");
+  EXPECT_EQ(world.settings.Greeter.DesignEditor.PlainText(), "Hi there");
 
   // Deleting it empties both lists and files, and keeps the design file.
   DeleteDesigns(world.bot);
-  EXPECT_TRUE(world.settings.DesignFiles.Items.empty());
+  EXPECT_TRUE(world.settings.Greeter.DesignFiles.Items.empty());
   EXPECT_EQ(Read("dlist.txt"), "");
   EXPECT_EQ(Read("dlistd.txt"), "");
   EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Designs" / "one.rtf"));
@@ -51,19 +51,19 @@ TEST_F(ProgramDirTest, ANameNotAllowedInFileNamesWritesNoFileButJoinsTheLists) {
                                "a\"b",      "a<b",        "a>b",   "a|b", "tab\there"};
   for (const auto& name : names) {
     OpenSaveAs(world.bot);
-    world.settings.SaveAsName = name;
+    world.settings.Panel.SaveAsName = name;
     SaveDesign(world.bot);
-    EXPECT_FALSE(world.settings.SaveAsOpen) << name;
-    EXPECT_EQ(world.settings.DesignFiles.Items.back(), name);
+    EXPECT_FALSE(world.settings.Panel.SaveAsOpen) << name;
+    EXPECT_EQ(world.settings.Greeter.DesignFiles.Items.back(), name);
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "escape.rtf"));
   EXPECT_FALSE(std::filesystem::exists(dir / "Designs" / "..\\escape.rtf"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "Designs"), {}), 1);  // only "sub"
 
   // Neither the preview nor the random pick reads through such a name.
-  world.settings.DesignFiles.Items = {"sub/x"};
+  world.settings.Greeter.DesignFiles.Items = {"sub/x"};
   PreviewDesign(world.bot, 0);
-  EXPECT_EQ(world.settings.DesignEditor.PlainText(), "");
+  EXPECT_EQ(world.settings.Greeter.DesignEditor.PlainText(), "");
 }
 
 TEST_F(ProgramDirTest, AFailedIndexWriteKeepsTheListsAndTheDialog) {
@@ -73,11 +73,11 @@ TEST_F(ProgramDirTest, AFailedIndexWriteKeepsTheListsAndTheDialog) {
   std::filesystem::create_directories(dir / "dlist.txt");  // no file can be written there
   EditorSetPlainText(world.bot, "Hi");
   OpenSaveAs(world.bot);
-  world.settings.SaveAsName = "two";
+  world.settings.Panel.SaveAsName = "two";
   SaveDesign(world.bot);
   EXPECT_EQ(Messages(), std::vector<std::string>{"One of the files [dlist.txt]does not exist!"});
-  EXPECT_TRUE(world.settings.SaveAsOpen);
-  EXPECT_EQ(world.settings.DesignFiles.Items, (std::vector<std::string>{"dlist.txt", "two"}));
+  EXPECT_TRUE(world.settings.Panel.SaveAsOpen);
+  EXPECT_EQ(world.settings.Greeter.DesignFiles.Items, (std::vector<std::string>{"dlist.txt", "two"}));
 }
 
 TEST_F(ProgramDirTest, EditorButtonsActOnTheSelection) {
@@ -87,7 +87,7 @@ TEST_F(ProgramDirTest, EditorButtonsActOnTheSelection) {
   EditorSize(world.bot, 11);
   world.dialogs.Queue(SimAnswer{SimAnswer::Kind::Color, "", Rgb(0, 128, 0)});
   EditorColor(world.bot);
-  const RichText& e = world.settings.DesignEditor;
+  const RichText& e = world.settings.Greeter.DesignEditor;
   EXPECT_FALSE(e.FormatAt(0).Bold);
   EXPECT_TRUE(e.FormatAt(1).Bold);
   EXPECT_EQ(e.FormatAt(2).HalfPoints, 22);
@@ -96,13 +96,13 @@ TEST_F(ProgramDirTest, EditorButtonsActOnTheSelection) {
   // A cancelled colour dialog gives the colour last picked.
   EditorSelect(world.bot, 4, 1);
   EditorColor(world.bot);
-  EXPECT_EQ(world.settings.DesignEditor.FormatAt(4).Color, Rgb(0, 128, 0));
+  EXPECT_EQ(world.settings.Greeter.DesignEditor.FormatAt(4).Color, Rgb(0, 128, 0));
   EditorFade(world.bot);
-  EXPECT_EQ(world.settings.DesignEditor.PlainText(), "abcdef");
-  EXPECT_FALSE(world.settings.DesignEditor.FormatAt(1).Bold);
-  EXPECT_EQ(world.settings.DesignEditor.FormatAt(5).Color, Rgb(0, 0, 255));
+  EXPECT_EQ(world.settings.Greeter.DesignEditor.PlainText(), "abcdef");
+  EXPECT_FALSE(world.settings.Greeter.DesignEditor.FormatAt(1).Bold);
+  EXPECT_EQ(world.settings.Greeter.DesignEditor.FormatAt(5).Color, Rgb(0, 0, 255));
   EditorClear(world.bot);
-  EXPECT_TRUE(world.settings.DesignEditor.Empty());
+  EXPECT_TRUE(world.settings.Greeter.DesignEditor.Empty());
 }
 
 }  // namespace

@@ -14,29 +14,29 @@ namespace {
 TEST(PanelDefaultsTest, EveryRunStartsFromThesePanelValues) {
   const BotSettings s;
   for (Feature f : kAllFeatures) EXPECT_FALSE(FeatureFlag(const_cast<BotSettings&>(s), f));
-  EXPECT_EQ(s.GreeterLabel, "Greeter Off");
-  EXPECT_EQ(s.AnouncerLabel, "Anouncer Off");
+  EXPECT_EQ(s.Panel.GreeterLabel, "Greeter Off");
+  EXPECT_EQ(s.Panel.AnouncerLabel, "Anouncer Off");
   EXPECT_FALSE(s.PollTimer);
-  EXPECT_EQ(s.GreetMode, BotSettings::GreetModes::Regular);
-  EXPECT_FALSE(s.RandomDesign);
-  EXPECT_EQ(s.SwearMode, BotSettings::SwearModes::Bounce);
-  EXPECT_EQ(s.WarnFirst, BotSettings::WarnFirstChoice::Neither);
-  EXPECT_EQ(s.AnnounceMode, BotSettings::AnnounceModes::Singl);
-  EXPECT_EQ(s.AnnounceInterval, "30");
-  EXPECT_EQ(s.AnnounceCounter, "0");
-  EXPECT_EQ(s.ResponderMessageBox, "Message");
-  EXPECT_EQ(s.ResponderResponseBox, "Response");
+  EXPECT_EQ(s.Greeter.GreetMode, BotSettings::GreetModes::Regular);
+  EXPECT_FALSE(s.Greeter.RandomDesign);
+  EXPECT_EQ(s.Swear.SwearMode, BotSettings::SwearModes::Bounce);
+  EXPECT_EQ(s.Swear.WarnFirst, BotSettings::WarnFirstChoice::Neither);
+  EXPECT_EQ(s.Announcer.AnnounceMode, BotSettings::AnnounceModes::Singl);
+  EXPECT_EQ(s.Announcer.AnnounceInterval, "30");
+  EXPECT_EQ(s.Announcer.AnnounceCounter, "0");
+  EXPECT_EQ(s.Panel.ResponderMessageBox, "Message");
+  EXPECT_EQ(s.Panel.ResponderResponseBox, "Response");
   EXPECT_TRUE(s.Style.StyleBold);
   EXPECT_FALSE(s.Style.StyleItalic || s.Style.StyleUnderline || s.Style.StyleFade);
   EXPECT_EQ(s.Style.StyleSize, 10);
   EXPECT_EQ(s.Style.StyleColor, Rgb(255, 0, 0));
   EXPECT_EQ(s.Style.MessageFadeColorB, Rgb(0, 0, 255));
   EXPECT_EQ(s.Style.DesignFadeColorA, Rgb(255, 0, 0));
-  EXPECT_EQ(s.WarnMessage.PlainText(), "sn% don't say sw% in this room.");
-  EXPECT_EQ(s.RedDotMessage.PlainText(), "sn% reddot status change by ad%");
-  EXPECT_EQ(s.BounceMessage.PlainText(), "sn% bounce by ad%");
-  EXPECT_EQ(s.ClockLabel, "Time");
-  EXPECT_EQ(s.FlushEvery, "5");
+  EXPECT_EQ(s.Messages.WarnMessage.PlainText(), "sn% don't say sw% in this room.");
+  EXPECT_EQ(s.Messages.RedDotMessage.PlainText(), "sn% reddot status change by ad%");
+  EXPECT_EQ(s.Messages.BounceMessage.PlainText(), "sn% bounce by ad%");
+  EXPECT_EQ(s.Panel.ClockLabel, "Time");
+  EXPECT_EQ(s.Recorder.FlushEvery, "5");
   EXPECT_EQ(s.Room.Caption, "Quorvel 11");
 }
 
@@ -52,7 +52,7 @@ class PanelModelTest : public ::testing::Test {
 };
 
 TEST_F(PanelModelTest, EnableAllWithTheTimerStoppedChangesNothingInTheRoom) {
-  world.settings.DesignEditor.SetPlainText("Hi %sn");
+  world.settings.Greeter.DesignEditor.SetPlainText("Hi %sn");
   EnableAll(world.bot);
   EnableAll(world.bot);
   for (Feature f : kAllFeatures) {
@@ -69,12 +69,12 @@ TEST_F(PanelModelTest, DisableAllThenGreeterStartLeavesOnlyTheGreeter) {
   EnableAll(world.bot);
   DisableAll(world.bot);
   StartFeature(world.bot, Feature::Greeter);
-  EXPECT_TRUE(world.settings.GreeterOn);
+  EXPECT_TRUE(world.settings.Features.GreeterOn);
   EXPECT_TRUE(world.settings.PollTimer);
   for (Feature f : kAllFeatures)
     if (f != Feature::Greeter) EXPECT_FALSE(FeatureFlag(world.settings, f));
   StopPolling(world.bot);
-  EXPECT_EQ(world.settings.GreeterLabel, "Greeter On");  // Stop leaves the indicators
+  EXPECT_EQ(world.settings.Panel.GreeterLabel, "Greeter On");  // Stop leaves the indicators
   StartFeature(world.bot, Feature::Responder);
   EXPECT_FALSE(world.settings.PollTimer);  // only the greeter's and the swear monitor's Start start it
   StopFeature(world.bot, Feature::Greeter);
@@ -93,8 +93,8 @@ class FastAdminTest : public PanelModelTest {
  protected:
   void Add(const std::string& nick, const std::string& code) {
     FastAdminOpenEntry(world.bot);
-    world.settings.FastAdminNick = nick;
-    world.settings.FastAdminCode = code;
+    world.settings.Panel.FastAdminNick = nick;
+    world.settings.Panel.FastAdminCode = code;
     FastAdminEntryAdd(world.bot);
   }
   SimEvent Joined() {
@@ -117,7 +117,7 @@ TEST_F(FastAdminTest, SameNameTwiceTypesTheSelectedEntrysCode) {
   world.desktop.SetAdminRooms({"Chess", "Lobby"});
   Add("Lobby", "first");
   Add("Lobby", "second");
-  world.settings.FastAdminNicks.SelectOnly(1);
+  world.settings.FastAdmin.FastAdminNicks.SelectOnly(1);
   FastAdminJoin(world.bot);
   const SimEvent joined = Joined();
   EXPECT_EQ(joined.Text, "Lobby");
@@ -128,10 +128,10 @@ TEST_F(FastAdminTest, DeletingKeepsNamesAndCodesPaired) {
   Add("a", "1");
   Add("b", "2");
   Add("c", "");
-  world.settings.FastAdminNicks.SelectOnly(1);
+  world.settings.FastAdmin.FastAdminNicks.SelectOnly(1);
   FastAdminDelete(world.bot);
-  EXPECT_EQ(world.settings.FastAdminNicks.Items, (std::vector<std::string>{"a", "c"}));
-  EXPECT_EQ(world.settings.FastAdminCodes.Items, (std::vector<std::string>{"1", ""}));
+  EXPECT_EQ(world.settings.FastAdmin.FastAdminNicks.Items, (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(world.settings.FastAdmin.FastAdminCodes.Items, (std::vector<std::string>{"1", ""}));
 }
 
 TEST(DelayTest, WaitsOnTheMonotonicClockWhilePumping) {

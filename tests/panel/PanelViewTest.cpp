@@ -43,7 +43,7 @@ class PanelViewTest : public ::testing::Test {
   void SetUp() override {
     room = world.AttachedRoom();
     world.desktop.SetNicks(room, {"Ann", "Bob"});
-    world.settings.AdminList.Items = {"ann"};
+    world.settings.Admins.AdminList.Items = {"ann"};
     StartPolling(bot);
     PollTick(bot);  // the clock and the user count shown for the first time
   }
@@ -63,10 +63,10 @@ class PanelViewTest : public ::testing::Test {
 
 TEST_F(PanelViewTest, AnIdleTickTellsTheViewNothing) {
   EnableAll(bot);
-  world.settings.RecordingOn = true;
-  world.settings.SwearList.Items = {"darn"};
-  world.settings.ResponderTriggers.Items = {"hello"};
-  world.settings.ResponderReplies.Items = {"hi sn%"};
+  world.settings.Recorder.RecordingOn = true;
+  world.settings.Swear.SwearList.Items = {"darn"};
+  world.settings.Responder.ResponderTriggers.Items = {"hello"};
+  world.settings.Responder.ResponderReplies.Items = {"hi sn%"};
   Line("Ann: good evening");
   PollTick(bot);
   PollTick(bot);
@@ -77,9 +77,9 @@ TEST_F(PanelViewTest, AnIdleTickTellsTheViewNothing) {
 TEST_F(PanelViewTest, TheClockLabelChangesOnceAMinute) {
   PollTick(bot);
   world.clock.AdvanceMs(60'000);
-  const std::string before = world.settings.ClockLabel;
+  const std::string before = world.settings.Panel.ClockLabel;
   EXPECT_EQ(HeardDuring([&] { PollTick(bot); }), std::vector<std::string>{Said(PanelLabel::Clock)});
-  EXPECT_NE(world.settings.ClockLabel, before);
+  EXPECT_NE(world.settings.Panel.ClockLabel, before);
 }
 
 TEST_F(PanelViewTest, ANewLineIsOneLineNotice) {
@@ -97,19 +97,19 @@ TEST_F(PanelViewTest, AJoinCountsAndNamesTheStatisticsOnceWhileItsLineStaysNewes
                                Said(PanelLabel::UniqueVisits), Said(PanelBox::LastVisitorBox), Said(PanelLabel::Line)})
     EXPECT_NE(std::find(first.begin(), first.end(), expected), first.end()) << expected;
   EXPECT_EQ(HeardDuring([&] { PollTick(bot); }), std::vector<std::string>{});
-  EXPECT_EQ(world.settings.TotalVisits, "1");
+  EXPECT_EQ(world.settings.Stats.TotalVisits, "1");
 }
 
 TEST_F(PanelViewTest, TheRecorderNamesItsListOnlyForANewText) {
-  world.settings.RecordingOn = true;
+  world.settings.Recorder.RecordingOn = true;
   Line("Ann: recorded");
   EXPECT_EQ(HeardDuring([&] { PollTick(bot); }),
             (std::vector<std::string>{Said(PanelListId::RecorderBuffer), Said(PanelLabel::Line)}));
   EXPECT_EQ(HeardDuring([&] { PollTick(bot); }), std::vector<std::string>{});
   // A flush of an empty buffer changes nothing on the panel.
-  world.settings.RecorderBuffer.Clear();
-  world.settings.FlushTimerOn = true;
-  world.settings.FlushEvery = "1";
+  world.settings.Recorder.RecorderBuffer.Clear();
+  world.settings.Recorder.FlushTimerOn = true;
+  world.settings.Recorder.FlushEvery = "1";
   EXPECT_EQ(HeardDuring([&] { PollTick(bot); }), std::vector<std::string>{});
 }
 
@@ -127,8 +127,8 @@ TEST_F(PanelViewTest, EachPanelActionNamesWhatItChanged) {
       {"autoredot delete, nothing selected", AutoRedotDelete, {}},
       {"warned remove",
        [](Bot& b) {
-         b.settings.WarnedUsers.Items = {"Bob"};
-         b.settings.WarnedUsers.Selected = {0};
+         b.settings.Swear.WarnedUsers.Items = {"Bob"};
+         b.settings.Swear.WarnedUsers.Selected = {0};
          WarnedUsersRemove(b);
        },
        {Said(PanelListId::WarnedUsers)}},

@@ -13,14 +13,14 @@ TEST_F(ProgramDirTest, EveryListLoadsInItsOrder) {
   RunStartupSequence(world.bot);
   const BotSettings& s = world.settings;
   EXPECT_EQ(s.BotNick, "Host");
-  EXPECT_EQ(s.SwearList.Items, std::vector<std::string>{"words.txt"});
-  EXPECT_EQ(s.ResponderReplies.Items, std::vector<std::string>{"ans.txt"});
-  EXPECT_EQ(s.DesignNames.Items, std::vector<std::string>{"dlistd.txt"});
-  EXPECT_EQ(s.AnnounceList.Items, std::vector<std::string>{"ans3.txt"});
-  EXPECT_EQ(s.AnnounceList.SelectedIndex(), 0);
-  EXPECT_EQ(s.AnnounceBuffer.PlainText(), "Base");
-  EXPECT_EQ(s.WarnMessage.FormatAt(0).Color, Rgb(192, 0, 0));
-  EXPECT_EQ(s.BounceMessage.FormatAt(0).Color, Rgb(192, 0, 0));
+  EXPECT_EQ(s.Swear.SwearList.Items, std::vector<std::string>{"words.txt"});
+  EXPECT_EQ(s.Responder.ResponderReplies.Items, std::vector<std::string>{"ans.txt"});
+  EXPECT_EQ(s.Greeter.DesignNames.Items, std::vector<std::string>{"dlistd.txt"});
+  EXPECT_EQ(s.Announcer.AnnounceList.Items, std::vector<std::string>{"ans3.txt"});
+  EXPECT_EQ(s.Announcer.AnnounceList.SelectedIndex(), 0);
+  EXPECT_EQ(s.Announcer.AnnounceBuffer.PlainText(), "Base");
+  EXPECT_EQ(s.Messages.WarnMessage.FormatAt(0).Color, Rgb(192, 0, 0));
+  EXPECT_EQ(s.Messages.BounceMessage.FormatAt(0).Color, Rgb(192, 0, 0));
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -44,12 +44,12 @@ TEST_F(ProgramDirTest, GatesStopTheLoading) {
     std::filesystem::remove(dir / c.Missing);
     world.settings = BotSettings();
     RunStartupSequence(world.bot);
-    EXPECT_EQ(world.settings.AdminList.Items.size(), c.AdminCount);
-    EXPECT_EQ(world.settings.AnnounceList.Items.size(), c.AnnounceCount);
+    EXPECT_EQ(world.settings.Admins.AdminList.Items.size(), c.AdminCount);
+    EXPECT_EQ(world.settings.Announcer.AnnounceList.Items.size(), c.AnnounceCount);
     EXPECT_EQ(Messages(), c.Messages);
     if (std::string(c.Missing) == "words.txt") {
-      EXPECT_TRUE(world.settings.AutoBounceList.Items.empty());
-      EXPECT_EQ(world.settings.WarnMessage.FormatAt(0).Color, kAutoColor);
+      EXPECT_TRUE(world.settings.Moderation.AutoBounceList.Items.empty());
+      EXPECT_EQ(world.settings.Messages.WarnMessage.FormatAt(0).Color, kAutoColor);
     }
   }
 }

@@ -30,7 +30,7 @@ TEST_F(PollTickTest, ReadsAndClassifiesTheNewestLine) {
   EXPECT_EQ(world.settings.Line.RawLine, "Ann: Hello there");
   EXPECT_EQ(world.settings.Line.Sender, "Ann");
   EXPECT_EQ(world.settings.Line.Text, "hello there");
-  EXPECT_EQ(world.settings.ClockLabel, "09:05 PM 9/17/2013");
+  EXPECT_EQ(world.settings.Panel.ClockLabel, "09:05 PM 9/17/2013");
 }
 
 TEST_F(PollTickTest, JoinLeavesSenderAndTextOfThePreviousChatLine) {
@@ -39,7 +39,7 @@ TEST_F(PollTickTest, JoinLeavesSenderAndTextOfThePreviousChatLine) {
   Line("***Bob has joined the room");
   PollTick(world.bot);
   EXPECT_EQ(world.settings.Line.JoinedNick, "Bob");
-  EXPECT_EQ(world.settings.LastVisitorBox, "Bob");
+  EXPECT_EQ(world.settings.Panel.LastVisitorBox, "Bob");
   EXPECT_EQ(world.settings.Line.Sender, "Ann");
   EXPECT_EQ(world.settings.Line.Text, "hi");
 }
@@ -101,7 +101,7 @@ TEST_F(PollTickTest, StoppedTimerRunsNothingAndKeepsTheLine) {
 TEST_F(PollTickTest, UserCountFollowsTheNickList) {
   world.desktop.SetNicks(room, {"Ann", "@Bob", "Carol"});
   PollTick(world.bot);
-  EXPECT_EQ(world.settings.UserCountLabel, "3");
+  EXPECT_EQ(world.settings.Panel.UserCountLabel, "3");
 }
 
 // A desktop that starts another tick from inside a read, as a message pump

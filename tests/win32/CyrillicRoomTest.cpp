@@ -66,9 +66,9 @@ TEST(CyrillicRoomTest, ReadsMatchesAndWarnsInCyrillic) {
   LoadMainWindow(bot);
   ASSERT_EQ(settings.Room.SelectedRoomTitle, room);
 
-  settings.SwearList.Items = {Cyrillic(U"плохое слово")};
-  settings.SwearMode = BotSettings::SwearModes::Warning;
-  settings.WarnMessage = RichText::FromPlainText(Cyrillic(U"sn%, не говори «sw%» здесь. Ёж"));
+  settings.Swear.SwearList.Items = {Cyrillic(U"плохое слово")};
+  settings.Swear.SwearMode = BotSettings::SwearModes::Warning;
+  settings.Messages.WarnMessage = RichText::FromPlainText(Cyrillic(U"sn%, не говори «sw%» здесь. Ёж"));
   StartFeature(bot, Feature::Swearbot);
 
   ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {room, ivan + ": " + Cyrillic(U"Это ПЛОХОЕ Слово, ЧЁРТ!")}));
@@ -76,7 +76,7 @@ TEST(CyrillicRoomTest, ReadsMatchesAndWarnsInCyrillic) {
   EXPECT_EQ(settings.Line.RawLine, ivan + ": " + Cyrillic(U"Это ПЛОХОЕ Слово, ЧЁРТ!"));
   EXPECT_EQ(settings.Line.Sender, ivan);
   EXPECT_EQ(settings.Line.Text, Cyrillic(U"это плохое слово, чёрт!"));
-  EXPECT_EQ(settings.MatchedPhrase, Cyrillic(U"плохое слово"));
+  EXPECT_EQ(settings.Swear.MatchedPhrase, Cyrillic(U"плохое слово"));
 
   const std::string warning = Cyrillic(U"Иван, не говори «плохое слово» здесь. Ёж");
   const auto sent = LastJournal(pal, "SENT");

@@ -227,7 +227,7 @@ TEST_F(PanelRefreshTest, AnIdleTickTouchesNoControlAndPaintsNothing) {
     MessageProbe probe(main);
     ASSERT_TRUE(probe.Installed());
     for (int i = 0; i < 40; ++i) {
-      const std::string minute = settings.ClockLabel;
+      const std::string minute = settings.Panel.ClockLabel;
       const int sentBefore = probe.ToControls();
       view.Seconds = 0;
       const double t = Now();
@@ -237,7 +237,7 @@ TEST_F(PanelRefreshTest, AnIdleTickTouchesNoControlAndPaintsNothing) {
       const double ms = (Now() - t) * 1000;
       Pump();
       // A tick that crossed into the next minute shows the clock: it is not idle.
-      if (settings.ClockLabel != minute) continue;
+      if (settings.Panel.ClockLabel != minute) continue;
       EXPECT_EQ(waiting, 0) << "tick " << i;
       EXPECT_EQ(probe.ToControls(), sentBefore) << "tick " << i;
       tickMs.push_back(ms);
@@ -273,16 +273,16 @@ TEST_F(PanelRefreshTest, TheGrabbersSelectionSurvivesTicksSoADoubleClickHits) {
   EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 2);
   // The second click of the double click.
   SendMessageA(grabber, WM_COMMAND, MAKEWPARAM(1, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
-  ASSERT_FALSE(settings.AdminList.Items.empty());
-  EXPECT_EQ(settings.AdminList.Items.back(), "Carol");
+  ASSERT_FALSE(settings.Admins.AdminList.Items.empty());
+  EXPECT_EQ(settings.Admins.AdminList.Items.back(), "Carol");
 }
 
 TEST_F(PanelRefreshTest, TheRecordersSearchResultsKeepTheirSelection) {
-  settings.RecorderBuffer.Items = {"ann: one", "bob: two", "ann: three"};
+  settings.Recorder.RecorderBuffer.Items = {"ann: one", "bob: two", "ann: three"};
   OpenRecorderPanel(bot);
   const HWND recorder = window.SmallWindow(kRecorderCaption);
   ASSERT_NE(recorder, nullptr);
-  settings.SearchBox = "ann";
+  settings.Panel.SearchBox = "ann";
   RecorderSearch(bot);
   const HWND results = GetDlgItem(recorder, 7);
   ASSERT_EQ(SendMessageA(results, LB_GETCOUNT, 0, 0), 2);

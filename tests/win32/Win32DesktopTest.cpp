@@ -92,7 +92,7 @@ TEST_P(Win32BindingTest, PollTickReadsAndClassifiesTheNewestLine) {
   PollTick(bot);
   EXPECT_EQ(settings.Line.RawLine, "***Bob has joined the room");
   EXPECT_EQ(settings.Line.JoinedNick, "Bob");
-  EXPECT_EQ(settings.UserCountLabel, "3");
+  EXPECT_EQ(settings.Panel.UserCountLabel, "3");
   ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Tick Room", "Ann: Hello: World"}));
   PollTick(bot);
   EXPECT_EQ(settings.Line.Sender, "Ann");
@@ -129,7 +129,7 @@ TEST_P(Win32BindingTest, GreeterGreetsANickJoiningInTheClient) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Greet Room")) << "fakepal did not start";
   CharFormat red;
   red.Color = Rgb(255, 0, 0);
-  settings.DesignEditor.SetPlainText("Welcome %sn to %rn", red);
+  settings.Greeter.DesignEditor.SetPlainText("Welcome %sn to %rn", red);
   StartFeature(bot, Feature::Greeter);
   EXPECT_TRUE(settings.PollTimer);
   ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Greet Room", "Bob has joined the room"}));
@@ -148,11 +148,11 @@ TEST_P(Win32BindingTest, GreeterGreetsANickJoiningInTheClient) {
 
 TEST_P(Win32BindingTest, AnAdminSwitchesTheGreeterFromTheRoom) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Command Room")) << "fakepal did not start";
-  settings.AdminList.Items = {"Ann"};
+  settings.Admins.AdminList.Items = {"Ann"};
   StartPolling(bot);
   ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Command Room", "Ann: greeter on"}));
   PollTick(bot);
-  EXPECT_TRUE(settings.GreeterOn);
+  EXPECT_TRUE(settings.Features.GreeterOn);
   const auto sent = LastJournal(*pal, "SENT");
   ASSERT_EQ(sent.size(), 4u);
   EXPECT_EQ(sent[1], "Greeter is now On");
@@ -190,7 +190,7 @@ TEST_P(Win32BindingTest, SelectAndBounceRemoveTheNick) {
 
 TEST_P(Win32BindingTest, AutoBounceRemovesAJoiningNickByItself) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Guard Room", "Ann,Troll")) << "fakepal did not start";
-  settings.AutoBounceList.Items = {"Troll"};
+  settings.Moderation.AutoBounceList.Items = {"Troll"};
   StartFeature(bot, Feature::Autobounce);
   StartPolling(bot);
   ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Guard Room", "Troll has joined the room"}));
@@ -229,17 +229,17 @@ TEST_P(Win32BindingTest, FastAdminJoinOpensTheRoomInTheClient) {
   RegAccess(registry).WriteString(kUninstall, "DisplayVersion", "10.1");
   pal = std::make_unique<FakePalProcess>(GetParam(), std::vector<std::string>{"--adminrooms", "Chess,Lobby"});
   ASSERT_TRUE(pal->Ready());
-  settings.FastAdminNicks.Items = {"Lobby"};
-  settings.FastAdminCodes.Items = {"s3cret"};
-  settings.FastAdminNicks.SelectOnly(0);
+  settings.FastAdmin.FastAdminNicks.Items = {"Lobby"};
+  settings.FastAdmin.FastAdminCodes.Items = {"s3cret"};
+  settings.FastAdmin.FastAdminNicks.SelectOnly(0);
   FastAdminJoin(bot);
   ASSERT_TRUE(pal->WaitForJournal("JOINED"));
   const auto joined = LastJournal(*pal, "JOINED");
   ASSERT_EQ(joined.size(), 3u);
   EXPECT_EQ(joined[1], "Lobby");
   EXPECT_EQ(joined[2], "s3cret");
-  EXPECT_EQ(settings.DialogRoomIndex, "1");
-  EXPECT_TRUE(settings.DialogRoomList.empty());
+  EXPECT_EQ(settings.FastAdmin.DialogRoomIndex, "1");
+  EXPECT_TRUE(settings.FastAdmin.DialogRoomList.empty());
   RoomLink link = bot.Link();
   AttachToRoom(link);
   EXPECT_EQ(settings.Room.RoomList, std::vector<std::string>{"Lobby Room"});
@@ -296,9 +296,9 @@ TEST_P(Win32BindingTest, ReadsALongNickListInTurns) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Crowd Room", nicks)) << "fakepal did not start";
   const WindowHandle list = FindNickListView(desktop, "Crowd Room");
   EXPECT_EQ(desktop.ListItemTexts(list), all);
-  NickGet(desktop, "Crowd Room", settings.RoomNickList);
-  ASSERT_EQ(settings.RoomNickList.size(), all.size());
-  EXPECT_EQ(settings.RoomNickList.front(), "Op");
+  NickGet(desktop, "Crowd Room", settings.Moderation.RoomNickList);
+  ASSERT_EQ(settings.Moderation.RoomNickList.size(), all.size());
+  EXPECT_EQ(settings.Moderation.RoomNickList.front(), "Op");
 }
 
 TEST_P(Win32BindingTest, ReaderFollowsTheTranscriptOfARoomOpenedAgain) {

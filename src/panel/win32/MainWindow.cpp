@@ -232,8 +232,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         SelectTab(static_cast<int>(SendMessageA(Control(kTabs), TCM_GETCURSEL, 0, 0)));
       if (header->code == EN_SELCHANGE && header->idFrom == kEditor && bot_ && !refreshing_) {
         const auto* change = reinterpret_cast<const SELCHANGE*>(l);
-        settings_.EditorSelStart = static_cast<size_t>(change->chrg.cpMin);
-        settings_.EditorSelLength = static_cast<size_t>(change->chrg.cpMax - change->chrg.cpMin);
+        settings_.Panel.EditorSelStart = static_cast<size_t>(change->chrg.cpMin);
+        settings_.Panel.EditorSelLength = static_cast<size_t>(change->chrg.cpMax - change->chrg.cpMin);
       }
       return 0;
     }
@@ -270,8 +270,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
 
 void MainWindow::PickColor(std::uint32_t& target) {
   // The colour dialog starts from, and a cancel gives back, the colour it holds.
-  settings_.DialogColor = bot_->host.dialogs.AskColor(settings_.DialogColor).value_or(settings_.DialogColor);
-  target = settings_.DialogColor;
+  settings_.Panel.DialogColor = bot_->host.dialogs.AskColor(settings_.Panel.DialogColor).value_or(settings_.Panel.DialogColor);
+  target = settings_.Panel.DialogColor;
   OptionsChanged();
 }
 
@@ -290,7 +290,7 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     return;
   }
   if (id == kEditor) {
-    if (code == EN_CHANGE) s.DesignEditor.SetRtf(StreamOutRtf(control));
+    if (code == EN_CHANGE) s.Greeter.DesignEditor.SetRtf(StreamOutRtf(control));
     return;
   }
   if (PanelList* list = ListOf(s, id)) {
@@ -336,17 +336,17 @@ void MainWindow::OnOptionCommand(int id, bool checked) {
   using AM = BotSettings::AnnounceModes;
   // The buttons changed themselves: what is shown is no longer known.
   shownChecks_.clear();
-  if (id == kRandomYes || id == kRandomNo) s.RandomDesign = id == kRandomYes;
-  if (id == kModeWhisper) s.GreetMode = GM::Whisper;
-  if (id == kModeRegular) s.GreetMode = GM::Regular;
-  if (id == kSwearBounce) s.SwearMode = SM::Bounce;
-  if (id == kSwearRedDot) s.SwearMode = SM::RedDot;
-  if (id == kSwearWarning) s.SwearMode = SM::Warning;
-  if (id == kWarnYes) s.WarnFirst = WF::Yes;
-  if (id == kWarnNo) s.WarnFirst = WF::No;
-  if (id == kModeMulti) s.AnnounceMode = AM::Multi;
-  if (id == kModeSingl) s.AnnounceMode = AM::Singl;
-  if (id == kModeRand) s.AnnounceMode = AM::Rand;
+  if (id == kRandomYes || id == kRandomNo) s.Greeter.RandomDesign = id == kRandomYes;
+  if (id == kModeWhisper) s.Greeter.GreetMode = GM::Whisper;
+  if (id == kModeRegular) s.Greeter.GreetMode = GM::Regular;
+  if (id == kSwearBounce) s.Swear.SwearMode = SM::Bounce;
+  if (id == kSwearRedDot) s.Swear.SwearMode = SM::RedDot;
+  if (id == kSwearWarning) s.Swear.SwearMode = SM::Warning;
+  if (id == kWarnYes) s.Swear.WarnFirst = WF::Yes;
+  if (id == kWarnNo) s.Swear.WarnFirst = WF::No;
+  if (id == kModeMulti) s.Announcer.AnnounceMode = AM::Multi;
+  if (id == kModeSingl) s.Announcer.AnnounceMode = AM::Singl;
+  if (id == kModeRand) s.Announcer.AnnounceMode = AM::Rand;
   if (id == kStyleUnderline) s.Style.StyleUnderline = checked;
   if (id == kStyleItalic) s.Style.StyleItalic = checked;
   if (id == kStyleFade) s.Style.StyleFade = checked;

@@ -98,12 +98,12 @@ void MainWindow::ListChanged(PanelListId list) {
   ShowingModel showing(refreshing_);
   if (list == PanelListId::GrabberList) {
     if (ToolWindow* grabber = Tool(kGrabberCaption))
-      grabberShown_.Show(grabber->Control(kGrabberListId), settings_.GrabberList, nullptr);
+      grabberShown_.Show(grabber->Control(kGrabberListId), settings_.Grabber.GrabberList, nullptr);
     return;
   }
   if (list == PanelListId::SearchResults) {
     if (ToolWindow* recorder = Tool(kRecorderCaption))
-      searchShown_.Show(recorder->Control(kSearchResultsId), settings_.SearchResults.Items, nullptr);
+      searchShown_.Show(recorder->Control(kSearchResultsId), settings_.Recorder.SearchResults.Items, nullptr);
     return;
   }
   const int id = ControlOf(list);
@@ -119,18 +119,18 @@ void MainWindow::ListChanged(PanelListId list) {
 void MainWindow::LabelChanged(PanelLabel label) {
   switch (label) {
     case PanelLabel::Clock:
-      return ShowText(Control(ControlOf(label)), settings_.ClockLabel);
+      return ShowText(Control(ControlOf(label)), settings_.Panel.ClockLabel);
     case PanelLabel::UserCount:
-      return ShowText(Control(ControlOf(label)), settings_.UserCountLabel);
+      return ShowText(Control(ControlOf(label)), settings_.Panel.UserCountLabel);
     case PanelLabel::TotalVisits:
-      return ShowText(Control(ControlOf(label)), settings_.TotalVisits);
+      return ShowText(Control(ControlOf(label)), settings_.Stats.TotalVisits);
     case PanelLabel::UniqueVisits:
-      return ShowText(Control(ControlOf(label)), settings_.UniqueVisits);
+      return ShowText(Control(ControlOf(label)), settings_.Stats.UniqueVisits);
     case PanelLabel::Line:
       return ShowText(Control(ControlOf(label)), settings_.Line.RawLine);
     case PanelLabel::SearchLabel:
       if (ToolWindow* recorder = Tool(kRecorderCaption))
-        ShowText(recorder->Control(kSearchLabelId), settings_.SearchLabel);
+        ShowText(recorder->Control(kSearchLabelId), settings_.Panel.SearchLabel);
       return;
   }
 }
@@ -167,9 +167,9 @@ void MainWindow::MessagesChanged() {
 void MainWindow::EditorChanged() {
   ShowingModel showing(refreshing_);
   const HWND editor = Control(kEditor);
-  StreamInRtf(editor, settings_.DesignEditor.ToRtf());
-  CHARRANGE range = {static_cast<LONG>(settings_.EditorSelStart),
-                     static_cast<LONG>(settings_.EditorSelStart + settings_.EditorSelLength)};
+  StreamInRtf(editor, settings_.Greeter.DesignEditor.ToRtf());
+  CHARRANGE range = {static_cast<LONG>(settings_.Panel.EditorSelStart),
+                     static_cast<LONG>(settings_.Panel.EditorSelStart + settings_.Panel.EditorSelLength)};
   SendMessageA(editor, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 

@@ -18,25 +18,25 @@ namespace quorvel {
 std::string* BoxText(BotSettings& s, int id) {
   switch (id) {
     case kAdminBox:
-      return &s.AdminBox;
+      return &s.Panel.AdminBox;
     case kBotNickBox:
       return &s.BotNick;
     case kPhraseBox:
-      return &s.PhraseBox;
+      return &s.Panel.PhraseBox;
     case kMessageBox:
-      return &s.ResponderMessageBox;
+      return &s.Panel.ResponderMessageBox;
     case kResponseBox:
-      return &s.ResponderResponseBox;
+      return &s.Panel.ResponderResponseBox;
     case kAnnounceBox:
-      return &s.AnnounceInputBox;
+      return &s.Panel.AnnounceInputBox;
     case kIntervalBox:
-      return &s.AnnounceInterval;
+      return &s.Announcer.AnnounceInterval;
     case kAutoBounceBox:
-      return &s.AutobounceBox;
+      return &s.Panel.AutobounceBox;
     case kAutoRedotBox:
-      return &s.AutoRedotBox;
+      return &s.Panel.AutoRedotBox;
     case kLastVisitorBox:
-      return &s.LastVisitorBox;
+      return &s.Panel.LastVisitorBox;
     default:
       return nullptr;
   }
@@ -45,33 +45,33 @@ std::string* BoxText(BotSettings& s, int id) {
 PanelList* ListOf(BotSettings& s, int id) {
   switch (id) {
     case kAdminList:
-      return &s.AdminList;
+      return &s.Admins.AdminList;
     case kFastList:
-      return &s.FastAdminNicks;
+      return &s.FastAdmin.FastAdminNicks;
     case kRecorderList:
-      return &s.RecorderBuffer;
+      return &s.Recorder.RecorderBuffer;
     case kDesignList:
-      return &s.DesignNames;
+      return &s.Greeter.DesignNames;
     case kPhraseList:
-      return &s.SwearList;
+      return &s.Swear.SwearList;
     case kWarnedList:
-      return &s.WarnedUsers;
+      return &s.Swear.WarnedUsers;
     case kTriggerList:
-      return &s.ResponderTriggers;
+      return &s.Responder.ResponderTriggers;
     case kReplyList:
-      return &s.ResponderReplies;
+      return &s.Responder.ResponderReplies;
     case kAnnounceList:
-      return &s.AnnounceList;
+      return &s.Announcer.AnnounceList;
     case kAutoBounceList:
-      return &s.AutoBounceList;
+      return &s.Moderation.AutoBounceList;
     case kAutoRedotList:
-      return &s.AutoRedotList;
+      return &s.Moderation.AutoRedotList;
     case kVisitorNicks:
-      return &s.VisitorNicks;
+      return &s.Stats.VisitorNicks;
     case kVisitorCounts:
-      return &s.VisitorCounts;
+      return &s.Stats.VisitorCounts;
     case kVisitorSeen:
-      return &s.VisitorLastSeen;
+      return &s.Stats.VisitorLastSeen;
     default:
       return nullptr;
   }
@@ -80,11 +80,11 @@ PanelList* ListOf(BotSettings& s, int id) {
 RichText* MessageOf(BotSettings& s, int id) {
   switch (id) {
     case kWarnMessage:
-      return &s.WarnMessage;
+      return &s.Messages.WarnMessage;
     case kRedDotMessage:
-      return &s.RedDotMessage;
+      return &s.Messages.RedDotMessage;
     case kBounceMessage:
-      return &s.BounceMessage;
+      return &s.Messages.BounceMessage;
     default:
       return nullptr;
   }
@@ -318,29 +318,29 @@ bool OptionChecked(const BotSettings& s, int id) {
   using AM = BotSettings::AnnounceModes;
   switch (id) {
     case kRandomYes:
-      return s.RandomDesign;
+      return s.Greeter.RandomDesign;
     case kRandomNo:
-      return !s.RandomDesign;
+      return !s.Greeter.RandomDesign;
     case kModeWhisper:
-      return s.GreetMode == GM::Whisper;
+      return s.Greeter.GreetMode == GM::Whisper;
     case kModeRegular:
-      return s.GreetMode == GM::Regular;
+      return s.Greeter.GreetMode == GM::Regular;
     case kSwearBounce:
-      return s.SwearMode == SM::Bounce;
+      return s.Swear.SwearMode == SM::Bounce;
     case kSwearRedDot:
-      return s.SwearMode == SM::RedDot;
+      return s.Swear.SwearMode == SM::RedDot;
     case kSwearWarning:
-      return s.SwearMode == SM::Warning;
+      return s.Swear.SwearMode == SM::Warning;
     case kWarnYes:
-      return s.WarnFirst == WF::Yes;
+      return s.Swear.WarnFirst == WF::Yes;
     case kWarnNo:
-      return s.WarnFirst == WF::No;
+      return s.Swear.WarnFirst == WF::No;
     case kModeMulti:
-      return s.AnnounceMode == AM::Multi;
+      return s.Announcer.AnnounceMode == AM::Multi;
     case kModeSingl:
-      return s.AnnounceMode == AM::Singl;
+      return s.Announcer.AnnounceMode == AM::Singl;
     case kModeRand:
-      return s.AnnounceMode == AM::Rand;
+      return s.Announcer.AnnounceMode == AM::Rand;
     case kStyleUnderline:
       return s.Style.StyleUnderline;
     case kStyleItalic:

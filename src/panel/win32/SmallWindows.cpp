@@ -41,7 +41,7 @@ SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
              {"BUTTON", "Record Timer", 10, 226, 400, 60, 8, kGroup},
              {"BUTTON", "On", 20, 250, 50, 20, 9, kCheck},
              {"STATIC", "Every", 80, 252, 40, 18, 10, SS_LEFT},
-             {"EDIT", s.FlushEvery.c_str(), 122, 248, 50, 22, 11, kBox},
+             {"EDIT", s.Recorder.FlushEvery.c_str(), 122, 248, 50, 22, 11, kBox},
              {"STATIC", "Seconds", 180, 252, 60, 18, 12, SS_LEFT}}};
   if (caption == kSaveAsCaption)
     return {300,
@@ -120,24 +120,24 @@ void MainWindow::BotWindowOpened(const std::string& caption) {
     };
   } else if (caption == kRecorderCaption) {
     onCommand = [this, &bot, &s, text](int id, int code) {
-      if (code == EN_CHANGE && id == 4) s.SearchBox = text(4);
-      if (code == EN_CHANGE && id == 11) s.FlushEvery = text(11);
+      if (code == EN_CHANGE && id == 4) s.Panel.SearchBox = text(4);
+      if (code == EN_CHANGE && id == 11) s.Recorder.FlushEvery = text(11);
       if (code != BN_CLICKED) return;
       if (id == 1) RecorderStart(bot);
       if (id == 2) RecorderStop(bot);
       if (id == 3) SaveRecording(bot);
       if (id == 5) RecorderSearch(bot);
-      if (id == 9) s.FlushTimerOn = SendMessageA(Tool(kRecorderCaption)->Control(9), BM_GETCHECK, 0, 0) == BST_CHECKED;
+      if (id == 9) s.Recorder.FlushTimerOn = SendMessageA(Tool(kRecorderCaption)->Control(9), BM_GETCHECK, 0, 0) == BST_CHECKED;
     };
   } else if (caption == kSaveAsCaption) {
     onCommand = [&bot, &s, text](int id, int code) {
-      if (id == 2 && code == EN_CHANGE) s.SaveAsName = text(2);
+      if (id == 2 && code == EN_CHANGE) s.Panel.SaveAsName = text(2);
       if (id == 3 && code == BN_CLICKED) SaveDesign(bot);
     };
   } else if (caption == kFastAdminEntryCaption) {
     onCommand = [&bot, &s, text](int id, int code) {
-      if (id == 2 && code == EN_CHANGE) s.FastAdminNick = text(2);
-      if (id == 4 && code == EN_CHANGE) s.FastAdminCode = text(4);
+      if (id == 2 && code == EN_CHANGE) s.Panel.FastAdminNick = text(2);
+      if (id == 4 && code == EN_CHANGE) s.Panel.FastAdminCode = text(4);
       if (id == 5 && code == BN_CLICKED) FastAdminEntryAdd(bot);
     };
   } else {
