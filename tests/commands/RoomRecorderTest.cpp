@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include "ScratchDir.h"
 #include "TestWorld.h"
 #include "commands/RoomRecorder.h"
 
@@ -18,25 +19,16 @@ TEST(FlushFileNameTest, MonthDayYearHourMinuteSecond) {
 
 class RoomRecorderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("quorvel-rec-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-    world.bot.programDir = dir;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
+  void SetUp() override { world.bot.programDir = dir; }
   void Line(const std::string& sender, const std::string& text) {
     world.settings.Line.Sender = sender;
     world.settings.Line.Text = text;
     RecordLine(world.bot);
   }
-  std::string Read(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  std::string Read(const std::filesystem::path& p) { return scratch.Read(p); }
   testing::TestWorld world;
-  std::filesystem::path dir;
+  testing::ScratchDir scratch{"quorvel-rec"};
+  std::filesystem::path dir = scratch.Dir();
 };
 
 TEST_F(RoomRecorderTest, RecordsEachNewTextOnce) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <random>
 
+#include "ScratchDir.h"
 #include "TestWorld.h"
 #include "engine/Greeter.h"
 #include "tick/PollTick.h"
@@ -100,17 +101,16 @@ class RandomDesignTest : public GreeterTest {
  protected:
   void SetUp() override {
     GreeterTest::SetUp();
-    dir = std::filesystem::temp_directory_path() / ("quorvel-greet-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir / "Designs");
     world.bot.programDir = dir;
     world.settings.Greeter.RandomDesign = true;
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
   void AddDesign(const std::string& name, const std::string& text) {
     RichText::FromPlainText(text).SaveRtfFile((dir / "Designs" / (name + ".rtf")).string());
     world.settings.Greeter.DesignFiles.Items.push_back(name);
   }
-  std::filesystem::path dir;
+  testing::ScratchDir scratch{"quorvel-greet"};
+  std::filesystem::path dir = scratch.Dir();
 };
 
 TEST_F(RandomDesignTest, PicksByTheDrawAndShowsItInTheEditor) {

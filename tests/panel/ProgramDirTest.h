@@ -4,32 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
+#include "ScratchDir.h"
 #include "TestWorld.h"
 
 namespace quorvel {
 
 class ProgramDirTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("quorvel-start-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-    world.bot.programDir = dir;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  void Write(const std::string& name, const std::string& content) {
-    std::filesystem::create_directories((dir / name).parent_path());
-    std::ofstream(dir / name, std::ios::binary) << content;
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  void SetUp() override { world.bot.programDir = dir; }
+  void Write(const std::string& name, const std::string& content) { scratch.Write(name, content); }
+  std::string Read(const std::string& name) { return scratch.Read(name); }
   std::vector<std::string> Messages() {
     std::vector<std::string> texts;
     while (SimEvent* e = world.events.Consume(EventKind::MsgBox)) texts.push_back(e->Text);
@@ -41,7 +26,8 @@ class ProgramDirTest : public ::testing::Test {
       Write(name, std::string(name) + "\r\n");
   }
   testing::TestWorld world;
-  std::filesystem::path dir;
+  testing::ScratchDir scratch{"quorvel-start"};
+  std::filesystem::path dir = scratch.Dir();
 };
 
 }  // namespace quorvel

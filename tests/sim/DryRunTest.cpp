@@ -7,6 +7,7 @@
 #include <random>
 #include <sstream>
 
+#include "ScratchDir.h"
 #include "sim/DryRunSummary.h"
 #include "sim/ReplayRun.h"
 #include "sim/ScenarioRunner.h"
@@ -50,8 +51,6 @@ TEST(DryRunTest, TranscriptLinesAsTheClientGivesThem) {
 class ReplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / ("quorvel-replay-" + std::to_string(std::random_device{}()));
-    dir = root / "prog";
     fs::create_directories(dir / "Designs");
     Write("words.txt", "\"ass\"\r\n\"hell\"\r\n");
     Write("admins.txt", "Ann\r\n");
@@ -62,10 +61,7 @@ class ReplayTest : public ::testing::Test {
     Write("dlistd.txt", "Welcome %sn \r\n");
     Write("Designs/welcome.rtf", "{\\rtf1\\ansi Welcome %sn to %rn\\par}");
   }
-  void TearDown() override { fs::remove_all(root); }
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-  }
+  void Write(const std::string& name, const std::string& bytes) { scratch.Write("prog/" + name, bytes); }
   int Replay(const std::string& transcript, ReplayOptions options = {}) {
     std::ofstream(root / "night.txt", std::ios::binary) << transcript;
     options.File = root / "night.txt";
@@ -85,7 +81,9 @@ class ReplayTest : public ::testing::Test {
     }
     return files;
   }
-  fs::path root, dir;
+  testing::ScratchDir scratch{"quorvel-replay"};
+  fs::path root = scratch.Dir();
+  fs::path dir = root / "prog";
   std::ostringstream trace, summary, errors;
 };
 

@@ -4,6 +4,7 @@
 #include <random>
 #include <sstream>
 
+#include "ScratchDir.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/ScenarioText.h"
 
@@ -38,17 +39,13 @@ TEST(ScenarioTextTest, LinesDropTheCarriageReturnBeforeLineFeed) {
 
 class RunnerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("quorvel-scn-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
   int Run(const std::string& scenario) {
     out.str("");
     ScenarioRunner runner(dir, false, out);
     return runner.Run(scenario);
   }
-  std::filesystem::path dir;
+  testing::ScratchDir scratch{"quorvel-scn"};
+  std::filesystem::path dir = scratch.Dir();
   std::ostringstream out;
 };
 

@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include "ScratchDir.h"
 #include "storage/ListFile.h"
 
 namespace quorvel {
@@ -41,19 +42,10 @@ TEST(ListFileTest, PrintForm) {
 
 class ListFileDiskTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("quorvel-list-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-  std::string Path(const std::string& name) { return (dir / name).string(); }
-  std::filesystem::path dir;
+  std::string Read(const std::string& name) { return scratch.Read(name); }
+  std::string Path(const std::string& name) { return scratch.Path(name); }
+  testing::ScratchDir scratch{"quorvel-list"};
+  std::filesystem::path dir = scratch.Dir();
 };
 
 TEST_F(ListFileDiskTest, SaveThenLoadKeepsWhatTheFormsKeep) {

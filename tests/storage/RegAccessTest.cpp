@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include "ScratchDir.h"
 #include "storage/MemoryRegistryStore.h"
 #include "storage/RegAccess.h"
 
@@ -133,18 +134,9 @@ TEST_F(RegAccessTest, BinaryValuesTravelAsHexText) {
 
 class RegScriptTest : public RegAccessTest {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("quorvel-reg-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string Read(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-  std::filesystem::path dir;
+  std::string Read(const std::filesystem::path& p) { return scratch.Read(p); }
+  testing::ScratchDir scratch{"quorvel-reg"};
+  std::filesystem::path dir = scratch.Dir();
 };
 
 TEST_F(RegScriptTest, ExportWritesRegedit4AndImportRestoresIt) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <random>
 
+#include "ScratchDir.h"
 #include "storage/WholeFile.h"
 
 namespace quorvel {
@@ -10,13 +11,9 @@ namespace {
 
 class WholeFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("quorvel-whole-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string Path(const std::string& name) { return (dir / name).string(); }
-  std::filesystem::path dir;
+  std::string Path(const std::string& name) { return scratch.Path(name); }
+  testing::ScratchDir scratch{"quorvel-whole"};
+  std::filesystem::path dir = scratch.Dir();
 };
 
 TEST_F(WholeFileTest, BytesComeBackAsTheyWere) {
