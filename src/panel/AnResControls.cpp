@@ -1,0 +1,97 @@
+// The "An/Res" tab: the styles of sent messages, the responder and the announcer.
+#include "panel/AnResTab.h"
+#include "panel/FeatureSwitch.h"
+#include "panel/PanelControlRows.h"
+
+namespace quorvel::rows {
+namespace {
+
+using S = BotSettings;
+using AM = BotSettings::AnnounceModes;
+
+// The three "A" boxes hold one size at most; clearing the ticked one leaves none.
+PanelControl StyleSize() {
+  PanelControl sizes = Options(
+      "StyleSize",
+      {{"8", "8", [](const S& s) { return s.Style.StyleSize == 8; }, [](S& s) { SetSizeBox(s.Style, 8, true); }},
+       {"10", "10", [](const S& s) { return s.Style.StyleSize == 10; }, [](S& s) { SetSizeBox(s.Style, 10, true); }},
+       {"12", "12", [](const S& s) { return s.Style.StyleSize == 12; }, [](S& s) { SetSizeBox(s.Style, 12, true); }},
+       {"none", "none", [](const S& s) { return !s.Style.StyleSize; },
+        [](S& s) {
+          if (s.Style.StyleSize) SetSizeBox(s.Style, *s.Style.StyleSize, false);
+        }}});
+  sizes.Unticked = "none";
+  return sizes;
+}
+
+PanelControl AnnounceList() {
+  PanelControl list = ListBox(
+      "AnnounceList", [](S & s) -> auto& { return s.AnnounceList; }, PanelListId::AnnounceList);
+  list.OneSelection = true;
+  // A click on an announcement also puts its text into the buffer.
+  list.Picked = [](Bot& b, const std::vector<size_t>& entries) {
+    BotSettings& s = b.settings;
+    if (entries.empty()) return s.AnnounceList.Selected.clear();
+    PickAnnouncement(b, entries.back());
+  };
+  return list;
+}
+
+}  // namespace
+
+std::vector<PanelControl> AnResControls() {
+  return {
+      // "Fader Options"
+      Swatch(
+          "MessageFadeColorA", [](S & s) -> auto& { return s.Style.MessageFadeColorA; }),
+      Swatch(
+          "MessageFadeColorB", [](S & s) -> auto& { return s.Style.MessageFadeColorB; }),
+      // "Options"
+      CheckBox(
+          "StyleUnderline", [](S & s) -> auto& { return s.Style.StyleUnderline; }),
+      CheckBox(
+          "StyleItalic", [](S & s) -> auto& { return s.Style.StyleItalic; }),
+      CheckBox(
+          "StyleFade", [](S & s) -> auto& { return s.Style.StyleFade; }),
+      Swatch(
+          "StyleColor", [](S & s) -> auto& { return s.Style.StyleColor; }),
+      StyleSize(),
+      CheckBox(
+          "StyleBold", [](S & s) -> auto& { return s.Style.StyleBold; }),
+      // "Responder"
+      ListBox(
+          "ResponderTriggers", [](S & s) -> auto& { return s.ResponderTriggers; }, PanelListId::ResponderTriggers),
+      ListBox(
+          "ResponderReplies", [](S & s) -> auto& { return s.ResponderReplies; }, PanelListId::ResponderReplies),
+      TextBox(
+          "ResponderMessageBox", [](S & s) -> auto& { return s.ResponderMessageBox; }, PanelBox::ResponderMessageBox),
+      TextBox(
+          "ResponderResponseBox", [](S & s) -> auto& { return s.ResponderResponseBox; },
+          PanelBox::ResponderResponseBox),
+      Button("Responder.Add", ResponderAdd),
+      Button("Responder.Delete", ResponderDelete),
+      Button("Responder.Save", ResponderSave),
+      Button("Responder.Start", [](Bot& b) { StartFeature(b, Feature::Responder); }),
+      Button("Responder.Stop", [](Bot& b) { StopFeature(b, Feature::Responder); }),
+      Button("Responder.Clear", ResponderClear),
+      // "Anouncer"
+      AnnounceList(),
+      TextBox(
+          "AnnounceInputBox", [](S & s) -> auto& { return s.AnnounceInputBox; }, PanelBox::AnnounceInputBox),
+      Button("Anouncer.Add", AnnouncerAdd),
+      Button("Anouncer.Delete", AnnouncerDelete),
+      Button("Anouncer.Clear", AnnouncerClear),
+      Button("Anouncer.Start", [](Bot& b) { StartFeature(b, Feature::Anouncer); }),
+      Button("Anouncer.Stop", [](Bot& b) { StopFeature(b, Feature::Anouncer); }),
+      TextBox(
+          "AnnounceInterval", [](S & s) -> auto& { return s.AnnounceInterval; }, PanelBox::AnnounceInterval),
+      Options("AnnounceMode", {{"Multi", "Multi", [](const S& s) { return s.AnnounceMode == AM::Multi; },
+                                [](S& s) { s.AnnounceMode = AM::Multi; }},
+                               {"Singl", "Singl", [](const S& s) { return s.AnnounceMode == AM::Singl; },
+                                [](S& s) { s.AnnounceMode = AM::Singl; }},
+                               {"Rand", "Rand", [](const S& s) { return s.AnnounceMode == AM::Rand; },
+                                [](S& s) { s.AnnounceMode = AM::Rand; }}}),
+  };
+}
+
+}  // namespace quorvel::rows

@@ -1,0 +1,89 @@
+// The "SwearBot" and "Bc/Dot" tabs: the swear monitor and the moderation by hand and by list.
+#include "panel/FeatureSwitch.h"
+#include "panel/ModerationPanel.h"
+#include "panel/PanelControlRows.h"
+
+namespace quorvel::rows {
+namespace {
+
+using S = BotSettings;
+using SM = BotSettings::SwearModes;
+using WF = BotSettings::WarnFirstChoice;
+
+std::vector<PanelControl> SwearBotTab() {
+  return {
+      // "Monitor Phrases"
+      ListBox(
+          "SwearList", [](S & s) -> auto& { return s.SwearList; }, PanelListId::SwearList),
+      TextBox(
+          "PhraseBox", [](S & s) -> auto& { return s.PhraseBox; }, PanelBox::PhraseBox),
+      Button("Phrases.Add", PhrasesAdd),
+      Button("Phrases.Delete", PhrasesDelete),
+      Button("Phrases.Save", PhrasesSave),
+      // "Options"
+      Options("SwearMode", {{"Bounce", "Bounce", [](const S& s) { return s.SwearMode == SM::Bounce; },
+                             [](S& s) { s.SwearMode = SM::Bounce; }},
+                            {"RedDot", "Red Dot", [](const S& s) { return s.SwearMode == SM::RedDot; },
+                             [](S& s) { s.SwearMode = SM::RedDot; }},
+                            {"Warning", "Warning", [](const S& s) { return s.SwearMode == SM::Warning; },
+                             [](S& s) { s.SwearMode = SM::Warning; }}}),
+      // "Warning": neither option may be selected, which counts as "No".
+      Options("WarnFirst",
+              {{"Yes", "Yes", [](const S& s) { return s.WarnFirst == WF::Yes; }, [](S& s) { s.WarnFirst = WF::Yes; }},
+               {"No", "No", [](const S& s) { return s.WarnFirst == WF::No; }, [](S& s) { s.WarnFirst = WF::No; }},
+               {"none", "none", [](const S& s) { return s.WarnFirst == WF::Neither; },
+                [](S& s) { s.WarnFirst = WF::Neither; }}}),
+      Button("Swearbot.Start", [](Bot& b) { StartFeature(b, Feature::Swearbot); }),
+      Button("Swearbot.Stop", [](Bot& b) { StopFeature(b, Feature::Swearbot); }),
+      // "Users Warned"
+      ListBox(
+          "WarnedUsers", [](S & s) -> auto& { return s.WarnedUsers; }, PanelListId::WarnedUsers),
+      Button("WarnedUsers.Remove", WarnedUsersRemove),
+      // "Warn Messege"
+      Message(
+          "WarnMessage", [](S & s) -> auto& { return s.WarnMessage; }),
+  };
+}
+
+std::vector<PanelControl> BcDotTab() {
+  return {
+      // "Manual"
+      Button("Manual.Bounce", ManualBounce),
+      Button("Manual.RedDot", ManualRedDot),
+      // "RedDot Message", "Bounce Message"
+      Message(
+          "RedDotMessage", [](S & s) -> auto& { return s.RedDotMessage; }),
+      Message(
+          "BounceMessage", [](S & s) -> auto& { return s.BounceMessage; }),
+      // "AutoBounce"
+      ListBox(
+          "AutoBounceList", [](S & s) -> auto& { return s.AutoBounceList; }, PanelListId::AutoBounceList),
+      TextBox(
+          "AutobounceBox", [](S & s) -> auto& { return s.AutobounceBox; }, PanelBox::AutobounceBox),
+      Button("Autobounce.Add", AutobounceAdd),
+      Button("Autobounce.S", AutobounceSave),
+      Button("Autobounce.D", AutobounceDelete),
+      Button("Autobounce.Start", [](Bot& b) { StartFeature(b, Feature::Autobounce); }),
+      Button("Autobounce.Stop", [](Bot& b) { StopFeature(b, Feature::Autobounce); }),
+      // "AutoRedot"
+      ListBox(
+          "AutoRedotList", [](S & s) -> auto& { return s.AutoRedotList; }, PanelListId::AutoRedotList),
+      TextBox(
+          "AutoRedotBox", [](S & s) -> auto& { return s.AutoRedotBox; }, PanelBox::AutoRedotBox),
+      Button("AutoRedot.Add", AutoRedotAdd),
+      Button("AutoRedot.S", AutoRedotSave),
+      Button("AutoRedot.D", AutoRedotDelete),
+      Button("AutoRedot.Start", [](Bot& b) { StartFeature(b, Feature::AutoRedot); }),
+      Button("AutoRedot.Stop", [](Bot& b) { StopFeature(b, Feature::AutoRedot); }),
+  };
+}
+
+}  // namespace
+
+std::vector<PanelControl> ModerationControls() {
+  std::vector<PanelControl> controls = SwearBotTab();
+  for (PanelControl& c : BcDotTab()) controls.push_back(std::move(c));
+  return controls;
+}
+
+}  // namespace quorvel::rows
