@@ -18,56 +18,48 @@ const WindowGuard kFastAdminEntry = {[](const BotSettings& s) { return s.FastAdm
 std::vector<PanelControl> AdminControls() {
   PanelControl grabberAdd = Button("Grabber.Add", nullptr, &kGrabber);
   grabberAdd.PressEntry = GrabberAdd;  // a double click on an entry of the grabber's list
-  grabberAdd.Entries = [](BotSettings & s) -> auto& { return s.GrabberList; };
+  grabberAdd.Entries = [](BotSettings& s) -> std::vector<std::string>& { return s.GrabberList; };
+  grabberAdd.ListNotice = PanelListId::GrabberList;
   return {
       // "Admins"
-      ListBox(
-          "AdminList", [](BotSettings & s) -> auto& { return s.AdminList; }, PanelListId::AdminList),
-      TextBox(
-          "AdminBox", [](BotSettings & s) -> auto& { return s.AdminBox; }, PanelBox::AdminBox),
+      ListBox("AdminList", PanelListId::AdminList, [](BotSettings& s) -> PanelList& { return s.AdminList; }),
+      TextBox("AdminBox", PanelBox::AdminBox, [](BotSettings& s) -> std::string& { return s.AdminBox; }),
       Button("Admins.AFN", OpenNickGrabber),
       Button("Admins.Save", AdminsSave),
       Button("Admins.Delete", AdminsDelete),
       Button("Admins.Add", AdminsAdd),
       // "Fast Admin"
-      ListBox(
-          "FastAdminNicks", [](BotSettings & s) -> auto& { return s.FastAdminNicks; }, PanelListId::FastAdminNicks),
+      ListBox("FastAdminNicks", PanelListId::FastAdminNicks,
+              [](BotSettings& s) -> PanelList& { return s.FastAdminNicks; }),
       Button("FastAdmin.Join", FastAdminJoin),
       Button("FastAdmin.Save", FastAdminSave),
       Button("FastAdmin.Delete", FastAdminDelete),
       Button("FastAdmin.Add", FastAdminOpenEntry),
       // "Current Bot User"
-      TextBox(
-          "BotNick", [](BotSettings & s) -> auto& { return s.BotNick; }, PanelBox::BotNick),
+      TextBox("BotNick", PanelBox::BotNick, [](BotSettings& s) -> std::string& { return s.BotNick; }),
       // "Room Recorder"
       Button("Recorder.Open", OpenRecorderPanel),
-      ListBox(
-          "RecorderBuffer", [](BotSettings & s) -> auto& { return s.RecorderBuffer; }, PanelListId::RecorderBuffer),
+      ListBox("RecorderBuffer", PanelListId::RecorderBuffer,
+              [](BotSettings& s) -> PanelList& { return s.RecorderBuffer; }),
       // The nick grabber.
       std::move(grabberAdd),
       Button("Grabber.Refresh", GrabberRefresh, &kGrabber),
       Button("Grabber.AddAll", GrabberAddAll, &kGrabber),
       // The fast-admin entry window.
-      TextBox(
-          "FastAdminNick", [](BotSettings & s) -> auto& { return s.FastAdminNick; }, std::nullopt, &kFastAdminEntry),
-      TextBox(
-          "FastAdminCode", [](BotSettings & s) -> auto& { return s.FastAdminCode; }, std::nullopt, &kFastAdminEntry),
+      GuardedBox("FastAdminNick", &kFastAdminEntry, [](BotSettings& s) -> std::string& { return s.FastAdminNick; }),
+      GuardedBox("FastAdminCode", &kFastAdminEntry, [](BotSettings& s) -> std::string& { return s.FastAdminCode; }),
       Button("FastAdminEntry.Add", FastAdminEntryAdd, &kFastAdminEntry),
       // The recorder's panel.
       Button("Recorder.Start", RecorderStart),
       Button("Recorder.Stop", RecorderStop),
       Button("Recorder.Save", SaveRecording),
-      TextBox(
-          "SearchBox", [](BotSettings & s) -> auto& { return s.SearchBox; }),
+      TextBox("SearchBox", std::nullopt, [](BotSettings& s) -> std::string& { return s.SearchBox; }),
       Button("Recorder.Search", RecorderSearch),
-      Label(
-          "SearchLabel", [](BotSettings & s) -> auto& { return s.SearchLabel; }, PanelLabel::SearchLabel),
-      ListBox(
-          "SearchResults", [](BotSettings & s) -> auto& { return s.SearchResults; }, PanelListId::SearchResults),
-      CheckBox(
-          "FlushTimerOn", [](BotSettings & s) -> auto& { return s.FlushTimerOn; }),
-      TextBox(
-          "FlushEvery", [](BotSettings & s) -> auto& { return s.FlushEvery; }),
+      Label("SearchLabel", PanelLabel::SearchLabel, [](BotSettings& s) -> std::string& { return s.SearchLabel; }),
+      ListBox("SearchResults", PanelListId::SearchResults,
+              [](BotSettings& s) -> PanelList& { return s.SearchResults; }),
+      CheckBox("FlushTimerOn", [](BotSettings& s) -> bool& { return s.FlushTimerOn; }),
+      TextBox("FlushEvery", std::nullopt, [](BotSettings& s) -> std::string& { return s.FlushEvery; }),
   };
 }
 

@@ -25,8 +25,8 @@ PanelControl StyleSize() {
 }
 
 PanelControl AnnounceList() {
-  PanelControl list = ListBox(
-      "AnnounceList", [](S & s) -> auto& { return s.AnnounceList; }, PanelListId::AnnounceList);
+  PanelControl list =
+      ListBox("AnnounceList", PanelListId::AnnounceList, [](S& s) -> PanelList& { return s.AnnounceList; });
   list.OneSelection = true;
   // A click on an announcement also puts its text into the buffer.
   list.Picked = [](Bot& b, const std::vector<size_t>& entries) {
@@ -42,32 +42,23 @@ PanelControl AnnounceList() {
 std::vector<PanelControl> AnResControls() {
   return {
       // "Fader Options"
-      Swatch(
-          "MessageFadeColorA", [](S & s) -> auto& { return s.Style.MessageFadeColorA; }),
-      Swatch(
-          "MessageFadeColorB", [](S & s) -> auto& { return s.Style.MessageFadeColorB; }),
+      Swatch("MessageFadeColorA", [](S& s) -> std::uint32_t& { return s.Style.MessageFadeColorA; }),
+      Swatch("MessageFadeColorB", [](S& s) -> std::uint32_t& { return s.Style.MessageFadeColorB; }),
       // "Options"
-      CheckBox(
-          "StyleUnderline", [](S & s) -> auto& { return s.Style.StyleUnderline; }),
-      CheckBox(
-          "StyleItalic", [](S & s) -> auto& { return s.Style.StyleItalic; }),
-      CheckBox(
-          "StyleFade", [](S & s) -> auto& { return s.Style.StyleFade; }),
-      Swatch(
-          "StyleColor", [](S & s) -> auto& { return s.Style.StyleColor; }),
+      CheckBox("StyleUnderline", [](S& s) -> bool& { return s.Style.StyleUnderline; }),
+      CheckBox("StyleItalic", [](S& s) -> bool& { return s.Style.StyleItalic; }),
+      CheckBox("StyleFade", [](S& s) -> bool& { return s.Style.StyleFade; }),
+      Swatch("StyleColor", [](S& s) -> std::uint32_t& { return s.Style.StyleColor; }),
       StyleSize(),
-      CheckBox(
-          "StyleBold", [](S & s) -> auto& { return s.Style.StyleBold; }),
+      CheckBox("StyleBold", [](S& s) -> bool& { return s.Style.StyleBold; }),
       // "Responder"
-      ListBox(
-          "ResponderTriggers", [](S & s) -> auto& { return s.ResponderTriggers; }, PanelListId::ResponderTriggers),
-      ListBox(
-          "ResponderReplies", [](S & s) -> auto& { return s.ResponderReplies; }, PanelListId::ResponderReplies),
-      TextBox(
-          "ResponderMessageBox", [](S & s) -> auto& { return s.ResponderMessageBox; }, PanelBox::ResponderMessageBox),
-      TextBox(
-          "ResponderResponseBox", [](S & s) -> auto& { return s.ResponderResponseBox; },
-          PanelBox::ResponderResponseBox),
+      ListBox("ResponderTriggers", PanelListId::ResponderTriggers,
+              [](S& s) -> PanelList& { return s.ResponderTriggers; }),
+      ListBox("ResponderReplies", PanelListId::ResponderReplies, [](S& s) -> PanelList& { return s.ResponderReplies; }),
+      TextBox("ResponderMessageBox", PanelBox::ResponderMessageBox,
+              [](S& s) -> std::string& { return s.ResponderMessageBox; }),
+      TextBox("ResponderResponseBox", PanelBox::ResponderResponseBox,
+              [](S& s) -> std::string& { return s.ResponderResponseBox; }),
       Button("Responder.Add", ResponderAdd),
       Button("Responder.Delete", ResponderDelete),
       Button("Responder.Save", ResponderSave),
@@ -76,15 +67,13 @@ std::vector<PanelControl> AnResControls() {
       Button("Responder.Clear", ResponderClear),
       // "Anouncer"
       AnnounceList(),
-      TextBox(
-          "AnnounceInputBox", [](S & s) -> auto& { return s.AnnounceInputBox; }, PanelBox::AnnounceInputBox),
+      TextBox("AnnounceInputBox", PanelBox::AnnounceInputBox, [](S& s) -> std::string& { return s.AnnounceInputBox; }),
       Button("Anouncer.Add", AnnouncerAdd),
       Button("Anouncer.Delete", AnnouncerDelete),
       Button("Anouncer.Clear", AnnouncerClear),
       Button("Anouncer.Start", [](Bot& b) { StartFeature(b, Feature::Anouncer); }),
       Button("Anouncer.Stop", [](Bot& b) { StopFeature(b, Feature::Anouncer); }),
-      TextBox(
-          "AnnounceInterval", [](S & s) -> auto& { return s.AnnounceInterval; }, PanelBox::AnnounceInterval),
+      TextBox("AnnounceInterval", PanelBox::AnnounceInterval, [](S& s) -> std::string& { return s.AnnounceInterval; }),
       Options("AnnounceMode", {{"Multi", "Multi", [](const S& s) { return s.AnnounceMode == AM::Multi; },
                                 [](S& s) { s.AnnounceMode = AM::Multi; }},
                                {"Singl", "Singl", [](const S& s) { return s.AnnounceMode == AM::Singl; },

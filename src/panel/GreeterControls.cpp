@@ -15,11 +15,11 @@ const WindowGuard kSaveAs = {[](const S& s) { return s.SaveAsOpen; }, "\"Save Gr
 }  // namespace
 
 std::vector<PanelControl> GreeterControls() {
-  PanelControl designs = ListBox(
-      "DesignNames", [](S & s) -> auto& { return s.DesignNames; }, PanelListId::DesignNames);
+  PanelControl designs =
+      ListBox("DesignNames", PanelListId::DesignNames, [](S& s) -> PanelList& { return s.DesignNames; });
   designs.Picked = PickDesigns;  // a click previews a design
   PanelControl editor{"EditorText", ControlKind::Editor};
-  editor.Rich = [](S & s) -> auto& { return s.DesignEditor; };
+  editor.Rich = [](S& s) -> RichText& { return s.DesignEditor; };
   return {
       std::move(editor),
       Button("Greeter.Bold", EditorBold),
@@ -37,10 +37,8 @@ std::vector<PanelControl> GreeterControls() {
               {{"Yes", "Yes", [](const S& s) { return s.RandomDesign; }, [](S& s) { s.RandomDesign = true; }},
                {"No", "No", [](const S& s) { return !s.RandomDesign; }, [](S& s) { s.RandomDesign = false; }}}),
       // "Fader Options"
-      Swatch(
-          "DesignFadeColorA", [](S & s) -> auto& { return s.Style.DesignFadeColorA; }),
-      Swatch(
-          "DesignFadeColorB", [](S & s) -> auto& { return s.Style.DesignFadeColorB; }),
+      Swatch("DesignFadeColorA", [](S& s) -> std::uint32_t& { return s.Style.DesignFadeColorA; }),
+      Swatch("DesignFadeColorB", [](S& s) -> std::uint32_t& { return s.Style.DesignFadeColorB; }),
       Button("Greeter.Fade", EditorFade),
       // "Mode"
       Options("GreetMode", {{"Whisper", "Whisper", [](const S& s) { return s.GreetMode == GM::Whisper; },
@@ -52,8 +50,7 @@ std::vector<PanelControl> GreeterControls() {
       // "Enable JRM"
       Button("JRM.Enable", EnableJrm),
       // "Save Greeter As:"
-      TextBox(
-          "SaveAsName", [](S & s) -> auto& { return s.SaveAsName; }, std::nullopt, &kSaveAs),
+      GuardedBox("SaveAsName", &kSaveAs, [](S& s) -> std::string& { return s.SaveAsName; }),
       Button("SaveAs.Save", SaveDesign, &kSaveAs),
   };
 }

@@ -14,8 +14,7 @@ std::vector<PanelControl> MainColumnControls() {
       Button("Start", StartPolling),
       Button("Stop", StopPolling),
       // The current chat line as the tick read it.
-      Label(
-          "RawLine", [](BotSettings & s) -> auto& { return s.Line.RawLine; }, PanelLabel::Line),
+      Label("RawLine", PanelLabel::Line, [](BotSettings& s) -> std::string& { return s.Line.RawLine; }),
       Button("RoomList.DropDown", RoomListDropDown),
       Button("About", ShowAbout),
       Button("Help", OpenHelp),

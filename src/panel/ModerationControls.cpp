@@ -13,10 +13,8 @@ using WF = BotSettings::WarnFirstChoice;
 std::vector<PanelControl> SwearBotTab() {
   return {
       // "Monitor Phrases"
-      ListBox(
-          "SwearList", [](S & s) -> auto& { return s.SwearList; }, PanelListId::SwearList),
-      TextBox(
-          "PhraseBox", [](S & s) -> auto& { return s.PhraseBox; }, PanelBox::PhraseBox),
+      ListBox("SwearList", PanelListId::SwearList, [](S& s) -> PanelList& { return s.SwearList; }),
+      TextBox("PhraseBox", PanelBox::PhraseBox, [](S& s) -> std::string& { return s.PhraseBox; }),
       Button("Phrases.Add", PhrasesAdd),
       Button("Phrases.Delete", PhrasesDelete),
       Button("Phrases.Save", PhrasesSave),
@@ -36,12 +34,10 @@ std::vector<PanelControl> SwearBotTab() {
       Button("Swearbot.Start", [](Bot& b) { StartFeature(b, Feature::Swearbot); }),
       Button("Swearbot.Stop", [](Bot& b) { StopFeature(b, Feature::Swearbot); }),
       // "Users Warned"
-      ListBox(
-          "WarnedUsers", [](S & s) -> auto& { return s.WarnedUsers; }, PanelListId::WarnedUsers),
+      ListBox("WarnedUsers", PanelListId::WarnedUsers, [](S& s) -> PanelList& { return s.WarnedUsers; }),
       Button("WarnedUsers.Remove", WarnedUsersRemove),
       // "Warn Messege"
-      Message(
-          "WarnMessage", [](S & s) -> auto& { return s.WarnMessage; }),
+      Message("WarnMessage", [](S& s) -> RichText& { return s.WarnMessage; }),
   };
 }
 
@@ -51,25 +47,19 @@ std::vector<PanelControl> BcDotTab() {
       Button("Manual.Bounce", ManualBounce),
       Button("Manual.RedDot", ManualRedDot),
       // "RedDot Message", "Bounce Message"
-      Message(
-          "RedDotMessage", [](S & s) -> auto& { return s.RedDotMessage; }),
-      Message(
-          "BounceMessage", [](S & s) -> auto& { return s.BounceMessage; }),
+      Message("RedDotMessage", [](S& s) -> RichText& { return s.RedDotMessage; }),
+      Message("BounceMessage", [](S& s) -> RichText& { return s.BounceMessage; }),
       // "AutoBounce"
-      ListBox(
-          "AutoBounceList", [](S & s) -> auto& { return s.AutoBounceList; }, PanelListId::AutoBounceList),
-      TextBox(
-          "AutobounceBox", [](S & s) -> auto& { return s.AutobounceBox; }, PanelBox::AutobounceBox),
+      ListBox("AutoBounceList", PanelListId::AutoBounceList, [](S& s) -> PanelList& { return s.AutoBounceList; }),
+      TextBox("AutobounceBox", PanelBox::AutobounceBox, [](S& s) -> std::string& { return s.AutobounceBox; }),
       Button("Autobounce.Add", AutobounceAdd),
       Button("Autobounce.S", AutobounceSave),
       Button("Autobounce.D", AutobounceDelete),
       Button("Autobounce.Start", [](Bot& b) { StartFeature(b, Feature::Autobounce); }),
       Button("Autobounce.Stop", [](Bot& b) { StopFeature(b, Feature::Autobounce); }),
       // "AutoRedot"
-      ListBox(
-          "AutoRedotList", [](S & s) -> auto& { return s.AutoRedotList; }, PanelListId::AutoRedotList),
-      TextBox(
-          "AutoRedotBox", [](S & s) -> auto& { return s.AutoRedotBox; }, PanelBox::AutoRedotBox),
+      ListBox("AutoRedotList", PanelListId::AutoRedotList, [](S& s) -> PanelList& { return s.AutoRedotList; }),
+      TextBox("AutoRedotBox", PanelBox::AutoRedotBox, [](S& s) -> std::string& { return s.AutoRedotBox; }),
       Button("AutoRedot.Add", AutoRedotAdd),
       Button("AutoRedot.S", AutoRedotSave),
       Button("AutoRedot.D", AutoRedotDelete),

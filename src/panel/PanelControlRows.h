@@ -15,23 +15,28 @@ inline PanelControl Button(const char* name, PanelAction press, const WindowGuar
   return c;
 }
 
-inline PanelControl TextBox(const char* name, TextField text, std::optional<PanelBox> notice = std::nullopt,
-                            const WindowGuard* guard = nullptr) {
+inline PanelControl TextBox(const char* name, std::optional<PanelBox> notice, TextField text) {
   PanelControl c{name, ControlKind::TextBox};
   c.Text = text;
   c.BoxNotice = notice;
+  return c;
+}
+
+// A box of a small window: it takes text only while the window is open.
+inline PanelControl GuardedBox(const char* name, const WindowGuard* guard, TextField text) {
+  PanelControl c = TextBox(name, std::nullopt, text);
   c.Guard = guard;
   return c;
 }
 
-inline PanelControl Label(const char* name, TextField text, PanelLabel notice) {
+inline PanelControl Label(const char* name, PanelLabel notice, TextField text) {
   PanelControl c{name, ControlKind::Label};
   c.Text = text;
   c.LabelNotice = notice;
   return c;
 }
 
-inline PanelControl ListBox(const char* name, ListField list, PanelListId notice) {
+inline PanelControl ListBox(const char* name, PanelListId notice, ListField list) {
   PanelControl c{name, ControlKind::List};
   c.List = list;
   c.ListNotice = notice;

@@ -6,30 +6,23 @@ namespace quorvel::rows {
 
 std::vector<PanelControl> StatsControls() {
   using S = BotSettings;
-  PanelControl lastVisitor = TextBox(
-      "LastVisitorBox", [](S & s) -> auto& { return s.LastVisitorBox; }, PanelBox::LastVisitorBox);
+  PanelControl lastVisitor =
+      TextBox("LastVisitorBox", PanelBox::LastVisitorBox, [](S& s) -> std::string& { return s.LastVisitorBox; });
   lastVisitor.ReadOnly = true;
   return {
-      Label(
-          "TotalVisits", [](S & s) -> auto& { return s.TotalVisits; }, PanelLabel::TotalVisits),
-      Label(
-          "UniqueVisits", [](S & s) -> auto& { return s.UniqueVisits; }, PanelLabel::UniqueVisits),
-      Label(
-          "UserCountLabel", [](S & s) -> auto& { return s.UserCountLabel; }, PanelLabel::UserCount),
+      Label("TotalVisits", PanelLabel::TotalVisits, [](S& s) -> std::string& { return s.TotalVisits; }),
+      Label("UniqueVisits", PanelLabel::UniqueVisits, [](S& s) -> std::string& { return s.UniqueVisits; }),
+      Label("UserCountLabel", PanelLabel::UserCount, [](S& s) -> std::string& { return s.UserCountLabel; }),
       // "Visitors Stats"
-      ListBox(
-          "VisitorNicks", [](S & s) -> auto& { return s.VisitorNicks; }, PanelListId::VisitorNicks),
-      ListBox(
-          "VisitorCounts", [](S & s) -> auto& { return s.VisitorCounts; }, PanelListId::VisitorCounts),
-      ListBox(
-          "VisitorLastSeen", [](S & s) -> auto& { return s.VisitorLastSeen; }, PanelListId::VisitorLastSeen),
+      ListBox("VisitorNicks", PanelListId::VisitorNicks, [](S& s) -> PanelList& { return s.VisitorNicks; }),
+      ListBox("VisitorCounts", PanelListId::VisitorCounts, [](S& s) -> PanelList& { return s.VisitorCounts; }),
+      ListBox("VisitorLastSeen", PanelListId::VisitorLastSeen, [](S& s) -> PanelList& { return s.VisitorLastSeen; }),
       Button("Stats.Clear", ClearStats),
       Button("Stats.Save", SaveStats),
       Button("Stats.Load", LoadStats),
       // "Last Visitor", "Time/Date"
       std::move(lastVisitor),
-      Label(
-          "ClockLabel", [](S & s) -> auto& { return s.ClockLabel; }, PanelLabel::Clock),
+      Label("ClockLabel", PanelLabel::Clock, [](S& s) -> std::string& { return s.ClockLabel; }),
   };
 }
 
