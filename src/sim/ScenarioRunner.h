@@ -47,6 +47,7 @@ std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::
 // The list named for `expect list` and `pick`; nothing for an unknown name.
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name);
 // The panel list of that name (all but RoomList), or none.
+PanelList* FindSimList(BotSettings& settings, const std::string& name);
 const PanelList* FindSimList(const BotSettings& settings, const std::string& name);
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "panel/PanelControl.h"
 #include "sim/ScenarioRunner.h"
 
 namespace quorvel {
@@ -18,9 +19,35 @@ std::string Hex(std::uint32_t colorRef) {
   return buf;
 }
 
+// What a control shows, as `expect value` reads it: options by their captions,
+// flags as on/off, colours as RRGGBB, rich text as its plain text.
+std::optional<std::string> ShownValue(const PanelControl& c, const BotSettings& s) {
+  switch (c.Kind) {
+    case ControlKind::TextBox:
+    case ControlKind::Label:
+      return TextOf(c, s);
+    case ControlKind::OptionGroup: {
+      const int chosen = ChosenOption(c, s);
+      return chosen < 0 ? std::string() : std::string(c.Choices[static_cast<size_t>(chosen)].Caption);
+    }
+    case ControlKind::CheckBox:
+      return OnOff(FlagOf(c, s));
+    case ControlKind::ColorSwatch:
+      return Hex(ColorOf(c, s));
+    case ControlKind::Message:
+    case ControlKind::Editor:
+      return RichOf(c, s).PlainText();
+    case ControlKind::Button:
+    case ControlKind::List:
+      break;
+  }
+  return std::nullopt;
+}
+
+// The values that no control of the panel shows: the chat line, the flags,
+// the room, the argument slots and the features' own state.
 const std::map<std::string, Getter>& ValueGetters() {
   static const std::map<std::string, Getter> getters = {
-      {"RawLine", [](const BotSettings& s) { return s.Line.RawLine; }},
       {"Text", [](const BotSettings& s) { return s.Line.Text; }},
       {"Sender", [](const BotSettings& s) { return s.Line.Sender; }},
       {"JoinedNick", [](const BotSettings& s) { return s.Line.JoinedNick; }},
@@ -38,10 +65,6 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"AutobounceLabel", [](const BotSettings& s) { return s.Panel.AutobounceLabel; }},
       {"AutoRedotLabel", [](const BotSettings& s) { return s.Panel.AutoRedotLabel; }},
       {"ResponderLabel", [](const BotSettings& s) { return s.Panel.ResponderLabel; }},
-      {"ClockLabel", [](const BotSettings& s) { return s.Panel.ClockLabel; }},
-      {"UserCountLabel", [](const BotSettings& s) { return s.Panel.UserCountLabel; }},
-      {"LastVisitorBox", [](const BotSettings& s) { return s.Panel.LastVisitorBox; }},
-      {"BotNick", [](const BotSettings& s) { return s.BotNick; }},
       {"SelectedRoomTitle", [](const BotSettings& s) { return s.Room.SelectedRoomTitle; }},
       {"ClientVersionCode", [](const BotSettings& s) { return std::to_string(s.Room.ClientVersionCode); }},
       {"RoomWindowClass", [](const BotSettings& s) { return s.Room.Profile.RoomWindowClass; }},
@@ -59,125 +82,45 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"AutoBounceArg", [](const BotSettings& s) { return s.Args.AutoBounceArg; }},
       {"ResponderArg", [](const BotSettings& s) { return s.Args.ResponderArg; }},
       {"ReplyArg", [](const BotSettings& s) { return s.Args.ReplyArg; }},
-      {"GreetMode",
-       [](const BotSettings& s) {
-         return std::string(s.Greeter.GreetMode == BotSettings::GreetModes::Whisper ? "Whisper" : "Regular");
-       }},
-      {"RandomDesign", [](const BotSettings& s) { return std::string(s.Greeter.RandomDesign ? "Yes" : "No"); }},
-      {"StyleBold", [](const BotSettings& s) { return OnOff(s.Style.StyleBold); }},
-      {"StyleItalic", [](const BotSettings& s) { return OnOff(s.Style.StyleItalic); }},
-      {"StyleUnderline", [](const BotSettings& s) { return OnOff(s.Style.StyleUnderline); }},
-      {"StyleFade", [](const BotSettings& s) { return OnOff(s.Style.StyleFade); }},
-      {"StyleSize",
-       [](const BotSettings& s) {
-         return s.Style.StyleSize ? std::to_string(*s.Style.StyleSize) : std::string("none");
-       }},
-      {"StyleColor", [](const BotSettings& s) { return Hex(s.Style.StyleColor); }},
-      {"MessageFadeColorA", [](const BotSettings& s) { return Hex(s.Style.MessageFadeColorA); }},
-      {"MessageFadeColorB", [](const BotSettings& s) { return Hex(s.Style.MessageFadeColorB); }},
-      {"DesignFadeColorA", [](const BotSettings& s) { return Hex(s.Style.DesignFadeColorA); }},
-      {"DesignFadeColorB", [](const BotSettings& s) { return Hex(s.Style.DesignFadeColorB); }},
-      {"EditorText", [](const BotSettings& s) { return s.Greeter.DesignEditor.PlainText(); }},
-      {"WarnMessage", [](const BotSettings& s) { return s.Messages.WarnMessage.PlainText(); }},
-      {"BounceMessage", [](const BotSettings& s) { return s.Messages.BounceMessage.PlainText(); }},
-      {"RedDotMessage", [](const BotSettings& s) { return s.Messages.RedDotMessage.PlainText(); }},
       {"AnnounceBuffer", [](const BotSettings& s) { return s.Announcer.AnnounceBuffer.PlainText(); }},
-      {"AdminBox", [](const BotSettings& s) { return s.Panel.AdminBox; }},
-      {"PhraseBox", [](const BotSettings& s) { return s.Panel.PhraseBox; }},
-      {"ResponderMessageBox", [](const BotSettings& s) { return s.Panel.ResponderMessageBox; }},
-      {"ResponderResponseBox", [](const BotSettings& s) { return s.Panel.ResponderResponseBox; }},
-      {"AnnounceInputBox", [](const BotSettings& s) { return s.Panel.AnnounceInputBox; }},
-      {"AnnounceInterval", [](const BotSettings& s) { return s.Announcer.AnnounceInterval; }},
       {"AnnounceCounter", [](const BotSettings& s) { return s.Announcer.AnnounceCounter; }},
-      {"AnnounceMode",
-       [](const BotSettings& s) {
-         switch (s.Announcer.AnnounceMode) {
-           case BotSettings::AnnounceModes::Multi:
-             return std::string("Multi");
-           case BotSettings::AnnounceModes::Rand:
-             return std::string("Rand");
-           case BotSettings::AnnounceModes::Singl:
-             break;
-         }
-         return std::string("Singl");
-       }},
       {"LastReply", [](const BotSettings& s) { return s.Responder.LastReply; }},
-      {"TotalVisits", [](const BotSettings& s) { return s.Stats.TotalVisits; }},
-      {"UniqueVisits", [](const BotSettings& s) { return s.Stats.UniqueVisits; }},
       {"RecordingOn", [](const BotSettings& s) { return OnOff(s.Recorder.RecordingOn); }},
-      {"FlushTimerOn", [](const BotSettings& s) { return OnOff(s.Recorder.FlushTimerOn); }},
-      {"FlushEvery", [](const BotSettings& s) { return s.Recorder.FlushEvery; }},
       {"FlushCounter", [](const BotSettings& s) { return s.Recorder.FlushCounter; }},
-      {"SearchBox", [](const BotSettings& s) { return s.Panel.SearchBox; }},
-      {"FastAdminNick", [](const BotSettings& s) { return s.Panel.FastAdminNick; }},
-      {"FastAdminCode", [](const BotSettings& s) { return s.Panel.FastAdminCode; }},
       {"DialogRoomIndex", [](const BotSettings& s) { return s.FastAdmin.DialogRoomIndex; }},
-      {"SearchLabel", [](const BotSettings& s) { return s.Panel.SearchLabel; }},
-      {"AutobounceBox", [](const BotSettings& s) { return s.Panel.AutobounceBox; }},
-      {"AutoRedotBox", [](const BotSettings& s) { return s.Panel.AutoRedotBox; }},
       {"NickListIndex", [](const BotSettings& s) { return s.Moderation.NickListIndex; }},
       {"LastPunishedNick", [](const BotSettings& s) { return s.Swear.LastPunishedNick; }},
       {"MatchedPhrase", [](const BotSettings& s) { return s.Swear.MatchedPhrase; }},
-      {"SwearMode",
-       [](const BotSettings& s) {
-         switch (s.Swear.SwearMode) {
-           case BotSettings::SwearModes::Bounce:
-             return std::string("Bounce");
-           case BotSettings::SwearModes::RedDot:
-             return std::string("Red Dot");
-           case BotSettings::SwearModes::Warning:
-             break;
-         }
-         return std::string("Warning");
-       }},
-      {"WarnFirst",
-       [](const BotSettings& s) {
-         switch (s.Swear.WarnFirst) {
-           case BotSettings::WarnFirstChoice::Yes:
-             return std::string("Yes");
-           case BotSettings::WarnFirstChoice::No:
-             return std::string("No");
-           case BotSettings::WarnFirstChoice::Neither:
-             break;
-         }
-         return std::string("none");
-       }},
-      {"SaveAsName", [](const BotSettings& s) { return s.Panel.SaveAsName; }},
   };
   return getters;
+}
+
+// The lists that stand beside a shown one, kept in step with it, but are never shown.
+PanelList* HiddenList(BotSettings& s, const std::string& name) {
+  if (name == "FastAdminCodes") return &s.FastAdmin.FastAdminCodes;
+  if (name == "DesignFiles") return &s.Greeter.DesignFiles;
+  return nullptr;
 }
 
 }  // namespace
 
 std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::string& name) {
+  if (const PanelControl* control = FindControl(name))
+    if (auto shown = ShownValue(*control, settings)) return shown;
   const auto& getters = ValueGetters();
   auto it = getters.find(name);
   if (it == getters.end()) return std::nullopt;
   return it->second(settings);
 }
 
-const PanelList* FindSimList(const BotSettings& s, const std::string& name) {
-  const std::map<std::string, const PanelList*> lists = {
-      {"AdminList", &s.Admins.AdminList},
-      {"SwearList", &s.Swear.SwearList},
-      {"WarnedUsers", &s.Swear.WarnedUsers},
-      {"FastAdminNicks", &s.FastAdmin.FastAdminNicks},
-      {"FastAdminCodes", &s.FastAdmin.FastAdminCodes},
-      {"AutoBounceList", &s.Moderation.AutoBounceList},
-      {"AutoRedotList", &s.Moderation.AutoRedotList},
-      {"ResponderTriggers", &s.Responder.ResponderTriggers},
-      {"ResponderReplies", &s.Responder.ResponderReplies},
-      {"AnnounceList", &s.Announcer.AnnounceList},
-      {"DesignFiles", &s.Greeter.DesignFiles},
-      {"DesignNames", &s.Greeter.DesignNames},
-      {"VisitorNicks", &s.Stats.VisitorNicks},
-      {"VisitorCounts", &s.Stats.VisitorCounts},
-      {"VisitorLastSeen", &s.Stats.VisitorLastSeen},
-      {"RecorderBuffer", &s.Recorder.RecorderBuffer},
-      {"SearchResults", &s.Recorder.SearchResults},
-  };
-  auto it = lists.find(name);
-  return it == lists.end() ? nullptr : it->second;
+PanelList* FindSimList(BotSettings& settings, const std::string& name) {
+  const PanelControl* control = FindControl(name);
+  if (control && control->Kind == ControlKind::List) return &control->List(settings);
+  return HiddenList(settings, name);
+}
+
+const PanelList* FindSimList(const BotSettings& settings, const std::string& name) {
+  return FindSimList(const_cast<BotSettings&>(settings), name);
 }
 
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name) {

@@ -3,12 +3,8 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include <algorithm>
 #include <string>
 
-#include "tick/PollTick.h"
-#include "panel/AnResTab.h"
-#include "panel/GreeterTab.h"
 #include "panel/ModerationPanel.h"
 #include "panel/Polling.h"
 #include "panel/win32/MainWindowIds.h"
@@ -18,6 +14,7 @@
 #include "panel/win32/ToolWindow.h"
 #include "panel/win32/WindowText.h"
 #include "panel/win32/WindowTrampoline.h"
+#include "tick/PollTick.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -277,37 +274,9 @@ void MainWindow::PickColor(std::uint32_t& target) {
 
 void MainWindow::OnCommand(int id, int code, HWND control) {
   if (!bot_ || refreshing_) return;
-  BotSettings& s = settings_;
-  if (std::string* box = BoxText(s, id)) {
-    if (code == EN_CHANGE) {
-      *box = WindowString(control);
-      shownTexts_[control] = *box;
-    }
-    return;
-  }
-  if (RichText* message = MessageOf(s, id)) {
-    if (code == EN_CHANGE) message->SetRtf(StreamOutRtf(control));
-    return;
-  }
-  if (id == kEditor) {
-    if (code == EN_CHANGE) s.Greeter.DesignEditor.SetRtf(StreamOutRtf(control));
-    return;
-  }
-  if (PanelList* list = ListOf(s, id)) {
-    if (code == LBN_SELCHANGE) {
-      std::set<size_t> picked;
-      const int n = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
-      for (int i = 0; i < n; ++i)
-        if (SendMessageA(control, LB_GETSEL, i, 0) > 0) picked.insert(static_cast<size_t>(i));
-      shownLists_[id].OperatorSelected(picked);
-      if (id == kDesignList) return PickDesigns(*bot_, std::vector<size_t>(picked.begin(), picked.end()));
-      if (id == kAnnounceList && !picked.empty()) return PickAnnouncement(*bot_, *picked.rbegin());
-      list->Selected = std::move(picked);
-    }
-    return;
-  }
+  const BoundControl* bound = BoundTo(id);
   if (id == kRoomList) {
-    if (code == CBN_DROPDOWN) RoomListDropDown(*bot_);
+    if (code == CBN_DROPDOWN && bound) bound->Row->Press(*bot_);
     if (code == CBN_SELCHANGE) {
       const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
       shownRoomIndex_ = static_cast<int>(index);
@@ -315,48 +284,65 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     }
     return;
   }
-  if (code == STN_CLICKED) {
-    if (id == kDesignColorA) return PickColor(s.Style.DesignFadeColorA);
-    if (id == kDesignColorB) return PickColor(s.Style.DesignFadeColorB);
-    if (id == kMsgColorA) return PickColor(s.Style.MessageFadeColorA);
-    if (id == kMsgColorB) return PickColor(s.Style.MessageFadeColorB);
-    if (id == kStyleColor) return PickColor(s.Style.StyleColor);
-  }
-  if (code != BN_CLICKED) return;
-  if (std::find(OptionControls().begin(), OptionControls().end(), id) != OptionControls().end())
-    return OnOptionCommand(id, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
-  if (Action action = ButtonAction(id)) action(*bot_);
+  if (bound) Drive(*bound->Row, bound->Choice, id, code, control);
 }
 
-void MainWindow::OnOptionCommand(int id, bool checked) {
+void MainWindow::Drive(const PanelControl& row, int choice, int id, int code, HWND control) {
   BotSettings& s = settings_;
-  using GM = BotSettings::GreetModes;
-  using SM = BotSettings::SwearModes;
-  using WF = BotSettings::WarnFirstChoice;
-  using AM = BotSettings::AnnounceModes;
+  switch (row.Kind) {
+    case ControlKind::TextBox:
+      if (code != EN_CHANGE) return;
+      row.Text(s) = WindowString(control);
+      shownTexts_[control] = row.Text(s);
+      return;
+    case ControlKind::Message:
+    case ControlKind::Editor:
+      if (code == EN_CHANGE) row.Rich(s).SetRtf(StreamOutRtf(control));
+      return;
+    case ControlKind::List:
+      if (code == LBN_SELCHANGE) return OnListPicked(row, id, control);
+      return;
+    case ControlKind::ColorSwatch:
+      if (code == STN_CLICKED) PickColor(row.Color(s));
+      return;
+    case ControlKind::OptionGroup:
+    case ControlKind::CheckBox:
+      if (code == BN_CLICKED) OnOptionCommand(row, choice, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+      return;
+    case ControlKind::Button:
+      if (code == BN_CLICKED && row.Press) row.Press(*bot_);
+      if (code == LBN_DBLCLK && row.PressEntry) {
+        const LRESULT entry = SendMessageA(control, LB_GETCURSEL, 0, 0);
+        if (entry != LB_ERR) row.PressEntry(*bot_, static_cast<size_t>(entry));
+      }
+      return;
+    case ControlKind::Label:
+      return;
+  }
+}
+
+void MainWindow::OnListPicked(const PanelControl& row, int id, HWND control) {
+  std::set<size_t> picked;
+  const int n = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i)
+    if (SendMessageA(control, LB_GETSEL, i, 0) > 0) picked.insert(static_cast<size_t>(i));
+  shownLists_[id].OperatorSelected(picked);
+  if (row.Picked) return row.Picked(*bot_, std::vector<size_t>(picked.begin(), picked.end()));
+  row.List(settings_).Selected = std::move(picked);
+}
+
+void MainWindow::OnOptionCommand(const PanelControl& row, int choice, bool checked) {
   // The buttons changed themselves: what is shown is no longer known.
   shownChecks_.clear();
-  if (id == kRandomYes || id == kRandomNo) s.Greeter.RandomDesign = id == kRandomYes;
-  if (id == kModeWhisper) s.Greeter.GreetMode = GM::Whisper;
-  if (id == kModeRegular) s.Greeter.GreetMode = GM::Regular;
-  if (id == kSwearBounce) s.Swear.SwearMode = SM::Bounce;
-  if (id == kSwearRedDot) s.Swear.SwearMode = SM::RedDot;
-  if (id == kSwearWarning) s.Swear.SwearMode = SM::Warning;
-  if (id == kWarnYes) s.Swear.WarnFirst = WF::Yes;
-  if (id == kWarnNo) s.Swear.WarnFirst = WF::No;
-  if (id == kModeMulti) s.Announcer.AnnounceMode = AM::Multi;
-  if (id == kModeSingl) s.Announcer.AnnounceMode = AM::Singl;
-  if (id == kModeRand) s.Announcer.AnnounceMode = AM::Rand;
-  if (id == kStyleUnderline) s.Style.StyleUnderline = checked;
-  if (id == kStyleItalic) s.Style.StyleItalic = checked;
-  if (id == kStyleFade) s.Style.StyleFade = checked;
-  if (id == kStyleBold) s.Style.StyleBold = checked;
-  for (int i = 0; i < 3; ++i) {
-    if (id != kSizeBoxes[i]) continue;
-    // One size at most: the other two boxes are cleared.
-    SetSizeBox(s.Style, kSizePoints[i], checked);
-    OptionsChanged();
+  if (row.Kind == ControlKind::CheckBox) {
+    row.Flag(settings_) = checked;
+    return;
   }
+  if (!checked && row.Unticked) choice = OptionNamed(row, row.Unticked);
+  if (choice < 0) return;
+  row.Choices[static_cast<size_t>(choice)].Choose(settings_);
+  // A group of check boxes keeps one ticked at most: the others are cleared.
+  if (row.Unticked) OptionsChanged();
 }
 
 void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -368,8 +354,8 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const bool on = FeatureFlag(settings_, kAllFeatures[static_cast<size_t>(id - kPictureFirst)]);
     fill = on ? RGB(0, 200, 60) : RGB(120, 40, 40);
     round = true;
-  } else if (std::find(SwatchControls().begin(), SwatchControls().end(), id) != SwatchControls().end()) {
-    fill = SwatchColor(settings_, id);
+  } else if (const BoundControl* bound = BoundTo(id); bound && bound->Row->Kind == ControlKind::ColorSwatch) {
+    fill = ColorOf(*bound->Row, settings_);
   }
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
   const Brush brush(CreateSolidBrush(fill));

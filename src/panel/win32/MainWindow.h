@@ -13,6 +13,7 @@
 
 #include "model/Bot.h"
 #include "model/PanelView.h"
+#include "panel/PanelControl.h"
 #include "panel/win32/GdiHandles.h"
 #include "panel/win32/ShownList.h"
 
@@ -65,7 +66,10 @@ class MainWindow final : public PanelView {
   void CreateControls();
   void CreateMenus();
   void OnCommand(int id, int code, HWND control);
-  void OnOptionCommand(int id, bool checked);
+  // The operator used a control that renders `row` (as its option `choice`).
+  void Drive(const PanelControl& row, int choice, int id, int code, HWND control);
+  void OnListPicked(const PanelControl& row, int id, HWND control);
+  void OnOptionCommand(const PanelControl& row, int choice, bool checked);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void PickColor(std::uint32_t& target);
   // Lays the window out again for a monitor of that DPI.

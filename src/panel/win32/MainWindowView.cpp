@@ -96,78 +96,76 @@ void MainWindow::CaptionChanged() { ShowText(window_, settings_.Room.Caption); }
 
 void MainWindow::ListChanged(PanelListId list) {
   ShowingModel showing(refreshing_);
+  const PanelControl* row = ControlShowing(list);
+  if (!row) return;
+  // The grabber's nicks and the recorder's results are shown in their own small windows.
   if (list == PanelListId::GrabberList) {
     if (ToolWindow* grabber = Tool(kGrabberCaption))
-      grabberShown_.Show(grabber->Control(kGrabberListId), settings_.Grabber.GrabberList, nullptr);
+      grabberShown_.Show(grabber->Control(kGrabberListId), row->Entries(settings_), nullptr);
     return;
   }
   if (list == PanelListId::SearchResults) {
     if (ToolWindow* recorder = Tool(kRecorderCaption))
-      searchShown_.Show(recorder->Control(kSearchResultsId), settings_.Recorder.SearchResults.Items, nullptr);
+      searchShown_.Show(recorder->Control(kSearchResultsId), ListOf(*row, settings_).Items, nullptr);
     return;
   }
-  const int id = ControlOf(list);
-  PanelList* shown = ListOf(settings_, id);
-  if (!shown) return;
+  const int id = ControlOf(row);
+  if (!id) return;
+  const PanelList& shown = ListOf(*row, settings_);
   const HWND box = Control(id);
-  const bool changed = shownLists_[id].Show(box, shown->Items, &shown->Selected);
+  const bool changed = shownLists_[id].Show(box, shown.Items, &shown.Selected);
   // The newest recorded line is the topmost one in view.
-  if (changed && id == kRecorderList && !shown->Items.empty())
-    SendMessageA(box, LB_SETTOPINDEX, shown->Items.size() - 1, 0);
+  if (changed && id == kRecorderList && !shown.Items.empty())
+    SendMessageA(box, LB_SETTOPINDEX, shown.Items.size() - 1, 0);
 }
 
 void MainWindow::LabelChanged(PanelLabel label) {
-  switch (label) {
-    case PanelLabel::Clock:
-      return ShowText(Control(ControlOf(label)), settings_.Panel.ClockLabel);
-    case PanelLabel::UserCount:
-      return ShowText(Control(ControlOf(label)), settings_.Panel.UserCountLabel);
-    case PanelLabel::TotalVisits:
-      return ShowText(Control(ControlOf(label)), settings_.Stats.TotalVisits);
-    case PanelLabel::UniqueVisits:
-      return ShowText(Control(ControlOf(label)), settings_.Stats.UniqueVisits);
-    case PanelLabel::Line:
-      return ShowText(Control(ControlOf(label)), settings_.Line.RawLine);
-    case PanelLabel::SearchLabel:
-      if (ToolWindow* recorder = Tool(kRecorderCaption))
-        ShowText(recorder->Control(kSearchLabelId), settings_.Panel.SearchLabel);
-      return;
+  const PanelControl* row = ControlShowing(label);
+  if (!row) return;
+  if (label == PanelLabel::SearchLabel) {
+    if (ToolWindow* recorder = Tool(kRecorderCaption))
+      ShowText(recorder->Control(kSearchLabelId), TextOf(*row, settings_));
+    return;
   }
+  ShowText(Control(ControlOf(row)), TextOf(*row, settings_));
 }
 
 void MainWindow::BoxChanged(PanelBox box) {
-  const int id = ControlOf(box);
-  if (const std::string* text = BoxText(settings_, id)) ShowText(Control(id), *text);
+  const PanelControl* row = ControlShowing(box);
+  if (const int id = ControlOf(row)) ShowText(Control(id), TextOf(*row, settings_));
 }
 
 void MainWindow::OptionsChanged() {
   ShowingModel showing(refreshing_);
-  for (int id : OptionControls()) {
-    const bool on = OptionChecked(settings_, id);
-    auto it = shownChecks_.find(id);
-    if (it != shownChecks_.end() && it->second == on) continue;
-    SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    shownChecks_[id] = on;
-  }
-  for (int id : SwatchControls()) {
-    const std::uint32_t color = SwatchColor(settings_, id);
-    auto it = shownColors_.find(id);
-    if (it != shownColors_.end() && it->second == color) continue;
-    InvalidateRect(Control(id), nullptr, TRUE);
-    shownColors_[id] = color;
+  for (const BoundControl& bound : BoundControls()) {
+    const PanelControl& row = *bound.Row;
+    if (row.Kind == ControlKind::OptionGroup || row.Kind == ControlKind::CheckBox) {
+      const bool on =
+          row.Kind == ControlKind::CheckBox ? FlagOf(row, settings_) : ChosenOption(row, settings_) == bound.Choice;
+      auto it = shownChecks_.find(bound.Id);
+      if (it != shownChecks_.end() && it->second == on) continue;
+      SendMessageA(Control(bound.Id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+      shownChecks_[bound.Id] = on;
+    } else if (row.Kind == ControlKind::ColorSwatch) {
+      const std::uint32_t color = ColorOf(row, settings_);
+      auto it = shownColors_.find(bound.Id);
+      if (it != shownColors_.end() && it->second == color) continue;
+      InvalidateRect(Control(bound.Id), nullptr, TRUE);
+      shownColors_[bound.Id] = color;
+    }
   }
 }
 
 void MainWindow::MessagesChanged() {
   ShowingModel showing(refreshing_);
-  for (int id : {kWarnMessage, kRedDotMessage, kBounceMessage})
-    StreamInRtf(Control(id), MessageOf(settings_, id)->ToRtf());
+  for (const BoundControl& bound : BoundControls())
+    if (bound.Row->Kind == ControlKind::Message) StreamInRtf(Control(bound.Id), RichOf(*bound.Row, settings_).ToRtf());
 }
 
 void MainWindow::EditorChanged() {
   ShowingModel showing(refreshing_);
   const HWND editor = Control(kEditor);
-  StreamInRtf(editor, settings_.Greeter.DesignEditor.ToRtf());
+  if (const BoundControl* bound = BoundTo(kEditor)) StreamInRtf(editor, RichOf(*bound->Row, settings_).ToRtf());
   CHARRANGE range = {static_cast<LONG>(settings_.Panel.EditorSelStart),
                      static_cast<LONG>(settings_.Panel.EditorSelStart + settings_.Panel.EditorSelLength)};
   SendMessageA(editor, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));

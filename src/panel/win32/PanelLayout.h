@@ -28,6 +28,9 @@ inline constexpr const char* kRichClass = "RichEdit20A";
 struct PageControl {
   int Tab;  // -1: outside the tab control
   ToolControl Control;
+  // The row of the control table it renders, and which option of the row it is.
+  const char* Row = nullptr;
+  const char* Choice = nullptr;
 };
 
 // The whole window, frame by frame, in tab order.

@@ -1,4 +1,6 @@
 // The bot's small windows as the main window opens, fills and closes them.
+#include <map>
+
 #include "panel/BotWindows.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/GreeterTab.h"
@@ -9,7 +11,6 @@
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelLayout.h"
 #include "panel/win32/ToolWindow.h"
-#include "panel/win32/WindowText.h"
 
 namespace quorvel {
 namespace {
@@ -18,6 +19,8 @@ struct SmallWindowShape {
   int Width = 300;
   int Height = 200;
   std::vector<ToolControl> Controls;
+  // The controls that render a row of the control table.
+  std::map<int, const char*> Rows;
 };
 
 SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
@@ -27,7 +30,8 @@ SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
         320,
         {{"LISTBOX", "", 10, 10, 220, 240, 1, kList, "Double Click nick to add to the admin nick list."},
          {"BUTTON", "Refresh", 10, 260, 100, 28, 2, kPush},
-         {"BUTTON", "Add All @", 120, 260, 110, 28, 3, kPush, "This will add all the nicks that are @ in the room."}}};
+         {"BUTTON", "Add All @", 120, 260, 110, 28, 3, kPush, "This will add all the nicks that are @ in the room."}},
+        {{1, "Grabber.Add"}, {2, "Grabber.Refresh"}, {3, "Grabber.AddAll"}}};
   if (caption == kRecorderCaption)
     return {420,
             300,
@@ -41,14 +45,22 @@ SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
              {"BUTTON", "Record Timer", 10, 226, 400, 60, 8, kGroup},
              {"BUTTON", "On", 20, 250, 50, 20, 9, kCheck},
              {"STATIC", "Every", 80, 252, 40, 18, 10, SS_LEFT},
-             {"EDIT", s.Recorder.FlushEvery.c_str(), 122, 248, 50, 22, 11, kBox},
-             {"STATIC", "Seconds", 180, 252, 60, 18, 12, SS_LEFT}}};
+             {"EDIT", TextOf(*FindControl("FlushEvery"), s).c_str(), 122, 248, 50, 22, 11, kBox},
+             {"STATIC", "Seconds", 180, 252, 60, 18, 12, SS_LEFT}},
+            {{1, "Recorder.Start"},
+             {2, "Recorder.Stop"},
+             {3, "Recorder.Save"},
+             {4, "SearchBox"},
+             {5, "Recorder.Search"},
+             {9, "FlushTimerOn"},
+             {11, "FlushEvery"}}};
   if (caption == kSaveAsCaption)
     return {300,
             90,
             {{"STATIC", "Save As:", 10, 14, 60, 18, 1, SS_LEFT},
              {"EDIT", "", 72, 10, 216, 22, 2, kBox},
-             {"BUTTON", "Save", 208, 50, 80, 28, 3, kPush | BS_DEFPUSHBUTTON}}};
+             {"BUTTON", "Save", 208, 50, 80, 28, 3, kPush | BS_DEFPUSHBUTTON}},
+            {{2, "SaveAsName"}, {3, "SaveAs.Save"}}};
   if (caption == kFastAdminEntryCaption)
     return {260,
             120,
@@ -56,7 +68,8 @@ SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
              {"EDIT", "", 56, 10, 194, 22, 2, kBox},
              {"STATIC", "Code:", 10, 46, 40, 18, 3, SS_LEFT},
              {"EDIT", "", 56, 42, 194, 22, 4, kBox | ES_PASSWORD},
-             {"BUTTON", "Add", 170, 80, 80, 28, 5, kPush | BS_DEFPUSHBUTTON}}};
+             {"BUTTON", "Add", 170, 80, 80, 28, 5, kPush | BS_DEFPUSHBUTTON}},
+            {{2, "FastAdminNick"}, {4, "FastAdminCode"}, {5, "FastAdminEntry.Add"}}};
   if (caption == kAboutCaption)
     return {320,
             150,
@@ -68,7 +81,8 @@ SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
             150,
             {{"STATIC", "Visit", 10, 14, 40, 18, 1, SS_LEFT},
              {"STATIC", kMakerAddress, 54, 14, 256, 18, 2, SS_LEFT | SS_NOTIFY},
-             {"BUTTON", "Ok", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}};
+             {"BUTTON", "Ok", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}},
+            {{2, "Contact.Link"}}};
   return {};
 }
 
@@ -99,50 +113,20 @@ void MainWindow::RetireTool(const std::string& caption) {
 
 void MainWindow::BotWindowOpened(const std::string& caption) {
   if (!bot_ || tools_.count(caption)) return;
-  Bot& bot = *bot_;
-  BotSettings& s = settings_;
-  const SmallWindowShape shape = ShapeOf(caption, s);
-  if (shape.Controls.empty()) return;
+  const SmallWindowShape shape = ShapeOf(caption, settings_);
+  // "About" and "Contact" are shown modal, never opened as a small window.
+  if (shape.Controls.empty() || caption == kAboutCaption || caption == kContactCaption) return;
   auto closed = [this, caption]() {
     BotWindowClosedByOperator(*bot_, caption);
     RetireTool(caption);
   };
-  auto text = [this, caption](int id) { return WindowString(Tool(caption)->Control(id)); };
-  ToolWindow::CommandHandler onCommand;
-  if (caption == kGrabberCaption) {
-    onCommand = [this, &bot](int id, int code) {
-      if (id == 1 && code == LBN_DBLCLK) {
-        const LRESULT i = SendMessageA(Tool(kGrabberCaption)->Control(1), LB_GETCURSEL, 0, 0);
-        if (i != LB_ERR) GrabberAdd(bot, static_cast<size_t>(i));
-      }
-      if (id == 2 && code == BN_CLICKED) GrabberRefresh(bot);
-      if (id == 3 && code == BN_CLICKED) GrabberAddAll(bot);
-    };
-  } else if (caption == kRecorderCaption) {
-    onCommand = [this, &bot, &s, text](int id, int code) {
-      if (code == EN_CHANGE && id == 4) s.Panel.SearchBox = text(4);
-      if (code == EN_CHANGE && id == 11) s.Recorder.FlushEvery = text(11);
-      if (code != BN_CLICKED) return;
-      if (id == 1) RecorderStart(bot);
-      if (id == 2) RecorderStop(bot);
-      if (id == 3) SaveRecording(bot);
-      if (id == 5) RecorderSearch(bot);
-      if (id == 9) s.Recorder.FlushTimerOn = SendMessageA(Tool(kRecorderCaption)->Control(9), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    };
-  } else if (caption == kSaveAsCaption) {
-    onCommand = [&bot, &s, text](int id, int code) {
-      if (id == 2 && code == EN_CHANGE) s.Panel.SaveAsName = text(2);
-      if (id == 3 && code == BN_CLICKED) SaveDesign(bot);
-    };
-  } else if (caption == kFastAdminEntryCaption) {
-    onCommand = [&bot, &s, text](int id, int code) {
-      if (id == 2 && code == EN_CHANGE) s.Panel.FastAdminNick = text(2);
-      if (id == 4 && code == EN_CHANGE) s.Panel.FastAdminCode = text(4);
-      if (id == 5 && code == BN_CLICKED) FastAdminEntryAdd(bot);
-    };
-  } else {
-    return;
-  }
+  // Each control drives its row as the same control in the main window would.
+  ToolWindow::CommandHandler onCommand = [this, caption, rows = shape.Rows](int id, int code) {
+    auto it = rows.find(id);
+    const PanelControl* row = it == rows.end() ? nullptr : FindControl(it->second);
+    ToolWindow* tool = Tool(caption);
+    if (row && tool && bot_ && !refreshing_) Drive(*row, -1, id, code, tool->Control(id));
+  };
   auto tool = std::make_unique<ToolWindow>(
       instance_, window_, caption, shape.Width, shape.Height, shape.Controls, scale_, fonts_.Message.Get(), onCommand,
       closed, [this](const std::string& action, const std::string& reason) { ReportFault(action, reason); });
@@ -170,7 +154,9 @@ void MainWindow::ShowModal(const std::string& caption) {
       instance_, window_, caption, shape.Width, shape.Height, shape.Controls, scale_, fonts_.Message.Get(),
       [&](int id, int code) {
         if (id == IDOK || id == IDCANCEL) PostMessageA(dialog->Window(), WM_CLOSE, 0, 0);
-        if (id == 2 && code == STN_CLICKED && caption == kContactCaption && bot_) OpenMakerPage(*bot_);
+        auto it = shape.Rows.find(id);
+        const PanelControl* row = it == shape.Rows.end() ? nullptr : FindControl(it->second);
+        if (row && bot_) Drive(*row, -1, id, code, dialog->Control(id));
       },
       nullptr, [this](const std::string& action, const std::string& reason) { ReportFault(action, reason); });
   dialog->RunModal();

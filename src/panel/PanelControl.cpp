@@ -1,0 +1,60 @@
+#include "panel/PanelControl.h"
+
+#include "panel/PanelControlRows.h"
+
+namespace quorvel {
+namespace {
+
+std::vector<PanelControl> AllControls() {
+  std::vector<PanelControl> all;
+  for (auto part : {rows::MainColumnControls, rows::AdminControls, rows::GreeterControls, rows::ModerationControls,
+                    rows::AnResControls, rows::StatsControls}) {
+    std::vector<PanelControl> controls = part();
+    all.insert(all.end(), std::make_move_iterator(controls.begin()), std::make_move_iterator(controls.end()));
+  }
+  return all;
+}
+
+template <typename Matches>
+const PanelControl* FindFirst(Matches matches) {
+  for (const PanelControl& c : PanelControls())
+    if (matches(c)) return &c;
+  return nullptr;
+}
+
+}  // namespace
+
+const std::vector<PanelControl>& PanelControls() {
+  static const std::vector<PanelControl> controls = AllControls();
+  return controls;
+}
+
+const PanelControl* FindControl(const std::string& name) {
+  return FindFirst([&](const PanelControl& c) { return name == c.Name; });
+}
+
+const PanelControl* ControlShowing(PanelListId list) {
+  return FindFirst([&](const PanelControl& c) { return c.ListNotice == list; });
+}
+
+const PanelControl* ControlShowing(PanelBox box) {
+  return FindFirst([&](const PanelControl& c) { return c.BoxNotice == box; });
+}
+
+const PanelControl* ControlShowing(PanelLabel label) {
+  return FindFirst([&](const PanelControl& c) { return c.LabelNotice == label; });
+}
+
+int ChosenOption(const PanelControl& group, const BotSettings& settings) {
+  for (size_t i = 0; i < group.Choices.size(); ++i)
+    if (group.Choices[i].IsChosen(settings)) return static_cast<int>(i);
+  return -1;
+}
+
+int OptionNamed(const PanelControl& group, const std::string& name) {
+  for (size_t i = 0; i < group.Choices.size(); ++i)
+    if (name == group.Choices[i].Name) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace quorvel
