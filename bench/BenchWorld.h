@@ -3,16 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "tick/PollTick.h"
 #include "model/Bot.h"
 #include "panel/FeatureSwitch.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
+#include "panel/Startup.h"
 #include "roomlink/RoomDiscovery.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
 #include "sim/SimWorld.h"
 #include "storage/MemoryRegistryStore.h"
 #include "storage/RegAccess.h"
+#include "tick/PollTick.h"
 
 namespace quorvel::bench {
 

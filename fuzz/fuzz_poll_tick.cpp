@@ -12,17 +12,17 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "tick/PollTick.h"
 #include "model/Bot.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/ModerationPanel.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 #include "roomlink/RoomDiscovery.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimHost.h"
 #include "sim/SimWorld.h"
 #include "storage/MemoryRegistryStore.h"
 #include "storage/RegAccess.h"
+#include "tick/PollTick.h"
 
 using namespace quorvel;
 using quorvel::fuzz::Require;

@@ -18,10 +18,10 @@
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
 #include "Win32World.h"
-#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FeatureSwitch.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
+#include "panel/Startup.h"
 #include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/ClientLayout.h"
@@ -31,6 +31,7 @@
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/RegAccess.h"
 #include "storage/win32/Win32RegistryStore.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {
@@ -128,7 +129,8 @@ void BenchClient(const char* exe, int rounds) {
   Row(exe, "newest-line read", MedianMs(rounds, [&] { GetLastLine(rig.desktop, transcript, raw); }));
   Row(exe, "nick-list window search", MedianMs(rounds, [&] { FindNickListView(rig.desktop, kRoom); }));
   Row(exe, "user count", MedianMs(rounds, [&] { UserCountText(rig.desktop, rig.settings.Room); }));
-  Row(exe, "notice search", MedianMs(rounds, [&] { FindTopLevel(rig.desktop, std::nullopt, std::string(kNoticeTitle)); }));
+  Row(exe, "notice search",
+      MedianMs(rounds, [&] { FindTopLevel(rig.desktop, std::nullopt, std::string(kNoticeTitle)); }));
   Row(exe, "idle tick, real panel and its paint", MedianMs(rounds, [&] {
         PollTick(bot);
         PumpPending();

@@ -5,13 +5,13 @@
 
 #include <filesystem>
 
-#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
-#include "panel/Polling.h"
+#include "panel/Startup.h"
 #include "panel/win32/MainWindow.h"
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/win32/Win32RegistryStore.h"
 #include "text/CodePage.h"
+#include "tick/PollTick.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <functional>
 
 #include "commands/ArgumentExtractor.h"
-#include "engine/Notify.h"
 #include "commands/VisitorStats.h"
 #include "engine/ModerationActions.h"
-#include "model/SetFeature.h"
+#include "engine/Notify.h"
 #include "model/ProgramFile.h"
+#include "model/SetFeature.h"
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
 
@@ -141,11 +141,12 @@ void RunChatCommands(Bot& bot) {
   TextRow(bot, "sw wf",
           SetAndNotify(s.Swear.WarnFirst, BotSettings::WarnFirstChoice::No,
                        "Swearbot will NOT give a warning before reddot or bounce."));
-  SlotRow(
-      bot, a.AutoBounceArg,
-      AppendTo(s.Moderation.AutoBounceList, PanelListId::AutoBounceList, a.AutoBounceArg, "Nick added to the Autobounce List."));
+  SlotRow(bot, a.AutoBounceArg,
+          AppendTo(s.Moderation.AutoBounceList, PanelListId::AutoBounceList, a.AutoBounceArg,
+                   "Nick added to the Autobounce List."));
   SlotRow(bot, a.AutoRedotArg,
-          AppendTo(s.Moderation.AutoRedotList, PanelListId::AutoRedotList, a.AutoRedotArg, "Nick added to the AutoRedot List."));
+          AppendTo(s.Moderation.AutoRedotList, PanelListId::AutoRedotList, a.AutoRedotArg,
+                   "Nick added to the AutoRedot List."));
   SlotRow(bot, a.SeenArg, FindLastSeen);
 }
 

@@ -1,6 +1,5 @@
 #include "commands/VisitorStats.h"
 
-
 #include "engine/Notify.h"
 #include "storage/ListFile.h"
 #include "text/AnsiText.h"
@@ -83,7 +82,8 @@ void AnswerLastSeen(Bot& bot) {
   const std::string a = TrimLeadingBlanks(s.Args.SeenArg);
   if (s.Stats.VisitorLastSeen.Items.Matcher().AnyHit(a)) return;
   const int selected = s.Stats.VisitorLastSeen.SelectedIndex();
-  const std::string stamp = selected >= 0 ? s.Stats.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
+  const std::string stamp =
+      selected >= 0 ? s.Stats.VisitorLastSeen.Items[static_cast<size_t>(selected)] : std::string();
   Notify(bot, s.Args.SeenArg + " last seen on " + stamp);
   s.Args.SeenArg.clear();
 }

@@ -10,7 +10,7 @@ namespace quorvel {
 // the target, the room command fired on it, and what is said once it fired.
 struct ModerationAction {
   int Command = 0;
-  bool LowerCaseMatch = false;  // compare the entry lower-cased (command arguments are)
+  bool LowerCaseMatch = false;                                  // compare the entry lower-cased (command arguments are)
   std::function<void(Bot&, const std::string& target)> Notice;  // none for the quiet actions
 };
 

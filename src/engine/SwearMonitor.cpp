@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/Notify.h"
 #include "engine/Greeter.h"
 #include "engine/ModerationActions.h"
+#include "engine/Notify.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/TextSender.h"
 

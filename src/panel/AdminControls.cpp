@@ -46,8 +46,10 @@ std::vector<PanelControl> AdminControls() {
       Button("Grabber.Refresh", GrabberRefresh, &kGrabber),
       Button("Grabber.AddAll", GrabberAddAll, &kGrabber),
       // The fast-admin entry window.
-      GuardedBox("FastAdminNick", &kFastAdminEntry, [](BotSettings& s) -> std::string& { return s.Panel.FastAdminNick; }),
-      GuardedBox("FastAdminCode", &kFastAdminEntry, [](BotSettings& s) -> std::string& { return s.Panel.FastAdminCode; }),
+      GuardedBox("FastAdminNick", &kFastAdminEntry,
+                 [](BotSettings& s) -> std::string& { return s.Panel.FastAdminNick; }),
+      GuardedBox("FastAdminCode", &kFastAdminEntry,
+                 [](BotSettings& s) -> std::string& { return s.Panel.FastAdminCode; }),
       Button("FastAdminEntry.Add", FastAdminEntryAdd, &kFastAdminEntry),
       // The recorder's panel.
       Button("Recorder.Start", RecorderStart),

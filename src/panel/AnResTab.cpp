@@ -20,7 +20,8 @@ void ResponderDelete(Bot& bot) {
 }
 
 void ResponderSave(Bot& bot) {
-  SavePairOrTell(bot, {"mes.txt", bot.settings.Responder.ResponderTriggers}, {"ans.txt", bot.settings.Responder.ResponderReplies});
+  SavePairOrTell(bot, {"mes.txt", bot.settings.Responder.ResponderTriggers},
+                 {"ans.txt", bot.settings.Responder.ResponderReplies});
 }
 
 void ResponderClear(Bot& bot) {
@@ -38,7 +39,9 @@ void AnnouncerDelete(Bot& bot) {
   if (!bot.settings.Announcer.AnnounceList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AnnounceList);
 }
 
-void AnnouncerClear(Bot& bot) { SetShown(bot.view, PanelBox::AnnounceInputBox, bot.settings.Panel.AnnounceInputBox, ""); }
+void AnnouncerClear(Bot& bot) {
+  SetShown(bot.view, PanelBox::AnnounceInputBox, bot.settings.Panel.AnnounceInputBox, "");
+}
 
 void PickAnnouncement(Bot& bot, size_t entry) {
   BotSettings& s = bot.settings;

@@ -31,7 +31,8 @@ void FastAdminDelete(Bot& bot) {
 }
 
 void FastAdminSave(Bot& bot) {
-  SavePairOrTell(bot, {"nicks.txt", bot.settings.FastAdmin.FastAdminNicks}, {"codes.txt", bot.settings.FastAdmin.FastAdminCodes});
+  SavePairOrTell(bot, {"nicks.txt", bot.settings.FastAdmin.FastAdminNicks},
+                 {"codes.txt", bot.settings.FastAdmin.FastAdminCodes});
 }
 
 void FastAdminJoin(Bot& bot) {
@@ -40,8 +41,10 @@ void FastAdminJoin(Bot& bot) {
   const int selected = s.FastAdmin.FastAdminNicks.SelectedIndex();
   if (selected >= 0) request.Name = s.FastAdmin.FastAdminNicks.Items[static_cast<size_t>(selected)];
   for (auto it = s.FastAdmin.FastAdminNicks.Selected.rbegin(); it != s.FastAdmin.FastAdminNicks.Selected.rend(); ++it)
-    request.Codes.push_back(*it < s.FastAdmin.FastAdminCodes.Items.size() ? s.FastAdmin.FastAdminCodes.Items[*it] : std::string());
-  JoinAsAdmin(bot.desktop, bot.host.clock, bot.host.pump, request, {s.FastAdmin.DialogRoomList, s.FastAdmin.DialogRoomIndex});
+    request.Codes.push_back(*it < s.FastAdmin.FastAdminCodes.Items.size() ? s.FastAdmin.FastAdminCodes.Items[*it]
+                                                                          : std::string());
+  JoinAsAdmin(bot.desktop, bot.host.clock, bot.host.pump, request,
+              {s.FastAdmin.DialogRoomList, s.FastAdmin.DialogRoomIndex});
 }
 
 }  // namespace quorvel

@@ -1,6 +1,6 @@
 #include "panel/FeatureSwitch.h"
 
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 
 namespace quorvel {
 

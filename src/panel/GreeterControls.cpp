@@ -33,9 +33,10 @@ std::vector<PanelControl> GreeterControls() {
       // "Cool Greetings"
       std::move(designs),
       // "Random"
-      Options("RandomDesign",
-              {{"Yes", "Yes", [](const S& s) { return s.Greeter.RandomDesign; }, [](S& s) { s.Greeter.RandomDesign = true; }},
-               {"No", "No", [](const S& s) { return !s.Greeter.RandomDesign; }, [](S& s) { s.Greeter.RandomDesign = false; }}}),
+      Options("RandomDesign", {{"Yes", "Yes", [](const S& s) { return s.Greeter.RandomDesign; },
+                                [](S& s) { s.Greeter.RandomDesign = true; }},
+                               {"No", "No", [](const S& s) { return !s.Greeter.RandomDesign; },
+                                [](S& s) { s.Greeter.RandomDesign = false; }}}),
       // "Fader Options"
       Swatch("DesignFadeColorA", [](S& s) -> std::uint32_t& { return s.Style.DesignFadeColorA; }),
       Swatch("DesignFadeColorB", [](S& s) -> std::uint32_t& { return s.Style.DesignFadeColorB; }),

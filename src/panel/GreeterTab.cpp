@@ -12,7 +12,8 @@ namespace {
 void ChangeSelection(Bot& bot, const FormatChange& change) {
   BotSettings& s = bot.settings;
   // With only the caret placed there is no text to change.
-  if (s.Panel.EditorSelLength > 0) s.Greeter.DesignEditor.FormatRange(s.Panel.EditorSelStart, s.Panel.EditorSelLength, change);
+  if (s.Panel.EditorSelLength > 0)
+    s.Greeter.DesignEditor.FormatRange(s.Panel.EditorSelStart, s.Panel.EditorSelLength, change);
   bot.view.EditorChanged();
 }
 
@@ -122,7 +123,8 @@ void PreviewDesign(Bot& bot, size_t entry) {
   BotSettings& s = bot.settings;
   s.Greeter.DesignEditor.Clear();
   if (entry < s.Greeter.DesignFiles.Items.size())
-    if (const auto file = DesignFile(bot, s.Greeter.DesignFiles.Items[entry])) s.Greeter.DesignEditor.LoadRtfFile(*file);
+    if (const auto file = DesignFile(bot, s.Greeter.DesignFiles.Items[entry]))
+      s.Greeter.DesignEditor.LoadRtfFile(*file);
   EditorSelect(bot, 0, 0);
 }
 

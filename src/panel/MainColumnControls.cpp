@@ -3,7 +3,7 @@
 #include "panel/Menus.h"
 #include "panel/ModerationPanel.h"
 #include "panel/PanelControlRows.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 
 namespace quorvel::rows {
 

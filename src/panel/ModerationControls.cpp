@@ -26,11 +26,12 @@ std::vector<PanelControl> SwearBotTab() {
                             {"Warning", "Warning", [](const S& s) { return s.Swear.SwearMode == SM::Warning; },
                              [](S& s) { s.Swear.SwearMode = SM::Warning; }}}),
       // "Warning": neither option may be selected, which counts as "No".
-      Options("WarnFirst",
-              {{"Yes", "Yes", [](const S& s) { return s.Swear.WarnFirst == WF::Yes; }, [](S& s) { s.Swear.WarnFirst = WF::Yes; }},
-               {"No", "No", [](const S& s) { return s.Swear.WarnFirst == WF::No; }, [](S& s) { s.Swear.WarnFirst = WF::No; }},
-               {"none", "none", [](const S& s) { return s.Swear.WarnFirst == WF::Neither; },
-                [](S& s) { s.Swear.WarnFirst = WF::Neither; }}}),
+      Options("WarnFirst", {{"Yes", "Yes", [](const S& s) { return s.Swear.WarnFirst == WF::Yes; },
+                             [](S& s) { s.Swear.WarnFirst = WF::Yes; }},
+                            {"No", "No", [](const S& s) { return s.Swear.WarnFirst == WF::No; },
+                             [](S& s) { s.Swear.WarnFirst = WF::No; }},
+                            {"none", "none", [](const S& s) { return s.Swear.WarnFirst == WF::Neither; },
+                             [](S& s) { s.Swear.WarnFirst = WF::Neither; }}}),
       Button("Swearbot.Start", [](Bot& b) { StartFeature(b, Feature::Swearbot); }),
       Button("Swearbot.Stop", [](Bot& b) { StopFeature(b, Feature::Swearbot); }),
       // "Users Warned"
@@ -50,7 +51,8 @@ std::vector<PanelControl> BcDotTab() {
       Message("RedDotMessage", [](S& s) -> RichText& { return s.Messages.RedDotMessage; }),
       Message("BounceMessage", [](S& s) -> RichText& { return s.Messages.BounceMessage; }),
       // "AutoBounce"
-      ListBox("AutoBounceList", PanelListId::AutoBounceList, [](S& s) -> PanelList& { return s.Moderation.AutoBounceList; }),
+      ListBox("AutoBounceList", PanelListId::AutoBounceList,
+              [](S& s) -> PanelList& { return s.Moderation.AutoBounceList; }),
       TextBox("AutobounceBox", PanelBox::AutobounceBox, [](S& s) -> std::string& { return s.Panel.AutobounceBox; }),
       Button("Autobounce.Add", AutobounceAdd),
       Button("Autobounce.S", AutobounceSave),
@@ -58,7 +60,8 @@ std::vector<PanelControl> BcDotTab() {
       Button("Autobounce.Start", [](Bot& b) { StartFeature(b, Feature::Autobounce); }),
       Button("Autobounce.Stop", [](Bot& b) { StopFeature(b, Feature::Autobounce); }),
       // "AutoRedot"
-      ListBox("AutoRedotList", PanelListId::AutoRedotList, [](S& s) -> PanelList& { return s.Moderation.AutoRedotList; }),
+      ListBox("AutoRedotList", PanelListId::AutoRedotList,
+              [](S& s) -> PanelList& { return s.Moderation.AutoRedotList; }),
       TextBox("AutoRedotBox", PanelBox::AutoRedotBox, [](S& s) -> std::string& { return s.Panel.AutoRedotBox; }),
       Button("AutoRedot.Add", AutoRedotAdd),
       Button("AutoRedot.S", AutoRedotSave),

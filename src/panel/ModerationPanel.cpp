@@ -45,7 +45,9 @@ void HotKeyPressed(Bot& bot, int id) {
   if (id == kHotKeyRedDot) HotKeyRedDot(bot);
 }
 
-void PhrasesAdd(Bot& bot) { AddTo(bot, bot.settings.Swear.SwearList, PanelListId::SwearList, bot.settings.Panel.PhraseBox); }
+void PhrasesAdd(Bot& bot) {
+  AddTo(bot, bot.settings.Swear.SwearList, PanelListId::SwearList, bot.settings.Panel.PhraseBox);
+}
 void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.SwearList, PanelListId::SwearList); }
 void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.Swear.SwearList, true); }
 void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.WarnedUsers, PanelListId::WarnedUsers); }
@@ -53,7 +55,9 @@ void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.WarnedUser
 void AutobounceAdd(Bot& bot) {
   AddTo(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList, bot.settings.Panel.AutobounceBox);
 }
-void AutobounceDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList); }
+void AutobounceDelete(Bot& bot) {
+  DeleteFrom(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList);
+}
 void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.Moderation.AutoBounceList, false); }
 void AutoRedotAdd(Bot& bot) {
   AddTo(bot, bot.settings.Moderation.AutoRedotList, PanelListId::AutoRedotList, bot.settings.Panel.AutoRedotBox);

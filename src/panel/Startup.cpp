@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "panel/RoomFrame.h"
 #include "storage/ListFile.h"
 #include "storage/RegAccess.h"
 
@@ -79,6 +80,10 @@ void LoadLists(Bot& bot) {
 }
 
 }  // namespace
+
+void CreateMainWindow(Bot& bot) { RunStartupSequence(bot); }
+
+void LoadMainWindow(Bot& bot) { AttachToClient(bot); }
 
 void RunStartupSequence(Bot& bot) {
   bot.host.random.Seed();

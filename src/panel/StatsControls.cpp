@@ -16,7 +16,8 @@ std::vector<PanelControl> StatsControls() {
       // "Visitors Stats"
       ListBox("VisitorNicks", PanelListId::VisitorNicks, [](S& s) -> PanelList& { return s.Stats.VisitorNicks; }),
       ListBox("VisitorCounts", PanelListId::VisitorCounts, [](S& s) -> PanelList& { return s.Stats.VisitorCounts; }),
-      ListBox("VisitorLastSeen", PanelListId::VisitorLastSeen, [](S& s) -> PanelList& { return s.Stats.VisitorLastSeen; }),
+      ListBox("VisitorLastSeen", PanelListId::VisitorLastSeen,
+              [](S& s) -> PanelList& { return s.Stats.VisitorLastSeen; }),
       Button("Stats.Clear", ClearStats),
       Button("Stats.Save", SaveStats),
       Button("Stats.Load", LoadStats),

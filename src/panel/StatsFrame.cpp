@@ -18,7 +18,8 @@ void SaveStats(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({true, kStatsSaveFilter, ""});
   if (!file) return;
   const BotSettings& s = bot.settings;
-  WriteFileReplacing(*file, FormatStatsFile({s.Stats.VisitorNicks.Items, s.Stats.VisitorCounts.Items, s.Stats.VisitorLastSeen.Items}));
+  WriteFileReplacing(
+      *file, FormatStatsFile({s.Stats.VisitorNicks.Items, s.Stats.VisitorCounts.Items, s.Stats.VisitorLastSeen.Items}));
 }
 
 void LoadStats(Bot& bot) {

@@ -26,12 +26,13 @@ bool Contains(const std::vector<std::string>& list, const std::string& value) {
 // obeyed changes one of them (or sends a notice).
 std::string Fingerprint(const BotSettings& s) {
   std::string f;
-  for (bool b : {s.Features.GreeterOn, s.Features.SwearbotOn, s.Features.AnnouncerOn, s.Features.AutoBounceOn, s.Features.AutoRedotOn, s.Features.ResponderOn})
+  for (bool b : {s.Features.GreeterOn, s.Features.SwearbotOn, s.Features.AnnouncerOn, s.Features.AutoBounceOn,
+                 s.Features.AutoRedotOn, s.Features.ResponderOn})
     f += b ? '1' : '0';
   f += std::to_string(static_cast<int>(s.Swear.SwearMode)) + std::to_string(static_cast<int>(s.Swear.WarnFirst)) +
        std::to_string(static_cast<int>(s.Announcer.AnnounceMode)) + "|" + s.Announcer.AnnounceInterval;
-  for (const PanelList* l :
-       {&s.Admins.AdminList, &s.Swear.SwearList, &s.Moderation.AutoBounceList, &s.Moderation.AutoRedotList, &s.Responder.ResponderTriggers, &s.Announcer.AnnounceList})
+  for (const PanelList* l : {&s.Admins.AdminList, &s.Swear.SwearList, &s.Moderation.AutoBounceList,
+                             &s.Moderation.AutoRedotList, &s.Responder.ResponderTriggers, &s.Announcer.AnnounceList})
     f += "|" + std::to_string(l->Items.size());
   return f;
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "model/ChatLine.h"
 #include "model/BotSettings.h"
+#include "model/ChatLine.h"
 #include "sim/SimEvents.h"
 
 namespace quorvel {

@@ -1,7 +1,7 @@
 #include "sim/OperatorVerbs.h"
 
 #include "panel/GreeterTab.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 #include "sim/PanelControlVerbs.h"
 #include "sim/ScenarioWorld.h"
 

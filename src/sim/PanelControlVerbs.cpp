@@ -3,7 +3,7 @@
 #include <set>
 
 #include "panel/PanelControl.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/ScenarioWorld.h"
 

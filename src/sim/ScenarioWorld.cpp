@@ -2,10 +2,10 @@
 
 #include <ostream>
 
-#include "tick/PollTick.h"
-#include "panel/Polling.h"
+#include "panel/Startup.h"
 #include "sim/ScenarioVerb.h"
 #include "styling/RichText.h"
+#include "tick/PollTick.h"
 
 namespace quorvel::scenario {
 

@@ -1,6 +1,5 @@
 #include "sim/StateChecks.h"
 
-
 #include "sim/CharChecks.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/ScenarioWorld.h"

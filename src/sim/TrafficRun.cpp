@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tick/PollTick.h"
 #include "model/BotSettings.h"
 #include "sim/ScenarioRunner.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

@@ -1,13 +1,13 @@
 #include "tick/PollTick.h"
 
+#include "commands/ArgumentExtractor.h"
 #include "commands/ChatCommands.h"
 #include "commands/RoomRecorder.h"
-#include "commands/ArgumentExtractor.h"
 #include "commands/VisitorStats.h"
 #include "engine/Announcer.h"
 #include "engine/AutoModeration.h"
-#include "engine/LineClassifier.h"
 #include "engine/Greeter.h"
+#include "engine/LineClassifier.h"
 #include "engine/Responder.h"
 #include "engine/SwearMonitor.h"
 #include "roomlink/ClientLayout.h"
@@ -77,7 +77,8 @@ void RunFeatures(Bot& bot) {
   if (s.Features.AutoBounceOn) AutoBounce(bot);
   if (s.Features.AutoRedotOn) AutoRedot(bot);
   if (!s.Line.JoinedNick.empty()) CountVisit(bot);
-  if (!s.Line.JoinedNick.empty()) SetShown(bot.view, PanelBox::LastVisitorBox, s.Panel.LastVisitorBox, s.Line.JoinedNick);
+  if (!s.Line.JoinedNick.empty())
+    SetShown(bot.view, PanelBox::LastVisitorBox, s.Panel.LastVisitorBox, s.Line.JoinedNick);
   if (s.Features.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomer(bot);
   if (s.Features.SwearbotOn) ScanForSwearing(bot);
   if (s.Features.ResponderOn) Respond(bot);

@@ -2,8 +2,8 @@
 
 #include "TestWorld.h"
 #include "commands/ChatCommands.h"
+#include "panel/RoomFrame.h"
 #include "tick/PollTick.h"
-#include "panel/Polling.h"
 
 namespace quorvel {
 namespace {

@@ -3,7 +3,7 @@
 #include "TestWorld.h"
 #include "engine/Announcer.h"
 #include "engine/Responder.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 
 namespace quorvel {
 namespace {

@@ -6,9 +6,9 @@
 #include "ScratchDir.h"
 #include "TestWorld.h"
 #include "engine/Greeter.h"
-#include "tick/PollTick.h"
 #include "panel/FeatureSwitch.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

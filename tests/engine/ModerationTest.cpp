@@ -2,12 +2,12 @@
 
 #include "TestWorld.h"
 #include "engine/ModerationActions.h"
-#include "tick/PollTick.h"
 #include "engine/SwearMonitor.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/NickGrabber.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 #include "roomlink/NickList.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

@@ -11,10 +11,9 @@ TEST(TimeOfDay12Test, TwelveHourClockWithLeadingZeros) {
     const char* Shown;
   };
   const Case cases[] = {
-      {0, 0, "12:00 AM"},   // midnight is 12, not 0
-      {0, 5, "12:05 AM"},   {1, 9, "01:09 AM"},  {11, 59, "11:59 AM"},
-      {12, 0, "12:00 PM"},  // noon
-      {12, 30, "12:30 PM"}, {13, 1, "01:01 PM"}, {21, 5, "09:05 PM"}, {23, 59, "11:59 PM"},
+      {0, 0, "12:00 AM"},                                                                    // midnight is 12, not 0
+      {0, 5, "12:05 AM"},   {1, 9, "01:09 AM"},  {11, 59, "11:59 AM"}, {12, 0, "12:00 PM"},  // noon
+      {12, 30, "12:30 PM"}, {13, 1, "01:01 PM"}, {21, 5, "09:05 PM"},  {23, 59, "11:59 PM"},
   };
   for (const Case& c : cases) {
     LocalTime t;

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
-#include "tick/PollTick.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Menus.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 #include "roomlink/FastAdminJoin.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "TestWorld.h"
-#include "tick/PollTick.h"
 #include "panel/AdminsFrame.h"
 #include "panel/AnResTab.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/ModerationPanel.h"
-#include "panel/Polling.h"
 #include "panel/RecorderPanel.h"
+#include "panel/RoomFrame.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

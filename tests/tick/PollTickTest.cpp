@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
-#include "tick/PollTick.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 #include "roomlink/WindowSearch.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

@@ -9,15 +9,15 @@
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
 #include "Win32World.h"
-#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FeatureSwitch.h"
-#include "panel/Polling.h"
+#include "panel/Startup.h"
 #include "roomlink/TranscriptReader.h"
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/RegAccess.h"
 #include "storage/win32/Win32RegistryStore.h"
 #include "text/CodePage.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

@@ -9,19 +9,19 @@
 
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
-#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/Menus.h"
 #include "panel/NickGrabber.h"
-#include "panel/Polling.h"
 #include "panel/RecorderPanel.h"
+#include "panel/Startup.h"
 #include "panel/StatsFrame.h"
 #include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/RegAccess.h"
 #include "storage/win32/Win32RegistryStore.h"
+#include "tick/PollTick.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0

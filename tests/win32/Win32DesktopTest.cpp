@@ -6,12 +6,11 @@
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
 #include "Win32World.h"
-#include "tick/PollTick.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/FeatureSwitch.h"
-#include "panel/Polling.h"
-#include "text/AnsiText.h"
+#include "panel/RoomFrame.h"
+#include "panel/Startup.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/NickList.h"
 #include "roomlink/TextSender.h"
@@ -20,6 +19,8 @@
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/RegAccess.h"
 #include "storage/win32/Win32RegistryStore.h"
+#include "text/AnsiText.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "panel/ModerationPanel.h"
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"
 #include "panel/win32/PanelLayout.h"
@@ -267,7 +267,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
 
 void MainWindow::PickColor(std::uint32_t& target) {
   // The colour dialog starts from, and a cancel gives back, the colour it holds.
-  settings_.Panel.DialogColor = bot_->host.dialogs.AskColor(settings_.Panel.DialogColor).value_or(settings_.Panel.DialogColor);
+  settings_.Panel.DialogColor =
+      bot_->host.dialogs.AskColor(settings_.Panel.DialogColor).value_or(settings_.Panel.DialogColor);
   target = settings_.Panel.DialogColor;
   OptionsChanged();
 }

@@ -1,32 +1,24 @@
-#include "panel/Polling.h"
+#include "panel/RoomFrame.h"
 
 #include "model/SetFeature.h"
-#include "panel/Startup.h"
 
 namespace quorvel {
-namespace {
 
-void Attach(Bot& bot) {
+void AttachToClient(Bot& bot) {
   RoomLink link = bot.Link();
   AttachToRoom(link);
   bot.view.RoomListChanged();
   bot.view.CaptionChanged();
 }
 
-}  // namespace
-
-void CreateMainWindow(Bot& bot) { RunStartupSequence(bot); }
-
-void LoadMainWindow(Bot& bot) { Attach(bot); }
-
 void StartPolling(Bot& bot) {
   SetPollTimer(bot, true);
-  Attach(bot);
+  AttachToClient(bot);
 }
 
 void StopPolling(Bot& bot) { SetPollTimer(bot, false); }
 
-void RoomListDropDown(Bot& bot) { Attach(bot); }
+void RoomListDropDown(Bot& bot) { AttachToClient(bot); }
 
 void RoomPicked(Bot& bot, int index) {
   PickRoom(bot.settings.Room, index);

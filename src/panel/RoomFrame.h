@@ -3,10 +3,9 @@
 
 namespace quorvel {
 
-// The main window's life and its room frame: created (start-up), loaded
-// (discovery), "Start"/"Stop", the "Room:" list dropped down or picked.
-void CreateMainWindow(Bot& bot);
-void LoadMainWindow(Bot& bot);
+// The room frame: "Start"/"Stop", the "Room:" list dropped down or picked.
+// Each attach looks for the client and its rooms again.
+void AttachToClient(Bot& bot);
 void StartPolling(Bot& bot);
 void StopPolling(Bot& bot);
 void RoomListDropDown(Bot& bot);
