@@ -62,7 +62,7 @@ MainWindow::~MainWindow() {
 bool MainWindow::Create(HINSTANCE instance) {
   instance_ = instance;
   LoadLibraryA("riched20.dll");
-  RegisterPanelClass(instance, kMainWindowClassName, Procedure);
+  RegisterPanelClass(instance, kMainWindowClassName, WindowProcedure<MainWindow>);
   {
     WindowDc screen(nullptr);
     scale_ = GetDeviceCaps(screen.Get(), LOGPIXELSX) / 96.0;
@@ -92,21 +92,13 @@ void MainWindow::Attach(Bot& bot) {
   ShowAll();
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
-  MainWindow* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  }
-  if (!self) return DefWindowProcA(window, message, w, l);
-  const FaultReporter report = [self](const std::string& action, const std::string& reason) {
+FaultReporter MainWindow::Reporter() const {
+  return [self = const_cast<MainWindow*>(this)](const std::string& action, const std::string& reason) {
     self->ReportFault(action, reason);
   };
-  return CallGuarded(report, window, message, w, l, [&] { return self->Handle(message, w, l); });
 }
+
+LRESULT MainWindow::HandleMessage(HWND, UINT message, WPARAM w, LPARAM l) { return Handle(message, w, l); }
 
 void MainWindow::ReportFault(const std::string& action, const std::string& reason) {
   // One box at a time, and each action's failure once: a tick that fails on

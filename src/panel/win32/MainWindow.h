@@ -16,6 +16,7 @@
 #include "panel/PanelControl.h"
 #include "panel/win32/GdiHandles.h"
 #include "panel/win32/ShownList.h"
+#include "panel/win32/WindowTrampoline.h"
 
 namespace quorvel {
 
@@ -61,7 +62,11 @@ class MainWindow final : public PanelView {
   void BringToFront() override;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept;
+  // For the window procedure (WindowProcedure<MainWindow>).
+  friend LRESULT CALLBACK WindowProcedure<MainWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
+  void Bind(HWND window) { window_ = window; }
+  FaultReporter Reporter() const;
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void CreateControls();
   void CreateMenus();

@@ -178,6 +178,27 @@ enum ControlId : int {
   kMenuContact,
 };
 
+// The controls of the bot's small windows; each window numbers its own from 1.
+enum GrabberControl : int { kGrabberList = 1, kGrabberRefresh, kGrabberAddAll };
+enum RecorderControl : int {
+  kRecorderStart = 1,
+  kRecorderStop,
+  kRecorderSave,
+  kRecorderSearchBox,
+  kRecorderSearch,
+  kRecorderSearchLabel,
+  kRecorderResults,
+  kRecorderTimerFrame,
+  kRecorderTimerOn,
+  kRecorderEveryLabel,
+  kRecorderFlushEvery,
+  kRecorderSecondsLabel,
+};
+enum SaveAsControl : int { kSaveAsLabel = 1, kSaveAsName, kSaveAsSave };
+enum FastAdminEntryControl : int { kEntryNickLabel = 1, kEntryNick, kEntryCodeLabel, kEntryCode, kEntryAdd };
+enum AboutControl : int { kAboutTitle = 1, kAboutBody };
+enum ContactControl : int { kContactVisit = 1, kContactLink };
+
 // The poll timer of the main window, and the message that frees the small
 // windows closed from inside their own handlers.
 inline constexpr unsigned kPollTimerId = 1;

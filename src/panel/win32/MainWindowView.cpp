@@ -14,10 +14,6 @@
 namespace quorvel {
 namespace {
 
-constexpr int kGrabberListId = 1;
-constexpr int kSearchLabelId = 6;
-constexpr int kSearchResultsId = 7;
-
 // While the window shows the model, the notices its controls send back are not the operator's.
 class ShowingModel {
  public:
@@ -101,12 +97,12 @@ void MainWindow::ListChanged(PanelListId list) {
   // The grabber's nicks and the recorder's results are shown in their own small windows.
   if (list == PanelListId::GrabberList) {
     if (ToolWindow* grabber = Tool(kGrabberCaption))
-      grabberShown_.Show(grabber->Control(kGrabberListId), row->Entries(settings_), nullptr);
+      grabberShown_.Show(grabber->Control(kGrabberList), row->Entries(settings_), nullptr);
     return;
   }
   if (list == PanelListId::SearchResults) {
     if (ToolWindow* recorder = Tool(kRecorderCaption))
-      searchShown_.Show(recorder->Control(kSearchResultsId), ListOf(*row, settings_).Items, nullptr);
+      searchShown_.Show(recorder->Control(kRecorderResults), ListOf(*row, settings_).Items, nullptr);
     return;
   }
   const int id = ControlOf(row);
@@ -124,7 +120,7 @@ void MainWindow::LabelChanged(PanelLabel label) {
   if (!row) return;
   if (label == PanelLabel::SearchLabel) {
     if (ToolWindow* recorder = Tool(kRecorderCaption))
-      ShowText(recorder->Control(kSearchLabelId), TextOf(*row, settings_));
+      ShowText(recorder->Control(kRecorderSearchLabel), TextOf(*row, settings_));
     return;
   }
   ShowText(Control(ControlOf(row)), TextOf(*row, settings_));

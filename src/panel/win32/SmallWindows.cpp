@@ -25,64 +25,64 @@ struct SmallWindowShape {
 
 SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
   if (caption == kGrabberCaption)
-    return {
-        240,
-        320,
-        {{"LISTBOX", "", 10, 10, 220, 240, 1, kList, "Double Click nick to add to the admin nick list."},
-         {"BUTTON", "Refresh", 10, 260, 100, 28, 2, kPush},
-         {"BUTTON", "Add All @", 120, 260, 110, 28, 3, kPush, "This will add all the nicks that are @ in the room."}},
-        {{1, "Grabber.Add"}, {2, "Grabber.Refresh"}, {3, "Grabber.AddAll"}}};
+    return {240,
+            320,
+            {{"LISTBOX", "", 10, 10, 220, 240, kGrabberList, kList, "Double Click nick to add to the admin nick list."},
+             {"BUTTON", "Refresh", 10, 260, 100, 28, kGrabberRefresh, kPush},
+             {"BUTTON", "Add All @", 120, 260, 110, 28, kGrabberAddAll, kPush,
+              "This will add all the nicks that are @ in the room."}},
+            {{kGrabberList, "Grabber.Add"}, {kGrabberRefresh, "Grabber.Refresh"}, {kGrabberAddAll, "Grabber.AddAll"}}};
   if (caption == kRecorderCaption)
     return {420,
             300,
-            {{"BUTTON", "Start", 10, 10, 80, 28, 1, kPush},
-             {"BUTTON", "Stop", 96, 10, 80, 28, 2, kPush},
-             {"BUTTON", "Save", 182, 10, 80, 28, 3, kPush},
-             {"EDIT", "", 10, 48, 250, 22, 4, kBox},
-             {"BUTTON", "Search", 268, 46, 80, 28, 5, kPush},
-             {"STATIC", "", 10, 80, 400, 18, 6, SS_LEFT},
-             {"LISTBOX", "", 10, 100, 400, 120, 7, kList},
-             {"BUTTON", "Record Timer", 10, 226, 400, 60, 8, kGroup},
-             {"BUTTON", "On", 20, 250, 50, 20, 9, kCheck},
-             {"STATIC", "Every", 80, 252, 40, 18, 10, SS_LEFT},
-             {"EDIT", TextOf(*FindControl("FlushEvery"), s).c_str(), 122, 248, 50, 22, 11, kBox},
-             {"STATIC", "Seconds", 180, 252, 60, 18, 12, SS_LEFT}},
-            {{1, "Recorder.Start"},
-             {2, "Recorder.Stop"},
-             {3, "Recorder.Save"},
-             {4, "SearchBox"},
-             {5, "Recorder.Search"},
-             {9, "FlushTimerOn"},
-             {11, "FlushEvery"}}};
+            {{"BUTTON", "Start", 10, 10, 80, 28, kRecorderStart, kPush},
+             {"BUTTON", "Stop", 96, 10, 80, 28, kRecorderStop, kPush},
+             {"BUTTON", "Save", 182, 10, 80, 28, kRecorderSave, kPush},
+             {"EDIT", "", 10, 48, 250, 22, kRecorderSearchBox, kBox},
+             {"BUTTON", "Search", 268, 46, 80, 28, kRecorderSearch, kPush},
+             {"STATIC", "", 10, 80, 400, 18, kRecorderSearchLabel, SS_LEFT},
+             {"LISTBOX", "", 10, 100, 400, 120, kRecorderResults, kList},
+             {"BUTTON", "Record Timer", 10, 226, 400, 60, kRecorderTimerFrame, kGroup},
+             {"BUTTON", "On", 20, 250, 50, 20, kRecorderTimerOn, kCheck},
+             {"STATIC", "Every", 80, 252, 40, 18, kRecorderEveryLabel, SS_LEFT},
+             {"EDIT", TextOf(*FindControl("FlushEvery"), s).c_str(), 122, 248, 50, 22, kRecorderFlushEvery, kBox},
+             {"STATIC", "Seconds", 180, 252, 60, 18, kRecorderSecondsLabel, SS_LEFT}},
+            {{kRecorderStart, "Recorder.Start"},
+             {kRecorderStop, "Recorder.Stop"},
+             {kRecorderSave, "Recorder.Save"},
+             {kRecorderSearchBox, "SearchBox"},
+             {kRecorderSearch, "Recorder.Search"},
+             {kRecorderTimerOn, "FlushTimerOn"},
+             {kRecorderFlushEvery, "FlushEvery"}}};
   if (caption == kSaveAsCaption)
     return {300,
             90,
-            {{"STATIC", "Save As:", 10, 14, 60, 18, 1, SS_LEFT},
-             {"EDIT", "", 72, 10, 216, 22, 2, kBox},
-             {"BUTTON", "Save", 208, 50, 80, 28, 3, kPush | BS_DEFPUSHBUTTON}},
-            {{2, "SaveAsName"}, {3, "SaveAs.Save"}}};
+            {{"STATIC", "Save As:", 10, 14, 60, 18, kSaveAsLabel, SS_LEFT},
+             {"EDIT", "", 72, 10, 216, 22, kSaveAsName, kBox},
+             {"BUTTON", "Save", 208, 50, 80, 28, kSaveAsSave, kPush | BS_DEFPUSHBUTTON}},
+            {{kSaveAsName, "SaveAsName"}, {kSaveAsSave, "SaveAs.Save"}}};
   if (caption == kFastAdminEntryCaption)
     return {260,
             120,
-            {{"STATIC", "Nick:", 10, 14, 40, 18, 1, SS_LEFT},
-             {"EDIT", "", 56, 10, 194, 22, 2, kBox},
-             {"STATIC", "Code:", 10, 46, 40, 18, 3, SS_LEFT},
-             {"EDIT", "", 56, 42, 194, 22, 4, kBox | ES_PASSWORD},
-             {"BUTTON", "Add", 170, 80, 80, 28, 5, kPush | BS_DEFPUSHBUTTON}},
-            {{2, "FastAdminNick"}, {4, "FastAdminCode"}, {5, "FastAdminEntry.Add"}}};
+            {{"STATIC", "Nick:", 10, 14, 40, 18, kEntryNickLabel, SS_LEFT},
+             {"EDIT", "", 56, 10, 194, 22, kEntryNick, kBox},
+             {"STATIC", "Code:", 10, 46, 40, 18, kEntryCodeLabel, SS_LEFT},
+             {"EDIT", "", 56, 42, 194, 22, kEntryCode, kBox | ES_PASSWORD},
+             {"BUTTON", "Add", 170, 80, 80, 28, kEntryAdd, kPush | BS_DEFPUSHBUTTON}},
+            {{kEntryNick, "FastAdminNick"}, {kEntryCode, "FastAdminCode"}, {kEntryAdd, "FastAdminEntry.Add"}}};
   if (caption == kAboutCaption)
     return {320,
             150,
-            {{"STATIC", kProgramName, 10, 10, 300, 22, 1, SS_CENTER},
-             {"STATIC", kAboutText, 10, 40, 300, 60, 2, SS_LEFT},
+            {{"STATIC", kProgramName, 10, 10, 300, 22, kAboutTitle, SS_CENTER},
+             {"STATIC", kAboutText, 10, 40, 300, 60, kAboutBody, SS_LEFT},
              {"BUTTON", "OK", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}};
   if (caption == kContactCaption)
     return {320,
             150,
-            {{"STATIC", "Visit", 10, 14, 40, 18, 1, SS_LEFT},
-             {"STATIC", kMakerAddress, 54, 14, 256, 18, 2, SS_LEFT | SS_NOTIFY},
+            {{"STATIC", "Visit", 10, 14, 40, 18, kContactVisit, SS_LEFT},
+             {"STATIC", kMakerAddress, 54, 14, 256, 18, kContactLink, SS_LEFT | SS_NOTIFY},
              {"BUTTON", "Ok", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}},
-            {{2, "Contact.Link"}}};
+            {{kContactLink, "Contact.Link"}}};
   return {};
 }
 

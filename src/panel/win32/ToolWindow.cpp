@@ -53,7 +53,7 @@ ToolWindow::ToolWindow(HINSTANCE instance, HWND owner, const std::string& captio
       onCommand_(std::move(onCommand)),
       onClose_(std::move(onClose)),
       reportFault_(std::move(reportFault)) {
-  RegisterPanelClass(instance, kToolClass, Procedure);
+  RegisterPanelClass(instance, kToolClass, WindowProcedure<ToolWindow>);
   RECT r = {0, 0, Scaled(width, scale), Scaled(height, scale)};
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
   AdjustWindowRect(&r, style, FALSE);
@@ -103,31 +103,21 @@ void ToolWindow::SetControlFont(HFONT font) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-LRESULT CALLBACK ToolWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
-  ToolWindow* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<ToolWindow*>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<ToolWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+// A handler may close the window and free this object: what runs after it is
+// copied first, and nothing of the object is touched once it ran.
+LRESULT ToolWindow::HandleMessage(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_COMMAND && onCommand_) {
+    const auto onCommand = onCommand_;
+    onCommand(LOWORD(w), HIWORD(w));
+    return 0;
   }
-  if (!self) return DefWindowProcA(window, message, w, l);
-  // Copied: a handler may close the window and free `self`.
-  const FaultReporter report = self->reportFault_;
-  return CallGuarded(report, window, message, w, l, [&]() -> LRESULT {
-    if (message == WM_COMMAND && self->onCommand_) {
-      const auto onCommand = self->onCommand_;
-      onCommand(LOWORD(w), HIWORD(w));
-      return 0;
-    }
-    if (message == WM_CLOSE) {
-      auto onClose = self->onClose_;
-      self->Destroy();
-      if (onClose) onClose();  // may delete self: nothing of it is touched after this
-      return 0;
-    }
-    return DefWindowProcA(window, message, w, l);
-  });
+  if (message == WM_CLOSE) {
+    auto onClose = onClose_;
+    Destroy();
+    if (onClose) onClose();
+    return 0;
+  }
+  return DefWindowProcA(window, message, w, l);
 }
 
 }  // namespace quorvel

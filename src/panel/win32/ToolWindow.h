@@ -42,7 +42,11 @@ class ToolWindow {
   void Destroy();
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept;
+  // For the window procedure (WindowProcedure<ToolWindow>).
+  friend LRESULT CALLBACK WindowProcedure<ToolWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
+  void Bind(HWND window) { window_ = window; }
+  FaultReporter Reporter() const { return reportFault_; }
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM w, LPARAM l);
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
   HWND tooltip_ = nullptr;

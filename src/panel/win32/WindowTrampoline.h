@@ -37,4 +37,27 @@ LRESULT CallGuarded(const FaultReporter& report, HWND window, UINT message, WPAR
   return 0;
 }
 
+// The window procedure of every window class of the panel, after Windows
+// Terminal's BaseWindow<T>: the object handed to CreateWindowEx is kept in the
+// window's user data on WM_NCCREATE and found there again for each message,
+// whose handling runs guarded. T provides
+//   void Bind(HWND);                                  told its window, once
+//   FaultReporter Reporter() const;                   copied before the handler runs,
+//                                                     which may free the object
+//   LRESULT HandleMessage(HWND, UINT, WPARAM, LPARAM);
+template <typename T>
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
+  T* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams);
+    self->Bind(window);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcA(window, message, w, l);
+  const FaultReporter report = self->Reporter();
+  return CallGuarded(report, window, message, w, l, [&] { return self->HandleMessage(window, message, w, l); });
+}
+
 }  // namespace quorvel
