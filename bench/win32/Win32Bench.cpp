@@ -29,8 +29,6 @@
 #include "roomlink/TranscriptReader.h"
 #include "roomlink/WindowSearch.h"
 #include "roomlink/win32/Win32Desktop.h"
-#include "storage/RegAccess.h"
-#include "storage/win32/Win32RegistryStore.h"
 #include "tick/PollTick.h"
 
 namespace quorvel {
@@ -38,6 +36,7 @@ namespace {
 
 using testing::ChildProcess;
 using testing::FakePalProcess;
+using testing::InstallClient;
 
 constexpr const char* kRoom = "Bench Room";
 
@@ -66,14 +65,6 @@ double MedianMs(int rounds, const std::function<void()>& step) {
 void Row(const char* client, const std::string& what, double ms, const std::string& note = "") {
   std::printf("| wine %s | %s | %.3f ms |%s\n", client, what.c_str(), ms, note.empty() ? "" : (" " + note).c_str());
   std::fflush(stdout);
-}
-
-void InstallClient() {
-  Win32RegistryStore registry;
-  RegAccess reg(registry);
-  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
-                  "10.1");
-  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
 }
 
 // Lets the panel paint what the tick changed; the poll timer's own firings
@@ -188,7 +179,7 @@ int main(int argc, char** argv) {
     if (arg == "--idle-app") return quorvel::IdleApp(std::atoi(argv[i + 1]));
     if (arg == "--rounds") rounds = std::max(5, std::atoi(argv[i + 1]));
   }
-  quorvel::InstallClient();
+  quorvel::testing::InstallClient();
   for (const char* exe : {"fakepal64.exe", "fakepal32.exe"}) quorvel::BenchClient(exe, rounds);
   return 0;
 }

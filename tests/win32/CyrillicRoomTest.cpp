@@ -14,8 +14,6 @@
 #include "panel/Startup.h"
 #include "roomlink/TranscriptReader.h"
 #include "roomlink/win32/Win32Desktop.h"
-#include "storage/RegAccess.h"
-#include "storage/win32/Win32RegistryStore.h"
 #include "text/CodePage.h"
 #include "tick/PollTick.h"
 
@@ -51,12 +49,8 @@ TEST(CyrillicRoomTest, ReadsMatchesAndWarnsInCyrillic) {
   testing::Win32World world;
   Bot& bot = world.bot;
   BotSettings& settings = world.settings;
-  Win32RegistryStore& registry = world.registry;
   Win32Desktop& desktop = world.desktop;
-  RegAccess reg(registry);
-  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
-                  "10.1");
-  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+  testing::InstallClient();
 
   const std::string room = "Russian Room";
   const std::string ivan = Cyrillic(U"Иван");

@@ -4,8 +4,18 @@
 
 #include "FakePalProtocol.h"
 #include "roomlink/ClientLayout.h"
+#include "storage/RegAccess.h"
+#include "storage/win32/Win32RegistryStore.h"
 
 namespace quorvel::testing {
+
+void InstallClient(const std::string& version) {
+  Win32RegistryStore registry;
+  RegAccess reg(registry);
+  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
+                  version);
+  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+}
 
 FakePalProcess::FakePalProcess(const std::string& exeName, const std::vector<std::string>& args) {
   char temp[MAX_PATH] = {};

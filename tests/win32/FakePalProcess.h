@@ -11,6 +11,10 @@
 
 namespace quorvel::testing {
 
+// The registry of an installed client of that version, signed in as
+// "Operator": what the bot reads before it looks for the client's windows.
+void InstallClient(const std::string& version = "10.1");
+
 class FakePalProcess {
  public:
   FakePalProcess(const std::string& exeName, const std::vector<std::string>& args);

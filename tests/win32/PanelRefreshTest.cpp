@@ -19,7 +19,6 @@
 #include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/win32/Win32Desktop.h"
-#include "storage/RegAccess.h"
 #include "storage/win32/Win32RegistryStore.h"
 #include "tick/PollTick.h"
 
@@ -166,10 +165,7 @@ int PaintWaiting(HWND parent, double& seconds) {
 class PanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegAccess reg(registry);
-    reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger",
-                    "DisplayVersion", "10.1");
-    reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+    testing::InstallClient();
     StartClient();
     if (HasFatalFailure()) return;
     ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr)));

@@ -9,8 +9,6 @@
 #include "FakePalProtocol.h"
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/win32/Win32Desktop.h"
-#include "storage/RegAccess.h"
-#include "storage/win32/Win32RegistryStore.h"
 
 namespace quorvel {
 namespace {
@@ -27,15 +25,6 @@ std::string WindowText(HWND window) {
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
                       &result);
   return buffer;
-}
-
-// A Paltalk 10 client signed in as Operator, as the registry tells it.
-void InstallClient() {
-  Win32RegistryStore registry;
-  RegAccess reg(registry);
-  reg.WriteString("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger", "DisplayVersion",
-                  "10.1");
-  reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
 }
 
 // Writes what the screen shows of the window to a BMP file.
@@ -88,7 +77,7 @@ void Press(HWND main, int id) {
 }
 
 TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
-  InstallClient();
+  testing::InstallClient();
   FakePalProcess pal("fakepal64.exe", {"--room", "Panel Room", "--nicks", "Ann"});
   ASSERT_TRUE(pal.Ready());
   ChildProcess app("quorvel.exe", {});
@@ -145,7 +134,7 @@ TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
 }
 
 TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
-  InstallClient();
+  testing::InstallClient();
   FakePalProcess pal("fakepal64.exe", {"--room", "App Room", "--nicks", "Ann,Bob"});
   ASSERT_TRUE(pal.Ready());
 
@@ -182,7 +171,7 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
 }
 
 TEST(QuorvelAppTest, AQuitPostedWhileAboutIsOpenEndsTheProgram) {
-  InstallClient();
+  testing::InstallClient();
   ChildProcess app("quorvel.exe", {});
   HWND main = nullptr;
   ASSERT_TRUE(WaitUntil(app, 20000, [&] {
@@ -207,7 +196,7 @@ TEST(QuorvelAppTest, AQuitPostedWhileAboutIsOpenEndsTheProgram) {
 // two answers of a run take just over 700 ms with the bot of either kind.
 // Run it by hand with --gtest_also_run_disabled_tests.
 TEST(QuorvelAppTest, DISABLED_PanelKeepsAnsweringWhileTheClientHangs) {
-  InstallClient();
+  testing::InstallClient();
   FakePalProcess pal("fakepal64.exe", {"--room", "Stall Room", "--nicks", "Ann,Bob"});
   ASSERT_TRUE(pal.Ready());
   ChildProcess app("quorvel.exe", {});

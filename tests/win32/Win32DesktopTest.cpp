@@ -52,9 +52,7 @@ class Win32BindingTest : public ::testing::TestWithParam<const char*>, protected
   }
   bool SetUpBot(const std::string& version, const std::string& layout, const std::string& room,
                 const std::string& nicks = "Ann,@Bob,Carol") {
-    RegAccess reg(registry);
-    reg.WriteString(kUninstall, "DisplayVersion", version);
-    reg.WriteString("HKCU\\Software\\Paltalk", "cur_user", "Operator");
+    testing::InstallClient(version);
     pal = std::make_unique<FakePalProcess>(
         GetParam(), std::vector<std::string>{"--layout", layout, "--room", room, "--nicks", nicks});
     if (!pal->Ready()) return false;
