@@ -17,6 +17,7 @@
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
+#include "QuorvelWindow.h"
 #include "Win32World.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FeatureSwitch.h"
@@ -153,14 +154,9 @@ int IdleApp(int seconds) {
   if (!pal.Ready()) return 1;
   pal.Command(fakepal::kAppendLine, {kRoom, "Ann: hello there"});
   ChildProcess app("quorvel.exe", {});
-  HWND main = nullptr;
-  const bool loaded = testing::WaitUntil(app, 20000, [&] {
-    main = app.FindWindowOfClass(kMainWindowClassName);
-    return main && IsWindowVisible(main) && SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0;
-  });
-  if (!loaded) return 1;
-  for (int id : {kEnableAll, kStart})
-    PostMessageA(main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, id)));
+  const HWND main = testing::WaitForMainWindow(app, true);
+  if (!main) return 1;
+  for (int id : {kEnableAll, kStart}) testing::Press(main, id);
   std::printf("polling\n");
   std::fflush(stdout);
   Sleep(static_cast<DWORD>(seconds) * 1000);

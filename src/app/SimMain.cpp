@@ -184,18 +184,18 @@ int RunScenario(const Options& o) {
   if (!o.Scenario) {
     content = quorvel::DemoScenario();
   } else {
-    std::stringstream ss;
     if (*o.Scenario == "-") {
+      std::stringstream ss;
       ss << std::cin.rdbuf();
+      content = ss.str();
     } else {
       const std::optional<std::string> file = quorvel::ReadWholeFile(*o.Scenario);
       if (!file) {
         std::cerr << "quorvel-sim: cannot read " << *o.Scenario << "\n";
         return kScenarioUnrunnable;
       }
-      ss << *file;
+      content = *file;
     }
-    content = ss.str();
   }
 
   fs::path dir;

@@ -10,12 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFileBytes(const fs::path& path, bool& ok) {
-  std::optional<std::string> bytes = ReadWholeFile(path.string());
-  ok = bytes.has_value();
-  return bytes.value_or("");
-}
-
 void Value(ScenarioWorld& world, VerbCall& call) {
   const std::string name = call.Cursor.Word().value_or("");
   const std::string want = UnescapeFreeText(call.Cursor.Rest());
@@ -59,9 +53,9 @@ void Selected(ScenarioWorld& world, VerbCall& call) {
 // `file` wants each block line followed by CR LF; `rawfile` the unescaped bytes.
 void File(ScenarioWorld& world, VerbCall& call) {
   const std::string name = call.Cursor.Rest();
-  bool ok = false;
-  const std::string bytes = ReadFileBytes(world.InProgramDir(name), ok);
-  if (!ok) throw Fail("no file " + Quote(name));
+  const std::optional<std::string> file = ReadWholeFile(world.InProgramDir(name).string());
+  if (!file) throw Fail("no file " + Quote(name));
+  const std::string& bytes = *file;
   std::string want;
   if (call.Verb == "file") {
     for (const auto& line : call.Statement.Block) want += line + "\r\n";

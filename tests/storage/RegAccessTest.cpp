@@ -2,8 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
 
 #include "ScratchDir.h"
 #include "storage/MemoryRegistryStore.h"

@@ -7,6 +7,7 @@
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
+#include "QuorvelWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/win32/Win32Desktop.h"
 
@@ -15,6 +16,8 @@ namespace {
 
 using testing::ChildProcess;
 using testing::FakePalProcess;
+using testing::Press;
+using testing::WaitForMainWindow;
 using testing::WaitUntil;
 
 // The text a window shows, asked of it (GetWindowText only reads the caption
@@ -72,21 +75,13 @@ COLORREF CenterPixel(HWND control) {
   return c;
 }
 
-void Press(HWND main, int id) {
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, id)));
-}
-
 TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
   testing::InstallClient();
   FakePalProcess pal("fakepal64.exe", {"--room", "Panel Room", "--nicks", "Ann"});
   ASSERT_TRUE(pal.Ready());
   ChildProcess app("quorvel.exe", {});
-  HWND main = nullptr;
-  // Found once shown and loaded: its controls made, the rooms discovered.
-  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
-    main = app.FindWindowOfClass(kMainWindowClassName);
-    return main && IsWindowVisible(main) && SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0;
-  }));
+  const HWND main = WaitForMainWindow(app, true);
+  ASSERT_NE(main, nullptr);
   SetForegroundWindow(main);
   const std::string shots = testing::ExeDirectory() + "\\..\\screenshots";
   CreateDirectoryA(shots.c_str(), nullptr);
@@ -140,12 +135,8 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
 
   ChildProcess app("quorvel.exe", {});
   ASSERT_TRUE(app.Started());
-  HWND main = nullptr;
-  // Found once shown and loaded: its controls made, the rooms discovered.
-  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
-    main = app.FindWindowOfClass(kMainWindowClassName);
-    return main && IsWindowVisible(main) && SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0;
-  }));
+  const HWND main = WaitForMainWindow(app, true);
+  ASSERT_NE(main, nullptr);
   EXPECT_EQ(WindowText(main), "Quorvel 11");
 
   // Discovery ran when the window loaded: the room is listed and selected.
@@ -155,7 +146,7 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
   ASSERT_EQ(rooms, std::vector<std::string>{"App Room"});
   EXPECT_EQ(WindowText(combo), "App Room");
 
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kStart, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, kStart)));
+  Press(main, kStart);
   ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"App Room", "Ann: hello from the room"}));
   const HWND line = GetDlgItem(main, kLineLabel);
   EXPECT_TRUE(WaitUntil(app, 10000, [&] { return WindowText(line) == "Ann: hello from the room"; }))
@@ -173,11 +164,8 @@ TEST(QuorvelAppTest, AttachesToTheClientAndPollsItsRoom) {
 TEST(QuorvelAppTest, AQuitPostedWhileAboutIsOpenEndsTheProgram) {
   testing::InstallClient();
   ChildProcess app("quorvel.exe", {});
-  HWND main = nullptr;
-  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
-    main = app.FindWindowOfClass(kMainWindowClassName);
-    return main && IsWindowVisible(main);
-  }));
+  const HWND main = WaitForMainWindow(app, false);
+  ASSERT_NE(main, nullptr);
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuAbout, 0), 0);
   HWND about = nullptr;
   ASSERT_TRUE(WaitUntil(app, 10000, [&] {
@@ -200,11 +188,8 @@ TEST(QuorvelAppTest, DISABLED_PanelKeepsAnsweringWhileTheClientHangs) {
   FakePalProcess pal("fakepal64.exe", {"--room", "Stall Room", "--nicks", "Ann,Bob"});
   ASSERT_TRUE(pal.Ready());
   ChildProcess app("quorvel.exe", {});
-  HWND main = nullptr;
-  ASSERT_TRUE(WaitUntil(app, 20000, [&] {
-    main = app.FindWindowOfClass(kMainWindowClassName);
-    return main && IsWindowVisible(main) && SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0;
-  }));
+  const HWND main = WaitForMainWindow(app, true);
+  ASSERT_NE(main, nullptr);
   Press(main, kStart);
   ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Stall Room", "Ann: before"}));
   const HWND line = GetDlgItem(main, kLineLabel);

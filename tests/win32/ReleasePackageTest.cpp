@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ChildProcess.h"
+#include "QuorvelWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/ClientLayout.h"
 
@@ -67,8 +68,7 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   // A design typed in the editor and saved through "Save Greeter As:".
   const HWND editor = GetDlgItem(main, kEditor);
   for (char c : std::string("Hi %sn")) PostMessageA(editor, WM_CHAR, static_cast<WPARAM>(c), 0);
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kSaveToList, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(main, kSaveToList)));
+  testing::Press(main, kSaveToList);
   HWND saveAs = nullptr;
   ASSERT_TRUE(
       WaitUntil(app, 5000, [&] { return shown(saveAs = FindWindowA("QuorvelToolWindow", "Save Greeter As:")); }));
