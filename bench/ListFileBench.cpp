@@ -12,7 +12,7 @@ namespace {
 
 void LoadListFile10k(benchmark::State& state) {
   const auto path = std::filesystem::temp_directory_path() / "quorvel-bench-words.txt";
-  SaveListFile(path.string(), Filler("phrase ", 10000), true);
+  SaveListFile(path.string(), Filler("phrase ", 10000), ListQuoting::Always);
   for (auto _ : state) {
     std::vector<std::string> list;
     LoadListFile(path.string(), list);

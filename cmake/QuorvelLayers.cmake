@@ -25,22 +25,24 @@ function(quorvel_layers root)
     endforeach()
 
     file(GLOB sources CONFIGURE_DEPENDS ${root}/src/${layer}/*.cpp)
-    if(layer STREQUAL "text")
-      # The double-byte code pages are converted by the platform (text/DoubleByte.h).
-      if(WIN32)
-        list(APPEND sources ${root}/src/text/win32/DoubleByteWin32.cpp)
-      else()
-        list(APPEND sources ${root}/src/text/posix/DoubleByteIconv.cpp)
-      endif()
+    # A portable interface whose platform half every build needs (the
+    # double-byte conversions, the file system): win32/*Win32.cpp on Windows,
+    # posix/*.cpp elsewhere, compiled into the folder's own library.
+    if(WIN32)
+      file(GLOB platform CONFIGURE_DEPENDS ${root}/src/${layer}/win32/*Win32.cpp)
+    else()
+      file(GLOB platform CONFIGURE_DEPENDS ${root}/src/${layer}/posix/*.cpp)
     endif()
+    list(APPEND sources ${platform})
     add_library(quorvel_${layer} STATIC ${sources})
     target_include_directories(quorvel_${layer} PRIVATE ${includeRoot})
     if(below)
       target_link_libraries(quorvel_${layer} PUBLIC quorvel_${below})
     endif()
 
-    if(WIN32 AND NOT layer STREQUAL "text")
+    if(WIN32)
       file(GLOB adapters CONFIGURE_DEPENDS ${root}/src/${layer}/win32/*.cpp)
+      list(FILTER adapters EXCLUDE REGEX "Win32\\.cpp$")
       if(adapters)
         add_library(quorvel_${layer}_win32 STATIC ${adapters})
         target_include_directories(quorvel_${layer}_win32 PRIVATE ${includeRoot})

@@ -3,25 +3,14 @@
 
 #include <commctrl.h>
 
-#include <filesystem>
-
 #include "host/win32/Win32Host.h"
 #include "panel/Startup.h"
 #include "panel/win32/MainWindow.h"
 #include "roomlink/win32/Win32Desktop.h"
+#include "storage/FileSystem.h"
 #include "storage/win32/Win32RegistryStore.h"
 #include "text/CodePage.h"
 #include "tick/PollTick.h"
-
-namespace {
-
-std::filesystem::path ProgramDir() {
-  char path[MAX_PATH] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return std::filesystem::path(std::string(path, n)).parent_path();
-}
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   // The client's text is in the system's ANSI code page; everything that reads,
@@ -44,7 +33,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   dialogs.SetOwner(window.Window());
   shell.SetOwner(window.Window());
 
-  quorvel::Bot bot{settings, desktop, registry, host, window, ProgramDir()};
+  const std::optional<std::string> programDir = quorvel::ProgramFolder();
+  if (!programDir)
+    dialogs.ShowMessage(
+        "The name of Quorvel's folder cannot be written in this system's code page, so no list, design or "
+        "recorder file can be read or saved there. Move Quorvel to a folder whose name this system can write.",
+        "Quorvel", quorvel::MessageButtons::Ok, quorvel::MessageIcon::Error);
+  // "?" is no folder name Windows takes: every file beside the program then
+  // fails to open, as the message said, instead of landing in another folder.
+  quorvel::Bot bot{settings, desktop, registry, host, window, programDir.value_or("?")};
   window.Attach(bot);
   quorvel::CreateMainWindow(bot);
   ShowWindow(window.Window(), show);

@@ -94,7 +94,7 @@ void RunChatCommands(Bot& bot) {
   SlotRow(bot, a.AnnounceArg, [&](Bot& b) {
     s.Announcer.AnnounceList.Items.push_back(a.AnnounceArg);
     // A file that cannot be written leaves the entry in the list all the same.
-    SaveListFile(ProgramFile(b, "ans3.txt"), s.Announcer.AnnounceList.Items, false);
+    SaveProgramList(b, "ans3.txt", s.Announcer.AnnounceList.Items);
     Notify(b, "Anounce Added");
     s.Announcer.AnnounceList.SelectOnly(static_cast<int>(s.Announcer.AnnounceList.Items.size() - 1));
     b.view.ListChanged(PanelListId::AnnounceList);

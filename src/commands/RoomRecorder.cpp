@@ -1,7 +1,6 @@
 #include "commands/RoomRecorder.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "storage/ListFile.h"
 #include "storage/WholeFile.h"
@@ -18,14 +17,13 @@ std::string FlushFileName(const LocalTime& t) {
 
 void FlushRecorder(Bot& bot) {
   BotSettings& s = bot.settings;
-  const std::filesystem::path folder = bot.programDir / "recorder";
+  const std::string folder = InFolder(bot.programDir, "recorder");
   // The folder is made when it is missing; lines that still cannot be written
   // stay in the buffer for the next flush.
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
+  EnsureFolder(folder);
   std::string text;
   for (const auto& entry : s.Recorder.RecorderBuffer.Items) text += entry + "\r\n";
-  const bool written = AppendToFile((folder / FlushFileName(bot.host.clock.Now())).string(), text);
+  const bool written = AppendToFile(InFolder(folder, FlushFileName(bot.host.clock.Now())), text);
   const bool shown = !s.Recorder.RecorderBuffer.Items.empty() || !s.Recorder.RecorderBuffer.Selected.empty();
   if (written) s.Recorder.RecorderBuffer.Clear();
   s.Recorder.FlushCounter = "0";

@@ -46,7 +46,7 @@ void RunModerationAction(Bot& bot, const std::string& target, const ModerationAc
     RoomLink link = bot.Link();
     SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle), *index);
     PostRoomCommand(link, action.Command);
-    if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir.string());
+    if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir);
     if (action.Notice) action.Notice(bot, target);
   }
   s.Moderation.RoomNickList.clear();

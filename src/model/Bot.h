@@ -1,5 +1,5 @@
 #pragma once
-#include <filesystem>
+#include <string>
 
 #include "host/Host.h"
 #include "model/BotSettings.h"
@@ -18,7 +18,8 @@ struct Bot {
   RegistryStore& registry;
   Host& host;
   PanelView& view;
-  std::filesystem::path programDir;
+  // 8-bit text in the system code page, like every name the program handles.
+  std::string programDir;
 
   RoomLink Link() { return RoomLink{desktop, registry, settings.Room}; }
 };

@@ -1,6 +1,6 @@
 #include "panel/AdminsFrame.h"
 
-#include "panel/ListSaving.h"
+#include "panel/SaveOrTell.h"
 
 namespace quorvel {
 
@@ -13,6 +13,6 @@ void AdminsDelete(Bot& bot) {
   if (!bot.settings.Admins.AdminList.RemoveSelected().empty()) bot.view.ListChanged(PanelListId::AdminList);
 }
 
-void AdminsSave(Bot& bot) { SaveListOrTell(bot, "admins.txt", bot.settings.Admins.AdminList, false); }
+void AdminsSave(Bot& bot) { SaveListOrTell(bot, "admins.txt", bot.settings.Admins.AdminList); }
 
 }  // namespace quorvel

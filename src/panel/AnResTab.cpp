@@ -1,6 +1,6 @@
 #include "panel/AnResTab.h"
 
-#include "panel/ListSaving.h"
+#include "panel/SaveOrTell.h"
 
 namespace quorvel {
 
@@ -32,7 +32,7 @@ void ResponderClear(Bot& bot) {
 void AnnouncerAdd(Bot& bot) {
   bot.settings.Announcer.AnnounceList.Items.push_back(bot.settings.Panel.AnnounceInputBox);
   bot.view.ListChanged(PanelListId::AnnounceList);
-  SaveListOrTell(bot, "ans3.txt", bot.settings.Announcer.AnnounceList, false);
+  SaveListOrTell(bot, "ans3.txt", bot.settings.Announcer.AnnounceList);
 }
 
 void AnnouncerDelete(Bot& bot) {

@@ -1,6 +1,6 @@
 #include "panel/FastAdminFrame.h"
 
-#include "panel/ListSaving.h"
+#include "panel/SaveOrTell.h"
 #include "roomlink/FastAdminJoin.h"
 
 namespace quorvel {

@@ -1,7 +1,6 @@
 #include "panel/GreeterTab.h"
 
-#include <filesystem>
-
+#include "panel/SaveOrTell.h"
 #include "panel/Startup.h"
 #include "storage/ListFile.h"
 #include "styling/TextStyle.h"
@@ -20,7 +19,7 @@ void ChangeSelection(Bot& bot, const FormatChange& change) {
 // Writes an index file and reads it back. A write that fails leaves the list
 // in memory as it was, tells the operator, and ends the save.
 bool RewriteIndex(Bot& bot, const char* name, PanelList& list) {
-  if (!SaveListFile(ProgramFile(bot, name), list.Items, false)) {
+  if (!SaveProgramList(bot, name, list.Items)) {
     bot.host.dialogs.ShowMessage(MissingFileMessage(name), kSavedTitle, MessageButtons::Ok, MessageIcon::Error);
     return false;
   }
@@ -101,9 +100,8 @@ void SaveDesign(Bot& bot) {
   // A name the file system would not take writes no file; the lists still gain it.
   if (const auto file = DesignFile(bot, name)) {
     // The "Designs" folder is made when it is missing, so the design is not lost.
-    std::error_code ec;
-    std::filesystem::create_directories(bot.programDir / "Designs", ec);
-    s.Greeter.DesignEditor.SaveRtfFile(*file);
+    EnsureFolder(DesignsFolder(bot));
+    SavedOrTold(bot, s.Greeter.DesignEditor.SaveRtfFile(*file), "The design", *file);
   }
   s.Greeter.DesignFiles.Items.push_back(name);
   s.Greeter.DesignNames.Items.push_back(s.Greeter.DesignEditor.PlainText() + " ");

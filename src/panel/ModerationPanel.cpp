@@ -1,6 +1,6 @@
 #include "panel/ModerationPanel.h"
 
-#include "panel/ListSaving.h"
+#include "panel/SaveOrTell.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/Moderation.h"
 
@@ -25,7 +25,7 @@ void DeleteFrom(Bot& bot, PanelList& list, PanelListId shown) {
 
 void HotKeyBounce(Bot& bot) {
   Post(bot, kCommandBounce);
-  StartBounceHelper(bot.host.shell, bot.programDir.string());
+  StartBounceHelper(bot.host.shell, bot.programDir);
   bot.view.BringToFront();
 }
 
@@ -33,7 +33,7 @@ void HotKeyRedDot(Bot& bot) { Post(bot, kCommandRedDot); }
 
 void ManualBounce(Bot& bot) {
   Post(bot, kCommandBounce);
-  StartBounceHelper(bot.host.shell, bot.programDir.string());
+  StartBounceHelper(bot.host.shell, bot.programDir);
 }
 
 void ManualRedDot(Bot& bot) { Post(bot, kCommandRedDot); }
@@ -49,7 +49,7 @@ void PhrasesAdd(Bot& bot) {
   AddTo(bot, bot.settings.Swear.SwearList, PanelListId::SwearList, bot.settings.Panel.PhraseBox);
 }
 void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.SwearList, PanelListId::SwearList); }
-void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.Swear.SwearList, true); }
+void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.Swear.SwearList); }
 void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.WarnedUsers, PanelListId::WarnedUsers); }
 
 void AutobounceAdd(Bot& bot) {
@@ -58,11 +58,11 @@ void AutobounceAdd(Bot& bot) {
 void AutobounceDelete(Bot& bot) {
   DeleteFrom(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList);
 }
-void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.Moderation.AutoBounceList, false); }
+void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.Moderation.AutoBounceList); }
 void AutoRedotAdd(Bot& bot) {
   AddTo(bot, bot.settings.Moderation.AutoRedotList, PanelListId::AutoRedotList, bot.settings.Panel.AutoRedotBox);
 }
 void AutoRedotDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Moderation.AutoRedotList, PanelListId::AutoRedotList); }
-void AutoRedotSave(Bot& bot) { SaveListOrTell(bot, "aur.txt", bot.settings.Moderation.AutoRedotList, false); }
+void AutoRedotSave(Bot& bot) { SaveListOrTell(bot, "aur.txt", bot.settings.Moderation.AutoRedotList); }
 
 }  // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "panel/SaveOrTell.h"
 #include "storage/WholeFile.h"
 #include "text/AnsiText.h"
 #include "text/Occurs.h"
@@ -22,7 +23,7 @@ void SaveRecording(Bot& bot) {
   if (!file) return;
   std::string text;
   for (const auto& entry : bot.settings.Recorder.RecorderBuffer.Items) text += entry + "\t\r\n";
-  WriteFileReplacing(*file, text + "\r\n");
+  SavedOrTold(bot, WriteFileReplacing(*file, text + "\r\n"), "The recording", *file);
 }
 
 namespace recorder {

@@ -1,18 +1,12 @@
 #include "panel/Startup.h"
 
-#include <filesystem>
-
 #include "panel/RoomFrame.h"
 #include "storage/ListFile.h"
 #include "storage/RegAccess.h"
+#include "storage/WholeFile.h"
 
 namespace quorvel {
 namespace {
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
 
 void LoadIfPresent(Bot& bot, const char* name, PanelList& list) {
   const std::string path = ProgramFile(bot, name);

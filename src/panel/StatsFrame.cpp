@@ -2,6 +2,7 @@
 
 #include "commands/VisitorStats.h"
 #include "commands/VisitorStatsFile.h"
+#include "panel/SaveOrTell.h"
 #include "storage/WholeFile.h"
 
 namespace quorvel {
@@ -18,8 +19,9 @@ void SaveStats(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({true, kStatsSaveFilter, ""});
   if (!file) return;
   const BotSettings& s = bot.settings;
-  WriteFileReplacing(
-      *file, FormatStatsFile({s.Stats.VisitorNicks.Items, s.Stats.VisitorCounts.Items, s.Stats.VisitorLastSeen.Items}));
+  const std::string text =
+      FormatStatsFile({s.Stats.VisitorNicks.Items, s.Stats.VisitorCounts.Items, s.Stats.VisitorLastSeen.Items});
+  SavedOrTold(bot, WriteFileReplacing(*file, text), "The statistics", *file);
 }
 
 void LoadStats(Bot& bot) {

@@ -1,9 +1,8 @@
 #include "roomlink/Moderation.h"
 
-#include <filesystem>
-
 #include "roomlink/ClientLayout.h"
 #include "roomlink/WindowSearch.h"
+#include "storage/FileSystem.h"
 
 namespace quorvel {
 
@@ -17,7 +16,7 @@ void SelectNickInClient(Desktop& desktop, WindowHandle listView, int index) {
 }
 
 void StartBounceHelper(Shell& shell, const std::string& programDir) {
-  shell.StartProgram((std::filesystem::path(programDir) / kBounceHelper).string());
+  shell.StartProgram(InFolder(programDir, kBounceHelper));
 }
 
 }  // namespace quorvel

@@ -105,7 +105,7 @@ void ScenarioWorld::Start() {
   Settings = std::make_unique<BotSettings>();
   View = std::make_unique<SimView>(*Settings, [this](const std::string& text) { Print(text); });
   View->Events = &Events;
-  CurrentBot = std::make_unique<Bot>(Bot{*Settings, Desktop, Registry, Services, *View, ProgramDir});
+  CurrentBot = std::make_unique<Bot>(Bot{*Settings, Desktop, Registry, Services, *View, ProgramDir.string()});
   CreateMainWindow(*CurrentBot);
   LoadMainWindow(*CurrentBot);
 }

@@ -42,9 +42,33 @@ std::vector<std::string> ParseListFields(const std::string& s) {
   return fields;
 }
 
-std::string FormatListFile(const std::vector<std::string>& list, bool quoted) {
+namespace {
+
+// An item that reads back as itself only in quotes. An item holding a double
+// quote or a line end reads back as itself in neither form; it is written as
+// it always was.
+bool NeedsQuotes(const std::string& item) {
+  if (item.find_first_of("\"\r\n") != std::string::npos) return false;
+  return item.find(',') != std::string::npos || (!item.empty() && (item[0] == ' ' || item[0] == '\t'));
+}
+
+bool Quoted(const std::string& item, ListQuoting quoting) {
+  switch (quoting) {
+    case ListQuoting::Never:
+      return false;
+    case ListQuoting::Always:
+      return true;
+    case ListQuoting::WhenNeeded:
+      return NeedsQuotes(item);
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string FormatListFile(const std::vector<std::string>& list, ListQuoting quoting) {
   std::string out;
-  for (const auto& item : list) out += (quoted ? "\"" + item + "\"" : item) + "\r\n";
+  for (const auto& item : list) out += (Quoted(item, quoting) ? "\"" + item + "\"" : item) + "\r\n";
   return out;
 }
 
@@ -62,8 +86,8 @@ bool LoadListFile(const std::string& path, StringList& list) {
   return true;
 }
 
-bool SaveListFile(const std::string& path, const std::vector<std::string>& list, bool quoted) {
-  return WriteFileReplacing(path, FormatListFile(list, quoted));
+SaveResult SaveListFile(const std::string& path, const std::vector<std::string>& list, ListQuoting quoting) {
+  return WriteFileReplacing(path, FormatListFile(list, quoting));
 }
 
 }  // namespace quorvel

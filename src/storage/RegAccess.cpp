@@ -1,7 +1,6 @@
 #include "storage/RegAccess.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <sstream>
 
 #include "storage/Regedit4Script.h"
@@ -213,11 +212,10 @@ std::optional<std::string> RegAccess::ExportScript(const std::string& path, bool
   return FormatRegedit4(keys);
 }
 
-bool RegAccess::ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys) {
+SaveResult RegAccess::ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys) {
   const auto script = ExportScript(path, withSubKeys);
-  if (!script) return false;
-  std::error_code ec;
-  if (std::filesystem::exists(fileName, ec)) return false;
+  if (!script) return {};
+  if (PathExists(fileName)) return {};
   return WriteFileReplacing(fileName, *script);
 }
 

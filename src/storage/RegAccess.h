@@ -9,6 +9,7 @@
 
 #include "storage/Regedit4Script.h"
 #include "storage/RegistryStore.h"
+#include "storage/WholeFile.h"
 
 namespace quorvel {
 
@@ -49,7 +50,7 @@ class RegAccess {
 
   // A REGEDIT4 script of the key (and, when asked, its sub-keys); an existing
   // file is never overwritten.
-  bool ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys);
+  SaveResult ExportToReg(const std::string& path, const std::string& fileName, bool withSubKeys);
   bool ImportFromReg(const std::string& fileName);
   // The same script as text, and its import from text; nothing when the key
   // cannot be read.

@@ -1,60 +1,43 @@
 #include "storage/WholeFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace quorvel {
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::stringstream content;
-  content << in.rdbuf();
-  // An empty file leaves the stream failed but not bad; only a read error is one.
-  if (in.bad()) return std::nullopt;
-  return content.str();
+std::optional<std::string> ReadWholeFile(const std::string& path, FileSystem& fs) {
+  if (fs.KindOf(path) != PathKind::File) return std::nullopt;
+  return fs.Read(path);
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return false;
-  const std::string temp = path + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << bytes;
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temp, ec);
-      return false;
-    }
+SaveResult WriteFileReplacing(const std::string& path, const std::string& bytes, FileSystem& fs) {
+  const PathKind kind = fs.KindOf(path);
+  if (kind != PathKind::File && kind != PathKind::Missing) return {};
+  const std::string newCopy = path + ".new";
+  if (fs.KindOf(newCopy) == PathKind::Folder) return {};
+  if (!fs.WriteDurably(newCopy, bytes)) {
+    // What is there is a part of the new bytes at best, and the old file is
+    // untouched: nothing worth keeping.
+    fs.RemoveFile(newCopy);
+    return {};
   }
-  fs::rename(temp, path, ec);
-  if (ec) {
-    // Some systems will not rename over an existing file; the new list is
-    // complete in the temporary file by now, so the old one may go first.
-    ec.clear();
-    fs::remove(path, ec);
-    ec.clear();
-    fs::rename(temp, path, ec);
-  }
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  if (!fs.Replace(newCopy, path)) return {SaveOutcome::KeptBeside, newCopy};
+  return {SaveOutcome::Saved, {}};
 }
 
-bool AppendToFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  if (!out) return false;
-  out << bytes;
-  return static_cast<bool>(out.flush());
+bool AppendToFile(const std::string& path, const std::string& bytes, FileSystem& fs) {
+  const PathKind kind = fs.KindOf(path);
+  if (kind != PathKind::File && kind != PathKind::Missing) return false;
+  return fs.Append(path, bytes);
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) { return folder + PathSeparator() + name; }
+
+bool FileExists(const std::string& path, FileSystem& fs) { return fs.KindOf(path) == PathKind::File; }
+
+bool FolderExists(const std::string& path, FileSystem& fs) { return fs.KindOf(path) == PathKind::Folder; }
+
+bool PathExists(const std::string& path, FileSystem& fs) { return fs.KindOf(path) != PathKind::Missing; }
+
+bool EnsureFolder(const std::string& path, FileSystem& fs) {
+  return fs.KindOf(path) == PathKind::Folder || fs.MakeFolder(path);
 }
 
 }  // namespace quorvel

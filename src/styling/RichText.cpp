@@ -41,7 +41,7 @@ bool RichText::LoadRtfFile(const std::string& path) {
   return true;
 }
 
-bool RichText::SaveRtfFile(const std::string& path) const { return WriteFileReplacing(path, ToRtf()); }
+SaveResult RichText::SaveRtfFile(const std::string& path) const { return WriteFileReplacing(path, ToRtf()); }
 
 void RichText::FormatRange(size_t start, size_t length, const FormatChange& change) {
   if (start >= chars_.size()) return;

@@ -10,6 +10,8 @@
 #include <tuple>
 #include <vector>
 
+#include "storage/WholeFile.h"
+
 namespace quorvel {
 
 inline constexpr std::uint32_t kAutoColor = 0xFFFFFFFF;
@@ -56,7 +58,7 @@ class RichText {
   // Loading replaces the content; a file that cannot be read leaves it as it
   // was and answers false.
   bool LoadRtfFile(const std::string& path);
-  bool SaveRtfFile(const std::string& path) const;
+  SaveResult SaveRtfFile(const std::string& path) const;
   void SetRtf(std::string_view rtf);
   // CR LF (or a lone CR or LF) separates paragraphs.
   void SetPlainText(std::string_view text, const CharFormat& format = {});
@@ -82,9 +84,7 @@ class RichText {
   void Append(char c, const CharFormat& format);
   // Whether a document holds the byte at all: control bytes other than TAB and
   // the paragraph marks have no place in one (its RTF cannot carry them).
-  static bool Holds(char c) {
-    return static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\v';
-  }
+  static bool Holds(char c) { return static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\v'; }
   void Append(std::string_view text, const CharFormat& format);
   void AppendRich(const RichText& other);
   void Clear();

@@ -32,9 +32,35 @@ TEST(ListFileTest, InputFormFields) {
 }
 
 TEST(ListFileTest, PrintForm) {
-  EXPECT_EQ(FormatListFile({"a,b", " x ", ""}, false), "a,b\r\n x \r\n\r\n");
-  EXPECT_EQ(FormatListFile({"bad, word"}, true), "\"bad, word\"\r\n");
-  EXPECT_EQ(FormatListFile({}, true), "");
+  EXPECT_EQ(FormatListFile({"a,b", " x ", ""}, ListQuoting::Never), "a,b\r\n x \r\n\r\n");
+  EXPECT_EQ(FormatListFile({"bad, word"}, ListQuoting::Always), "\"bad, word\"\r\n");
+  EXPECT_EQ(FormatListFile({}, ListQuoting::Always), "");
+}
+
+TEST(ListFileTest, FreeTextIsQuotedOnlyWhereItWouldNotReadBack) {
+  struct Case {
+    std::string Item;
+    std::string Written;
+  };
+  const Case cases[] = {
+      {"See you, sn%", "\"See you, sn%\""},
+      {" leading blank", "\" leading blank\""},
+      {"\ttab first", "\"\ttab first\""},
+      {"   ", "\"   \""},
+      {"Hi %sn ", "Hi %sn "},  // trailing blanks read back as they are
+      {"plain", "plain"},
+      {"", ""},
+      // No form brings these back; they are written as they always were.
+      {"say \"hi\", then", "say \"hi\", then"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatListFile({c.Item}, ListQuoting::WhenNeeded), c.Written + "\r\n") << c.Item;
+    if (c.Item.find('"') == std::string::npos) {
+      EXPECT_EQ(ParseListFields(FormatListFile({c.Item, "next"}, ListQuoting::WhenNeeded)),
+                (std::vector<std::string>{c.Item, "next"}))
+          << c.Item;
+    }
+  }
 }
 
 class ListFileDiskTest : public ::testing::Test {
@@ -46,29 +72,29 @@ class ListFileDiskTest : public ::testing::Test {
 };
 
 TEST_F(ListFileDiskTest, SaveThenLoadKeepsWhatTheFormsKeep) {
-  ASSERT_TRUE(SaveListFile(Path("words.txt"), {"a, b", "  c", "d "}, true));
+  ASSERT_TRUE(SaveListFile(Path("words.txt"), {"a, b", "  c", "d "}, ListQuoting::Always));
   std::vector<std::string> list = {"existing"};
   ASSERT_TRUE(LoadListFile(Path("words.txt"), list));
   EXPECT_EQ(list, (std::vector<std::string>{"existing", "a, b", "  c", "d "}));
-  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"a,b", "  c"}, false));
+  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"a,b", "  c"}, ListQuoting::Never));
   list.clear();
   LoadListFile(Path("admins.txt"), list);
   EXPECT_EQ(list, (std::vector<std::string>{"a", "b", "c"}));
-  ASSERT_TRUE(SaveListFile(Path("empty.txt"), {}, false));
+  ASSERT_TRUE(SaveListFile(Path("empty.txt"), {}, ListQuoting::Never));
   EXPECT_EQ(Read("empty.txt"), "");
   EXPECT_FALSE(std::filesystem::exists(dir / "empty.txt.new"));
 }
 
 TEST_F(ListFileDiskTest, AFailedSaveLeavesTheOldFile) {
-  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"Ann", "Bob"}, false));
+  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"Ann", "Bob"}, ListQuoting::Never));
   // The new list cannot be written beside the old one.
   std::filesystem::create_directories(dir / "admins.txt.new");
-  EXPECT_FALSE(SaveListFile(Path("admins.txt"), {"Zed"}, false));
+  EXPECT_FALSE(SaveListFile(Path("admins.txt"), {"Zed"}, ListQuoting::Never));
   EXPECT_EQ(Read("admins.txt"), "Ann\r\nBob\r\n");
   // A folder where the file should be is no file to write.
   std::filesystem::create_directories(dir / "aun.txt");
-  EXPECT_FALSE(SaveListFile(Path("aun.txt"), {"x"}, false));
-  EXPECT_FALSE(SaveListFile(Path("missing/dir/x.txt"), {"x"}, false));
+  EXPECT_FALSE(SaveListFile(Path("aun.txt"), {"x"}, ListQuoting::Never));
+  EXPECT_FALSE(SaveListFile(Path("missing/dir/x.txt"), {"x"}, ListQuoting::Never));
 }
 
 TEST_F(ListFileDiskTest, LoadingWhatIsNotAFileChangesNothing) {
