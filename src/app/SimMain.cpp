@@ -55,7 +55,8 @@ int Usage(const std::string& problem) {
   std::cerr << "usage: quorvel-sim [--dir DIR] [--quiet] [--codepage N] [SCENARIO | -]\n"
                "       quorvel-sim --traffic TICKS [--seed N]\n"
                "       quorvel-sim --replay FILE [--dir DIR] [--enable FEATURES] [--set NAME=VALUE]...\n"
-               "                   [--design NAME] [--room TITLE] [--ticks-per-line N] [--summary-only]\n";
+               "                   [--design NAME] [--room TITLE] [--ticks-per-line N] [--summary-only]\n"
+               "                   [--html PAGE]\n";
   return kScenarioUnrunnable;
 }
 
@@ -73,7 +74,7 @@ std::optional<std::string> ParseOptions(int argc, char** argv, Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--enable" || arg == "--set" || arg == "--design" || arg == "--room" || arg == "--ticks-per-line" ||
-        arg == "--summary-only")
+        arg == "--summary-only" || arg == "--html")
       replayOption = arg;
     if (arg == "--seed") trafficOption = arg;
     auto value = [&]() -> std::optional<std::string> {
@@ -130,6 +131,10 @@ std::optional<std::string> ParseOptions(int argc, char** argv, Options& o) {
       o.Replay.TicksPerLine = static_cast<int>(*n);
     } else if (arg == "--summary-only") {
       o.Replay.SummaryOnly = true;
+    } else if (arg == "--html") {
+      const auto v = value();
+      if (!v) return "--html needs a file for the page";
+      o.Replay.Page = *v;
     } else if (arg == "--codepage") {
       // The simulated system's ANSI code page; 1252 unless given.
       const auto n = number(1);
@@ -240,7 +245,8 @@ bool IsDryRunProgram(const char* argv0) {
 }
 
 // A transcript dropped onto quorvel-dryrun.exe: all features on, its own folder
-// as the program directory, the summary written beside it and opened.
+// as the program directory, the summary written beside it as text and as a
+// web page, and the page opened.
 int DroppedTranscript(const fs::path& transcript) {
   quorvel::ReplayOptions replay;
   std::error_code ec;
@@ -248,6 +254,8 @@ int DroppedTranscript(const fs::path& transcript) {
   replay.Dir = replay.File.parent_path();
   replay.SummaryOnly = true;
   const fs::path summaryFile = replay.Dir / (replay.File.stem().string() + " - dry run.txt");
+  const fs::path pageFile = replay.Dir / (replay.File.stem().string() + " - dry run.htm");
+  replay.Page = pageFile;
   std::ostringstream summary;
   std::ostringstream errors;
   std::ostringstream trace;
@@ -258,7 +266,9 @@ int DroppedTranscript(const fs::path& transcript) {
     for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     if (!quorvel::WriteFileReplacing(summaryFile.string(), crlf)) return kScenarioUnrunnable;
   }
-  ShellExecuteA(nullptr, "open", summaryFile.string().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // Without a page (the replay failed) the text holds the message.
+  const fs::path shown = status == 0 ? pageFile : summaryFile;
+  ShellExecuteA(nullptr, "open", shown.string().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return status;
 }
 #endif

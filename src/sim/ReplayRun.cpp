@@ -7,10 +7,12 @@
 #include "engine/LineClassifier.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
+#include "sim/DryRunPage.h"
 #include "sim/DryRunSummary.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "storage/WholeFile.h"
+#include "styling/RichText.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {
@@ -85,6 +87,7 @@ class Replay {
   void SetUp();
   void Play(const std::vector<std::string>& lines);
   void PrintSummary() { report_.Print(summary_); }
+  const DryRunFigures& Figures() const { return report_.Figures(); }
 
  private:
   void Apply(const std::string& statement, const std::string& context) {
@@ -148,6 +151,11 @@ void Replay::Play(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+std::string TranscriptText(const std::string& bytes) {
+  if (bytes.rfind("{\\rtf", 0) != 0) return bytes;
+  return RichText::FromRtf(bytes).PlainText();
+}
+
 std::vector<std::string> TranscriptLines(const std::string& bytes) {
   std::vector<std::string> lines;
   size_t start = 0;
@@ -167,7 +175,7 @@ std::vector<std::string> TranscriptLines(const std::string& bytes) {
 int RunReplay(const ReplayOptions& options, std::ostream& trace, std::ostream& summary, std::ostream& errors) {
   try {
     if (options.TicksPerLine < 1) throw Failed{"--ticks-per-line takes a number from 1"};
-    const auto lines = TranscriptLines(ReadTranscript(options.File));
+    const auto lines = TranscriptLines(TranscriptText(ReadTranscript(options.File)));
     const auto copy = MakeTempDir("quorvel-dryrun");
     if (!copy) throw Failed{"cannot create a temporary directory"};
     TempDirOwner owner(*copy);
@@ -178,6 +186,9 @@ int RunReplay(const ReplayOptions& options, std::ostream& trace, std::ostream& s
     trace.flush();
     replay.PrintSummary();
     summary.flush();
+    if (options.Page &&
+        !WriteFileReplacing(options.Page->string(), DryRunPage(replay.Figures(), options.File.filename().string())))
+      throw Failed{"cannot write the page " + options.Page->string()};
   } catch (const Failed& f) {
     errors << "quorvel-sim: " << f.Message << "\n";
     return kScenarioUnrunnable;

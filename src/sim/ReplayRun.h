@@ -20,18 +20,24 @@ struct ReplayOptions {
   std::string Room = "Lobby Room";
   int TicksPerLine = 2;
   bool SummaryOnly = false;
+  std::optional<std::filesystem::path> Page;  // --html: the summary also as a web page, written here
 };
 
 // Lines longer than this are cut, as the client hands them over.
 inline constexpr size_t kReplayLineLimit = 256;
+
+// A transcript saved as rich text (it begins with "{\rtf") as plain text,
+// one line per paragraph; any other file as it is.
+std::string TranscriptText(const std::string& bytes);
 
 // The lines of a transcript file: split at LF, a CR before it dropped, each
 // cut at kReplayLineLimit; a final line without LF counts.
 std::vector<std::string> TranscriptLines(const std::string& bytes);
 
 // Prints the trace (unless SummaryOnly) to `trace` and the summary to
-// `summary`. 0 when the replay ran; 2 (after one message on `errors`) for a
-// file, folder, feature, setting or value that cannot be used.
+// `summary`, and writes the page when asked. 0 when the replay ran; 2 (after
+// one message on `errors`) for a file, folder, feature, setting or value that
+// cannot be used.
 int RunReplay(const ReplayOptions& options, std::ostream& trace, std::ostream& summary, std::ostream& errors);
 
 }  // namespace quorvel

@@ -1,0 +1,37 @@
+#pragma once
+// The dry run's summary as text, and the wording of each of its lines, which
+// the web page uses too: the page says what the text says.
+#include <iosfwd>
+#include <string>
+
+#include "sim/DryRunFigures.h"
+
+namespace quorvel {
+
+// How many words of a phrase the "inside words" line names.
+inline constexpr size_t kWordsShown = 10;
+
+std::string Quoted(const std::string& text);
+// "Summary of 12 transcript lines"
+std::string SummaryHeadline(const DryRunFigures& figures);
+// "Bob: bounced 2, red dot 1 (auto list; phrase "ass" x2)"
+std::string ModerationLine(const std::string& nick, const Moderation& m);
+// ""hell": 87 of 90 lines (97%) inside a word; only as a word of its own: " hell ""
+std::string MostlyInsideLine(const std::string& phrase, const PhraseHits& hits);
+// ""hell": 90 lines, 87 of them inside a word"
+std::string PhraseHeadline(const std::string& phrase, const PhraseHits& hits);
+// "inside words: hello x87, helloooo x2"; empty when it hit inside no word.
+std::string InsideWordsLine(const PhraseHits& hits);
+// "line 3: " and " (inside a word)" around an example's text.
+std::string ExamplePrefix(const ExampleLine& example);
+std::string ExampleSuffix(const ExampleLine& example);
+// ""hi bot": 3 lines"
+std::string TriggerLine(const std::string& trigger, int lines);
+// "to Bob, Cid and 3 more"; empty without greetings.
+std::string GreetedLine(const DryRunFigures& figures);
+// How many commands the summary lists; the rest are counted.
+inline constexpr size_t kCommandsShown = 50;
+
+void PrintDryRunText(const DryRunFigures& figures, std::ostream& out);
+
+}  // namespace quorvel
