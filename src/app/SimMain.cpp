@@ -30,6 +30,7 @@
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "sim/TrafficRun.h"
+#include "storage/FileName.h"
 #include "storage/WholeFile.h"
 #include "text/CodePage.h"
 
@@ -203,7 +204,7 @@ int RunScenario(const Options& o) {
     }
   }
 
-  fs::path dir;
+  std::string dir;
   std::optional<quorvel::TempDirOwner> owner;
   if (o.Dir.empty()) {
     const auto temp = quorvel::MakeTempDir("quorvel-sim");
@@ -215,7 +216,7 @@ int RunScenario(const Options& o) {
     owner.emplace(dir);
   } else {
     std::error_code ec;
-    dir = fs::absolute(o.Dir, ec);
+    dir = fs::absolute(o.Dir, ec).string();
     fs::create_directories(dir, ec);
   }
   const bool colors = !o.Quiet && QUORVEL_ISATTY(1) && std::getenv("NO_COLOR") == nullptr;
@@ -239,7 +240,7 @@ int RunTraffic(const Options& o) {
 
 #ifdef _WIN32
 bool IsDryRunProgram(const char* argv0) {
-  std::string stem = fs::path(argv0 ? argv0 : "").stem().string();
+  std::string stem = quorvel::StemOf(quorvel::NameOf(argv0 ? argv0 : ""));
   for (char& c : stem) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return stem == "quorvel-dryrun";
 }
@@ -247,14 +248,16 @@ bool IsDryRunProgram(const char* argv0) {
 // A transcript dropped onto quorvel-dryrun.exe: all features on, its own folder
 // as the program directory, the summary written beside it as text and as a
 // web page, and the page opened.
-int DroppedTranscript(const fs::path& transcript) {
+int DroppedTranscript(const std::string& transcript) {
   quorvel::ReplayOptions replay;
-  std::error_code ec;
-  replay.File = fs::absolute(transcript, ec);
-  replay.Dir = replay.File.parent_path();
+  // Explorer hands over the whole path, in the system code page.
+  replay.File = transcript;
+  replay.Dir = quorvel::FolderOf(transcript);
+  if (replay.Dir.empty()) replay.Dir = ".";
   replay.SummaryOnly = true;
-  const fs::path summaryFile = replay.Dir / (replay.File.stem().string() + " - dry run.txt");
-  const fs::path pageFile = replay.Dir / (replay.File.stem().string() + " - dry run.htm");
+  const std::string stem = quorvel::StemOf(quorvel::NameOf(transcript));
+  const std::string summaryFile = quorvel::InFolder(replay.Dir, stem + " - dry run.txt");
+  const std::string pageFile = quorvel::InFolder(replay.Dir, stem + " - dry run.htm");
   replay.Page = pageFile;
   std::ostringstream summary;
   std::ostringstream errors;
@@ -264,11 +267,11 @@ int DroppedTranscript(const fs::path& transcript) {
     std::string text = status == 0 ? summary.str() : errors.str();
     std::string crlf;
     for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    if (!quorvel::WriteFileReplacing(summaryFile.string(), crlf)) return kScenarioUnrunnable;
+    if (!quorvel::WriteFileReplacing(summaryFile, crlf)) return kScenarioUnrunnable;
   }
   // Without a page (the replay failed) the text holds the message.
-  const fs::path shown = status == 0 ? pageFile : summaryFile;
-  ShellExecuteA(nullptr, "open", shown.string().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  const std::string& shown = status == 0 ? pageFile : summaryFile;
+  ShellExecuteA(nullptr, "open", shown.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return status;
 }
 #endif

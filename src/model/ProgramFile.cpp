@@ -2,6 +2,7 @@
 
 #include "storage/FileName.h"
 #include "storage/FileSystem.h"
+#include "text/AnsiText.h"
 
 namespace quorvel {
 
@@ -13,6 +14,15 @@ std::optional<std::string> DesignFile(const Bot& bot, const std::string& name) {
 }
 
 std::string DesignsFolder(const Bot& bot) { return InFolder(bot.programDir, "Designs"); }
+
+bool IsProgramListFile(const std::string& name) {
+  // Windows finds a list file whatever the case of its name.
+  const std::string lower = AnsiLower(name);
+  for (const char* list : {"words.txt", "admins.txt", "nicks.txt", "codes.txt", "aun.txt", "aur.txt", "mes.txt",
+                           "ans.txt", "dlist.txt", "dlistd.txt", "ans3.txt"})
+    if (lower == list) return true;
+  return false;
+}
 
 ListQuoting ListFileQuoting(const std::string& name) {
   if (name == "words.txt") return ListQuoting::Always;

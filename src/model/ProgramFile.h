@@ -13,6 +13,8 @@ namespace quorvel {
 std::string ProgramFile(const Bot& bot, const std::string& name);
 std::optional<std::string> DesignFile(const Bot& bot, const std::string& name);
 std::string DesignsFolder(const Bot& bot);
+// The list files start-up reads from the program directory.
+bool IsProgramListFile(const std::string& name);
 // How a list file of the program directory is written: the phrase list
 // always quoted, the lists of free text (replies, announcements, designs)
 // quoted where an item needs it, the nick lists never.

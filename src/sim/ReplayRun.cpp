@@ -1,24 +1,25 @@
 #include "sim/ReplayRun.h"
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <sstream>
 
 #include "engine/LineClassifier.h"
+#include "model/ProgramFile.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
 #include "sim/DryRunPage.h"
 #include "sim/DryRunSummary.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
+#include "storage/FileName.h"
 #include "storage/WholeFile.h"
 #include "styling/RichText.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::map<std::string, const char*>& FeatureStarts() {
   static const std::map<std::string, const char*> kStarts = {
@@ -55,18 +56,25 @@ std::vector<std::string> FeaturePresses(const std::string& list) {
   return presses;
 }
 
-std::string ReadTranscript(const fs::path& file) {
-  std::optional<std::string> text = ReadWholeFile(file.string());
-  if (!text) throw Failed{"cannot read the transcript " + file.string()};
+std::string ReadTranscript(const std::string& file) {
+  std::optional<std::string> text = ReadWholeFile(file);
+  if (!text) throw Failed{"cannot read the transcript " + file};
   return std::move(*text);
 }
 
-// The operator's folder, copied, so that whatever the bot writes lands in the copy.
-void CopyProgramDir(const fs::path& from, const fs::path& to) {
-  std::error_code ec;
-  if (!fs::is_directory(from, ec)) throw Failed{"cannot read the program directory " + from.string()};
-  fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
-  if (ec) throw Failed{"cannot copy the program directory " + from.string() + ": " + ec.message()};
+// The files of a folder that are no links, by name.
+std::vector<std::string> PlainFiles(FileSystem& fs, const std::string& folder) {
+  std::vector<std::string> names;
+  for (const FolderEntry& e : fs.List(folder).value_or(std::vector<FolderEntry>{}))
+    if (!e.Link && e.Kind == PathKind::File) names.push_back(e.Name);
+  return names;
+}
+
+bool IsRtfName(const std::string& name) { return name.size() > 4 && AnsiLower(name.substr(name.size() - 4)) == ".rtf"; }
+
+bool CopyFileBytes(const std::string& from, const std::string& to) {
+  const std::optional<std::string> bytes = ReadWholeFile(from);
+  return bytes && WriteFileReplacing(to, *bytes);
 }
 
 // The nick a line shows as present: a joiner, or a speaker.
@@ -81,7 +89,7 @@ std::string NickOf(const std::string& line) {
 
 class Replay {
  public:
-  Replay(const ReplayOptions& options, const fs::path& copy, std::ostream& trace, std::ostream& summary)
+  Replay(const ReplayOptions& options, const std::string& copy, std::ostream& trace, std::ostream& summary)
       : options_(options), summary_(summary), runner_(copy, options.SummaryOnly, trace) {}
 
   void SetUp();
@@ -151,6 +159,24 @@ void Replay::Play(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+bool CopyBotFiles(const std::string& from, const std::string& to) {
+  FileSystem& fs = SystemFiles();
+  if (fs.KindOf(from) != PathKind::Folder) return false;
+  bool copied = true;
+  for (const std::string& name : PlainFiles(fs, from))
+    if (IsProgramListFile(name)) copied = CopyFileBytes(InFolder(from, name), InFolder(to, name)) && copied;
+  const auto entries = fs.List(from).value_or(std::vector<FolderEntry>{});
+  const bool designs = std::any_of(entries.begin(), entries.end(), [](const FolderEntry& e) {
+    return e.Name == "Designs" && e.Kind == PathKind::Folder && !e.Link;
+  });
+  if (!designs) return copied;
+  const std::string source = InFolder(from, "Designs"), target = InFolder(to, "Designs");
+  if (!fs.MakeFolder(target)) return false;
+  for (const std::string& name : PlainFiles(fs, source))
+    if (IsRtfName(name)) copied = CopyFileBytes(InFolder(source, name), InFolder(target, name)) && copied;
+  return copied;
+}
+
 std::string TranscriptText(const std::string& bytes) {
   if (bytes.rfind("{\\rtf", 0) != 0) return bytes;
   return RichText::FromRtf(bytes).PlainText();
@@ -179,16 +205,16 @@ int RunReplay(const ReplayOptions& options, std::ostream& trace, std::ostream& s
     const auto copy = MakeTempDir("quorvel-dryrun");
     if (!copy) throw Failed{"cannot create a temporary directory"};
     TempDirOwner owner(*copy);
-    CopyProgramDir(options.Dir, *copy);
+    // The operator's folder, copied, so that whatever the bot writes lands in the copy.
+    if (!CopyBotFiles(options.Dir, *copy)) throw Failed{"cannot read the program directory " + options.Dir};
     Replay replay(options, *copy, trace, summary);
     replay.SetUp();
     replay.Play(lines);
     trace.flush();
     replay.PrintSummary();
     summary.flush();
-    if (options.Page &&
-        !WriteFileReplacing(options.Page->string(), DryRunPage(replay.Figures(), options.File.filename().string())))
-      throw Failed{"cannot write the page " + options.Page->string()};
+    if (options.Page && !WriteFileReplacing(*options.Page, DryRunPage(replay.Figures(), NameOf(options.File))))
+      throw Failed{"cannot write the page " + *options.Page};
   } catch (const Failed& f) {
     errors << "quorvel-sim: " << f.Message << "\n";
     return kScenarioUnrunnable;

@@ -2,7 +2,6 @@
 // The dry run: a saved room transcript replayed, line by line, through the
 // operator's own lists and designs, with a summary of what the bot would
 // have done. The program directory is only read: the bot works on a copy.
-#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -12,19 +11,26 @@
 namespace quorvel {
 
 struct ReplayOptions {
-  std::filesystem::path File;
-  std::filesystem::path Dir = ".";                        // the operator's program directory
+  // Names in the system code page, as the bot's own are.
+  std::string File;
+  std::string Dir = ".";                                  // the operator's program directory
   std::string Enable = "all";                             // comma-separated features
   std::vector<std::pair<std::string, std::string>> Sets;  // --set NAME=VALUE, in order
   std::optional<std::string> Design;                      // a name of dlist.txt
   std::string Room = "Lobby Room";
   int TicksPerLine = 2;
   bool SummaryOnly = false;
-  std::optional<std::filesystem::path> Page;  // --html: the summary also as a web page, written here
+  std::optional<std::string> Page;  // --html: the summary also as a web page, written here
 };
 
 // Lines longer than this are cut, as the client hands them over.
 inline constexpr size_t kReplayLineLimit = 256;
+
+// Copies what start-up and the features read from the operator's program
+// directory FROM into TO: the list files and the "Designs" folder's RTF
+// files. Nothing else is read, no link is followed, and FROM is not changed.
+// False when FROM is no folder or a file could not be copied.
+bool CopyBotFiles(const std::string& from, const std::string& to);
 
 // A transcript saved as rich text (it begins with "{\rtf") as plain text,
 // one line per paragraph; any other file as it is.

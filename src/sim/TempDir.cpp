@@ -4,14 +4,15 @@
 
 namespace quorvel {
 
-std::optional<std::filesystem::path> MakeTempDir(const std::string& prefix) {
+std::optional<std::string> MakeTempDir(const std::string& prefix) {
+  const std::optional<std::string> base = TempFolder();
+  if (!base) return std::nullopt;
   std::random_device rd;
-  std::error_code ec;
-  const auto base = std::filesystem::temp_directory_path(ec);
-  if (ec) return std::nullopt;
+  FileSystem& fs = SystemFiles();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const auto candidate = base / (prefix + "-" + std::to_string(rd()));
-    if (std::filesystem::create_directory(candidate, ec)) return candidate;
+    const std::string candidate = InFolder(*base, prefix + "-" + std::to_string(rd()));
+    // A name already there is someone else's folder: try another.
+    if (fs.KindOf(candidate) == PathKind::Missing && fs.MakeFolder(candidate)) return candidate;
   }
   return std::nullopt;
 }

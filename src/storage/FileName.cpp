@@ -20,4 +20,38 @@ bool IsAllowedFileName(std::string_view name) {
   return true;
 }
 
+namespace {
+
+// Where the last separator stands; npos when there is none.
+size_t LastSeparator(std::string_view path) {
+  const int codePage = SystemCodePage();
+  size_t last = std::string_view::npos;
+  for (size_t i = 0; i < path.size(); ++i) {
+    if (IsLeadByte(codePage, static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
+      ++i;
+      continue;
+    }
+    if (path[i] == '\\' || path[i] == '/') last = i;
+  }
+  return last;
+}
+
+}  // namespace
+
+std::string FolderOf(std::string_view path) {
+  const size_t at = LastSeparator(path);
+  return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at));
+}
+
+std::string NameOf(std::string_view path) {
+  const size_t at = LastSeparator(path);
+  return std::string(at == std::string_view::npos ? path : path.substr(at + 1));
+}
+
+std::string StemOf(std::string_view name) {
+  // No trail byte of the supported code pages is a full stop.
+  const size_t dot = name.rfind('.');
+  return std::string(dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot));
+}
+
 }  // namespace quorvel

@@ -10,4 +10,12 @@ namespace quorvel {
 // name is allowed (it gives the bare extension).
 bool IsAllowedFileName(std::string_view name);
 
+// A path split at its last separator ('\\' or '/'), judged by character: in
+// a double-byte code page the byte 0x5C may end a letter. FolderOf is empty
+// and NameOf the whole path when there is no separator.
+std::string FolderOf(std::string_view path);
+std::string NameOf(std::string_view path);
+// A file name without its last extension ("night.txt" gives "night").
+std::string StemOf(std::string_view name);
+
 }  // namespace quorvel

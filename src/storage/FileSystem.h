@@ -53,6 +53,10 @@ FileSystem& SystemFiles();
 // can): no file beside the program could then be named.
 std::optional<std::string> ProgramFolder();
 
+// The system's folder for temporary files; nothing when there is none whose
+// name the system code page can write.
+std::optional<std::string> TempFolder();
+
 // The separator of the platform's paths, and NAME inside FOLDER. The
 // separator is always added: a folder's last byte may be the trail byte of a
 // double-byte character that only looks like one.

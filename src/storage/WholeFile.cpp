@@ -40,4 +40,18 @@ bool EnsureFolder(const std::string& path, FileSystem& fs) {
   return fs.KindOf(path) == PathKind::Folder || fs.MakeFolder(path);
 }
 
+bool RemoveTree(const std::string& path, FileSystem& fs) {
+  bool removed = true;
+  for (const FolderEntry& entry : fs.List(path).value_or(std::vector<FolderEntry>{})) {
+    const std::string inside = InFolder(path, entry.Name);
+    if (entry.Link)
+      removed = (fs.RemoveFile(inside) || fs.RemoveFolder(inside)) && removed;
+    else if (entry.Kind == PathKind::Folder)
+      removed = RemoveTree(inside, fs) && removed;
+    else
+      removed = fs.RemoveFile(inside) && removed;
+  }
+  return fs.RemoveFolder(path) && removed;
+}
+
 }  // namespace quorvel

@@ -41,4 +41,8 @@ bool PathExists(const std::string& path, FileSystem& fs = SystemFiles());
 // A folder inside one that exists; true when it is there afterwards.
 bool EnsureFolder(const std::string& path, FileSystem& fs = SystemFiles());
 
+// Removes the folder and everything in it. A link inside is removed, never
+// followed: what it points at stays.
+bool RemoveTree(const std::string& path, FileSystem& fs = SystemFiles());
+
 }  // namespace quorvel

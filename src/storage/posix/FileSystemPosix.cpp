@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "storage/FileSystem.h"
 
@@ -122,6 +123,11 @@ FileSystem& SystemFiles() {
 }
 
 char PathSeparator() { return '/'; }
+
+std::optional<std::string> TempFolder() {
+  const char* dir = std::getenv("TMPDIR");
+  return std::string(dir && *dir ? dir : "/tmp");
+}
 
 std::optional<std::string> ProgramFolder() {
   std::string path(4096, '\0');

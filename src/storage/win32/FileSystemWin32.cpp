@@ -172,6 +172,19 @@ FileSystem& SystemFiles() {
 
 char PathSeparator() { return '\\'; }
 
+std::optional<std::string> TempFolder() {
+  wchar_t path[MAX_PATH + 2] = {};
+  const DWORD n = GetTempPathW(MAX_PATH + 1, path);
+  if (n == 0 || n > MAX_PATH + 1) return std::nullopt;
+  if (path[n - 1] == L'\\') path[n - 1] = L'\0';
+  if (auto narrow = FromWide(path)) return narrow;
+  // A user name the code page cannot write: its short form can be, where the volume keeps one.
+  wchar_t shortPath[MAX_PATH + 2] = {};
+  const DWORD s = GetShortPathNameW(path, shortPath, MAX_PATH + 1);
+  if (s == 0 || s > MAX_PATH + 1) return std::nullopt;
+  return FromWide(shortPath);
+}
+
 std::optional<std::string> ProgramFolder() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
