@@ -259,7 +259,7 @@ TEST_F(PanelRefreshTest, TheGrabbersSelectionSurvivesTicksSoADoubleClickHits) {
   OpenNickGrabber(bot);
   const HWND grabber = window.SmallWindow(kGrabberCaption);
   ASSERT_NE(grabber, nullptr);
-  const HWND list = GetDlgItem(grabber, 1);
+  const HWND list = GetDlgItem(grabber, kGrabberList);
   ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
   SendMessageA(list, LB_SETCURSEL, 2, 0);  // the operator's first click
   Settle();
@@ -280,7 +280,7 @@ TEST_F(PanelRefreshTest, TheRecordersSearchResultsKeepTheirSelection) {
   ASSERT_NE(recorder, nullptr);
   settings.Panel.SearchBox = "ann";
   RecorderSearch(bot);
-  const HWND results = GetDlgItem(recorder, 7);
+  const HWND results = GetDlgItem(recorder, kRecorderResults);
   ASSERT_EQ(SendMessageA(results, LB_GETCOUNT, 0, 0), 2);
   SendMessageA(results, LB_SETCURSEL, 1, 0);
   Settle();
