@@ -33,12 +33,14 @@ struct FlagCommand {
   Feature Which;
   bool On;
   const char* Notice;
+  // The admin list's entries are compared in lower case, as the sender is
+  // stored; only "swearbot on" does so.
+  bool LowerCaseEntries = false;
 };
 
 void FlagRow(Bot& bot, const FlagCommand& c) {
   if (bot.settings.Line.Text != c.Text) return;
-  const bool lowerCase = std::string(c.Text) == "swearbot on";
-  ForEachAuthorisation(bot, lowerCase, [&](Bot& b) {
+  ForEachAuthorisation(bot, c.LowerCaseEntries, [&](Bot& b) {
     SetFeature(b, c.Which, c.On);
     Notify(b, c.Notice);
   });
@@ -79,7 +81,7 @@ void RunChatCommands(Bot& bot) {
   ArgumentSlots& a = s.Args;
   static const FlagCommand kFirstFlags[] = {
       {"swearbot off", Feature::Swearbot, false, "Swearbot is now Off"},
-      {"swearbot on", Feature::Swearbot, true, "Swearbot is now On"},
+      {"swearbot on", Feature::Swearbot, true, "Swearbot is now On", true},
       {"greeter off", Feature::Greeter, false, "Greeter is now Off"},
       {"greeter on", Feature::Greeter, true, "Greeter is now On"},
       {"ab off", Feature::Autobounce, false, "Autobounce is now Off"},

@@ -24,13 +24,14 @@ enum class PanelListId {
   VisitorLastSeen,
   GrabberList,    // the nick grabber's window
   SearchResults,  // the recorder panel's window
+  Count,          // how many there are, not a list
 };
-inline constexpr int kPanelListCount = 16;
+inline constexpr int kPanelListCount = static_cast<int>(PanelListId::Count);
 
 // Texts the operator reads but does not edit. `Line` stands for the current
 // chat line as a whole: its raw text and what the tick made of it.
-enum class PanelLabel { Clock, UserCount, TotalVisits, UniqueVisits, Line, SearchLabel };
-inline constexpr int kPanelLabelCount = 6;
+enum class PanelLabel { Clock, UserCount, TotalVisits, UniqueVisits, Line, SearchLabel, Count };
+inline constexpr int kPanelLabelCount = static_cast<int>(PanelLabel::Count);
 
 // Text boxes the operator edits and the model may also set.
 enum class PanelBox {
@@ -44,8 +45,9 @@ enum class PanelBox {
   AutobounceBox,
   AutoRedotBox,
   LastVisitorBox,
+  Count,  // how many there are, not a box
 };
-inline constexpr int kPanelBoxCount = 10;
+inline constexpr int kPanelBoxCount = static_cast<int>(PanelBox::Count);
 
 // What the model tells a view, each change by name, so that a view redraws
 // only what changed and a tick that changed nothing costs the view nothing.
