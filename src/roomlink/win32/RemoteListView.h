@@ -1,0 +1,17 @@
+#pragma once
+// A list view of another process, through records written into its memory:
+// its item texts and its selection. The process's bitness picks the records.
+#include <string>
+#include <vector>
+
+#include "roomlink/win32/RemoteProcess.h"
+#include "roomlink/win32/Sender.h"
+
+namespace quorvel {
+
+// Every item text, 255-byte buffer each; what was read until a call failed.
+std::vector<std::string> ReadListViewTexts(const RemoteProcess& process, const Sender& send);
+// Marks item `index` selected and focused.
+void SelectListViewItem(const RemoteProcess& process, const Sender& send, int index);
+
+}  // namespace quorvel
