@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "CodePageText.h"
 #include "TestWorld.h"
 #include "roomlink/RoomDiscovery.h"
 #include "roomlink/TranscriptReader.h"
+#include "text/CodePage.h"
 
 namespace quorvel {
 namespace {
@@ -69,6 +71,27 @@ TEST_F(TranscriptReaderTest, TextStopsAtAZeroByte) {
   std::string raw;
   GetLastLine(world.desktop, transcript, raw);
   EXPECT_EQ(raw, "ab");
+}
+
+// The fetch holds 256 bytes. A double-byte character whose lead byte is the
+// 256th is left out whole, never cut after its lead byte.
+TEST_F(TranscriptReaderTest, DoubleByteLinesAreCutBetweenCharacters) {
+  for (const int codePage : {932, 936, 949, 950}) {
+    SCOPED_TRACE(codePage);
+    ScopedSystemCodePage inForce(codePage);
+    const std::string wide = testing::InCodePage(codePage, U"中");
+    ASSERT_EQ(wide.size(), 2u);
+    std::string raw;
+    world.desktop.AppendLine(room, std::string(255, 'x') + wide + wide);
+    GetLastLine(world.desktop, transcript, raw);
+    EXPECT_EQ(raw, std::string(255, 'x'));
+    world.desktop.AppendLine(room, std::string(254, 'x') + wide + wide);
+    GetLastLine(world.desktop, transcript, raw);
+    EXPECT_EQ(raw, std::string(254, 'x') + wide);  // ends on the limit: whole
+    world.desktop.AppendLine(room, "a" + wide + wide);
+    GetLastLine(world.desktop, transcript, raw);
+    EXPECT_EQ(raw, "a" + wide + wide);
+  }
 }
 
 }  // namespace

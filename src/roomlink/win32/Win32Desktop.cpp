@@ -79,8 +79,9 @@ struct Win32Desktop::TranscriptLink {
 
 namespace {
 
+// The range's characters as the control holds them, UTF-16.
 template <typename Range>
-std::string ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send, LONG start, LONG count) {
+std::wstring ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send, LONG start, LONG count) {
   static_assert(sizeof(Range) <= kRangeRecordBytes);
   char* const base = static_cast<char*>(link.block.Address());
   unsigned char record[kRangeRecordBytes] = {};
@@ -101,14 +102,14 @@ std::string ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send
     std::memcpy(link.written, record, sizeof record);
     link.haveWritten = true;
   }
-  // Asked wide: the transcript is a Unicode control, and ANSI text is made here.
+  // Asked wide: the transcript is a Unicode control, and ANSI text is made by the caller.
   const auto copied = send.W(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(base));
   if (!copied || *copied <= 0) return {};
   std::wstring wide(static_cast<size_t>(std::min<LRESULT>(*copied, count)), L'\0');
   if (!link.block.Read(wide.data(), wide.size() * sizeof(WCHAR), kRangeRecordBytes)) return {};
   const size_t zero = wide.find(L'\0');
   if (zero != std::wstring::npos) wide.resize(zero);
-  return WideToAnsi(wide);
+  return wide;
 }
 
 }  // namespace
@@ -210,13 +211,15 @@ std::string Win32Desktop::GetLine(WindowHandle edit, int index, int capacity) {
   const LONG wanted = static_cast<LONG>(std::min<LRESULT>(*length + 1, capacity));
   TranscriptLink* link = LinkTo(edit, kRangeRecordBytes + (static_cast<std::size_t>(wanted) + 1) * sizeof(WCHAR));
   if (!link) return {};
-  std::string text = link->process.Is32Bit()
-                         ? ReadTextRange<TextRange32>(*link, send, static_cast<LONG>(*start), wanted)
-                         : ReadTextRange<TEXTRANGEW>(*link, send, static_cast<LONG>(*start), wanted);
-  // A wrapped line ends without a mark: the extra character belongs to the next one.
-  if (*length + 1 <= capacity && !text.empty() && text.back() != '\r' && static_cast<LONG>(text.size()) == wanted)
+  std::wstring text = link->process.Is32Bit()
+                          ? ReadTextRange<TextRange32>(*link, send, static_cast<LONG>(*start), wanted)
+                          : ReadTextRange<TEXTRANGEW>(*link, send, static_cast<LONG>(*start), wanted);
+  // A wrapped line ends without a mark: the extra character belongs to the
+  // next one. Counted in the control's characters, before conversion: in a
+  // double-byte code page the converted text has more bytes than characters.
+  if (*length + 1 <= capacity && !text.empty() && text.back() != L'\r' && static_cast<LONG>(text.size()) == wanted)
     text.pop_back();
-  return text;
+  return WideToAnsi(text);
 }
 
 void Win32Desktop::SetRtfText(WindowHandle edit, const std::string& rtf) {
