@@ -80,17 +80,45 @@ std::vector<std::string> ReadItemTexts(const RemoteProcess& process, const Sende
   return texts;
 }
 
+// One item's text: its record and buffer in one remote block, one LVM_GETITEMTEXTA.
 template <typename Record>
-void SelectItem(const RemoteProcess& process, const Sender& send, int index) {
-  RemoteBlock record(process, sizeof(Record));
-  if (!record.Valid()) return;
-  Record local;
-  std::memset(&local, 0, sizeof local);
-  local.mask = LVIF_STATE;
-  local.state = 0xFFFFFFFF;
-  local.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  if (record.Write(&local, sizeof local))
-    send.A(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(record.Address()));
+std::string ReadOneItemText(const RemoteProcess& process, const Sender& send, int index) {
+  RemoteBlock block(process, sizeof(Record) + kItemTextBuffer);
+  if (!block.Valid()) return {};
+  char* const base = static_cast<char*>(block.Address());
+  Record record;
+  PrepareTextRecord(record, base + sizeof(Record));
+  if (!block.Write(&record, sizeof record)) return {};
+  const auto length = send.A(LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(base));
+  if (!length || *length <= 0) return {};  // no such item: nothing copied
+  char text[kItemTextBuffer];
+  if (!block.Read(text, sizeof text, sizeof(Record))) return {};
+  const void* zero = std::memchr(text, 0, sizeof text);
+  return std::string(text, zero ? static_cast<const char*>(zero) - text : sizeof text);
+}
+
+template <typename Record>
+Record StateRecord(UINT state, UINT stateMask) {
+  Record record;
+  std::memset(&record, 0, sizeof record);
+  record.mask = LVIF_STATE;
+  record.state = state;
+  record.stateMask = stateMask;
+  return record;
+}
+
+// Item -1 stands for every item: the selection is cleared first, so that in a
+// list allowing several selections the operator's own does not stay beside
+// the item, leaving it to the client which of them a command acts on.
+template <typename Record>
+void SelectOnly(const RemoteProcess& process, const Sender& send, int index) {
+  RemoteBlock block(process, sizeof(Record));
+  if (!block.Valid()) return;
+  const LPARAM remote = reinterpret_cast<LPARAM>(block.Address());
+  const Record clear = StateRecord<Record>(0, LVIS_SELECTED);
+  if (block.Write(&clear, sizeof clear)) send.A(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote);
+  const Record select = StateRecord<Record>(0xFFFFFFFF, LVIS_SELECTED | LVIS_FOCUSED);
+  if (block.Write(&select, sizeof select)) send.A(LVM_SETITEMSTATE, static_cast<WPARAM>(index), remote);
 }
 
 }  // namespace
@@ -99,11 +127,16 @@ std::vector<std::string> ReadListViewTexts(const RemoteProcess& process, const S
   return process.Is32Bit() ? ReadItemTexts<ListItem32>(process, send) : ReadItemTexts<LVITEMA>(process, send);
 }
 
+std::string ReadListViewText(const RemoteProcess& process, const Sender& send, int index) {
+  return process.Is32Bit() ? ReadOneItemText<ListItem32>(process, send, index)
+                           : ReadOneItemText<LVITEMA>(process, send, index);
+}
+
 void SelectListViewItem(const RemoteProcess& process, const Sender& send, int index) {
   if (process.Is32Bit()) {
-    SelectItem<ListItem32>(process, send, index);
+    SelectOnly<ListItem32>(process, send, index);
   } else {
-    SelectItem<LVITEMA>(process, send, index);
+    SelectOnly<LVITEMA>(process, send, index);
   }
 }
 

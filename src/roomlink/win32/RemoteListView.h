@@ -11,7 +11,9 @@ namespace quorvel {
 
 // Every item text, 255-byte buffer each; what was read until a call failed.
 std::vector<std::string> ReadListViewTexts(const RemoteProcess& process, const Sender& send);
-// Marks item `index` selected and focused.
+// Item `index` alone, one LVM_GETITEMTEXTA; empty when there is no such item.
+std::string ReadListViewText(const RemoteProcess& process, const Sender& send, int index);
+// Makes item `index` the only selected item, and the focused one.
 void SelectListViewItem(const RemoteProcess& process, const Sender& send, int index);
 
 }  // namespace quorvel

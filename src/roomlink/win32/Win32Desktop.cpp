@@ -263,6 +263,14 @@ std::vector<std::string> Win32Desktop::ListItemTexts(WindowHandle listView) {
   return ReadListViewTexts(process, Sender(window, budget_));
 }
 
+std::string Win32Desktop::ListItemText(WindowHandle listView, int index) {
+  const HWND window = ToHwnd(listView);
+  if (!window || index < 0) return {};
+  RemoteProcess process(window);
+  if (!process.Valid()) return {};
+  return ReadListViewText(process, Sender(window, budget_), index);
+}
+
 void Win32Desktop::SelectListItem(WindowHandle listView, int index) {
   const HWND window = ToHwnd(listView);
   if (!window || index < 0) return;

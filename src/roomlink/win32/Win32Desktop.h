@@ -39,6 +39,7 @@ class Win32Desktop final : public Desktop {
   void PostClose(WindowHandle window) override;
   int ListItemCount(WindowHandle listView) override;
   std::vector<std::string> ListItemTexts(WindowHandle listView) override;
+  std::string ListItemText(WindowHandle listView, int index) override;
   void SelectListItem(WindowHandle listView, int index) override;
   std::vector<std::string> ComboItems(WindowHandle combo) override;
   void ComboSetSelection(WindowHandle combo, int index) override;
