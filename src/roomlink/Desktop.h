@@ -69,6 +69,12 @@ class Desktop {
   // Makes item `index` the only selected item, and the focused one: in a list
   // that allows several selections, whatever else was selected no longer is.
   virtual void SelectListItem(WindowHandle listView, int index) = 0;
+  // True when the last look into the client's process could not learn
+  // whether it runs 32- or 64-bit code. Its item and text-range records differ
+  // between the two, so nothing was read from it or selected in it: the nick
+  // list reads as empty and the transcript as blank. False until a look fails
+  // that way, and again once one succeeds.
+  virtual bool ClientBitnessUnknown() const { return false; }
 
   // Combo boxes of another process.
   virtual std::vector<std::string> ComboItems(WindowHandle combo) = 0;

@@ -2,9 +2,11 @@
 
 #include "CodePageText.h"
 #include "TestWorld.h"
+#include "panel/RoomFrame.h"
 #include "roomlink/RoomDiscovery.h"
 #include "roomlink/TranscriptReader.h"
 #include "text/CodePage.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {
@@ -92,6 +94,37 @@ TEST_F(TranscriptReaderTest, DoubleByteLinesAreCutBetweenCharacters) {
     GetLastLine(world.desktop, transcript, raw);
     EXPECT_EQ(raw, "a" + wide + wide);
   }
+}
+
+TEST_F(TranscriptReaderTest, AKeptTranscriptStaysWhileItIsARichEdit) {
+  world.desktop.OpenRoom("Other Room", RoomLayout::Profile10);
+  PickRoom(world.settings.Room, 1);  // another room picked: the kept transcript still reads the first
+  RoomLink link = world.Link();
+  RecheckTranscript(link);
+  EXPECT_EQ(world.settings.Room.TranscriptHandle, transcript);
+}
+
+TEST_F(TranscriptReaderTest, AClosedTranscriptIsLookedUpAgain) {
+  RoomLink link = world.Link();
+  world.desktop.CloseByTitle("Lobby Room");
+  RecheckTranscript(link);
+  EXPECT_EQ(world.settings.Room.TranscriptHandle, kNoWindow);
+  const WindowHandle reopened = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+  world.desktop.AppendLine(reopened, "Ann: back again");
+  RecheckTranscript(link);
+  EXPECT_NE(world.settings.Room.TranscriptHandle, kNoWindow);
+  EXPECT_NE(world.settings.Room.TranscriptHandle, transcript);
+  EXPECT_EQ(GetLastLineTextChat(world.desktop, world.settings.Room.TranscriptHandle), "Ann: back again\r");
+}
+
+TEST_F(TranscriptReaderTest, TheTickReadsARoomOpenedAgain) {
+  StartPolling(world.bot);
+  world.desktop.CloseByTitle("Lobby Room");
+  const WindowHandle reopened = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+  world.desktop.AppendLine(reopened, "Ann: back again");
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.Line.RawLine, "Ann: back again");
+  EXPECT_EQ(world.settings.Line.Sender, "Ann");
 }
 
 }  // namespace

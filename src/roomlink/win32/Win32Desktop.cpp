@@ -10,6 +10,7 @@
 #include <cstring>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
 #include "roomlink/win32/RemoteListView.h"
 #include "roomlink/win32/RemoteProcess.h"
@@ -64,13 +65,12 @@ constexpr std::size_t kTranscriptBlockBytes = 4096;  // a page: the 256-characte
 }  // namespace
 
 struct Win32Desktop::TranscriptLink {
-  TranscriptLink(HWND edit, DWORD pid, std::size_t size)
-      : window(edit), processId(pid), process(edit), block(process, size) {}
+  TranscriptLink(HWND edit, DWORD pid, const ProcessOpener& open) : window(edit), processId(pid), process(edit, open) {}
 
   HWND window;
   DWORD processId;
   RemoteProcess process;
-  RemoteBlock block;
+  std::optional<RemoteBlock> block;  // made once the process's records are known
   // The record as last written into the block: an idle tick asks for the same
   // range again and need not write it again.
   unsigned char written[kRangeRecordBytes] = {};
@@ -83,7 +83,8 @@ namespace {
 template <typename Range>
 std::wstring ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send, LONG start, LONG count) {
   static_assert(sizeof(Range) <= kRangeRecordBytes);
-  char* const base = static_cast<char*>(link.block.Address());
+  const RemoteBlock& block = *link.block;
+  char* const base = static_cast<char*>(block.Address());
   unsigned char record[kRangeRecordBytes] = {};
   Range local = {};
   if constexpr (std::is_same_v<Range, TextRange32>) {
@@ -98,7 +99,7 @@ std::wstring ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& sen
   std::memcpy(record, &local, sizeof local);
   if (!link.haveWritten || std::memcmp(record, link.written, sizeof record) != 0) {
     link.haveWritten = false;
-    if (!link.block.Write(record, sizeof record)) return {};
+    if (!block.Write(record, sizeof record)) return {};
     std::memcpy(link.written, record, sizeof record);
     link.haveWritten = true;
   }
@@ -106,7 +107,7 @@ std::wstring ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& sen
   const auto copied = send.W(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(base));
   if (!copied || *copied <= 0) return {};
   std::wstring wide(static_cast<size_t>(std::min<LRESULT>(*copied, count)), L'\0');
-  if (!link.block.Read(wide.data(), wide.size() * sizeof(WCHAR), kRangeRecordBytes)) return {};
+  if (!block.Read(wide.data(), wide.size() * sizeof(WCHAR), kRangeRecordBytes)) return {};
   const size_t zero = wide.find(L'\0');
   if (zero != std::wstring::npos) wide.resize(zero);
   return wide;
@@ -114,7 +115,21 @@ std::wstring ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& sen
 
 }  // namespace
 
-Win32Desktop::Win32Desktop(unsigned timeoutMs) { budget_.timeoutMs = timeoutMs; }
+Win32Desktop::Win32Desktop(unsigned timeoutMs, ProcessOpener openProcess) : openProcess_(std::move(openProcess)) {
+  budget_.timeoutMs = timeoutMs;
+  if (!openProcess_)
+    openProcess_ = [](unsigned long access, unsigned long processId) -> void* {
+      return OpenProcess(access, FALSE, processId);
+    };
+}
+
+bool Win32Desktop::KnowsRecords(const RemoteProcess& process) {
+  if (!process.Valid()) return false;
+  // Records of the wrong bitness would make the client read or write through
+  // pointers cut in half or run together: without the answer nothing is sent.
+  bitnessUnknown_ = process.Bitness() == ProcessBitness::Unknown;
+  return !bitnessUnknown_;
+}
 
 Win32Desktop::~Win32Desktop() = default;
 
@@ -186,12 +201,14 @@ Win32Desktop::TranscriptLink* Win32Desktop::LinkTo(WindowHandle edit, std::size_
   const HWND window = ToHwnd(edit);
   const DWORD pid = ProcessOf(window);
   const bool same = transcript_ && transcript_->window == window && transcript_->processId == pid &&
-                    transcript_->block.Size() >= blockSize;
+                    transcript_->block->Size() >= blockSize;
   if (same) return transcript_.get();
   transcript_.reset();  // another window, a closed one, or a longer fetch: the old link goes first
   if (pid == 0) return nullptr;
-  auto link = std::make_unique<TranscriptLink>(window, pid, std::max(blockSize, kTranscriptBlockBytes));
-  if (!link->process.Valid() || !link->block.Valid()) return nullptr;
+  auto link = std::make_unique<TranscriptLink>(window, pid, openProcess_);
+  if (!KnowsRecords(link->process)) return nullptr;
+  link->block.emplace(link->process, std::max(blockSize, kTranscriptBlockBytes));
+  if (!link->block->Valid()) return nullptr;
   transcript_ = std::move(link);
   return transcript_.get();
 }
@@ -258,24 +275,24 @@ int Win32Desktop::ListItemCount(WindowHandle listView) {
 std::vector<std::string> Win32Desktop::ListItemTexts(WindowHandle listView) {
   const HWND window = ToHwnd(listView);
   if (!window) return {};
-  RemoteProcess process(window);
-  if (!process.Valid()) return {};
+  RemoteProcess process(window, openProcess_);
+  if (!KnowsRecords(process)) return {};
   return ReadListViewTexts(process, Sender(window, budget_));
 }
 
 std::string Win32Desktop::ListItemText(WindowHandle listView, int index) {
   const HWND window = ToHwnd(listView);
   if (!window || index < 0) return {};
-  RemoteProcess process(window);
-  if (!process.Valid()) return {};
+  RemoteProcess process(window, openProcess_);
+  if (!KnowsRecords(process)) return {};
   return ReadListViewText(process, Sender(window, budget_), index);
 }
 
 void Win32Desktop::SelectListItem(WindowHandle listView, int index) {
   const HWND window = ToHwnd(listView);
   if (!window || index < 0) return;
-  RemoteProcess process(window);
-  if (!process.Valid()) return;
+  RemoteProcess process(window, openProcess_);
+  if (!KnowsRecords(process)) return;
   SelectListViewItem(process, Sender(window, budget_), index);
 }
 
