@@ -1,5 +1,7 @@
 #include "engine/ModerationActions.h"
 
+#include <optional>
+
 #include "engine/Greeter.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/Moderation.h"
@@ -26,28 +28,55 @@ void RunOnField(Bot& bot, std::string& targetField, const ModerationAction& acti
   targetField.clear();
 }
 
+// An entry of the room's list, "@" already removed, names the target by the action's rule.
+bool NamesTarget(const ModerationAction& action, const std::string& nick, const std::string& target) {
+  return (action.LowerCaseMatch ? AnsiLower(nick) : nick) == target;
+}
+
+// Finds the target in RoomNickList; with several matches the last counts and
+// its position goes to NickListIndex.
+bool FindTarget(BotSettings::ModerationSettings& m, const std::string& target, const ModerationAction& action) {
+  bool found = false;
+  for (size_t i = 0; i < m.RoomNickList.size(); ++i) {
+    if (!NamesTarget(action, m.RoomNickList[i], target)) continue;
+    m.NickListIndex = std::to_string(i);
+    found = true;
+  }
+  return found;
+}
+
+// Where the target stands in the client's list now. The pumps let the client
+// run: a nick that left or joined above the target has moved it. The item at
+// the position found before them is read again; when it no longer names the
+// target the list is read once more, and a target that has left stands nowhere.
+std::optional<int> ConfirmPosition(Bot& bot, WindowHandle listView, int index, const std::string& target,
+                                   const ModerationAction& action) {
+  if (NamesTarget(action, RemoveChar(bot.desktop.ListItemText(listView, index), '@'), target)) return index;
+  BotSettings& s = bot.settings;
+  NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.Moderation.RoomNickList);
+  if (!FindTarget(s.Moderation, target, action)) return std::nullopt;
+  return ReadIndex(s.Moderation.NickListIndex);
+}
+
 }  // namespace
 
 void RunModerationAction(Bot& bot, const std::string& target, const ModerationAction& action) {
   BotSettings& s = bot.settings;
   NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.Moderation.RoomNickList);
   bot.host.pump.PumpOnce();
-  bool found = false;
-  for (size_t i = 0; i < s.Moderation.RoomNickList.size(); ++i) {
-    const std::string& nick = s.Moderation.RoomNickList[i];
-    if ((action.LowerCaseMatch ? AnsiLower(nick) : nick) != target) continue;
-    s.Moderation.NickListIndex = std::to_string(i);  // with several matches the last counts
-    found = true;
-  }
+  const bool found = FindTarget(s.Moderation, target, action);
   bot.host.pump.PumpOnce();
   // The pump may have run a panel action that changed NickListIndex; the
   // selection follows the field, as the client would.
   if (const auto index = ReadIndex(s.Moderation.NickListIndex); found && index) {
-    RoomLink link = bot.Link();
-    SelectNickInClient(bot.desktop, FindNickListView(bot.desktop, s.Room.SelectedRoomTitle), *index);
-    PostRoomCommand(link, action.Command);
-    if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir);
-    if (action.Notice) action.Notice(bot, target);
+    const WindowHandle listView = FindNickListView(bot.desktop, s.Room.SelectedRoomTitle);
+    if (const auto position = ConfirmPosition(bot, listView, *index, target, action)) {
+      RoomLink link = bot.Link();
+      SelectNickInClient(bot.desktop, listView, *position);
+      PostRoomCommand(link, action.Command);
+      if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir);
+      if (action.Notice) action.Notice(bot, target);
+    }
   }
   s.Moderation.RoomNickList.clear();
 }

@@ -16,11 +16,14 @@ struct ModerationAction {
 
 // Reads the room's nicks, lets messages run, finds the target (the last match
 // counts and its position goes to NickListIndex), lets messages run again,
-// then selects it in the client, fires the command (starting the companion
-// after a bounce) and sends the notice. Nothing is fired or said when the
-// target is not in the room. RoomNickList is empty afterwards; the caller
-// empties its own target field. Bounce and red dot by join, by command and by
-// the swear monitor all go through here.
+// then makes sure the target still stands there (the client's list may have
+// moved meanwhile: the item there is read again and, when it is someone else,
+// the list once more), selects it alone in the client, fires the command
+// (starting the companion after a bounce) and sends the notice. Nothing is
+// fired or said when the target is not in the room, or has left it by then.
+// RoomNickList is empty afterwards; the caller empties its own target field.
+// Bounce and red dot by join, by command and by the swear monitor all go
+// through here.
 void RunModerationAction(Bot& bot, const std::string& target, const ModerationAction& action);
 
 // The four named actions. The first two act on JoinedNick and compare

@@ -59,7 +59,22 @@ class Desktop {
   virtual int ListItemCount(WindowHandle listView) = 0;
   // All item texts, 255-byte buffer each; empty when the list cannot be read.
   virtual std::vector<std::string> ListItemTexts(WindowHandle listView) = 0;
+  // The text of item `index` alone, as ListItemTexts gives it; empty when
+  // there is no such item or it cannot be read. A binding that can ask for
+  // one item asks for that one only.
+  virtual std::string ListItemText(WindowHandle listView, int index) {
+    const std::vector<std::string> texts = ListItemTexts(listView);
+    return index >= 0 && static_cast<size_t>(index) < texts.size() ? texts[static_cast<size_t>(index)] : std::string();
+  }
+  // Makes item `index` the only selected item, and the focused one: in a list
+  // that allows several selections, whatever else was selected no longer is.
   virtual void SelectListItem(WindowHandle listView, int index) = 0;
+  // True when the last look into the client's process could not learn
+  // whether it runs 32- or 64-bit code. Its item and text-range records differ
+  // between the two, so nothing was read from it or selected in it: the nick
+  // list reads as empty and the transcript as blank. False until a look fails
+  // that way, and again once one succeeds.
+  virtual bool ClientBitnessUnknown() const { return false; }
 
   // Combo boxes of another process.
   virtual std::vector<std::string> ComboItems(WindowHandle combo) = 0;

@@ -12,7 +12,8 @@ inline constexpr const char* kBounceHelper = "BC.exe";
 
 // WM_COMMAND (id, 0) posted to the room window titled SelectedRoomTitle.
 void PostRoomCommand(RoomLink& link, int commandId);
-// Marks item `index` of the client's nick list selected and focused.
+// Makes item `index` of the client's nick list its only selected item, and
+// the focused one: the operator's own selection would otherwise stay beside it.
 void SelectNickInClient(Desktop& desktop, WindowHandle listView, int index);
 // Starts "BC.exe" from the bot's folder, minimized, without waiting; a
 // program that does not start is ignored.

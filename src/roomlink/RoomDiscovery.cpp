@@ -70,9 +70,21 @@ void EnsureRoomPresent(RoomLink& link, const std::string& title) {
   if (FindWindowByTitlePart(link.desktop, title) == kNoWindow) PalRoomGrab(link);
 }
 
+void RecheckTranscript(RoomLink& link) {
+  RoomLinkState& state = link.state;
+  if (state.TranscriptHandle == kNoWindow) {
+    if (!state.TranscriptLost) return;
+  } else if (EqualsNoCase(link.desktop.ClassName(state.TranscriptHandle), kRichEditClass)) {
+    return;
+  }
+  state.TranscriptHandle = state.SelectedRoomTitle.empty() ? kNoWindow : ResolveTranscript(link);
+  state.TranscriptLost = state.TranscriptHandle == kNoWindow;
+}
+
 void AttachToRoom(RoomLink& link) {
   PalRoomGrab(link);
   link.state.TranscriptHandle = ResolveTranscript(link);
+  link.state.TranscriptLost = false;
 }
 
 }  // namespace quorvel

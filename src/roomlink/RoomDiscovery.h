@@ -32,6 +32,11 @@ WindowHandle ResolveSendBox(RoomLink& link);
 void EnsureRoomPresent(RoomLink& link, const std::string& title);
 // The two steps run on load, on Start and when the room list drops down.
 void AttachToRoom(RoomLink& link);
+// Before a tick reads through the kept transcript handle: when that window is
+// no longer a rich-edit control (its room was closed, and perhaps opened
+// again), the selected room's transcript is looked up afresh, and again on
+// every tick until it is found. No handle kept since a discovery stays none.
+void RecheckTranscript(RoomLink& link);
 // The operator picks entry `index` of the "Room:" list.
 void PickRoom(RoomLinkState& state, int index);
 

@@ -27,6 +27,9 @@ struct RoomLinkState {
   int RoomListIndex = -1;
   std::string SelectedRoomTitle;
   WindowHandle TranscriptHandle = kNoWindow;
+  // The kept transcript went away and has not been found again: every tick
+  // looks for it until it is (RecheckTranscript), or a discovery runs.
+  bool TranscriptLost = false;
   NickListCache NickList;
   std::string Caption = kMainCaption;
 };

@@ -49,6 +49,8 @@ void ReadAndClassify(Bot& bot) {
   ChatLine& line = s.Line;
   // The stamp has minutes: the clock label changes once a minute.
   SetShown(bot.view, PanelLabel::Clock, s.Panel.ClockLabel, TimeStamp(bot.host.clock));
+  RoomLink link = bot.Link();
+  RecheckTranscript(link);
   GetLastLine(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
   ClassifyText(line);
   ExtractNormalPathArguments(line.Text, s.Args);

@@ -145,6 +145,75 @@ TEST_F(ModerationTest, AnUnreadablePositionFiresNothing) {
   EXPECT_EQ(world.settings.Line.JoinedNick, "");
 }
 
+// A pump during which the client's list changes, as nicks join and leave.
+class NickChangingPump : public MessagePump {
+ public:
+  NickChangingPump(SimDesktop& desktop, WindowHandle room, std::vector<std::string> items)
+      : desktop_(desktop), room_(room), items_(std::move(items)) {}
+  void PumpOnce() override {
+    if (pumps_++ == 0) desktop_.SetNicks(room_, items_);
+  }
+
+ private:
+  SimDesktop& desktop_;
+  WindowHandle room_;
+  std::vector<std::string> items_;
+  int pumps_ = 0;
+};
+
+TEST_F(ModerationTest, TheNickMeantIsTheOneActedOn) {
+  struct Case {
+    const char* Name;
+    std::vector<std::string> Before, DuringPump;
+    const char* Target;
+    bool WithMessage;
+    const char* Posted;      // the item the command went to, "" for no command
+    const char* IndexAfter;  // NickListIndex afterwards
+  };
+  const Case cases[] = {
+      {"joined above", {"Ann", "Troll"}, {"Ann", "Zed", "Troll"}, "Troll", false, "Troll", "2"},
+      {"left above", {"Ann", "Zed", "Troll"}, {"Ann", "Troll"}, "Troll", false, "Troll", "1"},
+      {"left, another in its place", {"Ann", "Troll"}, {"Ann", "Zed"}, "Troll", false, "", "1"},
+      {"left, the list shorter", {"Ann", "Troll"}, {"Ann"}, "Troll", false, "", "1"},
+      {"unchanged", {"Ann", "Troll"}, {"Ann", "Troll"}, "Troll", false, "Troll", "1"},
+      {"now an admin", {"Ann", "Troll"}, {"Ann", "@Troll"}, "Troll", false, "@Troll", "1"},
+      {"by command, moved", {"Ann", "Troll"}, {"Zed", "Ann", "TROLL"}, "troll", true, "TROLL", "2"},
+      {"by command, left", {"Ann", "Troll"}, {"Ann", "Zed"}, "troll", true, "", "1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    world.desktop.SetNicks(room, c.Before);
+    NickChangingPump pump(world.desktop, room, c.DuringPump);
+    Host host{world.clock, world.random, pump, world.dialogs, world.shell};
+    Bot bot{world.settings, world.desktop, world.registry, host, world.view, "/nonexistent"};
+    world.settings.Line.Sender = "Ann";
+    if (c.WithMessage) {
+      world.settings.Args.BounceArg = c.Target;
+      BounceNickWithMessage(bot);
+    } else {
+      world.settings.Line.JoinedNick = c.Target;
+      BounceNick(bot);
+    }
+    const auto posted = All(EventKind::Posted);
+    const auto sent = All(EventKind::Sent);
+    EXPECT_EQ(world.settings.Moderation.NickListIndex, c.IndexAfter);
+    EXPECT_TRUE(world.settings.Moderation.RoomNickList.empty());
+    if (std::string(c.Posted).empty()) {
+      EXPECT_TRUE(posted.empty());
+      EXPECT_TRUE(sent.empty());
+      EXPECT_TRUE(All(EventKind::Started).empty());
+      EXPECT_EQ(world.desktop.Nicks(room).size(), c.DuringPump.size());
+      continue;
+    }
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].Nick, c.Posted);
+    EXPECT_EQ(All(EventKind::Started).size(), 1u);
+    EXPECT_EQ(sent.size(), c.WithMessage ? 1u : 0u);
+    EXPECT_FALSE(world.desktop.HasNick(room, c.Posted));
+    EXPECT_EQ(world.desktop.Nicks(room).size(), c.DuringPump.size() - 1);
+  }
+}
+
 TEST_F(ModerationTest, ActionsLetPendingMessagesRunTwice) {
   CountingPump pump;
   Host host{world.clock, world.random, pump, world.dialogs, world.shell};

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "CodePageText.h"
 #include "TestWorld.h"
+#include "panel/RoomFrame.h"
 #include "roomlink/RoomDiscovery.h"
 #include "roomlink/TranscriptReader.h"
+#include "text/CodePage.h"
+#include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {
@@ -69,6 +73,58 @@ TEST_F(TranscriptReaderTest, TextStopsAtAZeroByte) {
   std::string raw;
   GetLastLine(world.desktop, transcript, raw);
   EXPECT_EQ(raw, "ab");
+}
+
+// The fetch holds 256 bytes. A double-byte character whose lead byte is the
+// 256th is left out whole, never cut after its lead byte.
+TEST_F(TranscriptReaderTest, DoubleByteLinesAreCutBetweenCharacters) {
+  for (const int codePage : {932, 936, 949, 950}) {
+    SCOPED_TRACE(codePage);
+    ScopedSystemCodePage inForce(codePage);
+    const std::string wide = testing::InCodePage(codePage, U"中");
+    ASSERT_EQ(wide.size(), 2u);
+    std::string raw;
+    world.desktop.AppendLine(room, std::string(255, 'x') + wide + wide);
+    GetLastLine(world.desktop, transcript, raw);
+    EXPECT_EQ(raw, std::string(255, 'x'));
+    world.desktop.AppendLine(room, std::string(254, 'x') + wide + wide);
+    GetLastLine(world.desktop, transcript, raw);
+    EXPECT_EQ(raw, std::string(254, 'x') + wide);  // ends on the limit: whole
+    world.desktop.AppendLine(room, "a" + wide + wide);
+    GetLastLine(world.desktop, transcript, raw);
+    EXPECT_EQ(raw, "a" + wide + wide);
+  }
+}
+
+TEST_F(TranscriptReaderTest, AKeptTranscriptStaysWhileItIsARichEdit) {
+  world.desktop.OpenRoom("Other Room", RoomLayout::Profile10);
+  PickRoom(world.settings.Room, 1);  // another room picked: the kept transcript still reads the first
+  RoomLink link = world.Link();
+  RecheckTranscript(link);
+  EXPECT_EQ(world.settings.Room.TranscriptHandle, transcript);
+}
+
+TEST_F(TranscriptReaderTest, AClosedTranscriptIsLookedUpAgain) {
+  RoomLink link = world.Link();
+  world.desktop.CloseByTitle("Lobby Room");
+  RecheckTranscript(link);
+  EXPECT_EQ(world.settings.Room.TranscriptHandle, kNoWindow);
+  const WindowHandle reopened = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+  world.desktop.AppendLine(reopened, "Ann: back again");
+  RecheckTranscript(link);
+  EXPECT_NE(world.settings.Room.TranscriptHandle, kNoWindow);
+  EXPECT_NE(world.settings.Room.TranscriptHandle, transcript);
+  EXPECT_EQ(GetLastLineTextChat(world.desktop, world.settings.Room.TranscriptHandle), "Ann: back again\r");
+}
+
+TEST_F(TranscriptReaderTest, TheTickReadsARoomOpenedAgain) {
+  StartPolling(world.bot);
+  world.desktop.CloseByTitle("Lobby Room");
+  const WindowHandle reopened = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+  world.desktop.AppendLine(reopened, "Ann: back again");
+  PollTick(world.bot);
+  EXPECT_EQ(world.settings.Line.RawLine, "Ann: back again");
+  EXPECT_EQ(world.settings.Line.Sender, "Ann");
 }
 
 }  // namespace

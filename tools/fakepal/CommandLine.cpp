@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ void ApplyCommandLine(App& app, int argc, char** argv) {
       ++i;
     } else if (arg == "--layout") {
       app.Layout = value == "9" ? quorvel::RoomLayout::Profile9 : quorvel::RoomLayout::Profile10;
+      ++i;
+    } else if (arg == "--multiselect") {
+      app.MultiSelect = true;
+    } else if (arg == "--wrap") {
+      app.WrapWidth = std::atoi(value.c_str());
       ++i;
     } else if (arg == "--journal") {
       app.Log.Path = value;

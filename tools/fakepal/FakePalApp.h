@@ -22,10 +22,20 @@ struct Room {
   std::set<std::string> RedDots;  // nick-list items whose red dot is on
 };
 
+// Items waiting for the bot's next message pump (kSetNicksAtPump).
+struct PendingNicks {
+  std::string RoomTitle;
+  HWND BotWindow = nullptr;
+  std::vector<std::string> Items;
+};
+
 struct App {
   HINSTANCE Instance = nullptr;
   HWND Main = nullptr;
   quorvel::RoomLayout Layout = quorvel::RoomLayout::Profile10;
+  bool MultiSelect = false;  // nick lists of rooms opened from now on allow several selections
+  int WrapWidth = 0;         // > 0: transcripts of rooms opened from now on wrap at this width (pixels)
+  std::unique_ptr<PendingNicks> Pending;
   Journal Log;
   std::vector<std::unique_ptr<Room>> Rooms;  // in opening order, closed ones too
   std::vector<std::string> AdminRooms;       // the admin dialog's choices

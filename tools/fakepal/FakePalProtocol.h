@@ -10,6 +10,14 @@ inline constexpr unsigned long kSetNicks = 3;    // room title, item, item...
 inline constexpr unsigned long kOpenRoom = 4;    // room title
 inline constexpr unsigned long kCloseRoom = 5;   // room title
 inline constexpr unsigned long kSelectNick = 6;  // room title, item
+// Replaces the room's items while the bot's thread next pumps its messages:
+// fakepal sends the given window (a window of that thread) kPumpProbeMessage,
+// which the thread handles only when it pumps, and applies the items when
+// the window's answer, kApplyPendingNicks, comes back inside that send.
+inline constexpr unsigned long kSetNicksAtPump = 7;     // room title, window (decimal), item, item...
+inline constexpr unsigned long kApplyPendingNicks = 8;  // nothing
+// Registered message name; wParam is fakepal's main window, to send the answer to.
+inline constexpr const char* kPumpProbeMessage = "FakePal.PumpProbe";
 
 inline constexpr char kFieldSeparator = '\x1f';
 

@@ -5,12 +5,14 @@
 #include "Dialogs.h"
 #include "FakePalApp.h"
 #include "FakePalProtocol.h"
+#include "PumpProbe.h"
 #include "TestProtocol.h"
 
 namespace fakepal {
 
 LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   App& app = TheApp();
+  if (message == SendProbeLaterMessage()) return SendPumpProbe(app), 0;
   switch (message) {
     case WM_COPYDATA:
       return OnCopyData(app, *reinterpret_cast<const COPYDATASTRUCT*>(l));

@@ -25,8 +25,15 @@ void SetNicks(HWND list, const std::vector<std::string>& items) {
   }
 }
 
-int SelectedNick(HWND list) {
-  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+std::vector<int> SelectedNicks(HWND list) {
+  std::vector<int> selected;
+  int i = -1;
+  while (true) {
+    const int next = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED));
+    if (next <= i) break;  // -1: no more
+    selected.push_back(i = next);
+  }
+  return selected;
 }
 
 bool SelectNick(HWND list, const std::string& item) {

@@ -13,8 +13,9 @@ std::string ItemText(HWND list, int index);
 // Replaces every item.
 void SetNicks(HWND list, const std::vector<std::string>& items);
 
-// The selected item's index, -1 when none is.
-int SelectedNick(HWND list);
+// The selected items' indices, in list order; several only in a list that
+// allows several selections.
+std::vector<int> SelectedNicks(HWND list);
 
 // Selects and focuses the first item reading exactly `item`; false when there is none.
 bool SelectNick(HWND list, const std::string& item);

@@ -34,19 +34,22 @@ RECT PlaceChild(const WindowNode& node, const RECT& parent, int richEditIndex) {
 
 // Creates one window of the layout and, below it, its children; records the
 // room's transcript, send box and nick list as they appear.
-HWND Build(App& app, const WindowNode& node, HWND parent, const RECT& rect, Room& room) {
+HWND Build(App& app, const WindowNode& node, HWND parent, RECT rect, Room& room) {
+  const bool wraps = node.Role == WindowRole::Transcript && app.WrapWidth > 0;
   DWORD style = WS_CHILD | WS_VISIBLE;
   if (node.ClassName == quorvel::kRichEditClass) style |= ES_MULTILINE | WS_BORDER | WS_VSCROLL | ES_AUTOVSCROLL;
-  if (node.Role == WindowRole::Transcript) style |= ES_READONLY | ES_AUTOHSCROLL | WS_HSCROLL;
+  if (node.Role == WindowRole::Transcript) style |= ES_READONLY | (wraps ? 0 : ES_AUTOHSCROLL | WS_HSCROLL);
+  if (wraps) rect.right = rect.left + app.WrapWidth;
   if (node.Role == WindowRole::NickList)
-    style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER | WS_BORDER;
+    style |= LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER | WS_BORDER | (app.MultiSelect ? 0 : LVS_SINGLESEL);
   const HWND window =
       CreateWindowExA(0, node.ClassName.c_str(), node.Title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
                       rect.bottom - rect.top, parent, nullptr, app.Instance, nullptr);
   if (!window) return nullptr;
   if (node.Role == WindowRole::Transcript) {
     room.Transcript = window;
-    SendMessageA(window, EM_SETTARGETDEVICE, 0, 1);  // one paragraph, one line: no word wrap
+    // One paragraph, one line; or, with a wrap width, lines wrapped at the window's edge.
+    SendMessageA(window, EM_SETTARGETDEVICE, 0, wraps ? 0 : 1);
   }
   if (node.Role == WindowRole::SendBox) {
     room.SendBox = window;

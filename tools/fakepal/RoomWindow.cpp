@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
 #include "NickList.h"
 #include "RichEdit.h"
 
@@ -23,19 +26,26 @@ Room* RoomOfWindow(App& app, HWND window) {
 }
 
 void RoomCommand(const App& app, Room& room, int id) {
-  const int selected = SelectedNick(room.NickList);
-  const std::string text = selected >= 0 ? ItemText(room.NickList, selected) : "-";
-  app.Log.Write("COMMAND\t" + std::to_string(id) + "\t" + text);
-  if (selected < 0) return;
+  const std::vector<int> selected = SelectedNicks(room.NickList);
+  std::vector<std::string> texts;
+  for (int i : selected) texts.push_back(ItemText(room.NickList, i));
+  std::string entry = "COMMAND\t" + std::to_string(id);
+  for (const auto& text : texts) entry += "\t" + text;
+  app.Log.Write(texts.empty() ? entry + "\t-" : entry);
   if (id == quorvel::kCommandBounce) {
-    std::string nick;
-    for (char c : text)
-      if (c != '@') nick.push_back(c);
-    SendMessageA(room.NickList, LVM_DELETEITEM, selected, 0);
-    AppendLine(room.Transcript, nick + " has been bounced from the room");
+    // From the last, so the positions of those still to go hold.
+    for (size_t k = selected.size(); k-- > 0;) SendMessageA(room.NickList, LVM_DELETEITEM, selected[k], 0);
+    for (const auto& text : texts) {
+      std::string nick;
+      for (char c : text)
+        if (c != '@') nick.push_back(c);
+      AppendLine(room.Transcript, nick + " has been bounced from the room");
+    }
   } else if (id == quorvel::kCommandRedDot) {
-    if (!room.RedDots.erase(text)) room.RedDots.insert(text);
-    app.Log.Write("REDDOT\t" + text + "\t" + (room.RedDots.count(text) ? "on" : "off"));
+    for (const auto& text : texts) {
+      if (!room.RedDots.erase(text)) room.RedDots.insert(text);
+      app.Log.Write("REDDOT\t" + text + "\t" + (room.RedDots.count(text) ? "on" : "off"));
+    }
   }
 }
 

@@ -14,8 +14,10 @@ Room* RoomByTitle(App& app, const std::string& title);
 // The room whose window or send box this is, null when none.
 Room* RoomOfWindow(App& app, HWND window);
 
-// A room-menu command on the selected nick: bounce removes it and says so in
-// the transcript, red dot toggles its dot. Every command goes in the journal.
+// A room-menu command on the selected nick (on each of them, in a list that
+// allows several selections): bounce removes it and says so in the
+// transcript, red dot toggles its dot. Every command goes in the journal with
+// the items it acted on, "-" for none.
 void RoomCommand(const App& app, Room& room, int id);
 
 void CloseRoom(Room& room);

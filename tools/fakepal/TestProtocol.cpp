@@ -1,11 +1,15 @@
 #include "TestProtocol.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Dialogs.h"
 #include "FakePalProtocol.h"
 #include "NickList.h"
+#include "PumpProbe.h"
 #include "RichEdit.h"
 #include "RoomBuilder.h"
 #include "RoomWindow.h"
@@ -49,6 +53,16 @@ LRESULT OnCopyData(App& app, const COPYDATASTRUCT& data) {
       if (Room* room = f.size() == 2 ? RoomByTitle(app, f[0]) : nullptr)
         return SelectNick(room->NickList, f[1]) ? 1 : 0;
       return 0;
+    case kSetNicksAtPump: {
+      if (f.size() < 2 || !RoomByTitle(app, f[0])) return 0;
+      const auto bot = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::strtoull(f[1].c_str(), nullptr, 10)));
+      if (!IsWindow(bot)) return 0;
+      app.Pending = std::make_unique<PendingNicks>(PendingNicks{f[0], bot, {f.begin() + 2, f.end()}});
+      PostMessageA(app.Main, SendProbeLaterMessage(), 0, 0);
+      return 1;
+    }
+    case kApplyPendingNicks:
+      return ApplyPendingNicks(app) ? 1 : 0;
     default:
       return 0;
   }

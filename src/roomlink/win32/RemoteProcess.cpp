@@ -2,18 +2,21 @@
 
 namespace quorvel {
 
-RemoteProcess::RemoteProcess(HWND window) {
+RemoteProcess::RemoteProcess(HWND window, const ProcessOpener& open) {
   DWORD pid = 0;
   if (!window || !GetWindowThreadProcessId(window, &pid) || pid == 0) return;
-  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION,
-                         FALSE, pid);
-  if (!process_) process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (!process_) return;
+  constexpr DWORD kMemoryRights = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+  process_ = static_cast<HANDLE>(open(kMemoryRights | PROCESS_QUERY_LIMITED_INFORMATION, pid));
+  if (!process_) {
+    // Reachable, but it cannot be asked which records it takes.
+    process_ = static_cast<HANDLE>(open(kMemoryRights, pid));
+    return;
+  }
 #ifdef _WIN64
   BOOL wow64 = FALSE;
-  is32Bit_ = IsWow64Process(process_, &wow64) && wow64;
+  if (IsWow64Process(process_, &wow64)) bitness_ = wow64 ? ProcessBitness::Bits32 : ProcessBitness::Bits64;
 #else
-  is32Bit_ = true;
+  bitness_ = ProcessBitness::Bits32;  // a 32-bit build reads every client with 32-bit records
 #endif
 }
 

@@ -4,27 +4,33 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <optional>
+
+#include "roomlink/win32/ProcessOpener.h"
 
 namespace quorvel {
 
+// Which records the process's list views and rich edits take: 32-bit ones
+// hold 4-byte pointers, 64-bit ones 8-byte pointers.
+enum class ProcessBitness { Unknown, Bits32, Bits64 };
+
 class RemoteProcess {
  public:
-  // Opens the process owning the window for memory operations.
-  explicit RemoteProcess(HWND window);
+  // Opens the process owning the window for memory operations and learns its
+  // bitness. A process that grants the memory rights but not the right to ask
+  // about it is opened all the same, with its bitness Unknown.
+  RemoteProcess(HWND window, const ProcessOpener& open);
   ~RemoteProcess();
   RemoteProcess(const RemoteProcess&) = delete;
   RemoteProcess& operator=(const RemoteProcess&) = delete;
 
   bool Valid() const { return process_ != nullptr; }
-  // True when the process runs 32-bit code: a WOW64 process, or any process
-  // when this one is 32-bit itself.
-  bool Is32Bit() const { return is32Bit_; }
+  ProcessBitness Bitness() const { return bitness_; }
+  bool Is32Bit() const { return bitness_ == ProcessBitness::Bits32; }
   HANDLE Handle() const { return process_; }
 
  private:
   HANDLE process_ = nullptr;
-  bool is32Bit_ = false;
+  ProcessBitness bitness_ = ProcessBitness::Unknown;
 };
 
 class RemoteBlock {

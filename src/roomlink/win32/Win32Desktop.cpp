@@ -10,8 +10,11 @@
 #include <cstring>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
+#include "roomlink/win32/RemoteListView.h"
 #include "roomlink/win32/RemoteProcess.h"
+#include "roomlink/win32/Sender.h"
 
 namespace quorvel {
 namespace {
@@ -20,48 +23,9 @@ namespace {
 // under the walk.
 constexpr int kMaxWindows = 20000;
 constexpr int kNameBuffer = 256;  // 255 characters and the zero
-constexpr int kItemTextBuffer = 255;
 
 HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h)); }
 WindowHandle ToHandle(HWND h) { return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(h)); }
-
-// The list-view item record of a 32-bit process: ten 4-byte fields.
-struct ListItem32 {
-  std::uint32_t mask, iItem, iSubItem, state, stateMask, pszText, cchTextMax, iImage, lParam, iIndent;
-};
-static_assert(sizeof(ListItem32) == 40, "the 32-bit list-view item record is 40 bytes");
-
-DWORD ProcessOf(HWND window) {
-  DWORD pid = 0;
-  return window && GetWindowThreadProcessId(window, &pid) ? pid : 0;
-}
-
-class Sender {
- public:
-  Sender(HWND window, Win32Desktop::CallBudget& budget) : window_(window), budget_(budget) {}
-
-  // The answer, or nothing when the window is gone, did not answer in time,
-  // or belongs to a client that let an earlier call of this tick time out.
-  std::optional<LRESULT> A(UINT message, WPARAM w, LPARAM l) const { return Send(false, message, w, l); }
-  std::optional<LRESULT> W(UINT message, WPARAM w, LPARAM l) const { return Send(true, message, w, l); }
-
- private:
-  std::optional<LRESULT> Send(bool wide, UINT message, WPARAM w, LPARAM l) const {
-    if (!window_) return std::nullopt;
-    if (budget_.hungProcess != 0 && ProcessOf(window_) == budget_.hungProcess) return std::nullopt;
-    DWORD_PTR result = 0;
-    const UINT flags = SMTO_ABORTIFHUNG | SMTO_BLOCK;
-    const LRESULT answered = wide ? SendMessageTimeoutW(window_, message, w, l, flags, budget_.timeoutMs, &result)
-                                  : SendMessageTimeoutA(window_, message, w, l, flags, budget_.timeoutMs, &result);
-    if (answered) return static_cast<LRESULT>(result);
-    // A window that is still there did not answer in time: its client hangs.
-    if (budget_.inTick && IsWindow(window_)) budget_.hungProcess = ProcessOf(window_);
-    return std::nullopt;
-  }
-
-  HWND window_;
-  Win32Desktop::CallBudget& budget_;
-};
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
   auto* out = reinterpret_cast<std::vector<WindowHandle>*>(param);
@@ -101,12 +65,12 @@ constexpr std::size_t kTranscriptBlockBytes = 4096;  // a page: the 256-characte
 }  // namespace
 
 struct Win32Desktop::TranscriptLink {
-  TranscriptLink(HWND edit, DWORD pid, std::size_t size) : window(edit), processId(pid), process(edit), block(process, size) {}
+  TranscriptLink(HWND edit, DWORD pid, const ProcessOpener& open) : window(edit), processId(pid), process(edit, open) {}
 
   HWND window;
   DWORD processId;
   RemoteProcess process;
-  RemoteBlock block;
+  std::optional<RemoteBlock> block;  // made once the process's records are known
   // The record as last written into the block: an idle tick asks for the same
   // range again and need not write it again.
   unsigned char written[kRangeRecordBytes] = {};
@@ -115,10 +79,12 @@ struct Win32Desktop::TranscriptLink {
 
 namespace {
 
+// The range's characters as the control holds them, UTF-16.
 template <typename Range>
-std::string ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send, LONG start, LONG count) {
+std::wstring ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send, LONG start, LONG count) {
   static_assert(sizeof(Range) <= kRangeRecordBytes);
-  char* const base = static_cast<char*>(link.block.Address());
+  const RemoteBlock& block = *link.block;
+  char* const base = static_cast<char*>(block.Address());
   unsigned char record[kRangeRecordBytes] = {};
   Range local = {};
   if constexpr (std::is_same_v<Range, TextRange32>) {
@@ -133,98 +99,37 @@ std::string ReadTextRange(Win32Desktop::TranscriptLink& link, const Sender& send
   std::memcpy(record, &local, sizeof local);
   if (!link.haveWritten || std::memcmp(record, link.written, sizeof record) != 0) {
     link.haveWritten = false;
-    if (!link.block.Write(record, sizeof record)) return {};
+    if (!block.Write(record, sizeof record)) return {};
     std::memcpy(link.written, record, sizeof record);
     link.haveWritten = true;
   }
-  // Asked wide: the transcript is a Unicode control, and ANSI text is made here.
+  // Asked wide: the transcript is a Unicode control, and ANSI text is made by the caller.
   const auto copied = send.W(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(base));
   if (!copied || *copied <= 0) return {};
   std::wstring wide(static_cast<size_t>(std::min<LRESULT>(*copied, count)), L'\0');
-  if (!link.block.Read(wide.data(), wide.size() * sizeof(WCHAR), kRangeRecordBytes)) return {};
+  if (!block.Read(wide.data(), wide.size() * sizeof(WCHAR), kRangeRecordBytes)) return {};
   const size_t zero = wide.find(L'\0');
   if (zero != std::wstring::npos) wide.resize(zero);
-  return WideToAnsi(wide);
-}
-
-template <typename Record>
-void PrepareTextRecord(Record& record, void* remoteText) {
-  std::memset(&record, 0, sizeof record);
-  record.mask = LVIF_TEXT;
-  record.iSubItem = 0;
-  record.cchTextMax = kItemTextBuffer;
-  if constexpr (std::is_same_v<Record, ListItem32>) {
-    record.pszText = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(remoteText));
-  } else {
-    record.pszText = static_cast<LPSTR>(remoteText);
-  }
-}
-
-// Item records and text buffers of this many items share one remote block;
-// longer lists are read through it in turns.
-constexpr std::size_t kItemsPerBlock = 512;
-
-// One remote block holds a record per item, each pointing at its own text
-// buffer behind the records. The records are written once; then one
-// LVM_GETITEMTEXTA per item, and the buffers are read back at once per turn.
-template <typename Record>
-std::vector<std::string> ReadItemTexts(const RemoteProcess& process, const Sender& send) {
-  std::vector<std::string> texts;
-  const auto count = send.A(LVM_GETITEMCOUNT, 0, 0);
-  if (!count || *count <= 0) return texts;
-  const std::size_t total = static_cast<std::size_t>(*count);
-  const std::size_t perTurn = std::min(total, kItemsPerBlock);
-  const std::size_t recordBytes = perTurn * sizeof(Record);
-  RemoteBlock block(process, recordBytes + perTurn * kItemTextBuffer);
-  if (!block.Valid()) return texts;
-  char* const base = static_cast<char*>(block.Address());
-  std::vector<Record> records(perTurn);
-  for (std::size_t k = 0; k < perTurn; ++k) PrepareTextRecord(records[k], base + recordBytes + k * kItemTextBuffer);
-  if (!block.Write(records.data(), recordBytes)) return texts;
-
-  std::vector<char> buffers(perTurn * kItemTextBuffer);
-  std::vector<bool> empty(perTurn);
-  texts.reserve(total);
-  for (std::size_t first = 0; first < total; first += perTurn) {
-    const std::size_t wanted = std::min(perTurn, total - first);
-    // Any failing step means the client or its window went away: what was
-    // read so far stands, nothing more is read.
-    std::size_t answered = 0;
-    for (; answered < wanted; ++answered) {
-      const auto length = send.A(LVM_GETITEMTEXTA, static_cast<WPARAM>(first + answered),
-                                 reinterpret_cast<LPARAM>(base + answered * sizeof(Record)));
-      if (!length) break;
-      // No characters copied: an item gone since the count leaves the buffer as it was.
-      empty[answered] = *length <= 0;
-    }
-    if (answered == 0 || !block.Read(buffers.data(), answered * kItemTextBuffer, recordBytes)) break;
-    for (std::size_t k = 0; k < answered; ++k) {
-      const char* text = buffers.data() + k * kItemTextBuffer;
-      const void* zero = std::memchr(text, 0, kItemTextBuffer);
-      const std::size_t size = empty[k] ? 0 : zero ? static_cast<const char*>(zero) - text : kItemTextBuffer;
-      texts.emplace_back(text, size);
-    }
-    if (answered < wanted) break;
-  }
-  return texts;
-}
-
-template <typename Record>
-void SelectItem(const RemoteProcess& process, const Sender& send, int index) {
-  RemoteBlock record(process, sizeof(Record));
-  if (!record.Valid()) return;
-  Record local;
-  std::memset(&local, 0, sizeof local);
-  local.mask = LVIF_STATE;
-  local.state = 0xFFFFFFFF;
-  local.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  if (record.Write(&local, sizeof local))
-    send.A(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(record.Address()));
+  return wide;
 }
 
 }  // namespace
 
-Win32Desktop::Win32Desktop(unsigned timeoutMs) { budget_.timeoutMs = timeoutMs; }
+Win32Desktop::Win32Desktop(unsigned timeoutMs, ProcessOpener openProcess) : openProcess_(std::move(openProcess)) {
+  budget_.timeoutMs = timeoutMs;
+  if (!openProcess_)
+    openProcess_ = [](unsigned long access, unsigned long processId) -> void* {
+      return OpenProcess(access, FALSE, processId);
+    };
+}
+
+bool Win32Desktop::KnowsRecords(const RemoteProcess& process) {
+  if (!process.Valid()) return false;
+  // Records of the wrong bitness would make the client read or write through
+  // pointers cut in half or run together: without the answer nothing is sent.
+  bitnessUnknown_ = process.Bitness() == ProcessBitness::Unknown;
+  return !bitnessUnknown_;
+}
 
 Win32Desktop::~Win32Desktop() = default;
 
@@ -264,8 +169,8 @@ WindowHandle Win32Desktop::NextSibling(WindowHandle window) {
 }
 
 WindowHandle Win32Desktop::FindMatching(WindowHandle parent, WindowHandle after,
-                                       const std::optional<std::string>& className,
-                                       const std::optional<std::string>& title) {
+                                        const std::optional<std::string>& className,
+                                        const std::optional<std::string>& title) {
   const char* wantedClass = className ? className->c_str() : nullptr;
   const char* wantedTitle = title ? title->c_str() : nullptr;
   if (parent == kNoWindow && after == kNoWindow) return ToHandle(FindWindowA(wantedClass, wantedTitle));
@@ -296,12 +201,14 @@ Win32Desktop::TranscriptLink* Win32Desktop::LinkTo(WindowHandle edit, std::size_
   const HWND window = ToHwnd(edit);
   const DWORD pid = ProcessOf(window);
   const bool same = transcript_ && transcript_->window == window && transcript_->processId == pid &&
-                    transcript_->block.Size() >= blockSize;
+                    transcript_->block->Size() >= blockSize;
   if (same) return transcript_.get();
   transcript_.reset();  // another window, a closed one, or a longer fetch: the old link goes first
   if (pid == 0) return nullptr;
-  auto link = std::make_unique<TranscriptLink>(window, pid, std::max(blockSize, kTranscriptBlockBytes));
-  if (!link->process.Valid() || !link->block.Valid()) return nullptr;
+  auto link = std::make_unique<TranscriptLink>(window, pid, openProcess_);
+  if (!KnowsRecords(link->process)) return nullptr;
+  link->block.emplace(link->process, std::max(blockSize, kTranscriptBlockBytes));
+  if (!link->block->Valid()) return nullptr;
   transcript_ = std::move(link);
   return transcript_.get();
 }
@@ -321,13 +228,15 @@ std::string Win32Desktop::GetLine(WindowHandle edit, int index, int capacity) {
   const LONG wanted = static_cast<LONG>(std::min<LRESULT>(*length + 1, capacity));
   TranscriptLink* link = LinkTo(edit, kRangeRecordBytes + (static_cast<std::size_t>(wanted) + 1) * sizeof(WCHAR));
   if (!link) return {};
-  std::string text = link->process.Is32Bit()
-                         ? ReadTextRange<TextRange32>(*link, send, static_cast<LONG>(*start), wanted)
-                         : ReadTextRange<TEXTRANGEW>(*link, send, static_cast<LONG>(*start), wanted);
-  // A wrapped line ends without a mark: the extra character belongs to the next one.
-  if (*length + 1 <= capacity && !text.empty() && text.back() != '\r' && static_cast<LONG>(text.size()) == wanted)
+  std::wstring text = link->process.Is32Bit()
+                          ? ReadTextRange<TextRange32>(*link, send, static_cast<LONG>(*start), wanted)
+                          : ReadTextRange<TEXTRANGEW>(*link, send, static_cast<LONG>(*start), wanted);
+  // A wrapped line ends without a mark: the extra character belongs to the
+  // next one. Counted in the control's characters, before conversion: in a
+  // double-byte code page the converted text has more bytes than characters.
+  if (*length + 1 <= capacity && !text.empty() && text.back() != L'\r' && static_cast<LONG>(text.size()) == wanted)
     text.pop_back();
-  return text;
+  return WideToAnsi(text);
 }
 
 void Win32Desktop::SetRtfText(WindowHandle edit, const std::string& rtf) {
@@ -366,23 +275,25 @@ int Win32Desktop::ListItemCount(WindowHandle listView) {
 std::vector<std::string> Win32Desktop::ListItemTexts(WindowHandle listView) {
   const HWND window = ToHwnd(listView);
   if (!window) return {};
-  RemoteProcess process(window);
-  if (!process.Valid()) return {};
-  const Sender send(window, budget_);
-  return process.Is32Bit() ? ReadItemTexts<ListItem32>(process, send) : ReadItemTexts<LVITEMA>(process, send);
+  RemoteProcess process(window, openProcess_);
+  if (!KnowsRecords(process)) return {};
+  return ReadListViewTexts(process, Sender(window, budget_));
+}
+
+std::string Win32Desktop::ListItemText(WindowHandle listView, int index) {
+  const HWND window = ToHwnd(listView);
+  if (!window || index < 0) return {};
+  RemoteProcess process(window, openProcess_);
+  if (!KnowsRecords(process)) return {};
+  return ReadListViewText(process, Sender(window, budget_), index);
 }
 
 void Win32Desktop::SelectListItem(WindowHandle listView, int index) {
   const HWND window = ToHwnd(listView);
   if (!window || index < 0) return;
-  RemoteProcess process(window);
-  if (!process.Valid()) return;
-  const Sender send(window, budget_);
-  if (process.Is32Bit()) {
-    SelectItem<ListItem32>(process, send, index);
-  } else {
-    SelectItem<LVITEMA>(process, send, index);
-  }
+  RemoteProcess process(window, openProcess_);
+  if (!KnowsRecords(process)) return;
+  SelectListViewItem(process, Sender(window, budget_), index);
 }
 
 std::vector<std::string> Win32Desktop::ComboItems(WindowHandle combo) {

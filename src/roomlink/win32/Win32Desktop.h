@@ -7,8 +7,11 @@
 #include <memory>
 
 #include "roomlink/Desktop.h"
+#include "roomlink/win32/ProcessOpener.h"
 
 namespace quorvel {
+
+class RemoteProcess;
 
 class Win32Desktop final : public Desktop {
  public:
@@ -16,7 +19,8 @@ class Win32Desktop final : public Desktop {
   // taken as hung for the rest of the tick. Shorter than the poll period, so a
   // tick that meets a hung client still ends before the next one is due.
   static constexpr unsigned kDefaultTimeoutMs = 300;
-  explicit Win32Desktop(unsigned timeoutMs = kDefaultTimeoutMs);
+  // The client's process is opened through openProcess, OpenProcess when none is given.
+  explicit Win32Desktop(unsigned timeoutMs = kDefaultTimeoutMs, ProcessOpener openProcess = {});
   ~Win32Desktop() override;
   Win32Desktop(const Win32Desktop&) = delete;
   Win32Desktop& operator=(const Win32Desktop&) = delete;
@@ -39,7 +43,9 @@ class Win32Desktop final : public Desktop {
   void PostClose(WindowHandle window) override;
   int ListItemCount(WindowHandle listView) override;
   std::vector<std::string> ListItemTexts(WindowHandle listView) override;
+  std::string ListItemText(WindowHandle listView, int index) override;
   void SelectListItem(WindowHandle listView, int index) override;
+  bool ClientBitnessUnknown() const override { return bitnessUnknown_; }
   std::vector<std::string> ComboItems(WindowHandle combo) override;
   void ComboSetSelection(WindowHandle combo, int index) override;
   void BeginTick() override;
@@ -58,9 +64,13 @@ class Win32Desktop final : public Desktop {
 
  private:
   TranscriptLink* LinkTo(WindowHandle edit, std::size_t blockSize);
+  // Whether records can be made for the opened process; notes the answer.
+  bool KnowsRecords(const RemoteProcess& process);
 
   CallBudget budget_;
+  ProcessOpener openProcess_;
   std::unique_ptr<TranscriptLink> transcript_;
+  bool bitnessUnknown_ = false;
 };
 
 }  // namespace quorvel
