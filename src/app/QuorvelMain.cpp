@@ -42,6 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   quorvel::MainWindow window(settings);
   if (!window.Create(instance)) return 1;
   dialogs.SetOwner(window.Window());
+  pump.SetRouter([&window](MSG& msg) { return window.RouteDialogMessage(msg); });
   shell.SetOwner(window.Window());
 
   quorvel::Bot bot{settings, desktop, registry, host, window, ProgramDir()};
@@ -52,8 +53,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    // Tab and the arrow keys move between the panel's controls.
-    if (IsDialogMessageA(window.Window(), &msg)) continue;
+    // Tab and the arrow keys move between the controls, Enter presses the
+    // default button, in the panel and in its small windows.
+    if (window.RouteDialogMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -168,6 +168,7 @@ void MainWindow::ApplyFonts() {
   SetFont(Control(kDesignList), fonts_.Tahoma);
   for (int i = 0; i < 3; ++i) SetFont(Control(kSizeBoxes[i]), fonts_.Sizes[static_cast<size_t>(i)]);
   for (const auto& [caption, tool] : tools_) tool->SetControlFont(fonts_.Message.Get());
+  if (modal_) modal_->SetControlFont(fonts_.Message.Get());
 }
 
 void MainWindow::ApplyDpi(unsigned dpi, const RECT* suggested) {
@@ -255,6 +256,16 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     default:
       return DefWindowProcA(window_, message, w, l);
   }
+}
+
+bool MainWindow::RouteDialogMessage(MSG& msg) {
+  if (window_ && IsDialogMessageA(window_, &msg)) return true;
+  // IsDialogMessage runs a window's handlers only for a message of that
+  // window, and then answers true: a handler that closes a small window ends
+  // the loop here.
+  for (const auto& [caption, tool] : tools_)
+    if (tool->Window() && IsDialogMessageA(tool->Window(), &msg)) return true;
+  return false;
 }
 
 void MainWindow::PickColor(std::uint32_t& target) {

@@ -45,6 +45,10 @@ class MainWindow final : public PanelView {
   void SelectTab(int index);
   // One of the bot's small windows, when open.
   HWND SmallWindow(const std::string& caption) const;
+  // Tab, Enter and the arrow keys as in a dialog, in the panel and in each of
+  // its small windows. True when the message was taken: IsDialogMessage
+  // dispatches every message of a window it is given.
+  bool RouteDialogMessage(MSG& msg);
 
   void IndicatorChanged(Feature feature) override;
   void PollTimerChanged(bool enabled) override;
@@ -109,6 +113,7 @@ class MainWindow final : public PanelView {
   std::optional<std::vector<std::string>> shownRooms_;
   int shownRoomIndex_ = -2;
   std::map<std::string, std::unique_ptr<ToolWindow>> tools_;
+  ToolWindow* modal_ = nullptr;  // "About" or "Contact" while shown
   // Small windows closed from inside their own handlers, destroyed once it returned.
   std::vector<std::unique_ptr<ToolWindow>> retired_;
   std::set<std::string> reportedFaults_;
