@@ -90,6 +90,7 @@ class MainWindow final : public PanelView {
   void ReportFault(const std::string& action, const std::string& reason);
   void RetireTool(const std::string& caption);
   ToolWindow* Tool(const std::string& caption) const;
+  LRESULT AnswerLiveCount(WPARAM what) const;
   HWND Control(int id) const { return GetDlgItem(window_, id); }
 
   BotSettings& settings_;
@@ -118,6 +119,8 @@ class MainWindow final : public PanelView {
   std::vector<std::unique_ptr<ToolWindow>> retired_;
   std::set<std::string> reportedFaults_;
   bool reportingFault_ = false;
+  UINT liveCountMessage_ = 0;  // the tests' query (MainWindowIds.h)
+  long timerTicks_ = 0;
 };
 
 }  // namespace quorvel

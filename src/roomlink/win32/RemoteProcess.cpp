@@ -9,6 +9,7 @@ RemoteProcess::RemoteProcess(HWND window) {
                          FALSE, pid);
   if (!process_) process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (!process_) return;
+  live_.Set(true);
 #ifdef _WIN64
   BOOL wow64 = FALSE;
   is32Bit_ = IsWow64Process(process_, &wow64) && wow64;
@@ -24,6 +25,7 @@ RemoteProcess::~RemoteProcess() {
 RemoteBlock::RemoteBlock(const RemoteProcess& process, std::size_t size) : process_(process.Handle()) {
   if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (address_) size_ = size;
+  live_.Set(address_ != nullptr);
 }
 
 RemoteBlock::~RemoteBlock() {

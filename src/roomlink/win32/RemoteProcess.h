@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "host/LiveCount.h"
+
 namespace quorvel {
 
 class RemoteProcess {
@@ -25,6 +27,7 @@ class RemoteProcess {
  private:
   HANDLE process_ = nullptr;
   bool is32Bit_ = false;
+  LiveMark<LiveKind::ProcessHandle> live_;
 };
 
 class RemoteBlock {
@@ -45,6 +48,7 @@ class RemoteBlock {
   HANDLE process_;
   void* address_ = nullptr;
   std::size_t size_ = 0;
+  LiveMark<LiveKind::RemoteBlock> live_;
 };
 
 }  // namespace quorvel
