@@ -11,6 +11,11 @@ inline constexpr unsigned long kOpenRoom = 4;    // room title
 inline constexpr unsigned long kCloseRoom = 5;   // room title
 inline constexpr unsigned long kSelectNick = 6;  // room title, item
 
+// The long-run test's traffic (RoomTraffic.h); each journaled as fakepal does it.
+inline constexpr unsigned long kAddNick = 20;     // room title, item: appended to the nick list ("ENTERED")
+inline constexpr unsigned long kRemoveNick = 21;  // room title, item: its first item reading so goes ("LEFT")
+inline constexpr unsigned long kNote = 22;        // fields: written to the journal after "NOTE"
+
 inline constexpr char kFieldSeparator = '\x1f';
 
 // Posted to the main window: the client stops answering for wParam ms.

@@ -8,6 +8,7 @@
 #include "NickList.h"
 #include "RichEdit.h"
 #include "RoomBuilder.h"
+#include "RoomTraffic.h"
 #include "RoomWindow.h"
 
 namespace fakepal {
@@ -50,7 +51,7 @@ LRESULT OnCopyData(App& app, const COPYDATASTRUCT& data) {
         return SelectNick(room->NickList, f[1]) ? 1 : 0;
       return 0;
     default:
-      return 0;
+      return OnRoomTraffic(app, data.dwData, f);
   }
 }
 
