@@ -31,6 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   quorvel::MainWindow window(settings);
   if (!window.Create(instance)) return 1;
   dialogs.SetOwner(window.Window());
+  pump.SetRouter([&window](MSG& msg) { return window.RouteDialogMessage(msg); });
   shell.SetOwner(window.Window());
 
   const std::optional<std::string> programDir = quorvel::ProgramFolder();
@@ -49,8 +50,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    // Tab and the arrow keys move between the panel's controls.
-    if (IsDialogMessageA(window.Window(), &msg)) continue;
+    // Tab and the arrow keys move between the controls, Enter presses the
+    // default button, in the panel and in its small windows.
+    if (window.RouteDialogMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

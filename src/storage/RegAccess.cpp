@@ -36,6 +36,7 @@ std::string ReplaceAllNoCase(const std::string& text, const std::string& from, c
   return out;
 }
 
+// "@" names the key's default value, whose name in the store is empty.
 std::string ValueName(const std::string& name) { return name == "@" ? std::string() : name; }
 
 std::string HexByte(unsigned char b) {
@@ -97,7 +98,7 @@ std::string RegAccess::ReadString(const std::string& path, const std::string& va
   const auto& key = Parse(path);
   if (key.Root == RootKey::None) return defaultValue;
   if (store_.OpenKey(key.Root, key.SubKey, KeyAccess::Read) != OpenResult::Opened) return defaultValue;
-  const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
+  const auto value = store_.QueryValue(key.Root, key.SubKey, ValueName(valueName));
   constexpr size_t kBufferSize = 255;
   if (!value || value->Data.size() > kBufferSize) return defaultValue;
   // The data sits in a blank-filled buffer: trimming keeps the terminating
@@ -142,13 +143,13 @@ bool RegAccess::WriteString(const std::string& path, const std::string& valueNam
 bool RegAccess::WriteDWORD(const std::string& path, const std::string& valueName, std::uint32_t value) {
   const auto key = Parse(path);
   if (!EnsureKey(key)) return false;
-  return store_.SetValue(key.Root, key.SubKey, valueName, {kRegDword, DwordBytes(value)});
+  return store_.SetValue(key.Root, key.SubKey, ValueName(valueName), {kRegDword, DwordBytes(value)});
 }
 
 std::uint32_t RegAccess::ReadDWORD(const std::string& path, const std::string& valueName, std::uint32_t defaultValue) {
   const auto& key = Parse(path);
   if (key.Root == RootKey::None) return defaultValue;
-  const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
+  const auto value = store_.QueryValue(key.Root, key.SubKey, ValueName(valueName));
   if (!value || value->Type != kRegDword || value->Data.size() != 4) return defaultValue;
   return DwordFromBytes(value->Data);
 }
@@ -156,25 +157,25 @@ std::uint32_t RegAccess::ReadDWORD(const std::string& path, const std::string& v
 bool RegAccess::WriteBinary(const std::string& path, const std::string& valueName, const std::string& hexText) {
   const auto key = Parse(path);
   if (!EnsureKey(key)) return false;
-  return store_.SetValue(key.Root, key.SubKey, valueName, {kRegBinary, StrToBin(hexText)});
+  return store_.SetValue(key.Root, key.SubKey, ValueName(valueName), {kRegBinary, StrToBin(hexText)});
 }
 
 std::string RegAccess::ReadBinary(const std::string& path, const std::string& valueName,
                                   const std::string& defaultValue) {
   const auto& key = Parse(path);
   if (key.Root == RootKey::None) return defaultValue;
-  const auto value = store_.QueryValue(key.Root, key.SubKey, valueName);
+  const auto value = store_.QueryValue(key.Root, key.SubKey, ValueName(valueName));
   return value ? BinToStr(value->Data) : defaultValue;
 }
 
 bool RegAccess::KillValue(const std::string& path, const std::string& valueName) {
   const auto& key = Parse(path);
-  return key.Root != RootKey::None && store_.DeleteValue(key.Root, key.SubKey, valueName);
+  return key.Root != RootKey::None && store_.DeleteValue(key.Root, key.SubKey, ValueName(valueName));
 }
 
 bool RegAccess::ValueExists(const std::string& path, const std::string& valueName) {
   const auto& key = Parse(path);
-  return key.Root != RootKey::None && store_.QueryValue(key.Root, key.SubKey, valueName).has_value();
+  return key.Root != RootKey::None && store_.QueryValue(key.Root, key.SubKey, ValueName(valueName)).has_value();
 }
 
 int RegAccess::EnumValues(const std::string& path, std::vector<std::string>& names) {

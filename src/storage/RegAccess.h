@@ -1,6 +1,7 @@
 #pragma once
 // Registry access by textual key paths ("HKLM\SOFTWARE\..."), over any
-// RegistryStore. No operation fails loudly: a missing key or value, a denied
+// RegistryStore. In every operation that takes a value name, "@" is the key's
+// default value. No operation fails loudly: a missing key or value, a denied
 // access or an unknown root gives the operation's failure result.
 #include <cstdint>
 #include <optional>
@@ -37,7 +38,6 @@ class RegAccess {
   // Count of direct sub-keys put into names, or -1 when the key cannot be opened.
   int EnumKeys(const std::string& path, std::vector<std::string>& names);
   bool HaveSubkey(const std::string& path);
-  // Value name "@" is the key's default value.
   bool WriteString(const std::string& path, const std::string& valueName, const std::string& value);
   bool WriteDWORD(const std::string& path, const std::string& valueName, std::uint32_t value);
   std::uint32_t ReadDWORD(const std::string& path, const std::string& valueName, std::uint32_t defaultValue);

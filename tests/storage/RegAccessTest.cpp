@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "ScratchDir.h"
 #include "storage/MemoryRegistryStore.h"
@@ -101,6 +102,54 @@ TEST_F(RegAccessTest, ValuesKeysAndDefaults) {
   EXPECT_FALSE(reg.ValueExists("HKCU\\A", "name"));
   EXPECT_TRUE(reg.KillKey("HKCU\\A"));
   EXPECT_FALSE(reg.KeyExists("HKCU\\A\\B"));
+}
+
+// "@" is the key's default value (the value without a name) in every
+// operation that takes a value name; a value really named "@" is never touched.
+TEST_F(RegAccessTest, AtMeansTheDefaultValueEverywhere) {
+  const std::string key = "HKCU\\Defaults";
+  const RootKey root = RootKey::CurrentUser;
+  const std::string sub = "Defaults";
+  struct Case {
+    const char* Operation;
+    std::function<void()> Write;            // through RegAccess with "@"
+    std::function<bool()> ReadsTheDefault;  // what RegAccess with "@" sees of it
+    RegistryValue Stored;                   // what the store must hold under ""
+  };
+  const Case cases[] = {
+      {"WriteString / ReadString",
+       [&] { reg.WriteString(key, "@", "text"); },
+       [&] { return reg.ReadString(key, "@", "0") == "text"; },
+       {kRegSz, std::string("text\0", 5)}},
+      {"WriteDWORD / ReadDWORD",
+       [&] { reg.WriteDWORD(key, "@", 42); },
+       [&] { return reg.ReadDWORD(key, "@", 7) == 42u; },
+       {kRegDword, DwordBytes(42)}},
+      {"WriteBinary / ReadBinary",
+       [&] { reg.WriteBinary(key, "@", " 41 42"); },
+       [&] { return reg.ReadBinary(key, "@", "none") == " 41 42"; },
+       {kRegBinary, "AB"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Operation);
+    store.DeleteKey(root, sub);
+    store.CreateKey(root, sub);
+    store.SetValue(root, sub, "@", {kRegSz, std::string("named at\0", 9)});
+    c.Write();
+    const auto stored = store.QueryValue(root, sub, "");
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->Type, c.Stored.Type);
+    EXPECT_EQ(stored->Data, c.Stored.Data);
+    EXPECT_TRUE(c.ReadsTheDefault());
+    EXPECT_TRUE(reg.ValueExists(key, "@"));
+    EXPECT_TRUE(reg.KillValue(key, "@"));
+    EXPECT_FALSE(store.QueryValue(root, sub, "").has_value());
+    EXPECT_FALSE(reg.ValueExists(key, "@"));
+    // The value that is really named "@" is still there, unchanged.
+    const auto named = store.QueryValue(root, sub, "@");
+    ASSERT_TRUE(named.has_value());
+    EXPECT_EQ(named->Data, std::string("named at\0", 9));
+  }
 }
 
 TEST_F(RegAccessTest, ReadRegStringTakesStringValuesOnly) {

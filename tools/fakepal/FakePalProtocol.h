@@ -19,6 +19,11 @@ inline constexpr unsigned long kApplyPendingNicks = 8;  // nothing
 // Registered message name; wParam is fakepal's main window, to send the answer to.
 inline constexpr const char* kPumpProbeMessage = "FakePal.PumpProbe";
 
+// The long-run test's traffic (RoomTraffic.h); each journaled as fakepal does it.
+inline constexpr unsigned long kAddNick = 20;     // room title, item: appended to the nick list ("ENTERED")
+inline constexpr unsigned long kRemoveNick = 21;  // room title, item: its first item reading so goes ("LEFT")
+inline constexpr unsigned long kNote = 22;        // fields: written to the journal after "NOTE"
+
 inline constexpr char kFieldSeparator = '\x1f';
 
 // Posted to the main window: the client stops answering for wParam ms.

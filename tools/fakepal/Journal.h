@@ -1,6 +1,7 @@
 #pragma once
 // The journal: what the bot did to the client, one tab-separated line per
-// event ("READY", "SENT", "COMMAND", "REDDOT", "JOINED", "CLOSED"), appended
+// event ("READY", "SENT", "COMMAND", "REDDOT", "JOINED", "CLOSED"; for the
+// long-run test "ENTERED", "LEFT" and "NOTE", RoomTraffic.h), appended
 // to a file the tests read. Without a path nothing is written.
 #include <string>
 

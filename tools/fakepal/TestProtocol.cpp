@@ -12,6 +12,7 @@
 #include "PumpProbe.h"
 #include "RichEdit.h"
 #include "RoomBuilder.h"
+#include "RoomTraffic.h"
 #include "RoomWindow.h"
 
 namespace fakepal {
@@ -64,7 +65,7 @@ LRESULT OnCopyData(App& app, const COPYDATASTRUCT& data) {
     case kApplyPendingNicks:
       return ApplyPendingNicks(app) ? 1 : 0;
     default:
-      return 0;
+      return OnRoomTraffic(app, data.dwData, f);
   }
 }
 

@@ -43,6 +43,7 @@ void Win32Pump::PumpOnce() {
       PostQuitMessage(static_cast<int>(msg.wParam));  // the main loop still has to see it
       return;
     }
+    if (route_ && route_(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -2,6 +2,7 @@
 // The system's host services for quorvel.exe.
 #include <windows.h>
 
+#include <functional>
 #include <random>
 
 #include "host/Host.h"
@@ -26,7 +27,14 @@ class Win32Random final : public RandomSource {
 
 class Win32Pump final : public MessagePump {
  public:
+  // What the main loop does with a message before it is dispatched (the
+  // dialog keys of the panel's windows); true when that handled it.
+  using Router = std::function<bool(MSG&)>;
+  void SetRouter(Router route) { route_ = std::move(route); }
   void PumpOnce() override;
+
+ private:
+  Router route_;
 };
 
 class Win32Dialogs final : public Dialogs {

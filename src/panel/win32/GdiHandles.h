@@ -1,9 +1,12 @@
 #pragma once
 // Owners of GDI handles: whatever the panel creates it also frees, on every
-// path out of the scope that made it.
+// path out of the scope that made it. Each counts itself while it holds a
+// handle (host/LiveCount.h).
 #include <windows.h>
 
 #include <utility>
+
+#include "host/LiveCount.h"
 
 namespace quorvel {
 
@@ -12,13 +15,15 @@ template <typename Handle>
 class GdiObject {
  public:
   GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
+  explicit GdiObject(Handle handle) : handle_(handle), live_(handle != nullptr) {}
   ~GdiObject() { Reset(); }
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject(GdiObject&& other) noexcept
+      : handle_(std::exchange(other.handle_, nullptr)), live_(std::move(other.live_)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
     if (this != &other) {
       Reset();
       handle_ = std::exchange(other.handle_, nullptr);
+      live_ = std::move(other.live_);
     }
     return *this;
   }
@@ -30,10 +35,12 @@ class GdiObject {
   void Reset(Handle handle = nullptr) {
     if (handle_) DeleteObject(handle_);
     handle_ = handle;
+    live_.Set(handle_ != nullptr);
   }
 
  private:
   Handle handle_ = nullptr;
+  LiveMark<LiveKind::GdiObject> live_;
 };
 
 using Font = GdiObject<HFONT>;
@@ -42,7 +49,7 @@ using Brush = GdiObject<HBRUSH>;
 // A window's device context (the screen's for no window), released at the end of the scope.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)), live_(dc_ != nullptr) {}
   ~WindowDc() {
     if (dc_) ReleaseDC(window_, dc_);
   }
@@ -53,6 +60,7 @@ class WindowDc {
  private:
   HWND window_;
   HDC dc_;
+  LiveMark<LiveKind::DeviceContext> live_;
 };
 
 // An object selected into a DC for the scope; the one it replaced goes back.

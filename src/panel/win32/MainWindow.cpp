@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "host/LiveCount.h"
 #include "panel/ModerationPanel.h"
 #include "panel/RoomFrame.h"
 #include "panel/win32/MainWindowIds.h"
@@ -61,6 +62,7 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(HINSTANCE instance) {
   instance_ = instance;
+  liveCountMessage_ = RegisterWindowMessageA(kLiveCountMessageName);
   LoadLibraryA("riched20.dll");
   RegisterPanelClass(instance, kMainWindowClassName, WindowProcedure<MainWindow>);
   {
@@ -168,6 +170,7 @@ void MainWindow::ApplyFonts() {
   SetFont(Control(kDesignList), fonts_.Tahoma);
   for (int i = 0; i < 3; ++i) SetFont(Control(kSizeBoxes[i]), fonts_.Sizes[static_cast<size_t>(i)]);
   for (const auto& [caption, tool] : tools_) tool->SetControlFont(fonts_.Message.Get());
+  if (modal_) modal_->SetControlFont(fonts_.Message.Get());
 }
 
 void MainWindow::ApplyDpi(unsigned dpi, const RECT* suggested) {
@@ -233,7 +236,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
       return TRUE;
     case WM_TIMER:
-      if (w == kPollTimerId && bot_) PollTimerFired(*bot_);
+      if (w == kPollTimerId && bot_) {
+        ++timerTicks_;
+        PollTimerFired(*bot_);
+      }
       return 0;
     case WM_HOTKEY:
       if (bot_) HotKeyPressed(*bot_, static_cast<int>(w));
@@ -253,8 +259,24 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       PostQuitMessage(0);
       return 0;
     default:
+      if (message == liveCountMessage_ && message != 0) return AnswerLiveCount(w);
       return DefWindowProcA(window_, message, w, l);
   }
+}
+
+LRESULT MainWindow::AnswerLiveCount(WPARAM what) const {
+  if (what == kLiveQueryTicks) return timerTicks_;
+  return what < kLiveKinds ? LiveCount(static_cast<LiveKind>(what)) : -1;
+}
+
+bool MainWindow::RouteDialogMessage(MSG& msg) {
+  if (window_ && IsDialogMessageA(window_, &msg)) return true;
+  // IsDialogMessage runs a window's handlers only for a message of that
+  // window, and then answers true: a handler that closes a small window ends
+  // the loop here.
+  for (const auto& [caption, tool] : tools_)
+    if (tool->Window() && IsDialogMessageA(tool->Window(), &msg)) return true;
+  return false;
 }
 
 void MainWindow::PickColor(std::uint32_t& target) {

@@ -45,6 +45,10 @@ class MainWindow final : public PanelView {
   void SelectTab(int index);
   // One of the bot's small windows, when open.
   HWND SmallWindow(const std::string& caption) const;
+  // Tab, Enter and the arrow keys as in a dialog, in the panel and in each of
+  // its small windows. True when the message was taken: IsDialogMessage
+  // dispatches every message of a window it is given.
+  bool RouteDialogMessage(MSG& msg);
 
   void IndicatorChanged(Feature feature) override;
   void PollTimerChanged(bool enabled) override;
@@ -86,6 +90,7 @@ class MainWindow final : public PanelView {
   void ReportFault(const std::string& action, const std::string& reason);
   void RetireTool(const std::string& caption);
   ToolWindow* Tool(const std::string& caption) const;
+  LRESULT AnswerLiveCount(WPARAM what) const;
   HWND Control(int id) const { return GetDlgItem(window_, id); }
 
   BotSettings& settings_;
@@ -109,10 +114,13 @@ class MainWindow final : public PanelView {
   std::optional<std::vector<std::string>> shownRooms_;
   int shownRoomIndex_ = -2;
   std::map<std::string, std::unique_ptr<ToolWindow>> tools_;
+  ToolWindow* modal_ = nullptr;  // "About" or "Contact" while shown
   // Small windows closed from inside their own handlers, destroyed once it returned.
   std::vector<std::unique_ptr<ToolWindow>> retired_;
   std::set<std::string> reportedFaults_;
   bool reportingFault_ = false;
+  UINT liveCountMessage_ = 0;  // the tests' query (MainWindowIds.h)
+  long timerTicks_ = 0;
 };
 
 }  // namespace quorvel

@@ -205,4 +205,12 @@ inline constexpr unsigned kPollTimerId = 1;
 inline constexpr unsigned kPollPeriodMs = 400;
 inline constexpr unsigned kRetireToolsMessage = 0x8000 + 1;  // WM_APP + 1
 
+// A query for tests only: the message registered under this name, sent to
+// the main window with wParam a LiveKind (host/LiveCount.h), is answered with
+// how many resources of that kind the program holds; with wParam
+// kLiveQueryTicks, with how many poll-timer firings the window has handled.
+// The long-run test of quorvel.exe watches its resources through it.
+inline constexpr const char* kLiveCountMessageName = "Quorvel.LiveCount";
+inline constexpr unsigned kLiveQueryTicks = 100;
+
 }  // namespace quorvel

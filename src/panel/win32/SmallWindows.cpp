@@ -1,5 +1,6 @@
 // The bot's small windows as the main window opens, fills and closes them.
 #include <map>
+#include <utility>
 
 #include "panel/BotWindows.h"
 #include "panel/FastAdminFrame.h"
@@ -159,7 +160,10 @@ void MainWindow::ShowModal(const std::string& caption) {
         if (row && bot_) Drive(*row, -1, id, code, dialog->Control(id));
       },
       nullptr, [this](const std::string& action, const std::string& reason) { ReportFault(action, reason); });
+  // A change of DPI meanwhile gives it the new font too, before the old one goes.
+  ToolWindow* outer = std::exchange(modal_, dialog.get());
   dialog->RunModal();
+  modal_ = outer;
 }
 
 }  // namespace quorvel

@@ -61,11 +61,16 @@ ToolWindow::ToolWindow(HINSTANCE instance, HWND owner, const std::string& captio
                             r.right - r.left, r.bottom - r.top, owner, nullptr, instance, this);
   if (!window_) return;
   tooltip_ = CreateTooltips(instance, window_);
-  for (const auto& c : controls) CreateControl(window_, c, scale, font, tooltip_);
+  for (const auto& c : controls) {
+    CreateControl(window_, c, scale, font, tooltip_);
+    if (std::string(c.ClassName) == "BUTTON" && (c.Style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) defaultId_ = c.Id;
+  }
   RECT ownerRect;
   GetWindowRect(owner, &ownerRect);
   SetWindowPos(window_, nullptr, ownerRect.left + 60, ownerRect.top + 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(window_, SW_SHOW);
+  // As a dialog starts: the keys go to its first control that takes them.
+  if (const HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
 }
 
 ToolWindow::~ToolWindow() { Destroy(); }
@@ -106,6 +111,9 @@ void ToolWindow::SetControlFont(HFONT font) {
 // A handler may close the window and free this object: what runs after it is
 // copied first, and nothing of the object is touched once it ran.
 LRESULT ToolWindow::HandleMessage(HWND window, UINT message, WPARAM w, LPARAM l) {
+  // Enter presses the default button: IsDialogMessage asks which it is. It
+  // is the one made default, whatever style moving the focus left it.
+  if (message == DM_GETDEFID) return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
   if (message == WM_COMMAND && onCommand_) {
     const auto onCommand = onCommand_;
     onCommand(LOWORD(w), HIWORD(w));

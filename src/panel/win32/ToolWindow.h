@@ -50,6 +50,7 @@ class ToolWindow {
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
   HWND tooltip_ = nullptr;
+  int defaultId_ = 0;  // the button Enter presses
   CommandHandler onCommand_;
   std::function<void()> onClose_;
   FaultReporter reportFault_;

@@ -10,8 +10,10 @@ RemoteProcess::RemoteProcess(HWND window, const ProcessOpener& open) {
   if (!process_) {
     // Reachable, but it cannot be asked which records it takes.
     process_ = static_cast<HANDLE>(open(kMemoryRights, pid));
+    live_.Set(process_ != nullptr);
     return;
   }
+  live_.Set(true);
 #ifdef _WIN64
   BOOL wow64 = FALSE;
   if (IsWow64Process(process_, &wow64)) bitness_ = wow64 ? ProcessBitness::Bits32 : ProcessBitness::Bits64;
@@ -27,6 +29,7 @@ RemoteProcess::~RemoteProcess() {
 RemoteBlock::RemoteBlock(const RemoteProcess& process, std::size_t size) : process_(process.Handle()) {
   if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (address_) size_ = size;
+  live_.Set(address_ != nullptr);
 }
 
 RemoteBlock::~RemoteBlock() {

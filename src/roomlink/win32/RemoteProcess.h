@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "host/LiveCount.h"
 #include "roomlink/win32/ProcessOpener.h"
 
 namespace quorvel {
@@ -31,6 +32,7 @@ class RemoteProcess {
  private:
   HANDLE process_ = nullptr;
   ProcessBitness bitness_ = ProcessBitness::Unknown;
+  LiveMark<LiveKind::ProcessHandle> live_;
 };
 
 class RemoteBlock {
@@ -51,6 +53,7 @@ class RemoteBlock {
   HANDLE process_;
   void* address_ = nullptr;
   std::size_t size_ = 0;
+  LiveMark<LiveKind::RemoteBlock> live_;
 };
 
 }  // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include "storage/win32/Win32RegistryStore.h"
 
+#include "host/LiveCount.h"
+
 namespace quorvel {
 namespace {
 
@@ -29,13 +31,19 @@ HKEY RootHandle(RootKey root) {
   return nullptr;
 }
 
-// A key the system closes when the handle goes.
+// A key the system closes when the handle goes; opened, or created when asked.
 class Key {
  public:
-  Key(RootKey root, const std::string& subKey, REGSAM access) {
+  Key(RootKey root, const std::string& subKey, REGSAM access, bool create = false) {
     const HKEY base = RootHandle(root);
-    status_ = base ? RegOpenKeyExA(base, subKey.c_str(), 0, access | kView, &key_) : ERROR_FILE_NOT_FOUND;
+    if (!base)
+      status_ = ERROR_FILE_NOT_FOUND;
+    else if (create)
+      status_ = RegCreateKeyExA(base, subKey.c_str(), 0, nullptr, 0, access | kView, nullptr, &key_, nullptr);
+    else
+      status_ = RegOpenKeyExA(base, subKey.c_str(), 0, access | kView, &key_);
     if (status_ != ERROR_SUCCESS) key_ = nullptr;
+    live_.Set(key_ != nullptr);
   }
   ~Key() {
     if (key_) RegCloseKey(key_);
@@ -48,6 +56,7 @@ class Key {
  private:
   HKEY key_ = nullptr;
   LONG status_ = ERROR_SUCCESS;
+  LiveMark<LiveKind::RegistryKey> live_;
 };
 
 }  // namespace
@@ -102,13 +111,7 @@ std::optional<std::vector<std::string>> Win32RegistryStore::ValueNames(RootKey r
 }
 
 bool Win32RegistryStore::CreateKey(RootKey root, const std::string& subKey) {
-  const HKEY base = RootHandle(root);
-  if (!base) return false;
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(base, subKey.c_str(), 0, nullptr, 0, KEY_WRITE | kView, nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
+  return Key(root, subKey, KEY_WRITE, true).get() != nullptr;
 }
 
 bool Win32RegistryStore::DeleteKey(RootKey root, const std::string& subKey) {

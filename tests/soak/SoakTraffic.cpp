@@ -1,0 +1,107 @@
+#include "SoakTraffic.h"
+
+#include <algorithm>
+
+namespace quorvel::soak {
+namespace {
+
+const std::vector<std::string> kNicks = {"Ann", "Bob", "Cid", "Dee",  "Eve",  "Fay", "Gus",   "Hal",  "Ivy", "Jon",
+                                         "Kim", "Lou", "Max", "Ned",  "Oona", "Pat", "Quin",  "Rex",  "Sue", "Tom",
+                                         "Uma", "Vic", "Wes", "Xena", "Yul",  "Zed", "Spam1", "Spam2"};
+const std::vector<std::string> kWords = {"hello", "classic", "hi bot", "heck",  "how are you", "lol",
+                                         "shell", "darn it", "bye",    "what?", "good night",  "brb"};
+// What the admin types. Those that add to a list take their argument from a
+// short list, so a long run adds the same few entries again and again.
+const std::vector<std::string> kCommands = {
+    "greeter off", "greeter on", "swearbot off", "swearbot on", "ab off",        "ab on",
+    "rd off",      "rd on",      "anouncer off", "anouncer on", "responder off", "responder on",
+    "rt",          "asing!",     "amult!",       "arand!",      "adda! news",    "at! 7",
+    "seen! bob",   "as! darn",   "aba! spam2",   "aa! spam1",   "ad! kim",       "rm! ping dv! pong sn%",
+    "bc! bob",     "rd! cid",    "bc! zed",      "rd! nobody"};
+const std::vector<OperatorPress> kPresses = {OperatorPress::HotKeyBounce, OperatorPress::HotKeyRedDot,
+                                             OperatorPress::ManualBounce, OperatorPress::ManualRedDot};
+// Every so many steps the operator switches every feature on again, after
+// the admin's commands switched some off.
+constexpr long long kEnableAllEvery = 250;
+
+void AddUnique(std::vector<std::string>& to, const std::string& nick) {
+  if (!nick.empty() && std::find(to.begin(), to.end(), nick) == to.end()) to.push_back(nick);
+}
+
+// The nick a command names: what follows its word, up to the next blank.
+std::string Named(const std::string& text, const std::string& word) {
+  const size_t at = text.find(word);
+  if (at == std::string::npos) return {};
+  const size_t from = at + word.size();
+  return text.substr(from, text.find(' ', from) - from);
+}
+
+}  // namespace
+
+std::vector<std::string> LineReasons(const std::string& line) {
+  std::vector<std::string> reasons;
+  const std::string joined = " has joined the room";
+  if (line.size() > joined.size() && line.compare(line.size() - joined.size(), joined.size(), joined) == 0) {
+    AddUnique(reasons, line.substr(0, line.size() - joined.size()));
+    return reasons;
+  }
+  const size_t colon = line.find(": ");
+  if (colon == std::string::npos) return reasons;
+  const std::string text = line.substr(colon + 2);
+  AddUnique(reasons, line.substr(0, colon));
+  AddUnique(reasons, Named(text, "bc! "));
+  AddUnique(reasons, Named(text, "rd! "));
+  return reasons;
+}
+
+const std::string& SoakTraffic::Pick(const std::vector<std::string>& from) {
+  return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(random_)];
+}
+
+SoakStep SoakTraffic::Next(const std::vector<std::string>& present) {
+  ++step_;
+  SoakStep step;
+  auto isPresent = [&](const std::string& nick) {
+    return std::find(present.begin(), present.end(), nick) != present.end() ||
+           std::find(step.Enter.begin(), step.Enter.end(), nick) != step.Enter.end();
+  };
+  // Who speaks is in the room: a nick the client has lost comes back first.
+  auto say = [&](const std::string& nick, const std::string& text) {
+    if (!isPresent(nick)) step.Enter.push_back(nick);
+    step.Lines.push_back(nick + ": " + text);
+  };
+  const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
+  if (roll < 33) {
+    say(Pick(kNicks), Pick(kWords));
+  } else if (roll < 41) {
+    const std::string& nick = Pick(kNicks);
+    if (!isPresent(nick)) step.Enter.push_back(nick);
+    step.Lines.push_back(nick + " has joined the room");
+  } else if (roll < 46) {
+    if (!present.empty()) step.Leave.push_back(Pick(present));
+  } else if (roll < 51) {
+    say(Pick(kNicks), Pick(kWords));
+    step.Lines.insert(step.Lines.end(), {"(whisper to Operator)", "", "***** End Whisper"});
+  } else if (roll < 57) {
+    say(kSoakAdmin, Pick(kCommands));
+  } else if (roll < 61) {
+    if (!present.empty()) {
+      step.Select = Pick(present);
+      step.Press = kPresses[std::uniform_int_distribution<size_t>(0, kPresses.size() - 1)(random_)];
+    }
+  } else if (roll < 63) {
+    step.Notice = true;
+  }
+  if (step_ % kEnableAllEvery == 0 && step.Press == OperatorPress::None) step.Press = OperatorPress::EnableAll;
+
+  if (!step.Lines.empty()) {
+    lineReasons_.clear();
+    for (const auto& line : step.Lines)
+      for (const auto& nick : LineReasons(line)) AddUnique(lineReasons_, nick);
+  }
+  step.Reasons = lineReasons_;
+  AddUnique(step.Reasons, step.Select);
+  return step;
+}
+
+}  // namespace quorvel::soak

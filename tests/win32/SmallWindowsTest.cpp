@@ -1,0 +1,119 @@
+// The bot's small windows behave as dialogs: Tab moves, Enter presses the
+// default button (through quorvel.exe's own message loop), and the modal
+// ones follow a change of DPI like the panel.
+#include <gtest/gtest.h>
+
+#include "ChildProcess.h"
+#include "FakePalProcess.h"
+#include "QuorvelWindow.h"
+#include "Win32World.h"
+#include "panel/FastAdminFrame.h"
+#include "panel/Menus.h"
+#include "panel/Startup.h"
+#include "panel/win32/MainWindow.h"
+#include "panel/win32/MainWindowIds.h"
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace quorvel {
+namespace {
+
+using testing::ChildProcess;
+using testing::WaitUntil;
+
+// The control that has the keyboard in another process's thread.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+LRESULT Count(HWND list) {
+  DWORD_PTR n = 0;
+  SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &n);
+  return static_cast<LRESULT>(n);
+}
+
+void Key(HWND control, WPARAM key) { PostMessageA(control, WM_KEYDOWN, key, 0); }
+
+TEST(SmallWindowsTest, TabAndEnterWorkInTheFastAdminEntry) {
+  testing::InstallClient();
+  ChildProcess app("quorvel.exe", {});
+  const HWND main = testing::WaitForMainWindow(app, false);
+  ASSERT_NE(main, nullptr);
+  const HWND list = GetDlgItem(main, kFastList);
+  const LRESULT before = Count(list);
+
+  testing::Press(main, kFastAdd);
+  HWND entry = nullptr;
+  ASSERT_TRUE(WaitUntil(app, 10000, [&] {
+    entry = FindWindowA("QuorvelToolWindow", kFastAdminEntryCaption);
+    return entry && IsWindowVisible(entry);
+  }));
+  const HWND nick = GetDlgItem(entry, kEntryNick);
+  const HWND code = GetDlgItem(entry, kEntryCode);
+  // It opens with the keyboard in its first box, as a dialog does.
+  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return FocusOf(entry) == nick; })) << FocusOf(entry);
+  SendMessageA(nick, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Dee"));
+
+  Key(nick, VK_TAB);
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return FocusOf(entry) == code; })) << "Tab did not move to the code box";
+  SendMessageA(code, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234"));
+
+  // Enter presses "Add", which adds the pair and closes the window.
+  Key(code, VK_RETURN);
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return Count(list) == before + 1; })) << "Enter did not press \"Add\"";
+  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return !IsWindow(entry); }));
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app.WaitForExit(10000));
+}
+
+HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
+
+// What the timer saw while "About" was open.
+struct AboutSeen {
+  HWND Main = nullptr;
+  HFONT AboutFont = nullptr;
+  HFONT PanelFont = nullptr;
+  DWORD AboutFontType = 0;
+};
+AboutSeen g_seen;
+
+// Runs inside the modal loop of "About": the DPI changes, the fonts are
+// looked at, "About" is closed.
+void CALLBACK ChangeDpiWhileAboutIsOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND about = FindWindowA("QuorvelToolWindow", kAboutCaption);
+  if (!about) return;
+  KillTimer(nullptr, timer);
+  RECT r;
+  GetWindowRect(g_seen.Main, &r);
+  SendMessageA(g_seen.Main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&r));
+  g_seen.AboutFont = FontOf(GetDlgItem(about, IDOK));
+  g_seen.PanelFont = FontOf(GetDlgItem(g_seen.Main, kEnableAll));
+  g_seen.AboutFontType = GetObjectType(g_seen.AboutFont);
+  PostMessageA(about, WM_CLOSE, 0, 0);
+}
+
+TEST(SmallWindowsTest, AboutTakesTheNewFontWhenTheDpiChanges) {
+  testing::InstallClient();
+  BotSettings settings;
+  MainWindow window(settings);
+  ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr)));
+  testing::Win32World world;
+  Bot bot{settings, world.desktop, world.registry, world.host, window, testing::ExeDirectory()};
+  window.Attach(bot);
+  g_seen = {window.Window()};
+  const HFONT old = FontOf(GetDlgItem(window.Window(), kEnableAll));
+  ASSERT_NE(SetTimer(nullptr, 0, 10, ChangeDpiWhileAboutIsOpen), 0u);
+  ShowAbout(bot);  // returns when the timer closed it
+  ASSERT_NE(g_seen.PanelFont, nullptr);
+  EXPECT_NE(g_seen.PanelFont, old);
+  EXPECT_EQ(g_seen.AboutFont, g_seen.PanelFont);
+  EXPECT_EQ(g_seen.AboutFontType, static_cast<DWORD>(OBJ_FONT)) << "\"About\" kept a font that was freed";
+}
+
+}  // namespace
+}  // namespace quorvel
