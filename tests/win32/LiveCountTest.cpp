@@ -36,7 +36,10 @@ TEST(LiveCountTest, EachOwnerCountsWhatItHolds) {
 
     const HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     {
-      RemoteProcess process(window);
+      const ProcessOpener open = [](unsigned long access, unsigned long pid) -> void* {
+        return OpenProcess(access, FALSE, pid);
+      };
+      RemoteProcess process(window, open);
       ASSERT_TRUE(process.Valid());
       RemoteBlock block(process, 64);
       EXPECT_EQ(count(LiveKind::ProcessHandle), processes + 1);
