@@ -29,8 +29,8 @@ class PhraseMatcher {
   struct Node {
     std::vector<std::pair<unsigned char, std::uint32_t>> Next;  // sorted by byte
     std::uint32_t Fail = 0;
-    std::uint32_t Output = kNone;    // the nearest node on the fail chain (itself included) ending a phrase
-    std::uint32_t FirstPhrase = kNone;  // the lowest phrase index ending exactly here
+    std::uint32_t Output = kNone;          // the nearest node on the fail chain (itself included) ending a phrase
+    std::uint32_t FirstPhrase = kNone;     // the lowest phrase index ending exactly here
     std::uint32_t FirstReachable = kNone;  // the lowest index ending here or anywhere on the fail chain
     std::uint32_t Depth = 0;               // the length of the phrases ending here
   };
@@ -39,7 +39,7 @@ class PhraseMatcher {
   void Build(const std::vector<std::string>& phrases);
 
   std::vector<Node> nodes_;
-  std::uint32_t rootNext_[256] = {};  // the root's moves, all 256 answered
+  std::uint32_t rootNext_[256] = {};                 // the root's moves, all 256 answered
   std::vector<std::vector<std::uint32_t>> endings_;  // phrase indices per node
   std::vector<std::uint32_t> emptyPhrases_;
 };

@@ -20,7 +20,7 @@ TEST(FindMatchingTest, FirstMatchByClassAndOrTitleIgnoringCase) {
     WindowHandle want;
   };
   const Case cases[] = {
-      {"alpha", std::nullopt, newer}, {std::nullopt, "two", other},  {"ALPHA", "one", older},
+      {"alpha", std::nullopt, newer}, {std::nullopt, "two", other},    {"ALPHA", "one", older},
       {"Beta", "One", kNoWindow},     {std::nullopt, "Tw", kNoWindow}, {std::nullopt, std::nullopt, newer},
   };
   for (const auto& c : cases)

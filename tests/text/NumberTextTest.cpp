@@ -13,21 +13,13 @@ TEST(NumberTextTest, ReadsAsValDoes) {
     bool Whole;
   };
   const Case cases[] = {
-      {"30", true, 30, true},
-      {"-1", true, -1, true},
-      {"+7", true, 7, true},
-      {" 3", true, 3, true},
-      {"3 ", true, 3, true},
-      {"03", true, 3, true},
-      {"3x", true, 3, false},      // what follows the number is ignored, but it is not whole
-      {"2.5", true, 2.5, false},
-      {".5", true, 0.5, false},
-      {"7.", true, 7, false},
-      {"", false, 0, false},       // not a number at all
-      {"abc", false, 0, false},
-      {"-", false, 0, false},
-      {" - 3", false, 0, false},   // the sign must touch the digits
-      {"\t3", false, 0, false},    // only blanks are skipped
+      {"30", true, 30, true},    {"-1", true, -1, true},   {"+7", true, 7, true},
+      {" 3", true, 3, true},     {"3 ", true, 3, true},    {"03", true, 3, true},
+      {"3x", true, 3, false},  // what follows the number is ignored, but it is not whole
+      {"2.5", true, 2.5, false}, {".5", true, 0.5, false}, {"7.", true, 7, false},
+      {"", false, 0, false},                                                           // not a number at all
+      {"abc", false, 0, false},  {"-", false, 0, false},   {" - 3", false, 0, false},  // the sign must touch the digits
+      {"\t3", false, 0, false},                                                        // only blanks are skipped
       {"x3", false, 0, false},
   };
   for (const auto& c : cases) {

@@ -21,7 +21,7 @@ TEST(PhraseMatcherTest, AnswersInListOrderWithTheSubstringRule) {
   const std::vector<std::string> phrases = {"hell", "", "he", "ass", "he", "classic", "x"};
   const PhraseMatcher matcher(phrases);
   EXPECT_EQ(matcher.Hits("hello classic"), (std::vector<size_t>{0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(matcher.FirstHit("classic"), 1u);  // the empty phrase, listed second, occurs first
+  EXPECT_EQ(matcher.FirstHit("classic"), 1u);          // the empty phrase, listed second, occurs first
   EXPECT_EQ(matcher.Hits(""), std::vector<size_t>{});  // nothing occurs in an empty text
   EXPECT_FALSE(matcher.AnyHit(""));
   const PhraseMatcher noEmpty({"bob", "ob", "b"});
