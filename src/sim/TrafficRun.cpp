@@ -9,24 +9,15 @@
 
 #include "model/BotSettings.h"
 #include "sim/ScenarioRunner.h"
+#include "sim/TrafficWords.h"
 #include "tick/PollTick.h"
 
 namespace quorvel {
 namespace {
 
-const std::vector<std::string> kNicks = {"Ann", "Bob", "Cid", "Dee",  "Eve",  "Fay", "Gus",   "Hal",  "Ivy", "Jon",
-                                         "Kim", "Lou", "Max", "Ned",  "Oona", "Pat", "Quin",  "Rex",  "Sue", "Tom",
-                                         "Uma", "Vic", "Wes", "Xena", "Yul",  "Zed", "Spam1", "Spam2"};
-const std::vector<std::string> kWords = {"hello", "classic", "hi bot", "heck",  "how are you", "lol",
-                                         "shell", "darn it", "bye",    "what?", "good night",  "brb"};
-// Admin commands; those that add to a list take their argument from a short
-// list, so that trimming the lists keeps the run bounded.
-const std::vector<std::string> kCommands = {
-    "greeter off", "greeter on", "swearbot off", "swearbot on", "ab off",        "ab on",
-    "rd off",      "rd on",      "anouncer off", "anouncer on", "responder off", "responder on",
-    "rt",          "asing!",     "amult!",       "arand!",      "adda! news",    "at! 7",
-    "seen! bob",   "as! darn",   "aba! spam2",   "aa! spam1",   "ad! kim",       "rm! ping dv! pong sn%",
-    "bc! bob",     "rd! cid"};
+const std::vector<std::string>& kNicks = kTrafficNicks;
+const std::vector<std::string>& kWords = kTrafficWords;
+const std::vector<std::string>& kCommands = kTrafficCommands;
 const std::vector<std::string> kPresses = {"F7", "F8", "Manual.Bounce", "Manual.RedDot"};
 
 constexpr const char* kRoom = "Lobby Room";

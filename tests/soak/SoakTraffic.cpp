@@ -2,22 +2,19 @@
 
 #include <algorithm>
 
+#include "sim/TrafficWords.h"
+
 namespace quorvel::soak {
 namespace {
 
-const std::vector<std::string> kNicks = {"Ann", "Bob", "Cid", "Dee",  "Eve",  "Fay", "Gus",   "Hal",  "Ivy", "Jon",
-                                         "Kim", "Lou", "Max", "Ned",  "Oona", "Pat", "Quin",  "Rex",  "Sue", "Tom",
-                                         "Uma", "Vic", "Wes", "Xena", "Yul",  "Zed", "Spam1", "Spam2"};
-const std::vector<std::string> kWords = {"hello", "classic", "hi bot", "heck",  "how are you", "lol",
-                                         "shell", "darn it", "bye",    "what?", "good night",  "brb"};
-// What the admin types. Those that add to a list take their argument from a
-// short list, so a long run adds the same few entries again and again.
-const std::vector<std::string> kCommands = {
-    "greeter off", "greeter on", "swearbot off", "swearbot on", "ab off",        "ab on",
-    "rd off",      "rd on",      "anouncer off", "anouncer on", "responder off", "responder on",
-    "rt",          "asing!",     "amult!",       "arand!",      "adda! news",    "at! 7",
-    "seen! bob",   "as! darn",   "aba! spam2",   "aa! spam1",   "ad! kim",       "rm! ping dv! pong sn%",
-    "bc! bob",     "rd! cid",    "bc! zed",      "rd! nobody"};
+const std::vector<std::string>& kNicks = kTrafficNicks;
+const std::vector<std::string>& kWords = kTrafficWords;
+// The soak also names nicks the room does not hold, which must never be acted on.
+const std::vector<std::string> kCommands = [] {
+  std::vector<std::string> commands = kTrafficCommands;
+  commands.insert(commands.end(), {"bc! zed", "rd! nobody"});
+  return commands;
+}();
 const std::vector<OperatorPress> kPresses = {OperatorPress::HotKeyBounce, OperatorPress::HotKeyRedDot,
                                              OperatorPress::ManualBounce, OperatorPress::ManualRedDot};
 // Every so many steps the operator switches every feature on again, after

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "storage/FileSystem.h"
 #include "text/CodePage.h"
@@ -35,39 +36,26 @@ std::optional<std::string> FromWide(const wchar_t* wide) {
   return text;
 }
 
-class FileHandle {
+// A handle closed by CloseFn when it goes, unless taken back by Close() first.
+template <BOOL(WINAPI* CloseFn)(HANDLE)>
+class ScopedHandle {
  public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  explicit ScopedHandle(HANDLE h) : h_(h) {}
+  ~ScopedHandle() {
+    if (Valid()) CloseFn(h_);
   }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
   HANDLE Get() const { return h_; }
   bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    const HANDLE h = h_;
-    h_ = INVALID_HANDLE_VALUE;
-    return CloseHandle(h) != 0;
-  }
+  // Closing a written file is where the system may still report a failure.
+  bool Close() { return CloseFn(std::exchange(h_, INVALID_HANDLE_VALUE)) != 0; }
 
  private:
   HANDLE h_;
 };
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE h) : h_(h) {}
-  ~FindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  HANDLE Get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
+using FileHandle = ScopedHandle<CloseHandle>;
+using FindHandle = ScopedHandle<FindClose>;
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
   size_t done = 0;
@@ -139,7 +127,7 @@ class Win32FileSystem final : public FileSystem {
   std::optional<std::vector<FolderEntry>> List(const std::string& path) override {
     WIN32_FIND_DATAW found{};
     FindHandle find(FindFirstFileW((ToWide(path) + L"\\*").c_str(), &found));
-    if (find.Get() == INVALID_HANDLE_VALUE) {
+    if (!find.Valid()) {
       if (GetLastError() == ERROR_FILE_NOT_FOUND && KindOf(path) == PathKind::Folder) return std::vector<FolderEntry>{};
       return std::nullopt;
     }
