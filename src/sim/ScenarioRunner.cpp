@@ -15,8 +15,8 @@ namespace quorvel {
 using scenario::Failure;
 using scenario::Unrunnable;
 
-ScenarioRunner::ScenarioRunner(std::filesystem::path programDir, bool quiet, std::ostream& out, bool colors)
-    : world_(std::move(programDir), quiet, out, colors) {
+ScenarioRunner::ScenarioRunner(const std::string& programDir, bool quiet, std::ostream& out, bool colors)
+    : world_(programDir, quiet, out, colors) {
   world_.Events.OnEvent = [this](const SimEvent& e) {
     world_.PrintEvent(e);
     if (Watch) Watch(e);

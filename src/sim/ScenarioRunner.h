@@ -17,7 +17,7 @@ namespace quorvel {
 class ScenarioRunner {
  public:
   // colors: sent messages are printed in their colours (a terminal's escapes).
-  ScenarioRunner(std::filesystem::path programDir, bool quiet, std::ostream& out, bool colors = false);
+  ScenarioRunner(const std::string& programDir, bool quiet, std::ostream& out, bool colors = false);
   ~ScenarioRunner();
 
   int Run(const std::string& content);

@@ -11,15 +11,16 @@ namespace quorvel::scenario {
 
 namespace fs = std::filesystem;
 
-ScenarioWorld::ScenarioWorld(fs::path programDir, bool quiet, std::ostream& out, bool colors)
-    : ProgramDir(std::move(programDir)),
+ScenarioWorld::ScenarioWorld(const std::string& programDir, bool quiet, std::ostream& out, bool colors)
+    : ProgramDir(programDir),
+      ProgramDirName(programDir),
       Quiet(quiet),
       Colors(colors),
       Out(out),
       Desktop(Events, Registry),
       Pump(Clock),
-      Dialogs(Events, ProgramDir.string()),
-      Shell(Events, ProgramDir.string()),
+      Dialogs(Events, ProgramDirName),
+      Shell(Events, ProgramDirName),
       Services{Clock, Random, Pump, Dialogs, Shell} {
   Desktop.OnLine = [this](const std::string&, const std::string& line) { Print("room: " + Visible(line)); };
 }
@@ -105,7 +106,7 @@ void ScenarioWorld::Start() {
   Settings = std::make_unique<BotSettings>();
   View = std::make_unique<SimView>(*Settings, [this](const std::string& text) { Print(text); });
   View->Events = &Events;
-  CurrentBot = std::make_unique<Bot>(Bot{*Settings, Desktop, Registry, Services, *View, ProgramDir.string()});
+  CurrentBot = std::make_unique<Bot>(Bot{*Settings, Desktop, Registry, Services, *View, ProgramDirName});
   CreateMainWindow(*CurrentBot);
   LoadMainWindow(*CurrentBot);
 }

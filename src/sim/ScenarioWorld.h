@@ -17,7 +17,7 @@ namespace quorvel::scenario {
 
 struct ScenarioWorld {
   // colors: sent messages are printed in their colours (a terminal's escapes).
-  ScenarioWorld(std::filesystem::path programDir, bool quiet, std::ostream& out, bool colors);
+  ScenarioWorld(const std::string& programDir, bool quiet, std::ostream& out, bool colors);
   ScenarioWorld(const ScenarioWorld&) = delete;
   ScenarioWorld& operator=(const ScenarioWorld&) = delete;
   ~ScenarioWorld();
@@ -37,6 +37,10 @@ struct ScenarioWorld {
   void Unload();
 
   std::filesystem::path ProgramDir;
+  // The same folder as the bot names it: bytes in the system code page, never
+  // passed through std::filesystem, whose narrow names follow another code
+  // page on Windows.
+  std::string ProgramDirName;
   bool Quiet;
   bool Colors;
   std::ostream& Out;
