@@ -95,11 +95,14 @@ TEST_F(ModerationRecordTest, EachCauseLeavesItsRecord) {
          BounceNickWithMessage(t.bot);
        },
        {}},
-      {"phrase, warning mode", [](ModerationRecordTest& t) { t.Swear(SM::Warning, WF::Neither); },
+      {"phrase, warning mode",
+       [](ModerationRecordTest& t) { t.Swear(SM::Warning, WF::Neither); },
        {{"Joe", ModerationStep::Warning, ModerationCause::Phrase, "bad", false}}},
-      {"phrase, bounce mode", [](ModerationRecordTest& t) { t.Swear(SM::Bounce, WF::No); },
+      {"phrase, bounce mode",
+       [](ModerationRecordTest& t) { t.Swear(SM::Bounce, WF::No); },
        {{"Joe", ModerationStep::Bounce, ModerationCause::Phrase, "bad", false}}},
-      {"phrase, red dot mode", [](ModerationRecordTest& t) { t.Swear(SM::RedDot, WF::Neither); },
+      {"phrase, red dot mode",
+       [](ModerationRecordTest& t) { t.Swear(SM::RedDot, WF::Neither); },
        {{"Joe", ModerationStep::RedDot, ModerationCause::Phrase, "bad", false}}},
       {"phrase, warn first: a warning, then the bounce",
        [](ModerationRecordTest& t) {
@@ -108,13 +111,17 @@ TEST_F(ModerationRecordTest, EachCauseLeavesItsRecord) {
        },
        {{"Joe", ModerationStep::Warning, ModerationCause::Phrase, "bad", true},
         {"Joe", ModerationStep::Bounce, ModerationCause::Phrase, "bad", true}}},
-      {"F7", [](ModerationRecordTest& t) { HotKeyPressed(t.bot, kHotKeyBounce); },
+      {"F7",
+       [](ModerationRecordTest& t) { HotKeyPressed(t.bot, kHotKeyBounce); },
        {{"", ModerationStep::Bounce, ModerationCause::Operator, "F7", false}}},
-      {"F8", [](ModerationRecordTest& t) { HotKeyPressed(t.bot, kHotKeyRedDot); },
+      {"F8",
+       [](ModerationRecordTest& t) { HotKeyPressed(t.bot, kHotKeyRedDot); },
        {{"", ModerationStep::RedDot, ModerationCause::Operator, "F8", false}}},
-      {"Bounce button", [](ModerationRecordTest& t) { ManualBounce(t.bot); },
+      {"Bounce button",
+       [](ModerationRecordTest& t) { ManualBounce(t.bot); },
        {{"", ModerationStep::Bounce, ModerationCause::Operator, "\"Bounce\" button", false}}},
-      {"Red Dot button", [](ModerationRecordTest& t) { ManualRedDot(t.bot); },
+      {"Red Dot button",
+       [](ModerationRecordTest& t) { ManualRedDot(t.bot); },
        {{"", ModerationStep::RedDot, ModerationCause::Operator, "\"Red Dot\" button", false}}},
   };
   for (const auto& c : cases) {
@@ -148,7 +155,8 @@ TEST_F(ModerationRecordTest, LineShowsTimeRoomNickStepAndCause) {
   r.Cause = ModerationCause::Phrase;
   r.Detail = "bad";
   r.ByWarnedList = true;
-  EXPECT_EQ(ModerationLine(r), "2013-09-17 21:05:03 | room Lobby | Joe | warning | phrase \"bad\" (first offence, warned)");
+  EXPECT_EQ(ModerationLine(r),
+            "2013-09-17 21:05:03 | room Lobby | Joe | warning | phrase \"bad\" (first offence, warned)");
   r.Nick.clear();
   r.Step = ModerationStep::RedDot;
   r.Cause = ModerationCause::Operator;
