@@ -1,13 +1,29 @@
 # The Windows programs: quorvel.exe and the two fakepal.exe look-alike clients.
 enable_language(RC)
+# The one version number, for the programs' version resources.
+if(PROJECT_VERSION_MINOR STREQUAL "")
+  set(QUORVEL_VERSION_MINOR 0)
+else()
+  set(QUORVEL_VERSION_MINOR ${PROJECT_VERSION_MINOR})
+endif()
+if(PROJECT_VERSION_PATCH STREQUAL "")
+  set(QUORVEL_VERSION_PATCH 0)
+else()
+  set(QUORVEL_VERSION_PATCH ${PROJECT_VERSION_PATCH})
+endif()
+configure_file(src/app/QuorvelVersion.h.in ${CMAKE_BINARY_DIR}/generated/QuorvelVersion.h @ONLY)
 add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
 # The release carries no symbols or debug sections; a debugger wants a build of its own.
 target_link_options(quorvel PRIVATE -s)
 
 # The simulator once more as the operator's dry run: a transcript dropped onto it is replayed.
-add_executable(quorvel-dryrun src/app/SimMain.cpp)
+add_executable(quorvel-dryrun src/app/SimMain.cpp src/app/quorvel-dryrun.rc)
 target_link_libraries(quorvel-dryrun PRIVATE quorvel_sim shell32)
+# The resources find the icon, the shared version block and the made header.
+foreach(program quorvel quorvel-dryrun)
+  target_include_directories(${program} PRIVATE ${CMAKE_SOURCE_DIR}/src/app ${CMAKE_BINARY_DIR}/generated)
+endforeach()
 target_link_libraries(quorvel-sim PRIVATE shell32)
 
 # fakepal64.exe in this build; fakepal32.exe from the i686 cross compiler.

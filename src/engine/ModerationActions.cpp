@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/Greeter.h"
+#include "engine/ModerationReport.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/Moderation.h"
 #include "roomlink/NickList.h"
@@ -13,12 +14,14 @@
 namespace quorvel {
 namespace {
 
-ModerationAction WithMessage(int command, const RichText& messageTemplate, RichText& buffer) {
-  return {command, true, [&messageTemplate, &buffer](Bot& bot, const std::string& target) {
-            buffer.SetRtf(PersonaliseNotice(messageTemplate, target, bot.settings.Line.Sender));
-            RoomLink link = bot.Link();
+ModerationAction WithMessage(Bot& bot, int command, const RichText& messageTemplate, RichText& buffer) {
+  return {command, true,
+          [&messageTemplate, &buffer](Bot& b, const std::string& target) {
+            buffer.SetRtf(PersonaliseNotice(messageTemplate, target, b.settings.Line.Sender));
+            RoomLink link = b.Link();
             TxtSendPal(link, buffer.ToRtf());
-          }};
+          },
+          ModerationCause::Command, bot.settings.Line.Sender};
 }
 
 // Runs the action on the field's nick, then empties the field.
@@ -43,6 +46,20 @@ bool FindTarget(BotSettings::ModerationSettings& m, const std::string& target, c
     found = true;
   }
   return found;
+}
+
+// The record of a command just fired on the target, named as the client lists
+// it (a command's target is lower-cased).
+void Report(Bot& bot, const std::string& target, const ModerationAction& action, int position) {
+  const auto& nicks = bot.settings.Moderation.RoomNickList;
+  const size_t at = static_cast<size_t>(position);
+  ModerationRecord record;
+  record.Nick = at < nicks.size() && NamesTarget(action, nicks[at], target) ? nicks[at] : target;
+  record.Step = action.Command == kCommandBounce ? ModerationStep::Bounce : ModerationStep::RedDot;
+  record.Cause = action.Cause;
+  record.Detail = action.Detail;
+  record.ByWarnedList = action.ByWarnedList;
+  ReportModeration(bot, std::move(record));
 }
 
 // Where the target stands in the client's list now. The pumps let the client
@@ -75,6 +92,7 @@ void RunModerationAction(Bot& bot, const std::string& target, const ModerationAc
       SelectNickInClient(bot.desktop, listView, *position);
       PostRoomCommand(link, action.Command);
       if (action.Command == kCommandBounce) StartBounceHelper(bot.host.shell, bot.programDir);
+      Report(bot, target, action, *position);
       if (action.Notice) action.Notice(bot, target);
     }
   }
@@ -85,18 +103,23 @@ std::string PersonaliseNotice(const RichText& messageTemplate, const std::string
   return ReplacePlaceholder(ReplacePlaceholder(messageTemplate.ToRtf(), "sn%", target), "ad%", admin);
 }
 
-void BounceNick(Bot& bot) { RunOnField(bot, bot.settings.Line.JoinedNick, {kCommandBounce, false, nullptr}); }
+void BounceNick(Bot& bot) {
+  RunOnField(bot, bot.settings.Line.JoinedNick, {kCommandBounce, false, nullptr, ModerationCause::AutoBounceList});
+}
 
-void RedDotNick(Bot& bot) { RunOnField(bot, bot.settings.Line.JoinedNick, {kCommandRedDot, false, nullptr}); }
+void RedDotNick(Bot& bot) {
+  RunOnField(bot, bot.settings.Line.JoinedNick, {kCommandRedDot, false, nullptr, ModerationCause::AutoRedotList});
+}
 
 void BounceNickWithMessage(Bot& bot) {
   BotSettings& s = bot.settings;
-  RunOnField(bot, s.Args.BounceArg, WithMessage(kCommandBounce, s.Messages.BounceMessage, s.Messages.BounceBuffer));
+  RunOnField(bot, s.Args.BounceArg,
+             WithMessage(bot, kCommandBounce, s.Messages.BounceMessage, s.Messages.BounceBuffer));
 }
 
 void RedDotNickWithMessage(Bot& bot) {
   BotSettings& s = bot.settings;
-  RunOnField(bot, s.Args.RedotArg, WithMessage(kCommandRedDot, s.Messages.RedDotMessage, s.Messages.RedDotBuffer));
+  RunOnField(bot, s.Args.RedotArg, WithMessage(bot, kCommandRedDot, s.Messages.RedDotMessage, s.Messages.RedDotBuffer));
 }
 
 }  // namespace quorvel

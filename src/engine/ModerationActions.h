@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/Bot.h"
+#include "model/ModerationRecord.h"
 
 namespace quorvel {
 
@@ -12,6 +13,10 @@ struct ModerationAction {
   int Command = 0;
   bool LowerCaseMatch = false;                                  // compare the entry lower-cased (command arguments are)
   std::function<void(Bot&, const std::string& target)> Notice;  // none for the quiet actions
+  // Why: the record a fired command leaves (its nick and step are the action's).
+  ModerationCause Cause = ModerationCause::Operator;
+  std::string Detail;
+  bool ByWarnedList = false;
 };
 
 // Reads the room's nicks, lets messages run, finds the target (the last match
@@ -21,13 +26,14 @@ struct ModerationAction {
 // the list once more), selects it alone in the client, fires the command
 // (starting the companion after a bounce) and sends the notice. Nothing is
 // fired or said when the target is not in the room, or has left it by then.
+// A fired command is reported (ReportModeration) with the action's cause.
 // RoomNickList is empty afterwards; the caller empties its own target field.
 // Bounce and red dot by join, by command and by the swear monitor all go
 // through here.
 void RunModerationAction(Bot& bot, const std::string& target, const ModerationAction& action);
 
 // The four named actions. The first two act on JoinedNick and compare
-// exactly; the message ones act on the "bc! "/"rd! " argument, compare
+// exactly (the auto lists' actions, recorded as such); the message ones act on the "bc! "/"rd! " argument, compare
 // lower-cased and send the personalised notice. Each empties its target field.
 void BounceNick(Bot& bot);
 void RedDotNick(Bot& bot);

@@ -4,6 +4,7 @@
 
 #include "engine/Greeter.h"
 #include "engine/ModerationActions.h"
+#include "engine/ModerationReport.h"
 #include "engine/Notify.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/TextSender.h"
@@ -13,24 +14,34 @@ namespace {
 
 using SwearModes = BotSettings::SwearModes;
 
-void Warn(Bot& bot) {
+// byWarnedList: a first offence in warn-first mode, warned instead of punished.
+void Warn(Bot& bot, bool byWarnedList) {
   BotSettings& s = bot.settings;
   std::string rtf = ReplacePlaceholder(s.Messages.WarnMessage.ToRtf(), "sn%", s.Line.Sender);
   rtf = ReplacePlaceholder(rtf, "sw%", s.Swear.MatchedPhrase);
   s.Messages.WarnBuffer.SetRtf(rtf);
   RoomLink link = bot.Link();
   TxtSendPal(link, rtf);
+  ModerationRecord record;
+  record.Nick = s.Line.Sender;
+  record.Step = ModerationStep::Warning;
+  record.Cause = ModerationCause::Phrase;
+  record.Detail = s.Swear.MatchedPhrase;
+  record.ByWarnedList = byWarnedList;
+  ReportModeration(bot, std::move(record));
 }
 
 // The action of the room commands, matching the offender's nick exactly;
-// only a bounce is announced.
-void Punish(Bot& bot, const std::string& nick) {
+// only a bounce is announced. byWarnedList: a repeat offence in warn-first mode.
+void Punish(Bot& bot, const std::string& nick, bool byWarnedList) {
+  const std::string& phrase = bot.settings.Swear.MatchedPhrase;
   if (bot.settings.Swear.SwearMode == SwearModes::Bounce)
-    RunModerationAction(bot, nick, {kCommandBounce, false, [](Bot& b, const std::string& target) {
-                                      Notify(b, target + kSwearBounceNotice);
-                                    }});
+    RunModerationAction(
+        bot, nick,
+        {kCommandBounce, false, [](Bot& b, const std::string& target) { Notify(b, target + kSwearBounceNotice); },
+         ModerationCause::Phrase, phrase, byWarnedList});
   else
-    RunModerationAction(bot, nick, {kCommandRedDot, false, nullptr});
+    RunModerationAction(bot, nick, {kCommandRedDot, false, nullptr, ModerationCause::Phrase, phrase, byWarnedList});
 }
 
 bool Contains(const std::vector<std::string>& list, const std::string& value) {
@@ -44,7 +55,7 @@ void PunishOrWarn(Bot& bot) {
   const std::string sender = s.Line.Sender;
   auto& warned = s.Swear.WarnedUsers.Items;
   if (s.Swear.SwearMode == SwearModes::Warning) {
-    Warn(bot);
+    Warn(bot, false);
     if (!Contains(warned, sender)) {
       warned.push_back(sender);
       bot.view.ListChanged(PanelListId::WarnedUsers);
@@ -52,7 +63,7 @@ void PunishOrWarn(Bot& bot) {
     return;
   }
   if (s.Swear.WarnFirst != BotSettings::WarnFirstChoice::Yes) {
-    Punish(bot, sender);
+    Punish(bot, sender, false);
     return;
   }
   bool wasWarned = false;
@@ -63,7 +74,7 @@ void PunishOrWarn(Bot& bot) {
       continue;
     }
     wasWarned = true;  // the second offence
-    Punish(bot, sender);
+    Punish(bot, sender, true);
     warned.erase(warned.begin() + static_cast<long>(i));
     s.Swear.WarnedUsers.Selected.clear();
     s.Swear.LastPunishedNick = sender;
@@ -74,7 +85,7 @@ void PunishOrWarn(Bot& bot) {
       s.Swear.LastPunishedNick.clear();
     } else {
       warned.push_back(sender);
-      Warn(bot);
+      Warn(bot, true);
     }
   }
   if (warned.size() != count) bot.view.ListChanged(PanelListId::WarnedUsers);

@@ -78,6 +78,9 @@ struct BotSettings {
     std::string NickListIndex;
     PanelList AutoBounceList;
     PanelList AutoRedotList;
+    // "Log moderation": each record is appended to the moderation log file.
+    bool LogModeration = false;
+    bool LogFailureTold = false;  // a failed append is told once a run
   };
 
   // The nick grabber window's list.

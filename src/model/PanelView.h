@@ -2,6 +2,7 @@
 #include <string>
 
 #include "model/Feature.h"
+#include "model/ModerationRecord.h"
 
 namespace quorvel {
 
@@ -76,6 +77,8 @@ class PanelView {
   virtual void ShowModal(const std::string& /*caption*/) {}
   // F7 brings the bot's main window to the foreground.
   virtual void BringToFront() {}
+  // A bounce, red dot or warning was carried out.
+  virtual void ModerationCarriedOut(const ModerationRecord& /*record*/) {}
 
   // For a caller that cannot tell which list it changed: each is named.
   void ListsChanged() {

@@ -47,6 +47,7 @@ std::vector<PanelControl> BcDotTab() {
       // "Manual"
       Button("Manual.Bounce", ManualBounce),
       Button("Manual.RedDot", ManualRedDot),
+      CheckBox("LogModeration", [](S& s) -> bool& { return s.Moderation.LogModeration; }),
       // "RedDot Message", "Bounce Message"
       Message("RedDotMessage", [](S& s) -> RichText& { return s.Messages.RedDotMessage; }),
       Message("BounceMessage", [](S& s) -> RichText& { return s.Messages.BounceMessage; }),

@@ -1,5 +1,6 @@
 #include "panel/ModerationPanel.h"
 
+#include "engine/ModerationReport.h"
 #include "panel/SaveOrTell.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/Moderation.h"
@@ -10,6 +11,17 @@ namespace {
 void Post(Bot& bot, int command) {
   RoomLink link = bot.Link();
   PostRoomCommand(link, command);
+}
+
+// The operator's bounce or red dot: it acts on the nick selected in the
+// client, which the bot does not know, so the record names the control.
+void PostModeration(Bot& bot, int command, const char* control) {
+  Post(bot, command);
+  ModerationRecord record;
+  record.Step = command == kCommandBounce ? ModerationStep::Bounce : ModerationStep::RedDot;
+  record.Cause = ModerationCause::Operator;
+  record.Detail = control;
+  ReportModeration(bot, std::move(record));
 }
 
 void AddTo(Bot& bot, PanelList& list, PanelListId shown, const std::string& text) {
@@ -24,19 +36,19 @@ void DeleteFrom(Bot& bot, PanelList& list, PanelListId shown) {
 }  // namespace
 
 void HotKeyBounce(Bot& bot) {
-  Post(bot, kCommandBounce);
+  PostModeration(bot, kCommandBounce, "F7");
   StartBounceHelper(bot.host.shell, bot.programDir);
   bot.view.BringToFront();
 }
 
-void HotKeyRedDot(Bot& bot) { Post(bot, kCommandRedDot); }
+void HotKeyRedDot(Bot& bot) { PostModeration(bot, kCommandRedDot, "F8"); }
 
 void ManualBounce(Bot& bot) {
-  Post(bot, kCommandBounce);
+  PostModeration(bot, kCommandBounce, "\"Bounce\" button");
   StartBounceHelper(bot.host.shell, bot.programDir);
 }
 
-void ManualRedDot(Bot& bot) { Post(bot, kCommandRedDot); }
+void ManualRedDot(Bot& bot) { PostModeration(bot, kCommandRedDot, "\"Red Dot\" button"); }
 
 void EnableJrm(Bot& bot) { Post(bot, kCommandJrm); }
 

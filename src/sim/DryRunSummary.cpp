@@ -43,6 +43,22 @@ T& Entry(std::map<std::string, T>& map, std::vector<std::string>& order, const s
   return it->second;
 }
 
+// The summary's short form of a record's cause.
+std::string Reason(const ModerationRecord& r) {
+  switch (r.Cause) {
+    case ModerationCause::AutoBounceList:
+    case ModerationCause::AutoRedotList:
+      return "auto list";
+    case ModerationCause::Phrase:
+      return "phrase " + Quoted(r.Detail);
+    case ModerationCause::Command:
+      return "command by " + r.Detail;
+    case ModerationCause::Operator:
+      return "operator";
+  }
+  return "";
+}
+
 }  // namespace
 
 void DryRunSummary::BeginLine(int number, const std::string& line, const BotSettings& settings) {
@@ -96,10 +112,13 @@ void DryRunSummary::CountPhrase(const std::string& phrase) {
 
 void DryRunSummary::BeginTick(const BotSettings& settings) {
   tickEvents_.clear();
+  tickRecords_.clear();
   fingerprint_ = Fingerprint(settings);
 }
 
 void DryRunSummary::Heard(const SimEvent& event) { tickEvents_.push_back(event); }
+
+void DryRunSummary::Recorded(const ModerationRecord& record) { tickRecords_.push_back(record); }
 
 // The feature whose compose buffer holds the message: each feature leaves
 // its last message in its own buffer.
@@ -118,18 +137,6 @@ std::string DryRunSummary::Attribute(const SimEvent& sent, const BotSettings& s)
   return "other";
 }
 
-std::string DryRunSummary::Reason(const SimEvent& posted, const BotSettings& s) const {
-  const std::string nick = RemoveChar(posted.Nick, '@');
-  const bool bounce = posted.CommandId == kCommandBounce;
-  const PanelList& autoList = bounce ? s.Moderation.AutoBounceList : s.Moderation.AutoRedotList;
-  if (!parsed_.JoinedNick.empty() && parsed_.JoinedNick == nick && Contains(autoList.Items, nick)) return "auto list";
-  if (!parsed_.Sender.empty() && parsed_.Sender == nick && !s.Swear.MatchedPhrase.empty() &&
-      Occurs(parsed_.Text, s.Swear.MatchedPhrase))
-    return "phrase " + Quoted(s.Swear.MatchedPhrase);
-  if (lineByAdmin_) return "command by " + parsed_.Sender;
-  return "operator";
-}
-
 void DryRunSummary::EndTick(const BotSettings& s) {
   bool commandActed = false;
   for (const SimEvent& e : tickEvents_) {
@@ -146,14 +153,14 @@ void DryRunSummary::EndTick(const BotSettings& s) {
         if (const auto first = triggers.Matcher().FirstHit(s.Line.Text))
           ++Entry(figures_.Triggers, figures_.TriggerOrder, triggers[*first]);
       }
-    } else if (e.Kind == EventKind::Posted && (e.CommandId == kCommandBounce || e.CommandId == kCommandRedDot)) {
-      if (e.Nick == "-") continue;  // nobody was selected: the client did nothing
-      const std::string reason = Reason(e, s);
-      if (reason.rfind("command", 0) == 0) commandActed = true;
-      Moderation& m = figures_.Moderated[RemoveChar(e.Nick, '@')];
-      ++(e.CommandId == kCommandBounce ? m.Bounces : m.RedDots);
-      ++m.Reasons[reason];
     }
+  }
+  for (const ModerationRecord& r : tickRecords_) {
+    if (r.Step == ModerationStep::Warning) continue;
+    if (r.Cause == ModerationCause::Command) commandActed = true;
+    Moderation& m = figures_.Moderated[r.Nick.empty() ? "(selected in the client)" : r.Nick];
+    ++(r.Step == ModerationStep::Bounce ? m.Bounces : m.RedDots);
+    ++m.Reasons[Reason(r)];
   }
   if (lineByAdmin_ && !commandCounted_ && (commandActed || Fingerprint(s) != fingerprint_)) {
     commandCounted_ = true;

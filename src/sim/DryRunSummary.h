@@ -8,6 +8,7 @@
 
 #include "model/BotSettings.h"
 #include "model/ChatLine.h"
+#include "model/ModerationRecord.h"
 #include "sim/DryRunFigures.h"
 #include "sim/SimEvents.h"
 
@@ -19,6 +20,8 @@ class DryRunSummary {
   void BeginLine(int number, const std::string& line, const BotSettings& settings);
   void BeginTick(const BotSettings& settings);
   void Heard(const SimEvent& event);  // an event of the tick that runs
+  // A bounce, red dot or warning of the tick that runs, as the engine recorded it.
+  void Recorded(const ModerationRecord& record);
   void EndTick(const BotSettings& settings);
 
   const DryRunFigures& Figures() const { return figures_; }
@@ -26,7 +29,6 @@ class DryRunSummary {
 
  private:
   std::string Attribute(const SimEvent& sent, const BotSettings& after) const;
-  std::string Reason(const SimEvent& posted, const BotSettings& after) const;
   void CountPhrases(const BotSettings& settings);
   void CountPhrase(const std::string& phrase);
 
@@ -36,6 +38,7 @@ class DryRunSummary {
   bool commandCounted_ = false;
   std::string fingerprint_;
   std::vector<SimEvent> tickEvents_;
+  std::vector<ModerationRecord> tickRecords_;
   DryRunFigures figures_;
 };
 

@@ -136,6 +136,7 @@ void Replay::SetUp() {
   Apply("press Start", "start polling");
   runner_.Events().SetRetention(EventRetention::Drop);
   runner_.Watch = [this](const SimEvent& e) { report_.Heard(e); };
+  runner_.WatchModeration([this](const ModerationRecord& r) { report_.Recorded(r); });
 }
 
 void Replay::Play(const std::vector<std::string>& lines) {

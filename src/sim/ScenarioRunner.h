@@ -34,6 +34,8 @@ class ScenarioRunner {
   void LabelOutput(int number) { world_.Label = number; }
   // Hears every event, after it is printed.
   std::function<void(const SimEvent&)> Watch;
+  // Hears every moderation record, after it is printed.
+  void WatchModeration(std::function<void(const ModerationRecord&)> watch) { world_.OnModeration = std::move(watch); }
 
  private:
   // Hands the statement to the handler its verb names.

@@ -106,6 +106,9 @@ void ScenarioWorld::Start() {
   Settings = std::make_unique<BotSettings>();
   View = std::make_unique<SimView>(*Settings, [this](const std::string& text) { Print(text); });
   View->Events = &Events;
+  View->OnModeration = [this](const ModerationRecord& r) {
+    if (OnModeration) OnModeration(r);
+  };
   CurrentBot = std::make_unique<Bot>(Bot{*Settings, Desktop, Registry, Services, *View, ProgramDirName});
   CreateMainWindow(*CurrentBot);
   LoadMainWindow(*CurrentBot);

@@ -57,6 +57,8 @@ struct ScenarioWorld {
 
   std::unique_ptr<BotSettings> Settings;
   std::unique_ptr<SimView> View;
+  // Hears the moderation records of whichever bot runs.
+  std::function<void(const ModerationRecord&)> OnModeration;
   std::unique_ptr<Bot> CurrentBot;
   RoomLayout Layout = RoomLayout::Profile10;
   int TickNumber = 0;

@@ -22,6 +22,11 @@ void SimView::CaptionChanged() {
   print_("caption: " + shownCaption_);
 }
 
+void SimView::ModerationCarriedOut(const ModerationRecord& record) {
+  print_("moderation: " + ModerationLine(record));
+  if (OnModeration) OnModeration(record);
+}
+
 void SimView::BotWindowOpened(const std::string& caption) {
   if (!Events) return;
   SimEvent e;

@@ -23,9 +23,13 @@ class SimView final : public PanelView {
   void BotWindowOpened(const std::string& caption) override;
   // The simulator shows a modal window and closes it at once, as its button would.
   void ShowModal(const std::string& caption) override { BotWindowOpened(caption); }
+  // Printed as a trace line ("moderation: ..."), not an event.
+  void ModerationCarriedOut(const ModerationRecord& record) override;
 
   // Where the bot's own windows are recorded as events.
   SimEventLog* Events = nullptr;
+  // Hears every moderation record after it is printed.
+  std::function<void(const ModerationRecord&)> OnModeration;
 
  private:
   BotSettings& settings_;

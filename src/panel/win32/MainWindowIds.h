@@ -151,6 +151,7 @@ enum ControlId : int {
   kAutoRedotStart,
   kAutoRedotStop,
   kAutoRedotDelete,
+  kLogModeration,
   // "Stats"
   kTotalLabel = 700,
   kTotalValue,

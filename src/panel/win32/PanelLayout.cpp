@@ -152,6 +152,10 @@ const std::vector<PageControl>& PanelLayout() {
       {4, {"BUTTON", "D", 497, 184, 34, 26, kAutoRedotDelete, kPush, "Delete"}, "AutoRedot.D"},
       {4, {"BUTTON", "Start", 457, 216, 74, 26, kAutoRedotStart, kPush}, "AutoRedot.Start"},
       {4, {"BUTTON", "Stop", 457, 248, 74, 26, kAutoRedotStop, kPush}, "AutoRedot.Stop"},
+      {4,
+       {"BUTTON", "Log moderation", 0, 400, 160, 20, kLogModeration, kCheck,
+        "Append each bounce, red dot and warning to \"moderation log.txt\"."},
+       "LogModeration"},
       // "Stats"
       {5, {"STATIC", "Total Visits:", 0, 4, 110, 18, kTotalLabel, SS_LEFT}},
       {5, {"STATIC", "0", 112, 4, 60, 18, kTotalValue, SS_LEFT}, "TotalVisits"},

@@ -18,7 +18,14 @@ void RegisterPanelClass(HINSTANCE instance, const char* className, WNDPROC proce
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  // The program's own icon (resource 1 of quorvel.exe), drawn at the sizes the
+  // title bar and Alt+Tab want; a test program without it keeps the system's.
+  const HINSTANCE program = GetModuleHandleA(nullptr);
+  wc.hIcon = static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
+  wc.hIconSm = static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  if (!wc.hIcon) wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
   wc.lpszClassName = className;
   RegisterClassExA(&wc);
 }
