@@ -1,6 +1,9 @@
 #include "roomlink/ClientLayout.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "text/AnsiText.h"
 
 namespace quorvel {
 namespace {
@@ -38,6 +41,24 @@ WindowNode RoomWindowLayout(RoomLayout layout, const std::string& title) {
 
   WindowNode pane = Splitter(std::move(paneChildren), WindowRole::RoomPane);
   return Node(kRoomWindowClass, title, WindowRole::Room, {Splitter({Splitter({Splitter({pane})})})});
+}
+
+void LeaveOutWindow(WindowNode& tree, WindowRole role) {
+  auto& children = tree.Children;
+  for (auto it = children.begin(); it != children.end(); ++it) {
+    if (it->Role != role) continue;
+    if (it->ClassName == kRichEditClass)
+      *it = Node("Static", "");
+    else
+      children.erase(it);
+    return;
+  }
+  for (auto& child : children) LeaveOutWindow(child, role);
+}
+
+void RenameWindowClass(WindowNode& tree, const std::string& from, const std::string& to) {
+  if (EqualsNoCase(tree.ClassName, from)) tree.ClassName = to;
+  for (auto& child : tree.Children) RenameWindowClass(child, from, to);
 }
 
 WindowNode MainWindowLayout() { return Node(kMainWindowClass, kMainWindowTitle, WindowRole::MainWindow); }

@@ -8,7 +8,7 @@
 namespace quorvel {
 
 inline const std::vector<std::string> kTrafficNicks = {
-    "Ann", "Bob", "Cid", "Dee", "Eve",  "Fay", "Gus", "Hal",  "Ivy", "Jon", "Kim",   "Lou",  "Max", "Ned",
+    "Ann",  "Bob", "Cid",  "Dee", "Eve", "Fay", "Gus", "Hal", "Ivy", "Jon",  "Kim", "Lou", "Max",   "Ned",
     "Oona", "Pat", "Quin", "Rex", "Sue", "Tom", "Uma", "Vic", "Wes", "Xena", "Yul", "Zed", "Spam1", "Spam2"};
 inline const std::vector<std::string> kTrafficWords = {"hello", "classic", "hi bot", "heck",  "how are you", "lol",
                                                        "shell", "darn it", "bye",    "what?", "good night",  "brb"};
