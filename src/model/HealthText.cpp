@@ -18,15 +18,15 @@ std::string Ordinal(int n) {
 }
 
 std::string RoomTip(const WindowHealth& h) {
-  return "A top-level window of class " + Quoted(h.Profile.RoomWindowClass.empty() ? std::string(kRoomWindowClass)
-                                                                                   : h.Profile.RoomWindowClass) +
+  return "A top-level window of class " +
+         Quoted(h.Profile.RoomWindowClass.empty() ? std::string(kRoomWindowClass) : h.Profile.RoomWindowClass) +
          " titled " + Quoted(h.RoomTitle);
 }
 
 std::string PaneEditTip(const WindowHealth& h, int ordinal) {
   return "The " + Ordinal(ordinal) + " " + Quoted(kRichEditClass) + " below the 4th " + Quoted(kSplitterClass) +
-         " of the room window " + Quoted(h.RoomTitle) + " (client version code " +
-         std::to_string(h.ClientVersionCode) + ")";
+         " of the room window " + Quoted(h.RoomTitle) + " (client version code " + std::to_string(h.ClientVersionCode) +
+         ")";
 }
 
 std::string NickListTip(const WindowHealth& h) {

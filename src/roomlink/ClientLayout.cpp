@@ -3,10 +3,16 @@
 #include <algorithm>
 #include <utility>
 
-#include "text/AnsiText.h"
-
 namespace quorvel {
 namespace {
+
+// Window class names are ASCII. fakepal builds this file on its own, without
+// the text layer, so the comparison is kept here.
+bool SameClassName(const std::string& a, const std::string& b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 WindowNode Node(std::string className, std::string title, WindowRole role = WindowRole::None,
                 std::vector<WindowNode> children = {}) {
@@ -57,7 +63,7 @@ void LeaveOutWindow(WindowNode& tree, WindowRole role) {
 }
 
 void RenameWindowClass(WindowNode& tree, const std::string& from, const std::string& to) {
-  if (EqualsNoCase(tree.ClassName, from)) tree.ClassName = to;
+  if (SameClassName(tree.ClassName, from)) tree.ClassName = to;
   for (auto& child : tree.Children) RenameWindowClass(child, from, to);
 }
 
