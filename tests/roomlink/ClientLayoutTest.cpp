@@ -1,9 +1,9 @@
 // The room layouts tests build with a window left out or a class renamed.
-#include "roomlink/ClientLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "roomlink/ClientLayout.h"
 
 namespace quorvel {
 namespace {

@@ -1,9 +1,9 @@
 // The status bar of quorvel.exe says, in words, which of the room's windows
 // the last tick found, and a missing one's tip says what was looked for.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
