@@ -62,6 +62,8 @@ class PanelView {
   virtual void PollTimerChanged(bool /*enabled*/) {}
   virtual void RoomListChanged() {}
   virtual void CaptionChanged() {}
+  // What the last tick found of the room's windows (RoomLinkState::Health).
+  virtual void HealthChanged() {}
   virtual void ListChanged(PanelListId) {}
   virtual void LabelChanged(PanelLabel) {}
   virtual void BoxChanged(PanelBox) {}

@@ -1,9 +1,18 @@
 #include "roomlink/ClientLayout.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorvel {
 namespace {
+
+// Window class names are ASCII. fakepal builds this file on its own, without
+// the text layer, so the comparison is kept here.
+bool SameClassName(const std::string& a, const std::string& b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 WindowNode Node(std::string className, std::string title, WindowRole role = WindowRole::None,
                 std::vector<WindowNode> children = {}) {
@@ -38,6 +47,24 @@ WindowNode RoomWindowLayout(RoomLayout layout, const std::string& title) {
 
   WindowNode pane = Splitter(std::move(paneChildren), WindowRole::RoomPane);
   return Node(kRoomWindowClass, title, WindowRole::Room, {Splitter({Splitter({Splitter({pane})})})});
+}
+
+void LeaveOutWindow(WindowNode& tree, WindowRole role) {
+  auto& children = tree.Children;
+  for (auto it = children.begin(); it != children.end(); ++it) {
+    if (it->Role != role) continue;
+    if (it->ClassName == kRichEditClass)
+      *it = Node("Static", "");
+    else
+      children.erase(it);
+    return;
+  }
+  for (auto& child : children) LeaveOutWindow(child, role);
+}
+
+void RenameWindowClass(WindowNode& tree, const std::string& from, const std::string& to) {
+  if (SameClassName(tree.ClassName, from)) tree.ClassName = to;
+  for (auto& child : tree.Children) RenameWindowClass(child, from, to);
 }
 
 WindowNode MainWindowLayout() { return Node(kMainWindowClass, kMainWindowTitle, WindowRole::MainWindow); }

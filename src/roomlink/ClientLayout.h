@@ -55,6 +55,14 @@ struct WindowNode {
 enum class RoomLayout { Profile9, Profile10, Shallow };
 
 WindowNode RoomWindowLayout(RoomLayout layout, const std::string& title);
+
+// A room whose client lacks one window, for tests of what the bot does then.
+// A rich edit left out leaves a "Static" window in its place (the rich edits
+// after it then stand one place earlier among the pane's, as the bot counts
+// them); any other window goes with its children.
+void LeaveOutWindow(WindowNode& tree, WindowRole role);
+// Every window of the class `from` (ignoring case) takes the class `to`.
+void RenameWindowClass(WindowNode& tree, const std::string& from, const std::string& to);
 WindowNode MainWindowLayout();
 WindowNode AdminJoinDialogLayout();
 WindowNode NoticeWindowLayout();

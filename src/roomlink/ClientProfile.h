@@ -12,6 +12,8 @@ struct ClientProfile {
   std::int16_t TranscriptIndex = 0;
   std::int16_t SendBoxIndex = 0;
   std::string RichEditClass;  // recorded only; searches always look for "RichEdit20W"
+
+  bool operator==(const ClientProfile&) const = default;
 };
 
 // 0 (no usable client), 9, 10 or 450, from the uninstall entry's DisplayVersion.

@@ -75,6 +75,9 @@ class Desktop {
   // list reads as empty and the transcript as blank. False until a look fails
   // that way, and again once one succeeds.
   virtual bool ClientBitnessUnknown() const { return false; }
+  // 32 or 64: the client's process bitness as the last look into it learnt
+  // it; 0 before any look did, and for a client that is not another process.
+  virtual int ClientBits() const { return 0; }
 
   // Combo boxes of another process.
   virtual std::vector<std::string> ComboItems(WindowHandle combo) = 0;

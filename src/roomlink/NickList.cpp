@@ -40,7 +40,12 @@ WindowHandle FindNickListView(Desktop& desktop, const std::string& selectedRoomT
   const WindowHandle room = FindRoomWindow(desktop, selectedRoomTitle);
   const bool stillValid = room != kNoWindow && room == kept.Room && kept.ListView != kNoWindow &&
                           EqualsNoCase(desktop.ClassName(kept.ListView), kListViewClass);
-  if (!stillValid) kept = NickListCache{room, WalkToNickList(desktop, room)};
+  if (stillValid) return kept.ListView;
+  WindowHandle listView = WalkToNickList(desktop, room);
+  // The path ends at whatever window stands there; only a list view is the
+  // nick list, and the health record says "missing" for anything else.
+  if (listView != kNoWindow && !EqualsNoCase(desktop.ClassName(listView), kListViewClass)) listView = kNoWindow;
+  kept = NickListCache{room, listView};
   return kept.ListView;
 }
 

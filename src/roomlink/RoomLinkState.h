@@ -4,6 +4,7 @@
 
 #include "roomlink/ClientProfile.h"
 #include "roomlink/Desktop.h"
+#include "roomlink/WindowHealth.h"
 
 namespace quorvel {
 
@@ -32,6 +33,9 @@ struct RoomLinkState {
   bool TranscriptLost = false;
   NickListCache NickList;
   std::string Caption = kMainCaption;
+  // What the ticks found, and what the view was last told of it.
+  WindowHealth Health;
+  WindowHealth HealthShown;
 };
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@ namespace quorvel {
 void TxtSendPal(RoomLink& link, const std::string& disHere) {
   if (link.state.SelectedRoomTitle.size() > 1) EnsureRoomPresent(link, link.state.SelectedRoomTitle);
   const WindowHandle sendBox = ResolveSendBox(link);
+  link.state.Health.SendBox = PresenceOf(sendBox != kNoWindow);
   if (sendBox == kNoWindow) return;
   link.desktop.SetRtfText(sendBox, disHere);
   link.desktop.KeyDown(sendBox, kVkReturn);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/Bot.h"
 #include "sim/SimDesktop.h"
@@ -61,6 +62,8 @@ struct ScenarioWorld {
   std::function<void(const ModerationRecord&)> OnModeration;
   std::unique_ptr<Bot> CurrentBot;
   RoomLayout Layout = RoomLayout::Profile10;
+  // The windows rooms opened from now on lack (`leave-out`).
+  std::vector<WindowRole> LeftOut;
   int TickNumber = 0;
   std::optional<int> Label;
   // What `expect sent` and `expect msgbox…` consumed last, for the checks that follow them.

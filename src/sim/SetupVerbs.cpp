@@ -99,7 +99,25 @@ void Layout(ScenarioWorld& world, VerbCall& call) {
     throw Unrunnable("layout is 9, 10 or shallow");
 }
 
-void Room(ScenarioWorld& world, VerbCall& call) { world.Desktop.OpenRoom(call.Cursor.Rest(), world.Layout); }
+void LeaveOut(ScenarioWorld& world, VerbCall& call) {
+  world.LeftOut.clear();
+  while (const auto which = call.Cursor.Word()) {
+    if (*which == "transcript")
+      world.LeftOut.push_back(WindowRole::Transcript);
+    else if (*which == "sendbox")
+      world.LeftOut.push_back(WindowRole::SendBox);
+    else if (*which == "nicklist")
+      world.LeftOut.push_back(WindowRole::NickList);
+    else if (*which != "none")
+      throw Unrunnable("leave-out takes transcript, sendbox, nicklist or none");
+  }
+}
+
+void Room(ScenarioWorld& world, VerbCall& call) {
+  WindowNode layout = RoomWindowLayout(world.Layout, call.Cursor.Rest());
+  for (WindowRole role : world.LeftOut) LeaveOutWindow(layout, role);
+  world.Desktop.OpenRoom(layout);
+}
 
 void Window(ScenarioWorld& world, VerbCall& call) {
   const std::string rest = call.Cursor.Rest();
@@ -198,6 +216,7 @@ const VerbTable& SetupVerbs() {
       {"unregistry", Unregistry},
       {"client", Client},
       {"layout", Layout},
+      {"leave-out", LeaveOut},
       {"room", Room},
       {"window", Window},
       {"notice", Notice},

@@ -51,6 +51,8 @@ WindowHandle SimDesktop::OpenRoom(const std::string& title, RoomLayout layout) {
   return OpenTopLevel(RoomWindowLayout(layout, title), true);
 }
 
+WindowHandle SimDesktop::OpenRoom(const WindowNode& layout) { return OpenTopLevel(layout, true); }
+
 WindowHandle SimDesktop::OpenWindow(const std::string& className, const std::string& title) {
   return OpenTopLevel(WindowNode{className, title, WindowRole::None, {}}, false);
 }

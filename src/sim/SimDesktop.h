@@ -26,6 +26,8 @@ class SimDesktop : public Desktop {
   // --- the world, as the scenario sets it up
   WindowHandle OpenClientMainWindow();
   WindowHandle OpenRoom(const std::string& title, RoomLayout layout);
+  // A room built from a layout the caller changed (a window left out).
+  WindowHandle OpenRoom(const WindowNode& layout);
   WindowHandle OpenWindow(const std::string& className, const std::string& title);
   WindowHandle OpenNotice();
   bool CloseByTitle(const std::string& title);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "model/HealthText.h"
 #include "panel/PanelControl.h"
 #include "sim/ScenarioRunner.h"
 
@@ -71,6 +72,7 @@ const std::map<std::string, Getter>& ValueGetters() {
       {"TranscriptIndex", [](const BotSettings& s) { return std::to_string(s.Room.Profile.TranscriptIndex); }},
       {"SendBoxIndex", [](const BotSettings& s) { return std::to_string(s.Room.Profile.SendBoxIndex); }},
       {"Caption", [](const BotSettings& s) { return s.Room.Caption; }},
+      {"Health", [](const BotSettings& s) { return HealthLine(HealthParts(s)); }},
       {"BounceArg", [](const BotSettings& s) { return s.Args.BounceArg; }},
       {"RedotArg", [](const BotSettings& s) { return s.Args.RedotArg; }},
       {"AnnounceArg", [](const BotSettings& s) { return s.Args.AnnounceArg; }},

@@ -1,10 +1,22 @@
 #include "sim/SimView.h"
 
+#include "model/HealthText.h"
+
 namespace quorvel {
 
 void SimView::IndicatorChanged(Feature feature) { print_("indicator: " + FeatureLabel(settings_, feature)); }
 
-void SimView::PollTimerChanged(bool enabled) { print_(std::string("poll timer: ") + (enabled ? "on" : "off")); }
+void SimView::PollTimerChanged(bool enabled) {
+  print_(std::string("poll timer: ") + (enabled ? "on" : "off"));
+  HealthChanged();
+}
+
+void SimView::HealthChanged() {
+  const std::string shown = HealthLine(HealthParts(settings_));
+  if (shown == shownHealth_) return;
+  shownHealth_ = shown;
+  print_("health: " + shown);
+}
 
 void SimView::RoomListChanged() {
   std::string rooms;
@@ -14,6 +26,7 @@ void SimView::RoomListChanged() {
   shownRooms_ = shown;
   print_("rooms: " + (rooms.empty() ? std::string("(none)") : rooms) + "; selected: " +
          (settings_.Room.SelectedRoomTitle.empty() ? std::string("(none)") : settings_.Room.SelectedRoomTitle));
+  HealthChanged();
 }
 
 void SimView::CaptionChanged() {

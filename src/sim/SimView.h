@@ -18,6 +18,8 @@ class SimView final : public PanelView {
   void PollTimerChanged(bool enabled) override;
   void RoomListChanged() override;
   void CaptionChanged() override;
+  // Printed as `health: …` when its words change; asked on the changes that can change them.
+  void HealthChanged() override;
   // Of the labels, only the current line is printed.
   void LabelChanged(PanelLabel label) override;
   void BotWindowOpened(const std::string& caption) override;
@@ -38,6 +40,7 @@ class SimView final : public PanelView {
   std::string shownCaption_ = "Quorvel 11";
   std::string shownLine_;
   std::string shownJoin_;
+  std::string shownHealth_ = "Stopped";
 };
 
 }  // namespace quorvel

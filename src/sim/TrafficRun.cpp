@@ -38,7 +38,7 @@ const Trim kTrims[] = {
 
 class Traffic {
  public:
-  Traffic(const TrafficOptions& options, const std::filesystem::path& dir, std::ostream& out)
+  Traffic(const TrafficOptions& options, const std::string& dir, std::ostream& out)
       : options_(options), out_(out), sink_(), runner_(dir, true, sink_), random_(options.Seed) {}
 
   int Run();
@@ -249,7 +249,7 @@ int Traffic::Run() {
 
 }  // namespace
 
-int RunTraffic(const TrafficOptions& options, const std::filesystem::path& programDir, std::ostream& out) {
+int RunTraffic(const TrafficOptions& options, const std::string& programDir, std::ostream& out) {
   Traffic traffic(options, programDir, out);
   return traffic.Run();
 }

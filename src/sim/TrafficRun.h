@@ -2,7 +2,7 @@
 // Random room traffic against the whole bot, every feature on, with the
 // bot's invariants checked after every tick: the simulator's long-run test.
 #include <cstdint>
-#include <filesystem>
+#include <string>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -26,6 +26,6 @@ inline constexpr long long kTrafficWarmUpTicks = 50000;
 
 // Prints what it measured; 0 when every invariant held, 1 at the first that
 // did not (with the tick and what was found), 2 when the room could not be set up.
-int RunTraffic(const TrafficOptions& options, const std::filesystem::path& programDir, std::ostream& out);
+int RunTraffic(const TrafficOptions& options, const std::string& programDir, std::ostream& out);
 
 }  // namespace quorvel

@@ -12,6 +12,7 @@
 #include "engine/SwearMonitor.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/NickList.h"
+#include "roomlink/TickFinds.h"
 #include "roomlink/TranscriptReader.h"
 #include "roomlink/WindowSearch.h"
 
@@ -71,6 +72,7 @@ void ReadAndClassify(Bot& bot) {
     line.MarkerLine.clear();
   }
   CleanUpNicks(line);
+  NoteTickFinds(bot.desktop, s.Room, s.Panel.UserCountLabel);
 }
 
 void RunFeatures(Bot& bot) {
@@ -109,6 +111,13 @@ void PollTick(Bot& bot) {
   if (bot.settings.Room.RoomList != roomsBefore) bot.view.RoomListChanged();
   if (bot.settings.Room.Caption != captionBefore) bot.view.CaptionChanged();
   if (!SameShownLine(bot.settings.Line, lineBefore)) bot.view.LabelChanged(PanelLabel::Line);
+  // Compared with what the view was last told, so that a send between ticks
+  // (which looks for the send box) is shown by the next tick.
+  RoomLinkState& room = bot.settings.Room;
+  if (room.Health != room.HealthShown) {
+    room.HealthShown = room.Health;
+    bot.view.HealthChanged();
+  }
 }
 
 void PollTimerFired(Bot& bot) {

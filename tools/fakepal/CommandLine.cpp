@@ -45,6 +45,16 @@ void ApplyCommandLine(App& app, int argc, char** argv) {
     } else if (arg == "--wrap") {
       app.WrapWidth = std::atoi(value.c_str());
       ++i;
+    } else if (arg == "--no-nicklist") {
+      app.LeftOut.push_back(quorvel::WindowRole::NickList);
+    } else if (arg == "--no-transcript") {
+      app.LeftOut.push_back(quorvel::WindowRole::Transcript);
+    } else if (arg == "--no-sendbox") {
+      app.LeftOut.push_back(quorvel::WindowRole::SendBox);
+    } else if (arg == "--rename-class") {
+      const auto equals = value.find('=');
+      if (equals != std::string::npos) app.Renames.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+      ++i;
     } else if (arg == "--journal") {
       app.Log.Path = value;
       ++i;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Journal.h"
@@ -35,6 +36,9 @@ struct App {
   quorvel::RoomLayout Layout = quorvel::RoomLayout::Profile10;
   bool MultiSelect = false;  // nick lists of rooms opened from now on allow several selections
   int WrapWidth = 0;         // > 0: transcripts of rooms opened from now on wrap at this width (pixels)
+  // Rooms opened from now on lack these windows, and have these classes renamed (old, new).
+  std::vector<quorvel::WindowRole> LeftOut;
+  std::vector<std::pair<std::string, std::string>> Renames;
   std::unique_ptr<PendingNicks> Pending;
   Journal Log;
   std::vector<std::unique_ptr<Room>> Rooms;  // in opening order, closed ones too

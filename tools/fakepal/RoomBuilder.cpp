@@ -32,30 +32,60 @@ RECT PlaceChild(const WindowNode& node, const RECT& parent, int richEditIndex) {
   return RECT{0, 0, w, h};
 }
 
+// A class a rename made up is registered as a plain window, so the windows
+// below it are still built.
+void EnsureClass(App& app, const std::string& className) {
+  WNDCLASSEXA info = {sizeof info};
+  if (GetClassInfoExA(app.Instance, className.c_str(), &info) || GetClassInfoExA(nullptr, className.c_str(), &info))
+    return;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = app.Instance;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = className.c_str();
+  RegisterClassA(&wc);
+}
+
+// The role a window plays as built: a transcript, send box or nick list whose
+// class was renamed is just a window there, and gets none of their set-up.
+WindowRole BuiltRole(const WindowNode& node) {
+  switch (node.Role) {
+    case WindowRole::Transcript:
+    case WindowRole::SendBox:
+      return node.ClassName == quorvel::kRichEditClass ? node.Role : WindowRole::None;
+    case WindowRole::NickList:
+      return node.ClassName == quorvel::kListViewClass ? node.Role : WindowRole::None;
+    default:
+      return node.Role;
+  }
+}
+
 // Creates one window of the layout and, below it, its children; records the
 // room's transcript, send box and nick list as they appear.
 HWND Build(App& app, const WindowNode& node, HWND parent, RECT rect, Room& room) {
-  const bool wraps = node.Role == WindowRole::Transcript && app.WrapWidth > 0;
+  EnsureClass(app, node.ClassName);
+  const WindowRole role = BuiltRole(node);
+  const bool wraps = role == WindowRole::Transcript && app.WrapWidth > 0;
   DWORD style = WS_CHILD | WS_VISIBLE;
   if (node.ClassName == quorvel::kRichEditClass) style |= ES_MULTILINE | WS_BORDER | WS_VSCROLL | ES_AUTOVSCROLL;
-  if (node.Role == WindowRole::Transcript) style |= ES_READONLY | (wraps ? 0 : ES_AUTOHSCROLL | WS_HSCROLL);
+  if (role == WindowRole::Transcript) style |= ES_READONLY | (wraps ? 0 : ES_AUTOHSCROLL | WS_HSCROLL);
   if (wraps) rect.right = rect.left + app.WrapWidth;
-  if (node.Role == WindowRole::NickList)
+  if (role == WindowRole::NickList)
     style |= LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER | WS_BORDER | (app.MultiSelect ? 0 : LVS_SINGLESEL);
   const HWND window =
       CreateWindowExA(0, node.ClassName.c_str(), node.Title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
                       rect.bottom - rect.top, parent, nullptr, app.Instance, nullptr);
   if (!window) return nullptr;
-  if (node.Role == WindowRole::Transcript) {
+  if (role == WindowRole::Transcript) {
     room.Transcript = window;
     // One paragraph, one line; or, with a wrap width, lines wrapped at the window's edge.
     SendMessageA(window, EM_SETTARGETDEVICE, 0, wraps ? 0 : 1);
   }
-  if (node.Role == WindowRole::SendBox) {
+  if (role == WindowRole::SendBox) {
     room.SendBox = window;
     SubclassSendBox(app, window);
   }
-  if (node.Role == WindowRole::NickList) {
+  if (role == WindowRole::NickList) {
     room.NickList = window;
     LVCOLUMNA column = {};
     column.mask = LVCF_WIDTH;
@@ -78,7 +108,10 @@ HWND Build(App& app, const WindowNode& node, HWND parent, RECT rect, Room& room)
 }  // namespace
 
 Room* OpenRoom(App& app, const std::string& title) {
-  const WindowNode layout = quorvel::RoomWindowLayout(app.Layout, title);
+  WindowNode layout = quorvel::RoomWindowLayout(app.Layout, title);
+  for (const auto role : app.LeftOut) quorvel::LeaveOutWindow(layout, role);
+  for (const auto& [from, to] : app.Renames) quorvel::RenameWindowClass(layout, from, to);
+  EnsureClass(app, layout.ClassName);
   auto room = std::make_unique<Room>();
   const int offset = 30 * static_cast<int>(app.Rooms.size());
   room->Window = CreateWindowExA(0, layout.ClassName.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/LiveCount.h"
+#include "model/HealthText.h"
 #include "panel/ModerationPanel.h"
 #include "panel/RoomFrame.h"
 #include "panel/win32/MainWindowIds.h"
@@ -76,6 +77,10 @@ bool MainWindow::Create(HINSTANCE instance) {
       CreateWindowExA(WS_EX_CONTROLPARENT, kMainWindowClassName, settings_.Room.Caption.c_str(), style, CW_USEDEFAULT,
                       CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
   if (!window_) return false;
+  // The status bar, made with the controls, is known only now: the client
+  // area grows by its height, so that it covers none of them.
+  r = WindowRectFor(scale_);
+  SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // On a monitor of another DPI than the system's, lay the window out for it.
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
   if (auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
@@ -87,6 +92,13 @@ bool MainWindow::Create(HINSTANCE instance) {
   RegisterHotKey(window_, kHotKeyBounce, 0, VK_F7);
   RegisterHotKey(window_, kHotKeyRedDot, 0, VK_F8);
   return true;
+}
+
+RECT MainWindow::WindowRectFor(double scale) const {
+  RECT r = {0, 0, static_cast<LONG>(kClientWidth * scale),
+            static_cast<LONG>(kClientHeight * scale) + static_cast<LONG>(health_.Height())};
+  AdjustWindowRect(&r, static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)), TRUE);
+  return r;
 }
 
 void MainWindow::Attach(Bot& bot) {
@@ -160,6 +172,7 @@ void MainWindow::CreateControls() {
   // The list of designs is in Tahoma; the three "A" size boxes show their own sizes.
   SetFont(Control(kDesignList), fonts_.Tahoma);
   for (int i = 0; i < 3; ++i) SetFont(Control(kSizeBoxes[i]), fonts_.Sizes[static_cast<size_t>(i)]);
+  health_.Create(instance_, window_, kHealthBar, tooltip_);
   SelectTab(0);
 }
 
@@ -196,8 +209,7 @@ void MainWindow::ApplyDpi(unsigned dpi, const RECT* suggested) {
     SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   } else {
-    RECT r = {0, 0, static_cast<LONG>(kClientWidth * scale_), static_cast<LONG>(kClientHeight * scale_)};
-    AdjustWindowRect(&r, static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)), TRUE);
+    const RECT r = WindowRectFor(scale_);
     SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -231,6 +243,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     }
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(w), reinterpret_cast<const RECT*>(l));
+      return 0;
+    case WM_SIZE:
+      health_.Fit();
       return 0;
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
@@ -296,6 +311,7 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
       shownRoomIndex_ = static_cast<int>(index);
       if (index != CB_ERR) RoomPicked(*bot_, static_cast<int>(index));
+      HealthChanged();
     }
     return;
   }

@@ -15,6 +15,7 @@
 #include "model/PanelView.h"
 #include "panel/PanelControl.h"
 #include "panel/win32/GdiHandles.h"
+#include "panel/win32/HealthBar.h"
 #include "panel/win32/ShownList.h"
 #include "panel/win32/WindowTrampoline.h"
 
@@ -54,6 +55,7 @@ class MainWindow final : public PanelView {
   void PollTimerChanged(bool enabled) override;
   void RoomListChanged() override;
   void CaptionChanged() override;
+  void HealthChanged() override;
   void ListChanged(PanelListId list) override;
   void LabelChanged(PanelLabel label) override;
   void BoxChanged(PanelBox box) override;
@@ -84,6 +86,8 @@ class MainWindow final : public PanelView {
   // Lays the window out again for a monitor of that DPI.
   void ApplyDpi(unsigned dpi, const RECT* suggested);
   void ApplyFonts();
+  // The window's size for the panel's client area at this scale, with the status bar below it.
+  RECT WindowRectFor(double scale) const;
   // Shows the whole model; later only what the model names as changed.
   void ShowAll();
   void ShowText(HWND control, const std::string& text);
@@ -98,6 +102,7 @@ class MainWindow final : public PanelView {
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
+  HealthBar health_;
   PanelFonts fonts_;
   double scale_ = 1.0;
   int tab_ = 0;

@@ -173,6 +173,8 @@ enum ControlId : int {
   kLastVisitorBox,
   kTimeFrame,
   kClockLabel,
+  // the status bar below everything, what the last tick found of the room's windows
+  kHealthBar = 890,
   // menus
   kMenuAbout = 900,
   kMenuHelp,

@@ -3,6 +3,7 @@
 // model now holds. What a control shows is remembered, never read back.
 #include <richedit.h>
 
+#include "model/HealthText.h"
 #include "panel/NickGrabber.h"
 #include "panel/RecorderPanel.h"
 #include "panel/win32/MainWindow.h"
@@ -66,7 +67,11 @@ void MainWindow::PollTimerChanged(bool enabled) {
   } else {
     KillTimer(window_, kPollTimerId);
   }
+  // "Stopped" is the timer's state, not a tick's.
+  HealthChanged();
 }
+
+void MainWindow::HealthChanged() { health_.Show(HealthParts(settings_)); }
 
 void MainWindow::RoomListChanged() {
   const HWND combo = Control(kRoomList);
@@ -86,6 +91,8 @@ void MainWindow::RoomListChanged() {
     shownTexts_.erase(combo);  // the selection set the edit field's text
   }
   ShowText(combo, room.SelectedRoomTitle);
+  // "No room selected" goes with the selection.
+  HealthChanged();
 }
 
 void MainWindow::CaptionChanged() { ShowText(window_, settings_.Room.Caption); }

@@ -128,6 +128,7 @@ bool Win32Desktop::KnowsRecords(const RemoteProcess& process) {
   // Records of the wrong bitness would make the client read or write through
   // pointers cut in half or run together: without the answer nothing is sent.
   bitnessUnknown_ = process.Bitness() == ProcessBitness::Unknown;
+  if (!bitnessUnknown_) clientBits_ = process.Is32Bit() ? 32 : 64;
   return !bitnessUnknown_;
 }
 

@@ -46,6 +46,7 @@ class Win32Desktop final : public Desktop {
   std::string ListItemText(WindowHandle listView, int index) override;
   void SelectListItem(WindowHandle listView, int index) override;
   bool ClientBitnessUnknown() const override { return bitnessUnknown_; }
+  int ClientBits() const override { return clientBits_; }
   std::vector<std::string> ComboItems(WindowHandle combo) override;
   void ComboSetSelection(WindowHandle combo, int index) override;
   void BeginTick() override;
@@ -71,6 +72,7 @@ class Win32Desktop final : public Desktop {
   ProcessOpener openProcess_;
   std::unique_ptr<TranscriptLink> transcript_;
   bool bitnessUnknown_ = false;
+  int clientBits_ = 0;
 };
 
 }  // namespace quorvel
