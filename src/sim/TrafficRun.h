@@ -2,10 +2,10 @@
 // Random room traffic against the whole bot, every feature on, with the
 // bot's invariants checked after every tick: the simulator's long-run test.
 #include <cstdint>
-#include <string>
 #include <functional>
 #include <iosfwd>
 #include <optional>
+#include <string>
 
 namespace quorvel {
 

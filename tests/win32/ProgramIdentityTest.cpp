@@ -1,8 +1,9 @@
 // quorvel.exe and quorvel-dryrun.exe show who they are: the project's icon and
 // a version resource with the build's version, read back as Explorer reads them.
 #include <windows.h>
-#include <shellapi.h>
+
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
