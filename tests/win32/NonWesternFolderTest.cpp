@@ -25,6 +25,7 @@ using testing::FakePalProcess;
 using testing::Press;
 using testing::WaitForMainWindow;
 using testing::WaitUntil;
+using testing::WindowText;
 
 // Names the system code page can hold, in UTF-16 as the disk keeps them.
 struct LocalNames {
@@ -118,14 +119,6 @@ class NonWesternFolder : public ::testing::Test {
   LocalNames names_;
   std::wstring folder_;
 };
-
-std::string WindowText(HWND window) {
-  char buffer[512] = {};
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
-                      &result);
-  return buffer;
-}
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;

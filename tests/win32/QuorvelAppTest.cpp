@@ -19,16 +19,7 @@ using testing::FakePalProcess;
 using testing::Press;
 using testing::WaitForMainWindow;
 using testing::WaitUntil;
-
-// The text a window shows, asked of it (GetWindowText only reads the caption
-// of another process's window, not a combo box's edit field).
-std::string WindowText(HWND window) {
-  char buffer[512] = {};
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
-                      &result);
-  return buffer;
-}
+using testing::WindowText;
 
 // Writes what the screen shows of the window to a BMP file.
 bool SaveScreenshot(HWND window, const std::string& path) {

@@ -2,6 +2,8 @@
 // quorvel.exe's main window, driven from the process of a test or benchmark.
 #include <windows.h>
 
+#include <string>
+
 #include "ChildProcess.h"
 #include "panel/win32/MainWindowIds.h"
 
@@ -18,6 +20,16 @@ inline HWND WaitForMainWindow(const ChildProcess& app, bool roomsListed) {
            (!roomsListed || SendMessageA(GetDlgItem(main, kRoomList), CB_GETCOUNT, 0, 0) > 0);
   });
   return shown ? main : nullptr;
+}
+
+// The text a window shows, asked of it (GetWindowText only reads the caption
+// of another process's window, not a combo box's edit field).
+inline std::string WindowText(HWND window) {
+  char buffer[512] = {};
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                      &result);
+  return buffer;
 }
 
 // A button of the main window, clicked as the operator clicks it.
