@@ -27,8 +27,11 @@ TEST(ClientLayoutTest, LeavingOutAWindowRemovesOnlyThatOne) {
     WindowNode room = whole;
     LeaveOutWindow(room, role);
     EXPECT_EQ(CountRole(room, role), 0);
-    for (WindowRole other : roles)
-      if (other != role) EXPECT_EQ(CountRole(room, other), 1);
+    for (WindowRole other : roles) {
+      if (other != role) {
+        EXPECT_EQ(CountRole(room, other), 1);
+      }
+    }
   }
   // A rich edit leaves a "Static" in its place, so the pane keeps its number of windows.
   WindowNode room = whole;
