@@ -1,17 +1,5 @@
 # The Windows programs: quorvel.exe and the two fakepal.exe look-alike clients.
 enable_language(RC)
-# The one version number, for the programs' version resources.
-if(PROJECT_VERSION_MINOR STREQUAL "")
-  set(QUORVEL_VERSION_MINOR 0)
-else()
-  set(QUORVEL_VERSION_MINOR ${PROJECT_VERSION_MINOR})
-endif()
-if(PROJECT_VERSION_PATCH STREQUAL "")
-  set(QUORVEL_VERSION_PATCH 0)
-else()
-  set(QUORVEL_VERSION_PATCH ${PROJECT_VERSION_PATCH})
-endif()
-configure_file(src/app/QuorvelVersion.h.in ${CMAKE_BINARY_DIR}/generated/QuorvelVersion.h @ONLY)
 add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
 # The release carries no symbols or debug sections; a debugger wants a build of its own.

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "QuorvelVersion.h"
 #include "host/win32/Win32Host.h"
 #include "panel/Startup.h"
 #include "panel/win32/MainWindow.h"
@@ -27,6 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   quorvel::Win32Dialogs dialogs;
   quorvel::Win32Shell shell;
   quorvel::Host host{clock, random, pump, dialogs, shell};
+  host.facts = {QUORVEL_VERSION_TEXT, quorvel::WindowsVersionText()};
   quorvel::BotSettings settings;
   quorvel::MainWindow window(settings);
   if (!window.Create(instance)) return 1;

@@ -25,6 +25,7 @@
 #define QUORVEL_ISATTY(fd) isatty(fd)
 #endif
 
+#include "QuorvelVersion.h"
 #include "sim/DemoScenario.h"
 #include "sim/ReplayRun.h"
 #include "sim/ScenarioRunner.h"
@@ -46,6 +47,8 @@ struct Options {
   std::string Dir;
   bool Quiet = false;
   std::optional<std::string> Scenario;
+  // Where the client report of the scenario's world is written once it has run.
+  std::optional<std::string> ClientReport;
   long long TrafficTicks = 0;
   std::uint32_t Seed = 1;
   quorvel::ReplayOptions Replay;
@@ -53,7 +56,7 @@ struct Options {
 
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::cerr << "quorvel-sim: " << problem << "\n";
-  std::cerr << "usage: quorvel-sim [--dir DIR] [--quiet] [--codepage N] [SCENARIO | -]\n"
+  std::cerr << "usage: quorvel-sim [--dir DIR] [--quiet] [--codepage N] [--client-report FILE] [SCENARIO | -]\n"
                "       quorvel-sim --traffic TICKS [--seed N]\n"
                "       quorvel-sim --replay FILE [--dir DIR] [--enable FEATURES] [--set NAME=VALUE]...\n"
                "                   [--design NAME] [--room TITLE] [--ticks-per-line N] [--summary-only]\n"
@@ -93,6 +96,10 @@ std::optional<std::string> ParseOptions(int argc, char** argv, Options& o) {
       if (!v) return "--dir needs a folder";
       o.Dir = *v;
       dirGiven = true;
+    } else if (arg == "--client-report") {
+      const auto v = value();
+      if (!v) return "--client-report needs a file for the report";
+      o.ClientReport = *v;
     } else if (arg == "--quiet") {
       o.Quiet = true;
     } else if (arg == "--traffic") {
@@ -149,6 +156,7 @@ std::optional<std::string> ParseOptions(int argc, char** argv, Options& o) {
   }
   if (!replayOption.empty() && o.RunMode != Mode::Replay) return replayOption + " belongs to --replay";
   if (!trafficOption.empty() && o.RunMode != Mode::Traffic) return trafficOption + " belongs to --traffic";
+  if (o.ClientReport && o.RunMode != Mode::Scenario) return "--client-report belongs to a scenario's run";
   if (o.RunMode == Mode::Replay) {
     if (o.Scenario) return "--replay takes no scenario";
     if (dirGiven) o.Replay.Dir = o.Dir;
@@ -221,7 +229,13 @@ int RunScenario(const Options& o) {
   }
   const bool colors = !o.Quiet && QUORVEL_ISATTY(1) && std::getenv("NO_COLOR") == nullptr;
   quorvel::ScenarioRunner runner(dir, o.Quiet, std::cout, colors);
-  return runner.Run(content);
+  runner.SetProgramFacts({QUORVEL_VERSION_TEXT, "simulated"});
+  const int status = runner.Run(content);
+  if (o.ClientReport && !quorvel::WriteFileReplacing(*o.ClientReport, runner.ClientReport())) {
+    std::cerr << "quorvel-sim: cannot write the client report to " << *o.ClientReport << "\n";
+    return kScenarioUnrunnable;
+  }
+  return status;
 }
 
 int RunTraffic(const Options& o) {

@@ -1,38 +1,9 @@
 #include "model/HealthText.h"
 
-#include "roomlink/ClientLayout.h"
+#include "roomlink/LookedFor.h"
 
 namespace quorvel {
 namespace {
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-std::string Ordinal(int n) {
-  const int lastTwo = n % 100, last = n % 10;
-  const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
-                       : last == 1                      ? "st"
-                       : last == 2                      ? "nd"
-                       : last == 3                      ? "rd"
-                                                        : "th";
-  return std::to_string(n) + suffix;
-}
-
-std::string RoomTip(const WindowHealth& h) {
-  return "A top-level window of class " +
-         Quoted(h.Profile.RoomWindowClass.empty() ? std::string(kRoomWindowClass) : h.Profile.RoomWindowClass) +
-         " titled " + Quoted(h.RoomTitle);
-}
-
-std::string PaneEditTip(const WindowHealth& h, int ordinal) {
-  return "The " + Ordinal(ordinal) + " " + Quoted(kRichEditClass) + " below the 4th " + Quoted(kSplitterClass) +
-         " of the room window " + Quoted(h.RoomTitle) + " (client version code " + std::to_string(h.ClientVersionCode) +
-         ")";
-}
-
-std::string NickListTip(const WindowHealth& h) {
-  return std::string("A ") + Quoted(kListViewClass) + " after the header in the 2nd " + Quoted(kPaneContainerClass) +
-         " of the 6th nested " + Quoted(kSplitterClass) + " of the room window " + Quoted(h.RoomTitle);
-}
 
 HealthPart WindowPart(const std::string& name, WindowPresence presence, std::string tip) {
   switch (presence) {
@@ -54,10 +25,11 @@ std::vector<HealthPart> HealthParts(const BotSettings& settings) {
   const WindowHealth& h = settings.Room.Health;
   if (h.Room == WindowPresence::NotLooked) return {{"Waiting for the first tick", "", false}};
   std::vector<HealthPart> parts = {
-      WindowPart("Room", h.Room, RoomTip(h)),
-      WindowPart("Transcript", h.Transcript, PaneEditTip(h, h.Profile.TranscriptIndex)),
-      WindowPart("Send box", h.SendBox, PaneEditTip(h, h.Profile.SendBoxIndex)),
-      WindowPart("Nick list", h.NickList, NickListTip(h)),
+      WindowPart("Room", h.Room, RoomLookedFor(h.Profile, h.RoomTitle)),
+      WindowPart("Transcript", h.Transcript,
+                 PaneEditLookedFor(h.RoomTitle, h.ClientVersionCode, h.Profile.TranscriptIndex)),
+      WindowPart("Send box", h.SendBox, PaneEditLookedFor(h.RoomTitle, h.ClientVersionCode, h.Profile.SendBoxIndex)),
+      WindowPart("Nick list", h.NickList, NickListLookedFor(h.RoomTitle)),
   };
   if (h.MemoryUnreadable)
     parts.push_back({"Client memory unreadable",

@@ -1,5 +1,7 @@
-// The main window's left column, its room list, its menus and its hot keys.
+// The main window's left column, its room list, its menus, its hot keys and
+// its status bar.
 #include "model/SetFeature.h"
+#include "panel/ClientReportFile.h"
 #include "panel/Menus.h"
 #include "panel/ModerationPanel.h"
 #include "panel/PanelControlRows.h"
@@ -22,6 +24,8 @@ std::vector<PanelControl> MainColumnControls() {
       Button("Contact.Link", OpenMakerPage),
       Button("F7", HotKeyBounce),
       Button("F8", HotKeyRedDot),
+      // The status bar's action.
+      Button(kClientReportRow, WriteClientReport),
   };
 }
 

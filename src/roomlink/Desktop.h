@@ -16,6 +16,17 @@ inline constexpr WindowHandle kNoWindow = 0;
 inline constexpr int kVkReturn = 0x0D;
 inline constexpr int kVkSpace = 0x20;
 
+// What the window system tells of a window without asking its program, so
+// nothing here waits on the client. Sizes are the window's outer size in pixels.
+struct WindowFacts {
+  unsigned long ProcessId = 0;
+  int ControlId = 0;
+  bool Visible = false;
+  bool Enabled = false;
+  int Width = 0;
+  int Height = 0;
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -81,6 +92,13 @@ class Desktop {
 
   // Combo boxes of another process.
   virtual std::vector<std::string> ComboItems(WindowHandle combo) = 0;
+  // Their number of items, without reading them.
+  virtual int ComboItemCount(WindowHandle combo) { return static_cast<int>(ComboItems(combo).size()); }
+
+  virtual WindowFacts FactsOf(WindowHandle window) {
+    (void)window;
+    return {};
+  }
   virtual void ComboSetSelection(WindowHandle combo, int index) = 0;
 
   // The bounds of one poll tick. Within them a client that did not answer in
@@ -89,6 +107,9 @@ class Desktop {
   // waits its own bound.
   virtual void BeginTick() {}
   virtual void EndTick() {}
+  // Whether a call within the current tick's bounds met a client that did
+  // not answer in time.
+  virtual bool TickMetHungClient() const { return false; }
 };
 
 // One poll tick's bounds, kept by scope.

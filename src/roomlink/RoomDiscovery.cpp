@@ -8,15 +8,15 @@
 
 namespace quorvel {
 
-int DetectClientVersion(RegistryStore& registry) {
+std::optional<std::string> ClientVersionText(RegistryStore& registry) {
   RegAccess reg(registry);
-  std::string versionText;
-  if (reg.KeyExists(kUninstallKeyPal82)) {
-    versionText = reg.ReadString(kUninstallKeyPal82, "DisplayVersion", "0");
-  } else if (reg.KeyExists(kUninstallKeyMessenger)) {
-    versionText = reg.ReadString(kUninstallKeyMessenger, "DisplayVersion", "0");
-  }
-  return ClassifyVersionText(versionText);
+  if (reg.KeyExists(kUninstallKeyPal82)) return reg.ReadString(kUninstallKeyPal82, "DisplayVersion", "0");
+  if (reg.KeyExists(kUninstallKeyMessenger)) return reg.ReadString(kUninstallKeyMessenger, "DisplayVersion", "0");
+  return std::nullopt;
+}
+
+int DetectClientVersion(RegistryStore& registry) {
+  return ClassifyVersionText(ClientVersionText(registry).value_or(""));
 }
 
 void PalRoomGrab(RoomLink& link) {

@@ -1,6 +1,7 @@
 #pragma once
 // Finding the client's generation, its open rooms and the picked room's
 // transcript and send box.
+#include <optional>
 #include <string>
 
 #include "roomlink/Desktop.h"
@@ -22,6 +23,8 @@ inline constexpr const char* kUninstallKeyPal82 =
 inline constexpr const char* kUninstallKeyMessenger =
     "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger\\";
 
+// The DisplayVersion of the client's uninstall entry; nothing when neither entry exists.
+std::optional<std::string> ClientVersionText(RegistryStore& registry);
 int DetectClientVersion(RegistryStore& registry);
 // Detects the version, applies its profile (or shows "No Pal Found") and
 // refills the room list.

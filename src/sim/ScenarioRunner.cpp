@@ -3,6 +3,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "roomlink/ClientReport.h"
 #include "sim/EventChecks.h"
 #include "sim/OperatorVerbs.h"
 #include "sim/RetentionPlan.h"
@@ -24,6 +25,14 @@ ScenarioRunner::ScenarioRunner(const std::string& programDir, bool quiet, std::o
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
+
+std::string ScenarioRunner::ClientReport() {
+  RoomLinkState none;
+  RoomLinkState& state = world_.CurrentBot ? world_.CurrentBot->settings.Room : none;
+  RoomLink link{world_.Desktop, world_.Registry, state};
+  const ProgramFacts& facts = world_.Services.facts;
+  return ClientReportText(link, ReportHeader{facts.Version, facts.WindowsVersion, TimeStamp(world_.Clock)});
+}
 
 int ScenarioRunner::Run(const std::string& content) {
   const auto statements = scenario::ParseScenario(content);

@@ -30,6 +30,11 @@ class ScenarioRunner {
   SimEventLog& Events() { return world_.Events; }
   SimPump& Pump() { return world_.Pump; }
   Bot* CurrentBot() { return world_.CurrentBot.get(); }
+  // What the host tells of the program and the system (the client report's header).
+  void SetProgramFacts(ProgramFacts facts) { world_.Services.facts = std::move(facts); }
+  // The client report of the simulated client as it stands, for the room the
+  // bot picked (none before `start`).
+  std::string ClientReport();
   // Output lines carry this number instead of the tick number.
   void LabelOutput(int number) { world_.Label = number; }
   // Hears every event, after it is printed.

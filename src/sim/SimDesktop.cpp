@@ -20,7 +20,7 @@ const SimDesktop::Window* SimDesktop::Find(WindowHandle window) const {
   return it == windows_.end() ? nullptr : &it->second;
 }
 
-WindowHandle SimDesktop::Build(const WindowNode& node, WindowHandle parent) {
+WindowHandle SimDesktop::Build(const WindowNode& node, WindowHandle parent, unsigned long process) {
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 4;
   Window w;
@@ -29,16 +29,17 @@ WindowHandle SimDesktop::Build(const WindowNode& node, WindowHandle parent) {
   w.Title = node.Title;
   w.Role = node.Role;
   w.Parent = parent;
+  w.Process = process;
   windows_[handle] = w;
   for (const auto& child : node.Children) {
-    const WindowHandle c = Build(child, handle);
+    const WindowHandle c = Build(child, handle, process);
     windows_[handle].Children.push_back(c);
   }
   return handle;
 }
 
-WindowHandle SimDesktop::OpenTopLevel(const WindowNode& node, bool isRoom) {
-  const WindowHandle handle = Build(node, kNoWindow);
+WindowHandle SimDesktop::OpenTopLevel(const WindowNode& node, bool isRoom, unsigned long process) {
+  const WindowHandle handle = Build(node, kNoWindow, process);
   windows_[handle].IsRoom = isRoom;
   zOrder_.insert(zOrder_.begin(), handle);
   if (isRoom) roomsOpened_.push_back(handle);
@@ -54,7 +55,7 @@ WindowHandle SimDesktop::OpenRoom(const std::string& title, RoomLayout layout) {
 WindowHandle SimDesktop::OpenRoom(const WindowNode& layout) { return OpenTopLevel(layout, true); }
 
 WindowHandle SimDesktop::OpenWindow(const std::string& className, const std::string& title) {
-  return OpenTopLevel(WindowNode{className, title, WindowRole::None, {}}, false);
+  return OpenTopLevel(WindowNode{className, title, WindowRole::None, {}}, false, nextOtherProcess_++);
 }
 
 WindowHandle SimDesktop::OpenNotice() { return OpenTopLevel(NoticeWindowLayout(), false); }
@@ -374,6 +375,15 @@ void SimDesktop::SelectListItem(WindowHandle listView, int index) {
 std::vector<std::string> SimDesktop::ComboItems(WindowHandle combo) {
   const Window* w = Find(combo);
   return w ? w->Combo : std::vector<std::string>{};
+}
+
+WindowFacts SimDesktop::FactsOf(WindowHandle window) {
+  WindowFacts facts;
+  if (const Window* w = Find(window)) {
+    facts.ProcessId = w->Process;
+    facts.Visible = facts.Enabled = true;
+  }
+  return facts;
 }
 
 void SimDesktop::ComboSetSelection(WindowHandle combo, int index) {

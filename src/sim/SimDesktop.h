@@ -70,6 +70,12 @@ class SimDesktop : public Desktop {
   void SelectListItem(WindowHandle listView, int index) override;
   std::vector<std::string> ComboItems(WindowHandle combo) override;
   void ComboSetSelection(WindowHandle combo, int index) override;
+  // The simulated windows have no place on a screen: their size is 0 by 0.
+  WindowFacts FactsOf(WindowHandle window) override;
+
+  // The process of every window of the client; a window opened with
+  // OpenWindow belongs to a program of its own.
+  static constexpr unsigned long kClientProcess = 4242;
 
  private:
   struct Window {
@@ -77,6 +83,7 @@ class SimDesktop : public Desktop {
     std::string ClassName, Title;
     WindowRole Role = WindowRole::None;
     WindowHandle Parent = kNoWindow;
+    unsigned long Process = kClientProcess;
     std::vector<WindowHandle> Children;
     bool IsRoom = false;                 // opened with `room`: has a transcript, a send box and nicks
     std::deque<std::string> Paragraphs;  // the transcript's newest lines
@@ -89,8 +96,8 @@ class SimDesktop : public Desktop {
     bool SpaceDown = false;
   };
 
-  WindowHandle Build(const WindowNode& node, WindowHandle parent);
-  WindowHandle OpenTopLevel(const WindowNode& node, bool isRoom);
+  WindowHandle Build(const WindowNode& node, WindowHandle parent, unsigned long process);
+  WindowHandle OpenTopLevel(const WindowNode& node, bool isRoom, unsigned long process = kClientProcess);
   void Close(WindowHandle window);
   Window* Find(WindowHandle window);
   const Window* Find(WindowHandle window) const;
@@ -108,6 +115,7 @@ class SimDesktop : public Desktop {
   std::vector<WindowHandle> roomsOpened_;
   std::vector<std::string> adminRooms_;
   WindowHandle nextHandle_ = 0x10010;
+  unsigned long nextOtherProcess_ = 5000;
   bool echo_ = true;
 };
 

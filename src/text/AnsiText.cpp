@@ -103,4 +103,14 @@ std::string RemoveLoneCarriageReturns(std::string_view text) {
   return out;
 }
 
+std::string FirstCharacters(std::string_view text, size_t count) {
+  const int codePage = SystemCodePage();
+  size_t end = 0;
+  for (size_t characters = 0; characters < count && end < text.size(); ++characters) {
+    const bool pair = IsLeadByte(codePage, static_cast<unsigned char>(text[end])) && end + 1 < text.size();
+    end += pair ? 2 : 1;
+  }
+  return std::string(text.substr(0, end));
+}
+
 }  // namespace quorvel

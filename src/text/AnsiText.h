@@ -30,6 +30,10 @@ std::string RemoveChar(std::string_view text, char c);
 // The pieces between the separators: n separators give n + 1 pieces, empty ones kept.
 std::vector<std::string> SplitAt(std::string_view text, char separator);
 
+// The first `count` characters: in a double-byte code page a two-byte
+// character counts once and is never cut in half.
+std::string FirstCharacters(std::string_view text, size_t count);
+
 // A carriage return not followed by a line feed is "lone"; each is deleted.
 std::string RemoveLoneCarriageReturns(std::string_view text);
 

@@ -76,7 +76,7 @@ TEST_P(HealthBarTest, ShowsWhatTheTickFoundOfTheNickList) {
   ASSERT_NE(main, nullptr);
   const HWND bar = GetDlgItem(main, kHealthBar);
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(ReadBar(bar).Parts, std::vector<std::string>{"Stopped"});
+  EXPECT_EQ(ReadBar(bar).Parts, (std::vector<std::string>{"Stopped", "Client report..."}));
 
   // Below the panel's whole client area of before, so it covers no control.
   RECT barRect;

@@ -143,4 +143,19 @@ bool Win32Shell::StartProgram(const std::string& path) {
   return true;
 }
 
+std::string WindowsVersionText() {
+  // RtlGetVersion answers the true version; GetVersionEx answers what the
+  // manifest claims to support.
+  using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+  OSVERSIONINFOW info = {};
+  info.dwOSVersionInfoSize = sizeof info;
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  const auto rtlGetVersion =
+      ntdll ? reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+            : nullptr;
+  if (!rtlGetVersion || rtlGetVersion(&info) != 0) return "unknown";
+  return std::to_string(info.dwMajorVersion) + "." + std::to_string(info.dwMinorVersion) + "." +
+         std::to_string(info.dwBuildNumber);
+}
+
 }  // namespace quorvel

@@ -60,4 +60,8 @@ class Win32Shell final : public Shell {
   HWND owner_ = nullptr;
 };
 
+// "10.0.19045": the version Windows itself reports, not the one a program
+// without a compatibility manifest entry is told.
+std::string WindowsVersionText();
+
 }  // namespace quorvel

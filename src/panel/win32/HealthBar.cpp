@@ -32,6 +32,10 @@ std::vector<int> PartEdges(HWND bar, const std::vector<HealthPart>& parts) {
   return edges;
 }
 
+const HealthPart kReportPart = {
+    "Client report...", "Writes what Quorvel sees of the client's windows into \"client report.txt\" and opens it",
+    false};
+
 }  // namespace
 
 void HealthBar::Create(HINSTANCE instance, HWND parent, int id, HWND tooltip) {
@@ -48,10 +52,20 @@ int HealthBar::Height() const {
 }
 
 void HealthBar::Show(const std::vector<HealthPart>& parts) {
-  if (!bar_ || (shownOnce_ && SameWords(parts, shown_))) return;
-  shown_ = parts;
+  std::vector<HealthPart> withReport = parts;
+  withReport.push_back(kReportPart);
+  if (!bar_ || (shownOnce_ && SameWords(withReport, shown_))) return;
+  shown_ = std::move(withReport);
   shownOnce_ = true;
   Lay();
+}
+
+bool HealthBar::AsksForReport(const NMHDR& notice) const {
+  if (!bar_ || notice.hwndFrom != bar_) return false;
+  if (notice.code == static_cast<UINT>(NM_DBLCLK)) return true;
+  if (notice.code != static_cast<UINT>(NM_CLICK) || shown_.empty()) return false;
+  const auto& mouse = reinterpret_cast<const NMMOUSE&>(notice);
+  return mouse.dwItemSpec == shown_.size() - 1;
 }
 
 void HealthBar::Fit() {

@@ -1,7 +1,9 @@
 #pragma once
 // The status bar along the bottom of the panel: what the last tick found of
 // the room's windows, one part per window, in words. A part for a missing
-// window carries a tool tip naming what was looked for.
+// window carries a tool tip naming what was looked for. The last part is the
+// client report's: a click on it, or a double click anywhere on the bar,
+// asks for the report.
 #include <windows.h>
 
 #include <string>
@@ -22,6 +24,8 @@ class HealthBar {
   void Show(const std::vector<HealthPart>& parts);
   // The parent changed size or font: the bar follows its bottom edge.
   void Fit();
+  // Whether the bar's notification is the operator asking for the client report.
+  bool AsksForReport(const NMHDR& notice) const;
 
  private:
   void Lay();

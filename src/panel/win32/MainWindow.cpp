@@ -7,6 +7,7 @@
 
 #include "host/LiveCount.h"
 #include "model/HealthText.h"
+#include "panel/ClientReportFile.h"
 #include "panel/ModerationPanel.h"
 #include "panel/RoomFrame.h"
 #include "panel/win32/MainWindowIds.h"
@@ -232,6 +233,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(l);
+      if (header->idFrom == kHealthBar && bot_ && health_.AsksForReport(*header))
+        FindControl(kClientReportRow)->Press(*bot_);
       if (header->idFrom == kTabs && header->code == TCN_SELCHANGE)
         SelectTab(static_cast<int>(SendMessageA(Control(kTabs), TCM_GETCURSEL, 0, 0)));
       if (header->code == EN_SELCHANGE && header->idFrom == kEditor && bot_ && !refreshing_) {

@@ -316,6 +316,28 @@ std::vector<std::string> Win32Desktop::ComboItems(WindowHandle combo) {
   return items;
 }
 
+int Win32Desktop::ComboItemCount(WindowHandle combo) {
+  const auto count = Sender(ToHwnd(combo), budget_).A(CB_GETCOUNT, 0, 0);
+  return count && *count > 0 ? static_cast<int>(*count) : 0;
+}
+
+WindowFacts Win32Desktop::FactsOf(WindowHandle window) {
+  WindowFacts facts;
+  const HWND hwnd = ToHwnd(window);
+  if (!window || !IsWindow(hwnd)) return facts;
+  // Each of these reads what the window manager keeps; none sends the window a message.
+  facts.ProcessId = ProcessOf(hwnd);
+  facts.ControlId = static_cast<int>(GetWindowLongPtrA(hwnd, GWLP_ID));
+  facts.Visible = IsWindowVisible(hwnd) != FALSE;
+  facts.Enabled = IsWindowEnabled(hwnd) != FALSE;
+  RECT rect = {};
+  if (GetWindowRect(hwnd, &rect)) {
+    facts.Width = static_cast<int>(rect.right - rect.left);
+    facts.Height = static_cast<int>(rect.bottom - rect.top);
+  }
+  return facts;
+}
+
 void Win32Desktop::ComboSetSelection(WindowHandle combo, int index) {
   Sender(ToHwnd(combo), budget_).A(CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

@@ -49,8 +49,11 @@ class Win32Desktop final : public Desktop {
   int ClientBits() const override { return clientBits_; }
   std::vector<std::string> ComboItems(WindowHandle combo) override;
   void ComboSetSelection(WindowHandle combo, int index) override;
+  int ComboItemCount(WindowHandle combo) override;
+  WindowFacts FactsOf(WindowHandle window) override;
   void BeginTick() override;
   void EndTick() override;
+  bool TickMetHungClient() const override { return budget_.hungProcess != 0; }
 
   // How long a call may wait, and what the current tick learnt: the process
   // (its id) that let a call time out, 0 while every client answers.

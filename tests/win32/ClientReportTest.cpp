@@ -1,0 +1,126 @@
+// The client report of fakepal's windows: written by the binding in this
+// process, and by quorvel.exe when the operator asks for it on the status bar.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "FakePalProcess.h"
+#include "QuorvelWindow.h"
+#include "Win32World.h"
+#include "panel/ClientReportFile.h"
+#include "panel/Startup.h"
+#include "panel/win32/MainWindowIds.h"
+#include "roomlink/ClientReport.h"
+#include "storage/FileName.h"
+#include "storage/WholeFile.h"
+
+namespace quorvel {
+namespace {
+
+using testing::ChildProcess;
+using testing::FakePalProcess;
+using testing::WaitUntil;
+
+bool Has(const std::string& report, const std::string& text) { return report.find(text) != std::string::npos; }
+
+// What a report of fakepal with a room that lacks its nick list must hold.
+void ExpectFakePalWithoutNickList(const std::string& report) {
+  for (const char* text : {"\"seinfeld_superman\"", "\"DlgGroupChat Window Class\"", "\"SplitterWindowEx\"",
+                           "\"RichEdit20W\"", "\"ClassCPaneContainerEx\"", "\"ATL:NickListHost\"",
+                           "Selected room: \"Report Room\"", "Version string: \"10.1\"",
+                           "Nick list: missed; looked for: A \"SysListView32\"", "  <- transcript\r\n",
+                           "  <- send box\r\n", "Every call to the client was answered in time."})
+    EXPECT_TRUE(Has(report, text)) << text << "\n" << report;
+  EXPECT_FALSE(Has(report, "<- nick list"));
+  // fakepal lays its windows out: real sizes, not the simulator's.
+  EXPECT_FALSE(Has(report, "\"DlgGroupChat Window Class\" id 0 \"Report Room\" visible enabled 0x0"));
+}
+
+class ClientReportBindingTest : public ::testing::Test, protected testing::Win32World {};
+
+TEST_F(ClientReportBindingTest, ListsFakePalsWindowsAndSaysWhenItHangs) {
+  testing::InstallClient("10.1");
+  FakePalProcess pal("fakepal64.exe", {"--no-nicklist", "--room", "Report Room"});
+  ASSERT_TRUE(pal.Ready());
+  CreateMainWindow(bot);
+  LoadMainWindow(bot);
+  RoomLink link = bot.Link();
+  const ReportHeader header{"11.0", WindowsVersionText(), "now"};
+  ExpectFakePalWithoutNickList(ClientReportText(link, header));
+
+  pal.Hang(3000);
+  const std::string hung = ClientReportText(link, header);
+  EXPECT_TRUE(Has(hung, "The client did not answer in time: it may be hung.")) << hung;
+}
+
+// The editor the shell opens a text file in: it shows the report's name.
+HWND ReportViewer() {
+  struct Search {
+    HWND found = nullptr;
+  } search;
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        char title[256] = {};
+        GetWindowTextA(window, title, sizeof title);
+        if (!IsWindowVisible(window) || !std::strstr(title, "client report")) return TRUE;
+        reinterpret_cast<Search*>(param)->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Whether the shell opened the report in an editor; the editor is closed, so
+// that it outlives neither the test nor the Wine session.
+bool ShellOpenedReport(const ChildProcess& app) {
+  HWND viewer = nullptr;
+  const bool opened = WaitUntil(app, 15000, [&] { return (viewer = ReportViewer()) != nullptr; });
+  if (!viewer) return false;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(viewer, &pid);
+  if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+  return opened;
+}
+
+TEST(ClientReportProgramTest, StatusBarWritesTheReportBesideTheProgram) {
+  testing::InstallClient("10.1");
+  FakePalProcess pal("fakepal64.exe", {"--no-nicklist", "--room", "Report Room"});
+  ASSERT_TRUE(pal.Ready());
+  const std::string reportFile = InFolder(testing::ExeDirectory(), kClientReportFile);
+  DeleteFileA(reportFile.c_str());
+  ChildProcess app("quorvel.exe", {});
+  ASSERT_TRUE(app.Started());
+  const HWND main = testing::WaitForMainWindow(app, true);
+  ASSERT_NE(main, nullptr);
+  const HWND bar = GetDlgItem(main, kHealthBar);
+  ASSERT_NE(bar, nullptr);
+  RECT barRect = {};
+  GetClientRect(bar, &barRect);
+  const int y = (barRect.bottom - barRect.top) / 2;
+
+  // A double click anywhere on the bar; then a click on its last part.
+  const std::vector<std::pair<UINT, int>> asks = {{WM_LBUTTONDBLCLK, 10}, {WM_LBUTTONUP, barRect.right - 30}};
+  for (const auto& [message, x] : asks) {
+    PostMessageA(bar, message, 0, MAKELPARAM(x, y));
+    std::optional<std::string> report;
+    EXPECT_TRUE(WaitUntil(app, 10000, [&] { return (report = ReadWholeFile(reportFile)).has_value(); }))
+        << "message " << message;
+    if (report) ExpectFakePalWithoutNickList(*report);
+    EXPECT_TRUE(ShellOpenedReport(app)) << "message " << message;
+    DeleteFileA(reportFile.c_str());
+  }
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app.WaitForExit(10000));
+}
+
+}  // namespace
+}  // namespace quorvel
