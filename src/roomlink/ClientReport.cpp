@@ -134,7 +134,7 @@ std::string ClientSection(RoomLink& link) {
     s += " (not a version this program knows)";
   s += kEol;
   const int bits = link.desktop.ClientBits();
-  s += "Process bitness: " + (bits ? std::to_string(bits) + "-bit" : std::string("not learnt yet")) + kEol;
+  s += "Process bitness: " + (bits ? std::to_string(bits) + "-bit" : std::string("not learnt yet (the first read of the transcript or the nick list learns it)")) + kEol;
   s += std::string("Memory readable: ") +
        (link.desktop.ClientBitnessUnknown() ? "no (the process did not tell its bitness)" : "yes, as far as known") +
        kEol;
