@@ -3,7 +3,7 @@
 
 namespace quorvel {
 
-// Step 21: the in-room commands of the nicks on AdminList, in their fixed
+// The last feature of a tick: the in-room commands of the nicks on AdminList, in their fixed
 // order, each confirmed by its notice.
 void RunChatCommands(Bot& bot);
 

@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-void RecordLine(Bot& bot);  // step 12
+void RecordLine(Bot& bot);  // the first of the tick's features
 void FlushRecorder(Bot& bot);
 // "mmddyyyyhhmmss.txt"
 std::string FlushFileName(const LocalTime& when);

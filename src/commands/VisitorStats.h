@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-void CountVisit(Bot& bot);    // step 15
+void CountVisit(Bot& bot);    // the tick's visit count, on a join
 void FindLastSeen(Bot& bot);  // the "seen! " command
 void AnswerLastSeen(Bot& bot);
 // Tells the view of the statistics frame: its three lists and its two counters.

@@ -3,7 +3,7 @@
 
 namespace quorvel {
 
-// Steps 13 and 14: a joining nick on the list is bounced (red-dotted); the
+// The tick's automatic bounce and red dot: a joining nick on the list is bounced (red-dotted); the
 // action empties JoinedNick, so nothing later in the tick sees the join.
 void AutoBounce(Bot& bot);
 void AutoRedot(Bot& bot);

@@ -3,8 +3,8 @@
 
 namespace quorvel {
 
-// Step 17: greets JoinedNick with the current design (or a random one), openly
-// or by whisper, and empties JoinedNick.
+// The tick's greeting: greets JoinedNick with the current design (or a random
+// one), openly or by whisper, and empties JoinedNick.
 void GreetNewcomer(Bot& bot);
 
 // RTF with the placeholder replaced by a value made safe for RTF, so a nick

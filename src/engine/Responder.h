@@ -3,7 +3,8 @@
 
 namespace quorvel {
 
-// Step 19: the first trigger found in Text is answered with its reply, styled.
+// The tick's responder: the first trigger found in Text is answered with its
+// reply, styled.
 void Respond(Bot& bot);
 // The guards, the "sn%" of the reply, the styled send and LastReply.
 void SendReply(Bot& bot, const std::string& reply);

@@ -33,7 +33,8 @@ bool LoadDesignIndex(Bot& bot, const char* name, PanelList& list) {
   return true;
 }
 
-// Steps 6 to 12; each return ends the loading where a gate closes it.
+// The list files in their fixed order; each return ends the loading where a
+// gate closes it.
 void LoadLists(Bot& bot) {
   BotSettings& s = bot.settings;
   if (!FileExists(ProgramFile(bot, "words.txt"))) {

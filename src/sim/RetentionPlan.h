@@ -1,6 +1,7 @@
 #pragma once
 // Which events a scenario can still consume at each of its statements, so
-// that the runner keeps only those and a long run stays flat in memory.
+// that the runner keeps only those and a long run stays flat in memory. What
+// each `expect` does with events is read from the event checks' own table.
 #include <array>
 #include <vector>
 

@@ -88,8 +88,9 @@ void ScenarioRunner::Execute(const ScenarioStatement& st) {
   }
   const std::string what = cursor.Word().value_or("");
   scenario::VerbCall call{what, cursor, st};
-  for (const scenario::VerbTable* checks : {&scenario::EventChecks(), &scenario::StateChecks()})
-    if (const auto check = scenario::FindVerb(*checks, what)) return check(world_, call);
+  if (const scenario::EventCheck* check = scenario::FindEventCheck(what))
+    return scenario::RunEventCheck(*check, world_, call);
+  if (const auto check = scenario::FindVerb(scenario::StateChecks(), what)) return check(world_, call);
   throw Unrunnable("unknown check " + scenario::Quote(what));
 }
 

@@ -13,7 +13,7 @@ class VisitorStatsTest : public ::testing::Test {
   void Join(const std::string& nick) {
     world.settings.Line.JoinedNick = nick;
     CountVisit(world.bot);
-    world.settings.Panel.LastVisitorBox = nick;  // step 16 of the tick
+    world.settings.Panel.LastVisitorBox = nick;  // as the tick shows the joining nick
   }
   std::vector<std::string> Sent() {
     std::vector<std::string> sent;

@@ -58,6 +58,45 @@ TEST(SimRetentionTest, ExpectNoneKeepsTheFirstOfEveryKind) {
   EXPECT_EQ(log.Stored(), 2u);
 }
 
+// How many of three events of the kind the log stores once the plan is
+// applied before the statement: 3 kept all, 1 the first only, 0 dropped.
+size_t StoredOfThree(const std::vector<std::string>& lines, size_t index, EventKind kind) {
+  const RetentionPlan plan(Statements(lines));
+  SimEventLog log;
+  plan.ApplyBefore(index, log);
+  for (int i = 0; i < 3; ++i) {
+    SimEvent e;
+    e.Kind = kind;
+    log.Add(e);
+  }
+  return log.Stored();
+}
+
+struct PlanCase {
+  std::vector<std::string> Lines;
+  size_t Index;
+  EventKind Kind;
+  size_t Stored;
+};
+
+TEST(SimRetentionTest, EachCheckKeepsTheKindItUsesForAsLongAsItNeedsIt) {
+  const PlanCase cases[] = {
+      {{"tick", "expect window Save As:"}, 0, EventKind::Window, 3},
+      {{"tick", "expect window Save As:"}, 0, EventKind::Sent, 0},
+      {{"expect msgbox-contains x", "expect msgbox-title T"}, 0, EventKind::MsgBox, 3},
+      {{"expect msgbox-contains x", "expect msgbox-title T"}, 1, EventKind::MsgBox, 0},  // looks back only
+      {{"expect sent a", "expect sent-room Lobby", "expect no-posted"}, 1, EventKind::Sent, 0},
+      {{"expect sent a", "expect sent-room Lobby", "expect no-posted"}, 1, EventKind::Posted, 1},
+      {{"expect none", "expect closed Notice"}, 0, EventKind::Closed, 3},
+      {{"expect none", "expect closed Notice"}, 0, EventKind::Joined, 1},
+      {{"expect none", "expect closed Notice"}, 1, EventKind::Joined, 0},
+      {{"expect value Health Stopped"}, 0, EventKind::Sent, 0},  // a check of state
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(StoredOfThree(c.Lines, c.Index, c.Kind), c.Stored)
+        << c.Lines.back() << " before statement " << c.Index << ", kind " << static_cast<int>(c.Kind);
+}
+
 TEST(SimRetentionTest, ATranscriptKeepsItsTailAndItsCount) {
   SimEventLog events;
   MemoryRegistryStore registry;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TestWorld.h"
+#include "model/HealthText.h"
 #include "panel/RoomFrame.h"
+#include "roomlink/ClientLayout.h"
 #include "roomlink/WindowSearch.h"
 #include "tick/PollTick.h"
 
@@ -102,6 +104,61 @@ TEST_F(PollTickTest, UserCountFollowsTheNickList) {
   world.desktop.SetNicks(room, {"Ann", "@Bob", "Carol"});
   PollTick(world.bot);
   EXPECT_EQ(world.settings.Panel.UserCountLabel, "3");
+}
+
+// Counts what the view is told of the health record.
+class HealthCountingView final : public PanelView {
+ public:
+  int Heard = 0;
+  void HealthChanged() override { ++Heard; }
+};
+
+struct LostWindowCase {
+  const char* Name;
+  std::optional<WindowRole> LeftOut;  // none: the room itself is closed
+  std::string Lost;                   // the status line while it is gone
+};
+
+TEST(PollTickHealthTest, TheViewHearsOfEachWindowLostOrFoundAndOfNoIdleTick) {
+  const std::string allFound = "Room found | Transcript found | Send box not looked for yet | Nick list found";
+  const LostWindowCase cases[] = {
+      {"transcript", WindowRole::Transcript,
+       "Room found | Transcript missing | Send box not looked for yet | Nick list found"},
+      {"nick list", WindowRole::NickList,
+       "Room found | Transcript found | Send box not looked for yet | Nick list missing"},
+      {"room", std::nullopt, "Room missing | Transcript missing | Send box not looked for yet | Nick list missing"},
+  };
+  TestWorld world;
+  HealthCountingView view;
+  Bot bot{world.settings, world.desktop, world.registry, world.host, view, "/nonexistent"};
+  world.InstallClient("10.1");
+  world.desktop.OpenClientMainWindow();
+  auto reopen = [&](std::optional<WindowRole> leftOut) {
+    world.desktop.CloseByTitle("Lobby Room");
+    WindowNode layout = RoomWindowLayout(RoomLayout::Profile10, "Lobby Room");
+    if (leftOut) LeaveOutWindow(layout, *leftOut);
+    world.desktop.OpenRoom(layout);
+  };
+  // What the view hears during one tick, and the status line after it.
+  auto tick = [&] {
+    const int before = view.Heard;
+    PollTick(bot);
+    return std::make_pair(view.Heard - before, HealthLine(HealthParts(world.settings)));
+  };
+  reopen(std::nullopt);
+  StartPolling(bot);
+  ASSERT_EQ(tick(), std::make_pair(1, allFound));
+  for (const auto& c : cases) {
+    if (c.LeftOut)
+      reopen(c.LeftOut);
+    else
+      world.desktop.CloseByTitle("Lobby Room");
+    EXPECT_EQ(tick(), std::make_pair(1, c.Lost)) << c.Name << " lost";
+    EXPECT_EQ(tick(), std::make_pair(0, c.Lost)) << c.Name << " still lost";
+    reopen(std::nullopt);
+    EXPECT_EQ(tick(), std::make_pair(1, allFound)) << c.Name << " found again";
+    EXPECT_EQ(tick(), std::make_pair(0, allFound)) << c.Name << " still found";
+  }
 }
 
 // A desktop that starts another tick from inside a read, as a message pump

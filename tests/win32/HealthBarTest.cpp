@@ -1,5 +1,6 @@
 // The status bar of quorvel.exe says, in words, which of the room's windows
-// the last tick found, and a missing one's tip says what was looked for.
+// the last tick found, and a missing one's tip says what was looked for: for
+// a client whose rooms lack a window, or have it under another class.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
+#include "FakePalProtocol.h"
 #include "QuorvelWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelLayout.h"
@@ -58,14 +60,17 @@ BarReading ReadBar(HWND bar) {
 }
 
 struct HealthCase {
+  const char* Name;
   std::vector<std::string> FakePalArgs;
-  std::string NickListPart;
-  bool TipNamesTheListView;
+  bool Greets;                     // a join is greeted, so the send box is looked for
+  std::vector<std::string> Parts;  // the room, the transcript, the send box and the nick list
+  int MissingPart;                 // the one part shown as missing, -1 for none
+  std::string TipNames;            // what that part's tip names as looked for
 };
 
 class HealthBarTest : public ::testing::TestWithParam<HealthCase> {};
 
-TEST_P(HealthBarTest, ShowsWhatTheTickFoundOfTheNickList) {
+TEST_P(HealthBarTest, ShowsWhatTheTickFoundOfTheRoomsWindows) {
   const HealthCase& c = GetParam();
   testing::InstallClient();
   FakePalProcess pal("fakepal64.exe", c.FakePalArgs);
@@ -85,26 +90,85 @@ TEST_P(HealthBarTest, ShowsWhatTheTickFoundOfTheNickList) {
   ScreenToClient(main, &top);
   EXPECT_GE(top.y, kClientHeight);
 
-  Press(main, kStart);
+  // The greeter's Start starts the poll timer too.
+  const HWND editor = GetDlgItem(main, kEditor);
+  for (char ch : std::string("Hi %sn")) PostMessageA(editor, WM_CHAR, static_cast<WPARAM>(ch), 0);
+  Press(main, kGreeterStart);
+  if (c.Greets) {
+    ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Health Room", "Bob has joined the room"}));
+  }
   BarReading reading;
+  auto firstFour = [&] {
+    std::vector<std::string> parts = reading.Parts;
+    if (parts.size() > 4) parts.resize(4);
+    return parts;
+  };
   EXPECT_TRUE(WaitUntil(app, 10000, [&] {
     reading = ReadBar(bar);
-    return reading.Parts.size() >= 4 && reading.Parts[3] == c.NickListPart;
+    return firstFour() == c.Parts;
   }));
-  ASSERT_GE(reading.Parts.size(), 4u);
-  EXPECT_EQ(reading.Parts[0], "Room found");
-  EXPECT_EQ(reading.Parts[1], "Transcript found");
-  EXPECT_EQ(reading.Parts[3], c.NickListPart);
-  EXPECT_EQ(reading.Tips[3].find("SysListView32") != std::string::npos, c.TipNamesTheListView) << reading.Tips[3];
+  EXPECT_EQ(firstFour(), c.Parts);
+  ASSERT_GE(reading.Tips.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    const std::string& tip = reading.Tips[static_cast<size_t>(i)];
+    if (i != c.MissingPart) {
+      EXPECT_EQ(tip, "") << "part " << i;
+      continue;
+    }
+    // Read back, a tip is cut at 80 characters (TTM_GETTEXTA's limit): what
+    // was looked for comes first.
+    EXPECT_NE(tip.find(c.TipNames), std::string::npos) << tip;
+  }
 
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(app.WaitForExit(10000));
 }
 
+const char* const kTranscriptTip = "3rd \"RichEdit20W\"";
+const char* const kNickListTip = "\"SysListView32\"";
+
 INSTANTIATE_TEST_SUITE_P(
     Rooms, HealthBarTest,
-    ::testing::Values(HealthCase{{"--room", "Health Room", "--nicks", "Ann,Bob"}, "Nick list found", false},
-                      HealthCase{{"--no-nicklist", "--room", "Health Room"}, "Nick list missing", true}));
+    ::testing::Values(
+        HealthCase{"AllFound",
+                   {"--room", "Health Room", "--nicks", "Ann,Bob"},
+                   true,
+                   {"Room found", "Transcript found", "Send box found", "Nick list found"},
+                   -1,
+                   ""},
+        HealthCase{"NoNickList",
+                   {"--no-nicklist", "--room", "Health Room"},
+                   false,
+                   {"Room found", "Transcript found", "Send box not looked for yet", "Nick list missing"},
+                   3,
+                   kNickListTip},
+        HealthCase{"NoTranscript",
+                   {"--no-transcript", "--room", "Health Room", "--nicks", "Ann,Bob"},
+                   false,
+                   {"Room found", "Transcript missing", "Send box not looked for yet", "Nick list found"},
+                   1,
+                   kTranscriptTip},
+        // Without a send box the transcript is the 2nd rich edit, where the
+        // send box is looked for; the 3rd, where the transcript is, is missing.
+        HealthCase{"NoSendBox",
+                   {"--no-sendbox", "--room", "Health Room", "--nicks", "Ann,Bob"},
+                   false,
+                   {"Room found", "Transcript missing", "Send box not looked for yet", "Nick list found"},
+                   1,
+                   kTranscriptTip},
+        HealthCase{"TranscriptClassRenamed",
+                   {"--rename-class", "RichEdit20W=RichEditRenamed", "--room", "Health Room", "--nicks", "Ann,Bob"},
+                   false,
+                   {"Room found", "Transcript missing", "Send box not looked for yet", "Nick list found"},
+                   1,
+                   kTranscriptTip},
+        HealthCase{"NickListClassRenamed",
+                   {"--rename-class", "SysListView32=ListViewRenamed", "--room", "Health Room", "--nicks", "Ann,Bob"},
+                   false,
+                   {"Room found", "Transcript found", "Send box not looked for yet", "Nick list missing"},
+                   3,
+                   kNickListTip}),
+    [](const ::testing::TestParamInfo<HealthCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace quorvel

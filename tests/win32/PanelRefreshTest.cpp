@@ -1,6 +1,9 @@
 // The control panel in this process, driven tick by tick against fakepal:
 // what an idle tick costs the window, lists that keep the operator's
 // selection, fonts, the modal loop and faults in handlers.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +17,7 @@
 #include "panel/Menus.h"
 #include "panel/NickGrabber.h"
 #include "panel/RecorderPanel.h"
+#include "panel/RoomFrame.h"
 #include "panel/Startup.h"
 #include "panel/StatsFrame.h"
 #include "panel/win32/MainWindow.h"
@@ -56,6 +60,9 @@ class TimedView final : public PanelView {
   }
   void CaptionChanged() override {
     Time([&] { window_.CaptionChanged(); });
+  }
+  void HealthChanged() override {
+    Time([&] { window_.HealthChanged(); });
   }
   void ListChanged(PanelListId list) override {
     Time([&] { window_.ListChanged(list); });
@@ -114,24 +121,30 @@ void Pump() {
   }
 }
 
-// The messages this thread's windows are sent, counted per window while a
-// probe is installed.
+// The messages this thread's windows are sent while a probe is installed:
+// to any control of the parent, and to one control of them watched apart.
 struct SentMessages {
   HWND Parent = nullptr;
+  HWND Watched = nullptr;
   int ToControls = 0;
+  int ToWatched = 0;
 };
 SentMessages* g_probe = nullptr;
 
 LRESULT CALLBACK CountSent(int code, WPARAM w, LPARAM l) {
   const auto* sent = reinterpret_cast<const CWPSTRUCT*>(l);
-  if (code == HC_ACTION && g_probe && IsChild(g_probe->Parent, sent->hwnd)) ++g_probe->ToControls;
+  if (code == HC_ACTION && g_probe && IsChild(g_probe->Parent, sent->hwnd)) {
+    ++g_probe->ToControls;
+    if (sent->hwnd == g_probe->Watched) ++g_probe->ToWatched;
+  }
   return CallNextHookEx(nullptr, code, w, l);
 }
 
 class MessageProbe {
  public:
-  explicit MessageProbe(HWND parent) {
+  explicit MessageProbe(HWND parent, HWND watched = nullptr) {
     counts_.Parent = parent;
+    counts_.Watched = watched;
     g_probe = &counts_;
     hook_ = SetWindowsHookExA(WH_CALLWNDPROC, CountSent, nullptr, GetCurrentThreadId());
   }
@@ -141,6 +154,7 @@ class MessageProbe {
   }
   bool Installed() const { return hook_ != nullptr; }
   int ToControls() const { return counts_.ToControls; }
+  int ToWatched() const { return counts_.ToWatched; }
 
  private:
   SentMessages counts_;
@@ -214,13 +228,26 @@ class PanelRefreshTest : public PanelTest {
   }
 };
 
+// The part of the status bar at `index`, as the bar holds it.
+std::string BarPart(HWND bar, int index) {
+  char text[256] = {};
+  SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 TEST_F(PanelRefreshTest, AnIdleTickTouchesNoControlAndPaintsNothing) {
   EnableAll(bot);
+  // Running, as the operator leaves it: the timer's own ticks are idle too.
+  StartPolling(bot);
   Settle();
   const HWND main = window.Window();
+  // The status bar is there and shows what the ticks found.
+  const HWND bar = GetDlgItem(main, kHealthBar);
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(BarPart(bar, 0), "Room found");
   std::vector<double> viewMs, tickMs;
   {
-    MessageProbe probe(main);
+    MessageProbe probe(main, bar);
     ASSERT_TRUE(probe.Installed());
     for (int i = 0; i < 40; ++i) {
       const std::string minute = settings.Panel.ClockLabel;
@@ -240,12 +267,22 @@ TEST_F(PanelRefreshTest, AnIdleTickTouchesNoControlAndPaintsNothing) {
       viewMs.push_back(view.Seconds * 1000);
     }
     ASSERT_GE(viewMs.size(), 38u);
+    EXPECT_EQ(probe.ToWatched(), 0) << "the status bar was set again";
+
+    // The bar is told again, with the same words, whenever the timer is
+    // switched or the rooms are listed again: it touches nothing then either.
+    window.HealthChanged();
+    EXPECT_EQ(probe.ToWatched(), 0) << "the status bar was set again with the same words";
 
     // The probe sees the messages a real change sends: a new line is shown.
     ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Idle Room", "Bob: news"}));
     PollTick(bot);
     EXPECT_GT(probe.ToControls(), 0);
+    // And the bar's own messages when its words change: the timer stopped.
+    StopPolling(bot);
+    EXPECT_GT(probe.ToWatched(), 0);
   }
+  EXPECT_EQ(BarPart(bar, 0), "Stopped");
   char shown[256] = {};
   GetWindowTextA(GetDlgItem(main, kLineLabel), shown, sizeof shown);
   EXPECT_STREQ(shown, "Bob: news");
