@@ -70,7 +70,7 @@ std::optional<int> ConfirmPosition(Bot& bot, WindowHandle listView, int index, c
                                    const ModerationAction& action) {
   if (NamesTarget(action, RemoveChar(bot.desktop.ListItemText(listView, index), '@'), target)) return index;
   BotSettings& s = bot.settings;
-  NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.Moderation.RoomNickList);
+  ReadRoomNicks(bot.desktop, s.Room.SelectedRoomTitle, s.Moderation.RoomNickList);
   if (!FindTarget(s.Moderation, target, action)) return std::nullopt;
   return ReadIndex(s.Moderation.NickListIndex);
 }
@@ -79,7 +79,7 @@ std::optional<int> ConfirmPosition(Bot& bot, WindowHandle listView, int index, c
 
 void RunModerationAction(Bot& bot, const std::string& target, const ModerationAction& action) {
   BotSettings& s = bot.settings;
-  NickGet(bot.desktop, s.Room.SelectedRoomTitle, s.Moderation.RoomNickList);
+  ReadRoomNicks(bot.desktop, s.Room.SelectedRoomTitle, s.Moderation.RoomNickList);
   bot.host.pump.PumpOnce();
   const bool found = FindTarget(s.Moderation, target, action);
   bot.host.pump.PumpOnce();

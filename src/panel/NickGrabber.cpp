@@ -10,15 +10,15 @@ namespace quorvel {
 
 namespace grabber {
 
-bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iStart, PanelList& adminList) {
-  if (vbString.empty()) return false;
+bool AddMarkedNicksAsAdmins(const std::string& mark, std::vector<std::string>& nicks, int from, PanelList& adminList) {
+  if (mark.empty()) return false;
   bool found = false;
-  for (size_t i = static_cast<size_t>(std::max(0, iStart)); i < list1.size(); ++i) {
-    if (!OccursNoCase(list1[i], vbString)) continue;
+  for (size_t i = static_cast<size_t>(std::max(0, from)); i < nicks.size(); ++i) {
+    if (!OccursNoCase(nicks[i], mark)) continue;
     found = true;
-    list1[i] = RemoveChar(list1[i], '@');
+    nicks[i] = RemoveChar(nicks[i], '@');
     auto& admins = adminList.Items;
-    if (std::find(admins.begin(), admins.end(), list1[i]) == admins.end()) admins.push_back(list1[i]);
+    if (std::find(admins.begin(), admins.end(), nicks[i]) == admins.end()) admins.push_back(nicks[i]);
   }
   return found;
 }
@@ -30,13 +30,13 @@ void OpenNickGrabber(Bot& bot) {
   if (s.Panel.GrabberOpen) return;  // an open window is only shown again
   s.Panel.GrabberOpen = true;
   bot.view.BotWindowOpened(kGrabberCaption);
-  GrabberNickGet(bot.desktop, s.Room.SelectedRoomTitle, s.Grabber.GrabberList);
+  AppendGrabberNicks(bot.desktop, s.Room.SelectedRoomTitle, s.Grabber.GrabberList);
   bot.view.ListChanged(PanelListId::GrabberList);
 }
 
 void GrabberRefresh(Bot& bot) {
   bot.settings.Grabber.GrabberList.clear();
-  GrabberNickGet(bot.desktop, bot.settings.Room.SelectedRoomTitle, bot.settings.Grabber.GrabberList);
+  AppendGrabberNicks(bot.desktop, bot.settings.Room.SelectedRoomTitle, bot.settings.Grabber.GrabberList);
   bot.view.ListChanged(PanelListId::GrabberList);
 }
 
@@ -48,7 +48,7 @@ void GrabberAdd(Bot& bot, size_t entry) {
 
 void GrabberAddAll(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (!grabber::vbFind("@", s.Grabber.GrabberList, 0, s.Admins.AdminList))
+  if (!grabber::AddMarkedNicksAsAdmins("@", s.Grabber.GrabberList, 0, s.Admins.AdminList))
     bot.host.dialogs.ShowMessage("No @ found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
   bot.view.ListChanged(PanelListId::AdminList);
   GrabberRefresh(bot);

@@ -19,7 +19,7 @@ namespace grabber {
 // The grabber's search: every entry holding the text (ignoring case) loses
 // its "@" in the list and, cleaned, joins AdminList unless already there.
 // True when anything was found.
-bool vbFind(const std::string& vbString, std::vector<std::string>& list1, int iStart, PanelList& adminList);
+bool AddMarkedNicksAsAdmins(const std::string& mark, std::vector<std::string>& nicks, int from, PanelList& adminList);
 }  // namespace grabber
 
 }  // namespace quorvel

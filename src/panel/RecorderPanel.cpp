@@ -28,18 +28,18 @@ void SaveRecording(Bot& bot) {
 
 namespace recorder {
 
-bool vbFind(Bot& bot, std::string& vbString, int& iStart) {
+bool CollectLinesHolding(Bot& bot, std::string& phrase, int& from) {
   BotSettings& s = bot.settings;
-  vbString = AnsiLower(vbString);
-  if (vbString.empty()) return false;
+  phrase = AnsiLower(phrase);
+  if (phrase.empty()) return false;
   bool found = false;
   auto& entries = s.Recorder.RecorderBuffer.Items;
-  for (size_t i = static_cast<size_t>(std::max(0, iStart)); i < entries.size(); ++i) {
-    if (!OccursNoCase(entries[i], vbString)) continue;
+  for (size_t i = static_cast<size_t>(std::max(0, from)); i < entries.size(); ++i) {
+    if (!OccursNoCase(entries[i], phrase)) continue;
     s.Recorder.RecorderBuffer.SelectOnly(static_cast<int>(i));
     s.Recorder.SearchResults.Items.push_back(entries[i]);
     s.Panel.SearchLabel = "Search Result For " + s.Panel.SearchBox;
-    iStart = static_cast<int>(i + 1);
+    from = static_cast<int>(i + 1);
     found = true;
   }
   return found;
@@ -52,7 +52,7 @@ void RecorderSearch(Bot& bot) {
   s.Recorder.SearchResults.Clear();
   std::string phrase = s.Panel.SearchBox;
   int start = 0;
-  if (!recorder::vbFind(bot, phrase, start))
+  if (!recorder::CollectLinesHolding(bot, phrase, start))
     bot.host.dialogs.ShowMessage("No Found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
   bot.view.ListChanged(PanelListId::SearchResults);
   bot.view.ListChanged(PanelListId::RecorderBuffer);  // the last hit is selected there

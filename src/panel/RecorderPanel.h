@@ -17,7 +17,7 @@ void RecorderSearch(Bot& bot);
 
 namespace recorder {
 // The panel's search over RecorderBuffer; true when anything matched.
-bool vbFind(Bot& bot, std::string& vbString, int& iStart);
+bool CollectLinesHolding(Bot& bot, std::string& phrase, int& from);
 }  // namespace recorder
 
 }  // namespace quorvel

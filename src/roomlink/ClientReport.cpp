@@ -82,12 +82,11 @@ class WindowLister {
   void Line(WindowHandle window, int depth) {
     const std::string className = desktop_.ClassName(window);
     const WindowFacts facts = desktop_.FactsOf(window);
-    std::string line = Indent(depth) + HandleText(window) + " " + Quoted(className) + " id " +
-                       std::to_string(facts.ControlId) + " " +
-                       Quoted(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)) +
-                       (facts.Visible ? " visible" : " hidden") + (facts.Enabled ? " enabled" : " disabled") + " " +
-                       std::to_string(facts.Width) + "x" + std::to_string(facts.Height) +
-                       CountOf(desktop_, window, className);
+    std::string line =
+        Indent(depth) + HandleText(window) + " " + Quoted(className) + " id " + std::to_string(facts.ControlId) + " " +
+        Quoted(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)) +
+        (facts.Visible ? " visible" : " hidden") + (facts.Enabled ? " enabled" : " disabled") + " " +
+        std::to_string(facts.Width) + "x" + std::to_string(facts.Height) + CountOf(desktop_, window, className);
     const auto role = roles_.find(window);
     if (role != roles_.end()) line += "  <- " + role->second;
     out_ += line + kEol;
@@ -134,7 +133,10 @@ std::string ClientSection(RoomLink& link) {
     s += " (not a version this program knows)";
   s += kEol;
   const int bits = link.desktop.ClientBits();
-  s += "Process bitness: " + (bits ? std::to_string(bits) + "-bit" : std::string("not learnt yet (the first read of the transcript or the nick list learns it)")) + kEol;
+  s += "Process bitness: " +
+       (bits ? std::to_string(bits) + "-bit"
+             : std::string("not learnt yet (the first read of the transcript or the nick list learns it)")) +
+       kEol;
   s += std::string("Memory readable: ") +
        (link.desktop.ClientBitnessUnknown() ? "no (the process did not tell its bitness)" : "yes, as far as known") +
        kEol;
@@ -142,8 +144,8 @@ std::string ClientSection(RoomLink& link) {
 }
 
 std::string TakenLine(const char* what, WindowHandle window, const std::string& lookedFor) {
-  return std::string(what) + ": " + (window != kNoWindow ? "found " + HandleText(window) : "missed; looked for: " + lookedFor) +
-         kEol;
+  return std::string(what) + ": " +
+         (window != kNoWindow ? "found " + HandleText(window) : "missed; looked for: " + lookedFor) + kEol;
 }
 
 std::string TakenSection(RoomLink& link, const TakenWindows& taken) {
@@ -170,8 +172,8 @@ std::string WindowsSection(Desktop& desktop, const ClientProfile& profile, const
   const std::vector<WindowHandle> tops = desktop.TopLevelWindows();
   const std::set<unsigned long> processes = ClientProcesses(desktop, tops, profile);
   if (processes.empty())
-    return s + "No window of the client was found: no top-level window of class " + Quoted(kMainWindowClass) +
-           " or " + Quoted(kRoomWindowClass) + "." + kEol;
+    return s + "No window of the client was found: no top-level window of class " + Quoted(kMainWindowClass) + " or " +
+           Quoted(kRoomWindowClass) + "." + kEol;
   const std::map<WindowHandle, std::string> roles = {
       {taken.Room, "room"},
       {taken.Transcript, "transcript"},
@@ -203,8 +205,9 @@ std::string ClientReportText(RoomLink& link, const ReportHeader& header) {
   report += WindowsSection(link.desktop, link.state.Profile, taken) + kEol;
   report += std::string("== Calls ==") + kEol;
   report += link.desktop.TickMetHungClient()
-                ? std::string("The client did not answer in time: it may be hung. Counts and windows asked for after "
-                              "that are missing or shown as 0.")
+                ? std::string(
+                      "The client did not answer in time: it may be hung. Counts and windows asked for after "
+                      "that are missing or shown as 0.")
                 : std::string("Every call to the client was answered in time.");
   return report + kEol;
 }

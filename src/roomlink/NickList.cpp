@@ -68,13 +68,13 @@ void GetListviewItem(Desktop& desktop, WindowHandle listView, NickTexts form, st
   }
 }
 
-void NickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& roomNickList) {
+void ReadRoomNicks(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& roomNickList) {
   roomNickList.clear();
   const WindowHandle listView = FindNickListView(desktop, selectedRoomTitle);
   if (listView != kNoWindow) GetListviewItem(desktop, listView, NickTexts::WithoutAdminMark, roomNickList);
 }
 
-void GrabberNickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& grabberList) {
+void AppendGrabberNicks(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& grabberList) {
   const WindowHandle listView = FindNickListView(desktop, selectedRoomTitle);
   if (listView != kNoWindow) GetListviewItem(desktop, listView, NickTexts::AsShown, grabberList);
 }

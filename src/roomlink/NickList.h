@@ -26,9 +26,9 @@ std::string UserCountText(Desktop& desktop, RoomLinkState& room);
 enum class NickTexts { WithoutAdminMark, AsShown };
 void GetListviewItem(Desktop& desktop, WindowHandle listView, NickTexts form, std::vector<std::string>& into);
 
-// The main window's NickGet: the room's nicks, "@" removed, replacing the list.
-void NickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& roomNickList);
-// The grabber's NickGet: the item texts as shown, appended.
-void GrabberNickGet(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& grabberList);
+// The main window's ReadRoomNicks: the room's nicks, "@" removed, replacing the list.
+void ReadRoomNicks(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& roomNickList);
+// The grabber's ReadRoomNicks: the item texts as shown, appended.
+void AppendGrabberNicks(Desktop& desktop, const std::string& selectedRoomTitle, std::vector<std::string>& grabberList);
 
 }  // namespace quorvel

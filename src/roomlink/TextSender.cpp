@@ -2,12 +2,12 @@
 
 namespace quorvel {
 
-void TxtSendPal(RoomLink& link, const std::string& disHere) {
+void TxtSendPal(RoomLink& link, const std::string& rtf) {
   if (link.state.SelectedRoomTitle.size() > 1) EnsureRoomPresent(link, link.state.SelectedRoomTitle);
   const WindowHandle sendBox = ResolveSendBox(link);
   link.state.Health.SendBox = PresenceOf(sendBox != kNoWindow);
   if (sendBox == kNoWindow) return;
-  link.desktop.SetRtfText(sendBox, disHere);
+  link.desktop.SetRtfText(sendBox, rtf);
   link.desktop.KeyDown(sendBox, kVkReturn);
 }
 

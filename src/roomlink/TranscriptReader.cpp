@@ -37,17 +37,17 @@ void StoreAtDistance(Desktop& desktop, WindowHandle transcript, int distance, st
 
 }  // namespace
 
-std::string GetLastLineTextChat(Desktop& desktop, WindowHandle edit) { return FetchAtDistance(desktop, edit, 2); }
-std::string GetLastLineTextChat2(Desktop& desktop, WindowHandle edit) { return FetchAtDistance(desktop, edit, 3); }
-std::string GetLastLineTextChat3(Desktop& desktop, WindowHandle edit) { return FetchAtDistance(desktop, edit, 5); }
+std::string FetchLastLine(Desktop& desktop, WindowHandle edit) { return FetchAtDistance(desktop, edit, 2); }
+std::string FetchLineBeforeLast(Desktop& desktop, WindowHandle edit) { return FetchAtDistance(desktop, edit, 3); }
+std::string FetchThirdLineBeforeLast(Desktop& desktop, WindowHandle edit) { return FetchAtDistance(desktop, edit, 5); }
 
 void GetLastLine(Desktop& desktop, WindowHandle transcript, std::string& rawLine) {
   StoreAtDistance(desktop, transcript, 2, rawLine);
 }
-void GetLastLine2(Desktop& desktop, WindowHandle transcript, std::string& rawLine) {
+void GetLineBeforeLast(Desktop& desktop, WindowHandle transcript, std::string& rawLine) {
   StoreAtDistance(desktop, transcript, 3, rawLine);
 }
-void GetLastLine3(Desktop& desktop, WindowHandle transcript, std::string& rawLine) {
+void GetThirdLineBeforeLast(Desktop& desktop, WindowHandle transcript, std::string& rawLine) {
   StoreAtDistance(desktop, transcript, 5, rawLine);
 }
 

@@ -10,13 +10,13 @@ namespace quorvel {
 inline constexpr int kFetchCapacity = 256;
 
 // Line count − 2 (the newest line with text), − 3 and − 5.
-std::string GetLastLineTextChat(Desktop& desktop, WindowHandle edit);
-std::string GetLastLineTextChat2(Desktop& desktop, WindowHandle edit);
-std::string GetLastLineTextChat3(Desktop& desktop, WindowHandle edit);
+std::string FetchLastLine(Desktop& desktop, WindowHandle edit);
+std::string FetchLineBeforeLast(Desktop& desktop, WindowHandle edit);
+std::string FetchThirdLineBeforeLast(Desktop& desktop, WindowHandle edit);
 
 // The same on the transcript handle, with every CR removed, stored in rawLine.
 void GetLastLine(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
-void GetLastLine2(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
-void GetLastLine3(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
+void GetLineBeforeLast(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
+void GetThirdLineBeforeLast(Desktop& desktop, WindowHandle transcript, std::string& rawLine);
 
 }  // namespace quorvel

@@ -62,8 +62,8 @@ void ReadAndClassify(Bot& bot) {
   ClassifyMarker(line);
   if (line.MarkerLine == kWhisperEndMarker) {
     // The whisper's text stands three lines above the newest one.
-    GetLastLine2(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
-    GetLastLine3(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
+    GetLineBeforeLast(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
+    GetThirdLineBeforeLast(bot.desktop, s.Room.TranscriptHandle, line.RawLine);
     TakeWhisperText(line);
     ExtractWhisperPathArguments(line.Text, s.Args);
     ClassifyJoin(line);

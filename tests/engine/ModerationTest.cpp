@@ -224,11 +224,11 @@ TEST_F(ModerationTest, ActionsLetPendingMessagesRunTwice) {
 }
 
 TEST_F(ModerationTest, NickGetReplacesTheListAndKeepsNoAdminMark) {
-  NickGet(world.desktop, "Lobby Room", world.settings.Moderation.RoomNickList);
-  NickGet(world.desktop, "Lobby Room", world.settings.Moderation.RoomNickList);
+  ReadRoomNicks(world.desktop, "Lobby Room", world.settings.Moderation.RoomNickList);
+  ReadRoomNicks(world.desktop, "Lobby Room", world.settings.Moderation.RoomNickList);
   EXPECT_EQ(world.settings.Moderation.RoomNickList, (std::vector<std::string>{"Ann", "Bob", "Carol"}));
   std::vector<std::string> grabbed;
-  GrabberNickGet(world.desktop, "Lobby Room", grabbed);
+  AppendGrabberNicks(world.desktop, "Lobby Room", grabbed);
   EXPECT_EQ(grabbed, (std::vector<std::string>{"Ann", "@Bob", "Carol"}));
   EXPECT_EQ(FindNickListView(world.desktop, "Other Room"), kNoWindow);
   EXPECT_EQ(UserCountText(world.desktop, "Other Room"), "0");

@@ -135,10 +135,10 @@ TEST(FirstCharactersTest, CountsCharactersAndNeverCutsOneInHalf) {
   const Case cases[] = {
       {1252, "abcdef", 3, "abc"},
       {1252, "ab", 5, "ab"},
-      {1252, "\x81\x82\x83", 2, "\x81\x82"},         // no lead bytes in a single-byte code page
-      {932, "\x95\x5C\x8E\xA6x", 1, "\x95\x5C"},     // one two-byte character
+      {1252, "\x81\x82\x83", 2, "\x81\x82"},      // no lead bytes in a single-byte code page
+      {932, "\x95\x5C\x8E\xA6x", 1, "\x95\x5C"},  // one two-byte character
       {932, "\x95\x5C\x8E\xA6x", 2, "\x95\x5C\x8E\xA6"},
-      {932, "a\x95", 2, "a\x95"},                    // a lone lead byte at the end is kept whole
+      {932, "a\x95", 2, "a\x95"},  // a lone lead byte at the end is kept whole
   };
   for (const Case& c : cases) {
     ScopedSystemCodePage codePage(c.codePage);

@@ -28,16 +28,16 @@ class TranscriptReaderTest : public ::testing::Test {
 };
 
 TEST_F(TranscriptReaderTest, DistancesFromTheEnd) {
-  EXPECT_EQ(GetLastLineTextChat(world.desktop, transcript), "");  // one line: nothing at any distance
-  EXPECT_EQ(GetLastLineTextChat2(world.desktop, transcript), "");
-  EXPECT_EQ(GetLastLineTextChat3(world.desktop, transcript), "");
+  EXPECT_EQ(FetchLastLine(world.desktop, transcript), "");  // one line: nothing at any distance
+  EXPECT_EQ(FetchLineBeforeLast(world.desktop, transcript), "");
+  EXPECT_EQ(FetchThirdLineBeforeLast(world.desktop, transcript), "");
   for (const char* line : {"one", "two", "three"}) world.desktop.AppendLine(room, line);
   // Four lines now: text at distances 2 and 3, none at 5.
-  EXPECT_EQ(GetLastLineTextChat(world.desktop, transcript), "three\r");
-  EXPECT_EQ(GetLastLineTextChat2(world.desktop, transcript), "two\r");
-  EXPECT_EQ(GetLastLineTextChat3(world.desktop, transcript), "");
+  EXPECT_EQ(FetchLastLine(world.desktop, transcript), "three\r");
+  EXPECT_EQ(FetchLineBeforeLast(world.desktop, transcript), "two\r");
+  EXPECT_EQ(FetchThirdLineBeforeLast(world.desktop, transcript), "");
   world.desktop.AppendLine(room, "four");
-  EXPECT_EQ(GetLastLineTextChat3(world.desktop, transcript), "one\r");
+  EXPECT_EQ(FetchThirdLineBeforeLast(world.desktop, transcript), "one\r");
 }
 
 TEST_F(TranscriptReaderTest, StoredLineLosesItsCarriageReturns) {
@@ -64,7 +64,7 @@ TEST_F(TranscriptReaderTest, MissingTranscriptGivesAnEmptyLine) {
   EXPECT_EQ(raw, "");
   raw = "previous";
   world.desktop.CloseByTitle("Lobby Room");
-  GetLastLine3(world.desktop, transcript, raw);  // a stale handle
+  GetThirdLineBeforeLast(world.desktop, transcript, raw);  // a stale handle
   EXPECT_EQ(raw, "");
 }
 
@@ -114,7 +114,7 @@ TEST_F(TranscriptReaderTest, AClosedTranscriptIsLookedUpAgain) {
   RecheckTranscript(link);
   EXPECT_NE(world.settings.Room.TranscriptHandle, kNoWindow);
   EXPECT_NE(world.settings.Room.TranscriptHandle, transcript);
-  EXPECT_EQ(GetLastLineTextChat(world.desktop, world.settings.Room.TranscriptHandle), "Ann: back again\r");
+  EXPECT_EQ(FetchLastLine(world.desktop, world.settings.Room.TranscriptHandle), "Ann: back again\r");
 }
 
 TEST_F(TranscriptReaderTest, TheTickReadsARoomOpenedAgain) {

@@ -30,11 +30,11 @@ bool Has(const std::string& report, const std::string& text) { return report.fin
 
 // What a report of fakepal with a room that lacks its nick list must hold.
 void ExpectFakePalWithoutNickList(const std::string& report) {
-  for (const char* text : {"\"seinfeld_superman\"", "\"DlgGroupChat Window Class\"", "\"SplitterWindowEx\"",
-                           "\"RichEdit20W\"", "\"ClassCPaneContainerEx\"", "\"ATL:NickListHost\"",
-                           "Selected room: \"Report Room\"", "Version string: \"10.1\"",
-                           "Nick list: missed; looked for: A \"SysListView32\"", "  <- transcript\r\n",
-                           "  <- send box\r\n", "Every call to the client was answered in time."})
+  for (const char* text :
+       {"\"seinfeld_superman\"", "\"DlgGroupChat Window Class\"", "\"SplitterWindowEx\"", "\"RichEdit20W\"",
+        "\"ClassCPaneContainerEx\"", "\"ATL:NickListHost\"", "Selected room: \"Report Room\"",
+        "Version string: \"10.1\"", "Nick list: missed; looked for: A \"SysListView32\"", "  <- transcript\r\n",
+        "  <- send box\r\n", "Every call to the client was answered in time."})
     EXPECT_TRUE(Has(report, text)) << text << "\n" << report;
   EXPECT_FALSE(Has(report, "<- nick list"));
   // fakepal lays its windows out: real sizes, not the simulator's.

@@ -79,7 +79,7 @@ TEST_P(JapaneseRoomTest, AWrappedLineIsReadRowByRowExactly) {
   ASSERT_TRUE(Append(U"アン: 一"));
   ASSERT_TRUE(Append(U"アン: 二"));
   std::string raw;
-  GetLastLine3(desktop, transcript, raw);
+  GetThirdLineBeforeLast(desktop, transcript, raw);
   EXPECT_EQ(raw, wanted[static_cast<size_t>(rows - 2)]);
 }
 

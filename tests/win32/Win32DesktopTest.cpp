@@ -295,7 +295,7 @@ TEST_P(Win32BindingTest, ReadsALongNickListInTurns) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Crowd Room", nicks)) << "fakepal did not start";
   const WindowHandle list = FindNickListView(desktop, "Crowd Room");
   EXPECT_EQ(desktop.ListItemTexts(list), all);
-  NickGet(desktop, "Crowd Room", settings.Moderation.RoomNickList);
+  ReadRoomNicks(desktop, "Crowd Room", settings.Moderation.RoomNickList);
   ASSERT_EQ(settings.Moderation.RoomNickList.size(), all.size());
   EXPECT_EQ(settings.Moderation.RoomNickList.front(), "Op");
 }
