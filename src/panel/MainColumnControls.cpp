@@ -14,7 +14,7 @@ std::vector<PanelControl> MainColumnControls() {
       Button("Start", StartPolling),
       Button("Stop", StopPolling),
       // The current chat line as the tick read it.
-      Label("RawLine", PanelLabel::Line, [](BotSettings& s) -> std::string& { return s.Line.RawLine; }),
+      Label("RawLine", PanelLabel::Line, Setting<&BotSettings::Line, &ChatLine::RawLine>),
       Button("RoomList.DropDown", RoomListDropDown),
       Button("About", ShowAbout),
       Button("Help", OpenHelp),

@@ -8,10 +8,8 @@ namespace {
 std::vector<PanelControl> AllControls() {
   std::vector<PanelControl> all;
   for (auto part : {rows::MainColumnControls, rows::AdminControls, rows::GreeterControls, rows::ModerationControls,
-                    rows::AnResControls, rows::StatsControls}) {
-    std::vector<PanelControl> controls = part();
-    all.insert(all.end(), std::make_move_iterator(controls.begin()), std::make_move_iterator(controls.end()));
-  }
+                    rows::AnResControls, rows::StatsControls})
+    rows::Append(all, part());
   return all;
 }
 
@@ -46,8 +44,9 @@ const PanelControl* ControlShowing(PanelLabel label) {
 }
 
 int ChosenOption(const PanelControl& group, const BotSettings& settings) {
+  const int value = group.Chosen(settings);
   for (size_t i = 0; i < group.Choices.size(); ++i)
-    if (group.Choices[i].IsChosen(settings)) return static_cast<int>(i);
+    if (group.Choices[i].Value == value) return static_cast<int>(i);
   return -1;
 }
 
@@ -55,6 +54,10 @@ int OptionNamed(const PanelControl& group, const std::string& name) {
   for (size_t i = 0; i < group.Choices.size(); ++i)
     if (name == group.Choices[i].Name) return static_cast<int>(i);
   return -1;
+}
+
+void ChooseOption(const PanelControl& group, size_t choice, BotSettings& settings) {
+  group.Choose(settings, group.Choices[choice].Value);
 }
 
 }  // namespace quorvel

@@ -66,7 +66,7 @@ void Set(ScenarioWorld& world, VerbCall& call) {
     case ControlKind::OptionGroup: {
       const int choice = OptionNamed(*control, value);
       if (choice < 0) throw Unrunnable(ChoicesText(*control));
-      return control->Choices[static_cast<size_t>(choice)].Choose(settings);
+      return ChooseOption(*control, static_cast<size_t>(choice), settings);
     }
     case ControlKind::CheckBox:
       if (value != "on" && value != "off") throw Unrunnable(setting + " is on or off");

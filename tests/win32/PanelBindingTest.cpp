@@ -15,7 +15,7 @@ TEST(PanelBindingTest, EveryNamedControlOfTheLayoutRendersItsRow) {
     SCOPED_TRACE(pc.Row);
     const BoundControl* bound = BoundTo(pc.Control.Id);
     ASSERT_TRUE(bound);
-    EXPECT_STREQ(bound->Row->Name, pc.Row);
+    EXPECT_EQ(bound->Row->Name, pc.Row);
     if (pc.Choice) {
       EXPECT_STREQ(bound->Row->Choices[static_cast<size_t>(bound->Choice)].Name, pc.Choice);
     }

@@ -371,7 +371,7 @@ void MainWindow::OnOptionCommand(const PanelControl& row, int choice, bool check
   }
   if (!checked && row.Unticked) choice = OptionNamed(row, row.Unticked);
   if (choice < 0) return;
-  row.Choices[static_cast<size_t>(choice)].Choose(settings_);
+  ChooseOption(row, static_cast<size_t>(choice), settings_);
   // A group of check boxes keeps one ticked at most: the others are cleared.
   if (row.Unticked) OptionsChanged();
 }
@@ -386,7 +386,7 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     fill = on ? RGB(0, 200, 60) : RGB(120, 40, 40);
     round = true;
   } else if (const BoundControl* bound = BoundTo(id); bound && bound->Row->Kind == ControlKind::ColorSwatch) {
-    fill = ColorOf(*bound->Row, settings_);
+    fill = bound->Row->Color(settings_);
   }
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
   const Brush brush(CreateSolidBrush(fill));

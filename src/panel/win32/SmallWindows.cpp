@@ -46,7 +46,7 @@ SmallWindowShape ShapeOf(const std::string& caption, const BotSettings& s) {
              {"BUTTON", "Record Timer", 10, 226, 400, 60, kRecorderTimerFrame, kGroup},
              {"BUTTON", "On", 20, 250, 50, 20, kRecorderTimerOn, kCheck},
              {"STATIC", "Every", 80, 252, 40, 18, kRecorderEveryLabel, SS_LEFT},
-             {"EDIT", TextOf(*FindControl("FlushEvery"), s).c_str(), 122, 248, 50, 22, kRecorderFlushEvery, kBox},
+             {"EDIT", FindControl("FlushEvery")->Text(s).c_str(), 122, 248, 50, 22, kRecorderFlushEvery, kBox},
              {"STATIC", "Seconds", 180, 252, 60, 18, kRecorderSecondsLabel, SS_LEFT}},
             {{kRecorderStart, "Recorder.Start"},
              {kRecorderStop, "Recorder.Stop"},
