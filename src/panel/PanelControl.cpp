@@ -1,5 +1,7 @@
 #include "panel/PanelControl.h"
 
+#include <set>
+
 #include "panel/PanelControlRows.h"
 
 namespace quorvel {
@@ -58,6 +60,19 @@ int OptionNamed(const PanelControl& group, const std::string& name) {
 
 void ChooseOption(const PanelControl& group, size_t choice, BotSettings& settings) {
   group.Choose(settings, group.Choices[choice].Value);
+}
+
+const std::vector<std::string>& EntriesOf(const PanelControl& list, const BotSettings& settings) {
+  return list.List ? list.List(settings).Items.Vector() : list.Entries(settings);
+}
+
+std::vector<size_t> SelectionOf(const PanelControl& list, const BotSettings& settings) {
+  if (list.List) {
+    const std::set<size_t>& selected = list.List(settings).Selected;
+    return {selected.begin(), selected.end()};
+  }
+  const int index = list.Index(settings);
+  return index < 0 ? std::vector<size_t>() : std::vector<size_t>{static_cast<size_t>(index)};
 }
 
 }  // namespace quorvel

@@ -88,11 +88,12 @@ struct WindowGuard {
 struct PanelControl {
   std::string Name;
   ControlKind Kind;
-  PanelAction Press = nullptr;                 // Button
+  PanelAction Press = nullptr;                 // Button; List: what dropping it down does
   void (*PressEntry)(Bot&, size_t) = nullptr;  // Button acting on one entry of its window's list,
-  Field<std::vector<std::string>> Entries;     // which holds these
+  Field<std::vector<std::string>> Entries;     // which holds these; List: entries kept as plain texts,
+  Field<int> Index;                            // of which this one is selected, -1 for none
   Field<std::string> Text;                     // TextBox, Label
-  Field<PanelList> List;                       // List
+  Field<PanelList> List;                       // List: entries with their selection
   Field<bool> Flag;                            // CheckBox
   Field<std::uint32_t> Color;                  // ColorSwatch
   Field<RichText> Rich;                        // Message, Editor
@@ -125,5 +126,9 @@ int ChosenOption(const PanelControl& group, const BotSettings& settings);
 int OptionNamed(const PanelControl& group, const std::string& name);
 // Chooses option `choice` of a group.
 void ChooseOption(const PanelControl& group, size_t choice, BotSettings& settings);
+
+// The entries a list shows, and those of them now selected, in order.
+const std::vector<std::string>& EntriesOf(const PanelControl& list, const BotSettings& settings);
+std::vector<size_t> SelectionOf(const PanelControl& list, const BotSettings& settings);
 
 }  // namespace quorvel

@@ -125,11 +125,19 @@ PanelList* FindSimList(BotSettings& settings, const std::string& name) { return 
 const PanelList* FindSimList(const BotSettings& settings, const std::string& name) { return FindList(settings, name); }
 
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name) {
-  if (name == "RoomList") return settings.Room.RoomList;
+  const PanelControl* control = FindControl(name);
+  if (control && control->Kind == ControlKind::List) return EntriesOf(*control, settings);
   if (name == "RoomNickList") return settings.Moderation.RoomNickList;
   if (name == "GrabberList") return settings.Grabber.GrabberList;
   if (const PanelList* list = FindSimList(settings, name)) return list->Items;
   return std::nullopt;
+}
+
+std::vector<size_t> ReadSimSelection(const BotSettings& settings, const std::string& name) {
+  const PanelControl* control = FindControl(name);
+  if (control && control->Kind == ControlKind::List) return SelectionOf(*control, settings);
+  if (const PanelList* list = FindSimList(settings, name)) return {list->Selected.begin(), list->Selected.end()};
+  return {};
 }
 
 }  // namespace quorvel

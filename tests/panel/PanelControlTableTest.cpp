@@ -27,7 +27,8 @@ TEST(PanelControlTableTest, EveryControlHasOneNameAndWhatItsKindDrives) {
         EXPECT_TRUE(c.Text);
         break;
       case ControlKind::List:
-        EXPECT_TRUE(c.List);
+        // Entries with their selection, or plain texts with one index picked through the row.
+        EXPECT_TRUE(c.List || (c.Entries && c.Index && c.Picked && c.OneSelection));
         break;
       case ControlKind::CheckBox:
         EXPECT_TRUE(c.Flag);
@@ -199,6 +200,14 @@ TEST(PanelControlTableTest, EachControlReadsBackWhatItsAccessorWrote) {
         }
         break;
       case ControlKind::List:
+        if (!c.List) {
+          own(&c.Entries(s), c.Name);
+          EXPECT_EQ(&c.Entries(shown), &c.Entries(s));
+          EXPECT_EQ(&c.Index(shown), &c.Index(s));
+          c.Entries(s) = {std::string("listed in ") + c.Name};
+          EXPECT_EQ(ReadSimList(s, c.Name), c.Entries(s));
+          break;
+        }
         own(&c.List(s), c.Name);
         EXPECT_EQ(&c.List(shown), &c.List(s));
         EXPECT_EQ(FindSimList(s, c.Name), &c.List(s));
@@ -208,6 +217,26 @@ TEST(PanelControlTableTest, EachControlReadsBackWhatItsAccessorWrote) {
         break;
     }
   }
+}
+
+// The "Room:" list is a row like the other lists: it shows the rooms found,
+// and a pick through it picks a room.
+TEST(PanelControlTableTest, TheRoomListIsAListRow) {
+  testing::TestWorld w;
+  w.settings.Room.RoomList = {"Lobby Room", "Other Room"};
+  const PanelControl* rooms = FindControl("RoomList");
+  ASSERT_TRUE(rooms);
+  EXPECT_EQ(rooms->Kind, ControlKind::List);
+  EXPECT_TRUE(rooms->OneSelection);
+  EXPECT_EQ(EntriesOf(*rooms, w.settings), w.settings.Room.RoomList);
+  EXPECT_TRUE(SelectionOf(*rooms, w.settings).empty());
+  rooms->Picked(w.bot, {1});
+  EXPECT_EQ(w.settings.Room.RoomListIndex, 1);
+  EXPECT_EQ(w.settings.Room.SelectedRoomTitle, "Other Room");
+  EXPECT_EQ(SelectionOf(*rooms, w.settings), std::vector<size_t>{1});
+  EXPECT_EQ(ReadSimSelection(w.settings, "RoomList"), std::vector<size_t>{1});
+  rooms->Picked(w.bot, {});
+  EXPECT_EQ(w.settings.Room.RoomListIndex, -1);
 }
 
 // Each feature's "Start" and "Stop" switch that feature and no other.

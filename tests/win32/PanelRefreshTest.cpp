@@ -321,6 +321,23 @@ TEST_F(PanelTest, FontsFollowADpiChangeAndAreFreed) {
   for (size_t i = 0; i < 3; ++i) EXPECT_EQ(GetObjectType(after[i]), 0u) << ids[i];
 }
 
+// The "Room:" list renders its row: a pick picks that room, dropping it down
+// looks for the client's rooms again (none run here).
+TEST_F(PanelTest, TheRoomListPicksAndDropsDownThroughItsRow) {
+  const HWND main = window.Window();
+  const HWND combo = GetDlgItem(main, kRoomList);
+  settings.Room.RoomList = {"A Room", "B Room"};
+  window.RoomListChanged();
+  ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
+  SendMessageA(combo, CB_SETCURSEL, 1, 0);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kRoomList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  EXPECT_EQ(settings.Room.RoomListIndex, 1);
+  EXPECT_EQ(settings.Room.SelectedRoomTitle, "B Room");
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kRoomList, CBN_DROPDOWN), reinterpret_cast<LPARAM>(combo));
+  EXPECT_TRUE(settings.Room.RoomList.empty());
+  EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 0);
+}
+
 TEST_F(PanelTest, AQuitWhileAModalWindowIsOpenReachesTheMainLoop) {
   PostQuitMessage(7);
   ShowAbout(bot);  // returns once the quit arrives

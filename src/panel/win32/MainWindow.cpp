@@ -8,7 +8,6 @@
 #include "host/LiveCount.h"
 #include "model/HealthText.h"
 #include "panel/ModerationPanel.h"
-#include "panel/RoomFrame.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"
 #include "panel/win32/PanelLayout.h"
@@ -29,6 +28,13 @@ constexpr int kSizePoints[] = {8, 10, 12};
 constexpr int kSizeBoxes[] = {kStyleSize8, kStyleSize10, kStyleSize12};
 
 bool UsesOwnFont(int id) { return id == kDesignList || id == kStyleSize8 || id == kStyleSize10 || id == kStyleSize12; }
+
+// A list shown as a drop-down list: its notifications are a combo box's.
+bool IsDropDown(HWND control) {
+  char name[16] = {};
+  GetClassNameA(control, name, sizeof name);
+  return lstrcmpiA(name, "ComboBox") == 0;
+}
 
 void SetFont(HWND control, const Font& font) {
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
@@ -304,18 +310,7 @@ void MainWindow::PickColor(std::uint32_t& target) {
 
 void MainWindow::OnCommand(int id, int code, HWND control) {
   if (!bot_ || refreshing_) return;
-  const BoundControl* bound = BoundTo(id);
-  if (id == kRoomList) {
-    if (code == CBN_DROPDOWN && bound) bound->Row->Press(*bot_);
-    if (code == CBN_SELCHANGE) {
-      const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
-      shownRoomIndex_ = static_cast<int>(index);
-      if (index != CB_ERR) RoomPicked(*bot_, static_cast<int>(index));
-      HealthChanged();
-    }
-    return;
-  }
-  if (bound) Drive(*bound->Row, bound->Choice, id, code, control);
+  if (const BoundControl* bound = BoundTo(id)) Drive(*bound->Row, bound->Choice, id, code, control);
 }
 
 void MainWindow::Drive(const PanelControl& row, int choice, int id, int code, HWND control) {
@@ -331,6 +326,7 @@ void MainWindow::Drive(const PanelControl& row, int choice, int id, int code, HW
       if (code == EN_CHANGE) row.Rich(s).SetRtf(StreamOutRtf(control));
       return;
     case ControlKind::List:
+      if (IsDropDown(control)) return OnDropDownCommand(row, code, control);
       if (code == LBN_SELCHANGE) return OnListPicked(row, id, control);
       return;
     case ControlKind::ColorSwatch:
@@ -360,6 +356,15 @@ void MainWindow::OnListPicked(const PanelControl& row, int id, HWND control) {
   shownLists_[id].OperatorSelected(picked);
   if (row.Picked) return row.Picked(*bot_, std::vector<size_t>(picked.begin(), picked.end()));
   row.List(settings_).Selected = std::move(picked);
+}
+
+void MainWindow::OnDropDownCommand(const PanelControl& row, int code, HWND control) {
+  if (code == CBN_DROPDOWN && row.Press) row.Press(*bot_);
+  if (code != CBN_SELCHANGE) return;
+  const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
+  shownRoomIndex_ = static_cast<int>(index);
+  if (index != CB_ERR) row.Picked(*bot_, {static_cast<size_t>(index)});
+  HealthChanged();
 }
 
 void MainWindow::OnOptionCommand(const PanelControl& row, int choice, bool checked) {

@@ -80,6 +80,7 @@ class MainWindow final : public PanelView {
   // The operator used a control that renders `row` (as its option `choice`).
   void Drive(const PanelControl& row, int choice, int id, int code, HWND control);
   void OnListPicked(const PanelControl& row, int id, HWND control);
+  void OnDropDownCommand(const PanelControl& row, int code, HWND control);
   void OnOptionCommand(const PanelControl& row, int choice, bool checked);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void PickColor(std::uint32_t& target);

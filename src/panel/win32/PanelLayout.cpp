@@ -16,7 +16,7 @@ const std::vector<PageControl>& PanelLayout() {
       {-1, {"BUTTON", "Stop", 106, 234, 92, 28, kStop, kPush}, "Stop"},
       {-1, {"STATIC", "", 8, 270, 190, 150, kLineLabel, SS_LEFT | SS_NOPREFIX}, "RawLine"},
       {-1, {"BUTTON", "Room:", 8, 468, 754, 56, kRoomFrame, kGroup}},
-      {-1, {"COMBOBOX", "", 20, 488, 730, 200, kRoomList, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP}, "RoomList.DropDown"},
+      {-1, {"COMBOBOX", "", 20, 488, 730, 200, kRoomList, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP}, "RoomList"},
       // "Admin"
       {0, {"BUTTON", "Admins", 0, 0, 265, 200, kAdminsFrame, kGroup}},
       {0, {"LISTBOX", "", 10, 20, 165, 140, kAdminList, kMultiList}, "AdminList"},
