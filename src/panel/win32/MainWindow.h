@@ -22,6 +22,7 @@
 namespace quorvel {
 
 class ToolWindow;
+struct SmallWindowLayout;
 
 // The fonts of the panel, made for one DPI.
 struct PanelFonts {
@@ -81,6 +82,8 @@ class MainWindow final : public PanelView {
   void Drive(const PanelControl& row, int choice, int id, int code, HWND control);
   void OnListPicked(const PanelControl& row, int id, HWND control);
   void OnDropDownCommand(const PanelControl& row, int code, HWND control);
+  // The operator used control `id` of a small window laid out as `layout`.
+  void OnSmallWindowCommand(const SmallWindowLayout& layout, HWND window, int id, int code);
   void OnOptionCommand(const PanelControl& row, int choice, bool checked);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void PickColor(std::uint32_t& target);

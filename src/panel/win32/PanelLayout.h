@@ -1,7 +1,9 @@
 #pragma once
-// Where every control of the main window sits and how it looks.
+// Where every control of the main window and of the bot's small windows sits
+// and how it looks, and which row of the control table it renders.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "panel/win32/ToolWindow.h"
@@ -35,5 +37,25 @@ struct PageControl {
 
 // The whole window, frame by frame, in tab order.
 const std::vector<PageControl>& PanelLayout();
+
+// A control of one of the bot's small windows.
+struct SmallWindowControl {
+  ToolControl Control;
+  const char* Row = nullptr;  // the row of the control table it renders
+  bool OpensFilled = false;   // a box that opens showing its row's text; the others open empty
+};
+
+// One of the bot's small windows: its caption, its size and its controls.
+struct SmallWindowLayout {
+  const char* Caption;
+  int Width;
+  int Height;
+  bool Modal;  // "About" and "Contact": shown modal, closed by their button
+  std::vector<SmallWindowControl> Controls;
+};
+
+const std::vector<SmallWindowLayout>& SmallWindowLayouts();
+// The small window of that caption, or none.
+const SmallWindowLayout* SmallWindowNamed(const std::string& caption);
 
 }  // namespace quorvel
