@@ -16,13 +16,13 @@
 #include "panel/PanelControl.h"
 #include "panel/win32/GdiHandles.h"
 #include "panel/win32/HealthBar.h"
+#include "panel/win32/PanelLayout.h"
 #include "panel/win32/ShownList.h"
 #include "panel/win32/WindowTrampoline.h"
 
 namespace quorvel {
 
 class ToolWindow;
-struct SmallWindowLayout;
 
 // The fonts of the panel, made for one DPI.
 struct PanelFonts {
@@ -30,6 +30,7 @@ struct PanelFonts {
   Font Tahoma;                // the "Cool Greetings" list
   std::array<Font, 3> Sizes;  // the three "A" boxes, each in its own size
   void Make(double scale, bool scaledMessageFont);
+  const Font& For(ControlFont font) const;
 };
 
 class MainWindow final : public PanelView {
@@ -110,8 +111,7 @@ class MainWindow final : public PanelView {
   PanelFonts fonts_;
   double scale_ = 1.0;
   int tab_ = 0;
-  bool refreshing_ = false;   // changes made while showing the model are not the operator's
-  std::map<int, int> tabOf_;  // control id to its tab, -1 for the window itself
+  bool refreshing_ = false;  // changes made while showing the model are not the operator's
   // What the controls show, so that showing the same again touches nothing.
   std::map<HWND, std::string> shownTexts_;
   std::map<int, ShownList> shownLists_;  // by list-box id; the small windows' lists by PanelListId below

@@ -10,23 +10,14 @@
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"
 #include "panel/win32/RichEditBridge.h"
+#include "panel/win32/ScopedFlag.h"
 #include "panel/win32/ToolWindow.h"
 
 namespace quorvel {
 namespace {
 
 // While the window shows the model, the notices its controls send back are not the operator's.
-class ShowingModel {
- public:
-  explicit ShowingModel(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-  ~ShowingModel() { flag_ = old_; }
-  ShowingModel(const ShowingModel&) = delete;
-  ShowingModel& operator=(const ShowingModel&) = delete;
-
- private:
-  bool& flag_;
-  bool old_;
-};
+using ShowingModel = ScopedFlag;
 
 }  // namespace
 

@@ -13,6 +13,20 @@ namespace quorvel {
 
 const std::vector<PageControl>& PanelLayout() {
   static const std::vector<PageControl> layout = {
+      // Six indicator rows: an on/off picture drawn by the program, and the label.
+      {-1, {"STATIC", "", 20, 28, 14, 14, kPictureFirst, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 26, 150, 18, kIndicatorFirst, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 50, 14, 14, kPictureFirst + 1, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 48, 150, 18, kIndicatorFirst + 1, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 72, 14, 14, kPictureFirst + 2, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 70, 150, 18, kIndicatorFirst + 2, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 94, 14, 14, kPictureFirst + 3, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 92, 150, 18, kIndicatorFirst + 3, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 116, 14, 14, kPictureFirst + 4, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 114, 150, 18, kIndicatorFirst + 4, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 138, 14, 14, kPictureFirst + 5, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 136, 150, 18, kIndicatorFirst + 5, SS_LEFT}},
+      {-1, {WC_TABCONTROLA, "", 204, 6, 558, 456, kTabs, WS_CLIPSIBLINGS | WS_TABSTOP}},
       // Left column and room frame.
       {-1, {"BUTTON", "Status", 8, 6, 190, 160, kStatusFrame, kGroup}},
       {-1, {"BUTTON", "Enable All", 8, 172, 190, 26, kEnableAll, kPush}, "EnableAll"},
@@ -52,7 +66,11 @@ const std::vector<PageControl>& PanelLayout() {
       {1, {"BUTTON", "Save To List", 0, 188, 110, 26, kSaveToList, kPush}, "Greeter.SaveToList"},
       {1, {"BUTTON", "Delete", 116, 188, 76, 26, kDesignDelete, kPush}, "Greeter.Delete"},
       {1, {"BUTTON", "Cool Greetings", 370, 0, 170, 214, kCoolFrame, kGroup}},
-      {1, {"LISTBOX", "", 378, 18, 154, 188, kDesignList, kMultiList | WS_HSCROLL}, "DesignNames"},
+      {1,
+       {"LISTBOX", "", 378, 18, 154, 188, kDesignList, kMultiList | WS_HSCROLL},
+       "DesignNames",
+       nullptr,
+       ControlFont::Tahoma},
       {1, {"BUTTON", "Random", 0, 222, 120, 70, kRandomFrame, kGroup}},
       {1, {"BUTTON", "Yes", 10, 242, 50, 20, kRandomYes, kFirstRadio}, "RandomDesign", "Yes"},
       {1, {"BUTTON", "No", 10, 264, 50, 20, kRandomNo, kRadio}, "RandomDesign", "No"},
@@ -101,9 +119,9 @@ const std::vector<PageControl>& PanelLayout() {
       {3, {"BUTTON", "I", 226, 24, 34, 20, kStyleItalic, kCheck, "Italic"}, "StyleItalic"},
       {3, {"BUTTON", "Fade", 262, 24, 54, 20, kStyleFade, kCheck}, "StyleFade"},
       {3, {"STATIC", "", 318, 24, 30, 20, kStyleColor, kSwatch}, "StyleColor"},
-      {3, {"BUTTON", "A", 354, 24, 36, 20, kStyleSize8, kCheck}, "StyleSize", "8"},
-      {3, {"BUTTON", "A", 392, 24, 36, 20, kStyleSize10, kCheck}, "StyleSize", "10"},
-      {3, {"BUTTON", "A", 430, 24, 40, 20, kStyleSize12, kCheck}, "StyleSize", "12"},
+      {3, {"BUTTON", "A", 354, 24, 36, 20, kStyleSize8, kCheck}, "StyleSize", "8", ControlFont::Size8},
+      {3, {"BUTTON", "A", 392, 24, 36, 20, kStyleSize10, kCheck}, "StyleSize", "10", ControlFont::Size10},
+      {3, {"BUTTON", "A", 430, 24, 40, 20, kStyleSize12, kCheck}, "StyleSize", "12", ControlFont::Size12},
       {3, {"BUTTON", "Bold", 476, 24, 56, 20, kStyleBold, kCheck}, "StyleBold"},
       {3, {"BUTTON", "Responder", 0, 62, 540, 170, kResponderFrame, kGroup}},
       {3, {"LISTBOX", "", 10, 82, 150, 110, kTriggerList, kMultiList}, "ResponderTriggers"},
@@ -182,8 +200,19 @@ const std::vector<PageControl>& PanelLayout() {
       {5, {"EDIT", "", 420, 48, 110, 22, kLastVisitorBox, kBox | ES_READONLY}, "LastVisitorBox"},
       {5, {"BUTTON", "Time/Date", 410, 92, 130, 56, kTimeFrame, kGroup}},
       {5, {"STATIC", "Time", 420, 114, 116, 28, kClockLabel, SS_LEFT}, "ClockLabel"},
+      // Below everything, what the last tick found of the room's windows.
+      {.Tab = -1, .Control = {STATUSCLASSNAMEA, "", 0, 0, 0, 0, kHealthBar, SBT_TOOLTIPS}, .PlacesItself = true},
   };
   return layout;
+}
+
+ToolControl InWindow(const PageControl& pc) {
+  ToolControl c = pc.Control;
+  if (pc.Tab >= 0) {
+    c.X += kPageX;
+    c.Y += kPageY;
+  }
+  return c;
 }
 
 const std::vector<SmallWindowLayout>& SmallWindowLayouts() {
