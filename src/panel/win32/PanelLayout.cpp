@@ -215,64 +215,60 @@ ToolControl InWindow(const PageControl& pc) {
   return c;
 }
 
+namespace {
+
+SmallWindowLayout Window(const char* caption, int width, int height, std::vector<SmallWindowControl> controls) {
+  return {caption, width, height, false, std::move(controls)};
+}
+
+// Shown modal, closed by its button.
+SmallWindowLayout Modal(const char* caption, int width, int height, std::vector<SmallWindowControl> controls) {
+  return {caption, width, height, true, std::move(controls)};
+}
+
+}  // namespace
+
 const std::vector<SmallWindowLayout>& SmallWindowLayouts() {
   static const std::vector<SmallWindowLayout> windows = {
-      {kGrabberCaption,
-       240,
-       320,
-       false,
-       {{{"LISTBOX", "", 10, 10, 220, 240, kGrabberList, kList, "Double Click nick to add to the admin nick list."},
-         "Grabber.Add"},
-        {{"BUTTON", "Refresh", 10, 260, 100, 28, kGrabberRefresh, kPush}, "Grabber.Refresh"},
-        {{"BUTTON", "Add All @", 120, 260, 110, 28, kGrabberAddAll, kPush,
-          "This will add all the nicks that are @ in the room."},
-         "Grabber.AddAll"}}},
-      {kRecorderCaption,
-       420,
-       300,
-       false,
-       {{{"BUTTON", "Start", 10, 10, 80, 28, kRecorderStart, kPush}, "Recorder.Start"},
-        {{"BUTTON", "Stop", 96, 10, 80, 28, kRecorderStop, kPush}, "Recorder.Stop"},
-        {{"BUTTON", "Save", 182, 10, 80, 28, kRecorderSave, kPush}, "Recorder.Save"},
-        {{"EDIT", "", 10, 48, 250, 22, kRecorderSearchBox, kBox}, "SearchBox"},
-        {{"BUTTON", "Search", 268, 46, 80, 28, kRecorderSearch, kPush}, "Recorder.Search"},
-        {{"STATIC", "", 10, 80, 400, 18, kRecorderSearchLabel, SS_LEFT}},
-        {{"LISTBOX", "", 10, 100, 400, 120, kRecorderResults, kList}},
-        {{"BUTTON", "Record Timer", 10, 226, 400, 60, kRecorderTimerFrame, kGroup}},
-        {{"BUTTON", "On", 20, 250, 50, 20, kRecorderTimerOn, kCheck}, "FlushTimerOn"},
-        {{"STATIC", "Every", 80, 252, 40, 18, kRecorderEveryLabel, SS_LEFT}},
-        {{"EDIT", "", 122, 248, 50, 22, kRecorderFlushEvery, kBox}, "FlushEvery", true},
-        {{"STATIC", "Seconds", 180, 252, 60, 18, kRecorderSecondsLabel, SS_LEFT}}}},
-      {kSaveAsCaption,
-       300,
-       90,
-       false,
-       {{{"STATIC", "Save As:", 10, 14, 60, 18, kSaveAsLabel, SS_LEFT}},
-        {{"EDIT", "", 72, 10, 216, 22, kSaveAsName, kBox}, "SaveAsName"},
-        {{"BUTTON", "Save", 208, 50, 80, 28, kSaveAsSave, kPush | BS_DEFPUSHBUTTON}, "SaveAs.Save"}}},
-      {kFastAdminEntryCaption,
-       260,
-       120,
-       false,
-       {{{"STATIC", "Nick:", 10, 14, 40, 18, kEntryNickLabel, SS_LEFT}},
-        {{"EDIT", "", 56, 10, 194, 22, kEntryNick, kBox}, "FastAdminNick"},
-        {{"STATIC", "Code:", 10, 46, 40, 18, kEntryCodeLabel, SS_LEFT}},
-        {{"EDIT", "", 56, 42, 194, 22, kEntryCode, kBox | ES_PASSWORD}, "FastAdminCode"},
-        {{"BUTTON", "Add", 170, 80, 80, 28, kEntryAdd, kPush | BS_DEFPUSHBUTTON}, "FastAdminEntry.Add"}}},
-      {kAboutCaption,
-       320,
-       150,
-       true,
-       {{{"STATIC", kProgramName, 10, 10, 300, 22, kAboutTitle, SS_CENTER}},
-        {{"STATIC", kAboutText, 10, 40, 300, 60, kAboutBody, SS_LEFT}},
-        {{"BUTTON", "OK", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}}},
-      {kContactCaption,
-       320,
-       150,
-       true,
-       {{{"STATIC", "Visit", 10, 14, 40, 18, kContactVisit, SS_LEFT}},
-        {{"STATIC", kMakerAddress, 54, 14, 256, 18, kContactLink, SS_LEFT | SS_NOTIFY}, "Contact.Link"},
-        {{"BUTTON", "Ok", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}}},
+      Window(
+          kGrabberCaption, 240, 320,
+          {{{"LISTBOX", "", 10, 10, 220, 240, kGrabberList, kList, "Double Click nick to add to the admin nick list."},
+            "Grabber.Add"},
+           {{"BUTTON", "Refresh", 10, 260, 100, 28, kGrabberRefresh, kPush}, "Grabber.Refresh"},
+           {{"BUTTON", "Add All @", 120, 260, 110, 28, kGrabberAddAll, kPush,
+             "This will add all the nicks that are @ in the room."},
+            "Grabber.AddAll"}}),
+      Window(kRecorderCaption, 420, 300,
+             {{{"BUTTON", "Start", 10, 10, 80, 28, kRecorderStart, kPush}, "Recorder.Start"},
+              {{"BUTTON", "Stop", 96, 10, 80, 28, kRecorderStop, kPush}, "Recorder.Stop"},
+              {{"BUTTON", "Save", 182, 10, 80, 28, kRecorderSave, kPush}, "Recorder.Save"},
+              {{"EDIT", "", 10, 48, 250, 22, kRecorderSearchBox, kBox}, "SearchBox"},
+              {{"BUTTON", "Search", 268, 46, 80, 28, kRecorderSearch, kPush}, "Recorder.Search"},
+              {{"STATIC", "", 10, 80, 400, 18, kRecorderSearchLabel, SS_LEFT}},
+              {{"LISTBOX", "", 10, 100, 400, 120, kRecorderResults, kList}},
+              {{"BUTTON", "Record Timer", 10, 226, 400, 60, kRecorderTimerFrame, kGroup}},
+              {{"BUTTON", "On", 20, 250, 50, 20, kRecorderTimerOn, kCheck}, "FlushTimerOn"},
+              {{"STATIC", "Every", 80, 252, 40, 18, kRecorderEveryLabel, SS_LEFT}},
+              {{"EDIT", "", 122, 248, 50, 22, kRecorderFlushEvery, kBox}, "FlushEvery", true},
+              {{"STATIC", "Seconds", 180, 252, 60, 18, kRecorderSecondsLabel, SS_LEFT}}}),
+      Window(kSaveAsCaption, 300, 90,
+             {{{"STATIC", "Save As:", 10, 14, 60, 18, kSaveAsLabel, SS_LEFT}},
+              {{"EDIT", "", 72, 10, 216, 22, kSaveAsName, kBox}, "SaveAsName"},
+              {{"BUTTON", "Save", 208, 50, 80, 28, kSaveAsSave, kPush | BS_DEFPUSHBUTTON}, "SaveAs.Save"}}),
+      Window(kFastAdminEntryCaption, 260, 120,
+             {{{"STATIC", "Nick:", 10, 14, 40, 18, kEntryNickLabel, SS_LEFT}},
+              {{"EDIT", "", 56, 10, 194, 22, kEntryNick, kBox}, "FastAdminNick"},
+              {{"STATIC", "Code:", 10, 46, 40, 18, kEntryCodeLabel, SS_LEFT}},
+              {{"EDIT", "", 56, 42, 194, 22, kEntryCode, kBox | ES_PASSWORD}, "FastAdminCode"},
+              {{"BUTTON", "Add", 170, 80, 80, 28, kEntryAdd, kPush | BS_DEFPUSHBUTTON}, "FastAdminEntry.Add"}}),
+      Modal(kAboutCaption, 320, 150,
+            {{{"STATIC", kProgramName, 10, 10, 300, 22, kAboutTitle, SS_CENTER}},
+             {{"STATIC", kAboutText, 10, 40, 300, 60, kAboutBody, SS_LEFT}},
+             {{"BUTTON", "OK", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}}),
+      Modal(kContactCaption, 320, 150,
+            {{{"STATIC", "Visit", 10, 14, 40, 18, kContactVisit, SS_LEFT}},
+             {{"STATIC", kMakerAddress, 54, 14, 256, 18, kContactLink, SS_LEFT | SS_NOTIFY}, "Contact.Link"},
+             {{"BUTTON", "Ok", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}}),
   };
   return windows;
 }
