@@ -9,8 +9,10 @@
 namespace quorvel::rows {
 namespace {
 
-const WindowGuard kGrabber = {[](const BotSettings& s) { return s.Panel.GrabberOpen; }, "the nick grabber is not open"};
-const WindowGuard kFastAdminEntry = {[](const BotSettings& s) { return s.Panel.FastAdminEntryOpen; },
+using S = BotSettings;
+
+const WindowGuard kGrabber = {[](const S& s) { return s.Panel.GrabberOpen; }, "the nick grabber is not open"};
+const WindowGuard kFastAdminEntry = {[](const S& s) { return s.Panel.FastAdminEntryOpen; },
                                      "the fast-admin entry window is not open"};
 
 }  // namespace
@@ -18,50 +20,47 @@ const WindowGuard kFastAdminEntry = {[](const BotSettings& s) { return s.Panel.F
 std::vector<PanelControl> AdminControls() {
   PanelControl grabberAdd = Button("Grabber.Add", nullptr, &kGrabber);
   grabberAdd.PressEntry = GrabberAdd;  // a double click on an entry of the grabber's list
-  grabberAdd.Entries = [](BotSettings& s) -> std::vector<std::string>& { return s.Grabber.GrabberList; };
+  grabberAdd.Entries = Setting<&S::Grabber, &S::GrabberSettings::GrabberList>;
   grabberAdd.ListNotice = PanelListId::GrabberList;
   return {
       // "Admins"
-      ListBox("AdminList", PanelListId::AdminList, [](BotSettings& s) -> PanelList& { return s.Admins.AdminList; }),
-      TextBox("AdminBox", PanelBox::AdminBox, [](BotSettings& s) -> std::string& { return s.Panel.AdminBox; }),
+      ListBox("AdminList", PanelListId::AdminList, Setting<&S::Admins, &S::AdminSettings::AdminList>),
+      TextBox("AdminBox", PanelBox::AdminBox, Setting<&S::Panel, &S::PanelState::AdminBox>),
       Button("Admins.AFN", OpenNickGrabber),
       Button("Admins.Save", AdminsSave),
       Button("Admins.Delete", AdminsDelete),
       Button("Admins.Add", AdminsAdd),
       // "Fast Admin"
       ListBox("FastAdminNicks", PanelListId::FastAdminNicks,
-              [](BotSettings& s) -> PanelList& { return s.FastAdmin.FastAdminNicks; }),
+              Setting<&S::FastAdmin, &S::FastAdminSettings::FastAdminNicks>),
       Button("FastAdmin.Join", FastAdminJoin),
       Button("FastAdmin.Save", FastAdminSave),
       Button("FastAdmin.Delete", FastAdminDelete),
       Button("FastAdmin.Add", FastAdminOpenEntry),
       // "Current Bot User"
-      TextBox("BotNick", PanelBox::BotNick, [](BotSettings& s) -> std::string& { return s.BotNick; }),
+      TextBox("BotNick", PanelBox::BotNick, Setting<&S::BotNick>),
       // "Room Recorder"
       Button("Recorder.Open", OpenRecorderPanel),
       ListBox("RecorderBuffer", PanelListId::RecorderBuffer,
-              [](BotSettings& s) -> PanelList& { return s.Recorder.RecorderBuffer; }),
+              Setting<&S::Recorder, &S::RecorderSettings::RecorderBuffer>),
       // The nick grabber.
       std::move(grabberAdd),
       Button("Grabber.Refresh", GrabberRefresh, &kGrabber),
       Button("Grabber.AddAll", GrabberAddAll, &kGrabber),
       // The fast-admin entry window.
-      GuardedBox("FastAdminNick", &kFastAdminEntry,
-                 [](BotSettings& s) -> std::string& { return s.Panel.FastAdminNick; }),
-      GuardedBox("FastAdminCode", &kFastAdminEntry,
-                 [](BotSettings& s) -> std::string& { return s.Panel.FastAdminCode; }),
+      GuardedBox("FastAdminNick", &kFastAdminEntry, Setting<&S::Panel, &S::PanelState::FastAdminNick>),
+      GuardedBox("FastAdminCode", &kFastAdminEntry, Setting<&S::Panel, &S::PanelState::FastAdminCode>),
       Button("FastAdminEntry.Add", FastAdminEntryAdd, &kFastAdminEntry),
       // The recorder's panel.
       Button("Recorder.Start", RecorderStart),
       Button("Recorder.Stop", RecorderStop),
       Button("Recorder.Save", SaveRecording),
-      TextBox("SearchBox", std::nullopt, [](BotSettings& s) -> std::string& { return s.Panel.SearchBox; }),
+      TextBox("SearchBox", std::nullopt, Setting<&S::Panel, &S::PanelState::SearchBox>),
       Button("Recorder.Search", RecorderSearch),
-      Label("SearchLabel", PanelLabel::SearchLabel, [](BotSettings& s) -> std::string& { return s.Panel.SearchLabel; }),
-      ListBox("SearchResults", PanelListId::SearchResults,
-              [](BotSettings& s) -> PanelList& { return s.Recorder.SearchResults; }),
-      CheckBox("FlushTimerOn", [](BotSettings& s) -> bool& { return s.Recorder.FlushTimerOn; }),
-      TextBox("FlushEvery", std::nullopt, [](BotSettings& s) -> std::string& { return s.Recorder.FlushEvery; }),
+      Label("SearchLabel", PanelLabel::SearchLabel, Setting<&S::Panel, &S::PanelState::SearchLabel>),
+      ListBox("SearchResults", PanelListId::SearchResults, Setting<&S::Recorder, &S::RecorderSettings::SearchResults>),
+      CheckBox("FlushTimerOn", Setting<&S::Recorder, &S::RecorderSettings::FlushTimerOn>),
+      TextBox("FlushEvery", std::nullopt, Setting<&S::Recorder, &S::RecorderSettings::FlushEvery>),
   };
 }
 

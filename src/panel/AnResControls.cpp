@@ -1,6 +1,5 @@
 // The "An/Res" tab: the styles of sent messages, the responder and the announcer.
 #include "panel/AnResTab.h"
-#include "panel/FeatureSwitch.h"
 #include "panel/PanelControlRows.h"
 
 namespace quorvel::rows {
@@ -9,24 +8,24 @@ namespace {
 using S = BotSettings;
 using AM = BotSettings::AnnounceModes;
 
-// The three "A" boxes hold one size at most; clearing the ticked one leaves none.
+// The three "A" boxes hold one size at most; clearing the ticked one leaves
+// none, which the group reads as 0.
+int ChosenSize(const S& s) { return s.Style.StyleSize.value_or(0); }
+void ChooseSize(S& s, int points) {
+  if (points) return SetSizeBox(s.Style, points, true);
+  if (s.Style.StyleSize) SetSizeBox(s.Style, *s.Style.StyleSize, false);
+}
+
 PanelControl StyleSize() {
-  PanelControl sizes = Options(
-      "StyleSize",
-      {{"8", "8", [](const S& s) { return s.Style.StyleSize == 8; }, [](S& s) { SetSizeBox(s.Style, 8, true); }},
-       {"10", "10", [](const S& s) { return s.Style.StyleSize == 10; }, [](S& s) { SetSizeBox(s.Style, 10, true); }},
-       {"12", "12", [](const S& s) { return s.Style.StyleSize == 12; }, [](S& s) { SetSizeBox(s.Style, 12, true); }},
-       {"none", "none", [](const S& s) { return !s.Style.StyleSize; },
-        [](S& s) {
-          if (s.Style.StyleSize) SetSizeBox(s.Style, *s.Style.StyleSize, false);
-        }}});
+  PanelControl sizes = Options("StyleSize", ChosenSize, ChooseSize,
+                               {Option("8", 8), Option("10", 10), Option("12", 12), Option("none", 0)});
   sizes.Unticked = "none";
   return sizes;
 }
 
 PanelControl AnnounceList() {
   PanelControl list =
-      ListBox("AnnounceList", PanelListId::AnnounceList, [](S& s) -> PanelList& { return s.Announcer.AnnounceList; });
+      ListBox("AnnounceList", PanelListId::AnnounceList, Setting<&S::Announcer, &S::AnnouncerSettings::AnnounceList>);
   list.OneSelection = true;
   // A click on an announcement also puts its text into the buffer.
   list.Picked = [](Bot& b, const std::vector<size_t>& entries) {
@@ -40,50 +39,44 @@ PanelControl AnnounceList() {
 }  // namespace
 
 std::vector<PanelControl> AnResControls() {
-  return {
+  std::vector<PanelControl> rows = {
       // "Fader Options"
-      Swatch("MessageFadeColorA", [](S& s) -> std::uint32_t& { return s.Style.MessageFadeColorA; }),
-      Swatch("MessageFadeColorB", [](S& s) -> std::uint32_t& { return s.Style.MessageFadeColorB; }),
+      Swatch("MessageFadeColorA", Setting<&S::Style, &TextStyle::MessageFadeColorA>),
+      Swatch("MessageFadeColorB", Setting<&S::Style, &TextStyle::MessageFadeColorB>),
       // "Options"
-      CheckBox("StyleUnderline", [](S& s) -> bool& { return s.Style.StyleUnderline; }),
-      CheckBox("StyleItalic", [](S& s) -> bool& { return s.Style.StyleItalic; }),
-      CheckBox("StyleFade", [](S& s) -> bool& { return s.Style.StyleFade; }),
-      Swatch("StyleColor", [](S& s) -> std::uint32_t& { return s.Style.StyleColor; }),
+      CheckBox("StyleUnderline", Setting<&S::Style, &TextStyle::StyleUnderline>),
+      CheckBox("StyleItalic", Setting<&S::Style, &TextStyle::StyleItalic>),
+      CheckBox("StyleFade", Setting<&S::Style, &TextStyle::StyleFade>),
+      Swatch("StyleColor", Setting<&S::Style, &TextStyle::StyleColor>),
       StyleSize(),
-      CheckBox("StyleBold", [](S& s) -> bool& { return s.Style.StyleBold; }),
+      CheckBox("StyleBold", Setting<&S::Style, &TextStyle::StyleBold>),
       // "Responder"
       ListBox("ResponderTriggers", PanelListId::ResponderTriggers,
-              [](S& s) -> PanelList& { return s.Responder.ResponderTriggers; }),
+              Setting<&S::Responder, &S::ResponderSettings::ResponderTriggers>),
       ListBox("ResponderReplies", PanelListId::ResponderReplies,
-              [](S& s) -> PanelList& { return s.Responder.ResponderReplies; }),
+              Setting<&S::Responder, &S::ResponderSettings::ResponderReplies>),
       TextBox("ResponderMessageBox", PanelBox::ResponderMessageBox,
-              [](S& s) -> std::string& { return s.Panel.ResponderMessageBox; }),
+              Setting<&S::Panel, &S::PanelState::ResponderMessageBox>),
       TextBox("ResponderResponseBox", PanelBox::ResponderResponseBox,
-              [](S& s) -> std::string& { return s.Panel.ResponderResponseBox; }),
+              Setting<&S::Panel, &S::PanelState::ResponderResponseBox>),
       Button("Responder.Add", ResponderAdd),
       Button("Responder.Delete", ResponderDelete),
       Button("Responder.Save", ResponderSave),
-      Button("Responder.Start", [](Bot& b) { StartFeature(b, Feature::Responder); }),
-      Button("Responder.Stop", [](Bot& b) { StopFeature(b, Feature::Responder); }),
       Button("Responder.Clear", ResponderClear),
       // "Anouncer"
       AnnounceList(),
-      TextBox("AnnounceInputBox", PanelBox::AnnounceInputBox,
-              [](S& s) -> std::string& { return s.Panel.AnnounceInputBox; }),
+      TextBox("AnnounceInputBox", PanelBox::AnnounceInputBox, Setting<&S::Panel, &S::PanelState::AnnounceInputBox>),
       Button("Anouncer.Add", AnnouncerAdd),
       Button("Anouncer.Delete", AnnouncerDelete),
       Button("Anouncer.Clear", AnnouncerClear),
-      Button("Anouncer.Start", [](Bot& b) { StartFeature(b, Feature::Anouncer); }),
-      Button("Anouncer.Stop", [](Bot& b) { StopFeature(b, Feature::Anouncer); }),
       TextBox("AnnounceInterval", PanelBox::AnnounceInterval,
-              [](S& s) -> std::string& { return s.Announcer.AnnounceInterval; }),
-      Options("AnnounceMode", {{"Multi", "Multi", [](const S& s) { return s.Announcer.AnnounceMode == AM::Multi; },
-                                [](S& s) { s.Announcer.AnnounceMode = AM::Multi; }},
-                               {"Singl", "Singl", [](const S& s) { return s.Announcer.AnnounceMode == AM::Singl; },
-                                [](S& s) { s.Announcer.AnnounceMode = AM::Singl; }},
-                               {"Rand", "Rand", [](const S& s) { return s.Announcer.AnnounceMode == AM::Rand; },
-                                [](S& s) { s.Announcer.AnnounceMode = AM::Rand; }}}),
+              Setting<&S::Announcer, &S::AnnouncerSettings::AnnounceInterval>),
+      Options("AnnounceMode", Setting<&S::Announcer, &S::AnnouncerSettings::AnnounceMode>,
+              {Option("Multi", AM::Multi), Option("Singl", AM::Singl), Option("Rand", AM::Rand)}),
   };
+  Append(rows, StartStopButtons<Feature::Responder>("Responder"));
+  Append(rows, StartStopButtons<Feature::Anouncer>("Anouncer"));
+  return rows;
 }
 
 }  // namespace quorvel::rows

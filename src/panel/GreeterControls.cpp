@@ -1,5 +1,4 @@
 // The "Greeter" tab, with its "Save Greeter As:" window.
-#include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
 #include "panel/ModerationPanel.h"
 #include "panel/PanelControlRows.h"
@@ -16,11 +15,11 @@ const WindowGuard kSaveAs = {[](const S& s) { return s.Panel.SaveAsOpen; }, "\"S
 
 std::vector<PanelControl> GreeterControls() {
   PanelControl designs =
-      ListBox("DesignNames", PanelListId::DesignNames, [](S& s) -> PanelList& { return s.Greeter.DesignNames; });
+      ListBox("DesignNames", PanelListId::DesignNames, Setting<&S::Greeter, &S::GreeterSettings::DesignNames>);
   designs.Picked = PickDesigns;  // a click previews a design
   PanelControl editor{"EditorText", ControlKind::Editor};
-  editor.Rich = [](S& s) -> RichText& { return s.Greeter.DesignEditor; };
-  return {
+  editor.Rich = Setting<&S::Greeter, &S::GreeterSettings::DesignEditor>;
+  std::vector<PanelControl> rows = {
       std::move(editor),
       Button("Greeter.Bold", EditorBold),
       Button("Greeter.Size8", [](Bot& b) { EditorSize(b, 8); }),
@@ -33,27 +32,23 @@ std::vector<PanelControl> GreeterControls() {
       // "Cool Greetings"
       std::move(designs),
       // "Random"
-      Options("RandomDesign", {{"Yes", "Yes", [](const S& s) { return s.Greeter.RandomDesign; },
-                                [](S& s) { s.Greeter.RandomDesign = true; }},
-                               {"No", "No", [](const S& s) { return !s.Greeter.RandomDesign; },
-                                [](S& s) { s.Greeter.RandomDesign = false; }}}),
+      Options("RandomDesign", Setting<&S::Greeter, &S::GreeterSettings::RandomDesign>,
+              {Option("Yes", true), Option("No", false)}),
       // "Fader Options"
-      Swatch("DesignFadeColorA", [](S& s) -> std::uint32_t& { return s.Style.DesignFadeColorA; }),
-      Swatch("DesignFadeColorB", [](S& s) -> std::uint32_t& { return s.Style.DesignFadeColorB; }),
+      Swatch("DesignFadeColorA", Setting<&S::Style, &TextStyle::DesignFadeColorA>),
+      Swatch("DesignFadeColorB", Setting<&S::Style, &TextStyle::DesignFadeColorB>),
       Button("Greeter.Fade", EditorFade),
       // "Mode"
-      Options("GreetMode", {{"Whisper", "Whisper", [](const S& s) { return s.Greeter.GreetMode == GM::Whisper; },
-                             [](S& s) { s.Greeter.GreetMode = GM::Whisper; }},
-                            {"Regular", "Regular", [](const S& s) { return s.Greeter.GreetMode == GM::Regular; },
-                             [](S& s) { s.Greeter.GreetMode = GM::Regular; }}}),
-      Button("Greeter.Start", [](Bot& b) { StartFeature(b, Feature::Greeter); }),
-      Button("Greeter.Stop", [](Bot& b) { StopFeature(b, Feature::Greeter); }),
+      Options("GreetMode", Setting<&S::Greeter, &S::GreeterSettings::GreetMode>,
+              {Option("Whisper", GM::Whisper), Option("Regular", GM::Regular)}),
       // "Enable JRM"
       Button("JRM.Enable", EnableJrm),
       // "Save Greeter As:"
-      GuardedBox("SaveAsName", &kSaveAs, [](S& s) -> std::string& { return s.Panel.SaveAsName; }),
+      GuardedBox("SaveAsName", &kSaveAs, Setting<&S::Panel, &S::PanelState::SaveAsName>),
       Button("SaveAs.Save", SaveDesign, &kSaveAs),
   };
+  Append(rows, StartStopButtons<Feature::Greeter>("Greeter"));
+  return rows;
 }
 
 }  // namespace quorvel::rows

@@ -8,6 +8,22 @@
 #include "panel/RoomFrame.h"
 
 namespace quorvel::rows {
+namespace {
+
+using S = BotSettings;
+
+// The "Room:" list: the rooms the client shows, one of them picked.
+PanelControl RoomList() {
+  PanelControl rooms{"RoomList", ControlKind::List};
+  rooms.Entries = Setting<&S::Room, &RoomLinkState::RoomList>;
+  rooms.Index = Setting<&S::Room, &RoomLinkState::RoomListIndex>;
+  rooms.OneSelection = true;
+  rooms.Picked = RoomListPicked;
+  rooms.Press = RoomListDropDown;  // dropped down, it looks for the client's rooms again
+  return rooms;
+}
+
+}  // namespace
 
 std::vector<PanelControl> MainColumnControls() {
   return {
@@ -16,7 +32,9 @@ std::vector<PanelControl> MainColumnControls() {
       Button("Start", StartPolling),
       Button("Stop", StopPolling),
       // The current chat line as the tick read it.
-      Label("RawLine", PanelLabel::Line, [](BotSettings& s) -> std::string& { return s.Line.RawLine; }),
+      Label("RawLine", PanelLabel::Line, Setting<&S::Line, &ChatLine::RawLine>),
+      RoomList(),
+      // What dropping the list down does, as a scenario asks for it.
       Button("RoomList.DropDown", RoomListDropDown),
       Button("About", ShowAbout),
       Button("Help", OpenHelp),

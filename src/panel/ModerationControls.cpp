@@ -1,5 +1,4 @@
 // The "SwearBot" and "Bc/Dot" tabs: the swear monitor and the moderation by hand and by list.
-#include "panel/FeatureSwitch.h"
 #include "panel/ModerationPanel.h"
 #include "panel/PanelControlRows.h"
 
@@ -11,72 +10,63 @@ using SM = BotSettings::SwearModes;
 using WF = BotSettings::WarnFirstChoice;
 
 std::vector<PanelControl> SwearBotTab() {
-  return {
+  std::vector<PanelControl> rows = {
       // "Monitor Phrases"
-      ListBox("SwearList", PanelListId::SwearList, [](S& s) -> PanelList& { return s.Swear.SwearList; }),
-      TextBox("PhraseBox", PanelBox::PhraseBox, [](S& s) -> std::string& { return s.Panel.PhraseBox; }),
+      ListBox("SwearList", PanelListId::SwearList, Setting<&S::Swear, &S::SwearSettings::SwearList>),
+      TextBox("PhraseBox", PanelBox::PhraseBox, Setting<&S::Panel, &S::PanelState::PhraseBox>),
       Button("Phrases.Add", PhrasesAdd),
       Button("Phrases.Delete", PhrasesDelete),
       Button("Phrases.Save", PhrasesSave),
       // "Options"
-      Options("SwearMode", {{"Bounce", "Bounce", [](const S& s) { return s.Swear.SwearMode == SM::Bounce; },
-                             [](S& s) { s.Swear.SwearMode = SM::Bounce; }},
-                            {"RedDot", "Red Dot", [](const S& s) { return s.Swear.SwearMode == SM::RedDot; },
-                             [](S& s) { s.Swear.SwearMode = SM::RedDot; }},
-                            {"Warning", "Warning", [](const S& s) { return s.Swear.SwearMode == SM::Warning; },
-                             [](S& s) { s.Swear.SwearMode = SM::Warning; }}}),
+      Options("SwearMode", Setting<&S::Swear, &S::SwearSettings::SwearMode>,
+              {Option("Bounce", SM::Bounce), Option("RedDot", "Red Dot", SM::RedDot), Option("Warning", SM::Warning)}),
       // "Warning": neither option may be selected, which counts as "No".
-      Options("WarnFirst", {{"Yes", "Yes", [](const S& s) { return s.Swear.WarnFirst == WF::Yes; },
-                             [](S& s) { s.Swear.WarnFirst = WF::Yes; }},
-                            {"No", "No", [](const S& s) { return s.Swear.WarnFirst == WF::No; },
-                             [](S& s) { s.Swear.WarnFirst = WF::No; }},
-                            {"none", "none", [](const S& s) { return s.Swear.WarnFirst == WF::Neither; },
-                             [](S& s) { s.Swear.WarnFirst = WF::Neither; }}}),
-      Button("Swearbot.Start", [](Bot& b) { StartFeature(b, Feature::Swearbot); }),
-      Button("Swearbot.Stop", [](Bot& b) { StopFeature(b, Feature::Swearbot); }),
+      Options("WarnFirst", Setting<&S::Swear, &S::SwearSettings::WarnFirst>,
+              {Option("Yes", WF::Yes), Option("No", WF::No), Option("none", WF::Neither)}),
       // "Users Warned"
-      ListBox("WarnedUsers", PanelListId::WarnedUsers, [](S& s) -> PanelList& { return s.Swear.WarnedUsers; }),
+      ListBox("WarnedUsers", PanelListId::WarnedUsers, Setting<&S::Swear, &S::SwearSettings::WarnedUsers>),
       Button("WarnedUsers.Remove", WarnedUsersRemove),
       // "Warn Messege"
-      Message("WarnMessage", [](S& s) -> RichText& { return s.Messages.WarnMessage; }),
+      Message("WarnMessage", Setting<&S::Messages, &S::MessageSettings::WarnMessage>),
   };
+  Append(rows, StartStopButtons<Feature::Swearbot>("Swearbot"));
+  return rows;
 }
 
 std::vector<PanelControl> BcDotTab() {
-  return {
+  std::vector<PanelControl> rows = {
       // "Manual"
       Button("Manual.Bounce", ManualBounce),
       Button("Manual.RedDot", ManualRedDot),
-      CheckBox("LogModeration", [](S& s) -> bool& { return s.Moderation.LogModeration; }),
+      CheckBox("LogModeration", Setting<&S::Moderation, &S::ModerationSettings::LogModeration>),
       // "RedDot Message", "Bounce Message"
-      Message("RedDotMessage", [](S& s) -> RichText& { return s.Messages.RedDotMessage; }),
-      Message("BounceMessage", [](S& s) -> RichText& { return s.Messages.BounceMessage; }),
+      Message("RedDotMessage", Setting<&S::Messages, &S::MessageSettings::RedDotMessage>),
+      Message("BounceMessage", Setting<&S::Messages, &S::MessageSettings::BounceMessage>),
       // "AutoBounce"
       ListBox("AutoBounceList", PanelListId::AutoBounceList,
-              [](S& s) -> PanelList& { return s.Moderation.AutoBounceList; }),
-      TextBox("AutobounceBox", PanelBox::AutobounceBox, [](S& s) -> std::string& { return s.Panel.AutobounceBox; }),
+              Setting<&S::Moderation, &S::ModerationSettings::AutoBounceList>),
+      TextBox("AutobounceBox", PanelBox::AutobounceBox, Setting<&S::Panel, &S::PanelState::AutobounceBox>),
       Button("Autobounce.Add", AutobounceAdd),
       Button("Autobounce.S", AutobounceSave),
       Button("Autobounce.D", AutobounceDelete),
-      Button("Autobounce.Start", [](Bot& b) { StartFeature(b, Feature::Autobounce); }),
-      Button("Autobounce.Stop", [](Bot& b) { StopFeature(b, Feature::Autobounce); }),
       // "AutoRedot"
       ListBox("AutoRedotList", PanelListId::AutoRedotList,
-              [](S& s) -> PanelList& { return s.Moderation.AutoRedotList; }),
-      TextBox("AutoRedotBox", PanelBox::AutoRedotBox, [](S& s) -> std::string& { return s.Panel.AutoRedotBox; }),
+              Setting<&S::Moderation, &S::ModerationSettings::AutoRedotList>),
+      TextBox("AutoRedotBox", PanelBox::AutoRedotBox, Setting<&S::Panel, &S::PanelState::AutoRedotBox>),
       Button("AutoRedot.Add", AutoRedotAdd),
       Button("AutoRedot.S", AutoRedotSave),
       Button("AutoRedot.D", AutoRedotDelete),
-      Button("AutoRedot.Start", [](Bot& b) { StartFeature(b, Feature::AutoRedot); }),
-      Button("AutoRedot.Stop", [](Bot& b) { StopFeature(b, Feature::AutoRedot); }),
   };
+  Append(rows, StartStopButtons<Feature::Autobounce>("Autobounce"));
+  Append(rows, StartStopButtons<Feature::AutoRedot>("AutoRedot"));
+  return rows;
 }
 
 }  // namespace
 
 std::vector<PanelControl> ModerationControls() {
   std::vector<PanelControl> controls = SwearBotTab();
-  for (PanelControl& c : BcDotTab()) controls.push_back(std::move(c));
+  Append(controls, BcDotTab());
   return controls;
 }
 

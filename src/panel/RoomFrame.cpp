@@ -25,6 +25,14 @@ void RoomPicked(Bot& bot, int index) {
   bot.view.RoomListChanged();
 }
 
+void RoomListPicked(Bot& bot, const std::vector<size_t>& entries) {
+  if (entries.empty()) {
+    bot.settings.Room.RoomListIndex = -1;
+    return;
+  }
+  RoomPicked(bot, static_cast<int>(entries.back()));
+}
+
 void EnsurePollTimer(Bot& bot) {
   if (!bot.settings.PollTimer) SetPollTimer(bot, true);
 }

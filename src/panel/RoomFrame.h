@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "model/Bot.h"
 
 namespace quorvel {
@@ -10,6 +12,8 @@ void StartPolling(Bot& bot);
 void StopPolling(Bot& bot);
 void RoomListDropDown(Bot& bot);
 void RoomPicked(Bot& bot, int index);
+// A click on the list: its one entry given is picked; none given clears the selection.
+void RoomListPicked(Bot& bot, const std::vector<size_t>& entries);
 // Switches the poll timer on when it is off (the greeter's and the swear
 // monitor's "Start").
 void EnsurePollTimer(Bot& bot);

@@ -7,23 +7,22 @@ namespace quorvel::rows {
 std::vector<PanelControl> StatsControls() {
   using S = BotSettings;
   PanelControl lastVisitor =
-      TextBox("LastVisitorBox", PanelBox::LastVisitorBox, [](S& s) -> std::string& { return s.Panel.LastVisitorBox; });
+      TextBox("LastVisitorBox", PanelBox::LastVisitorBox, Setting<&S::Panel, &S::PanelState::LastVisitorBox>);
   lastVisitor.ReadOnly = true;
   return {
-      Label("TotalVisits", PanelLabel::TotalVisits, [](S& s) -> std::string& { return s.Stats.TotalVisits; }),
-      Label("UniqueVisits", PanelLabel::UniqueVisits, [](S& s) -> std::string& { return s.Stats.UniqueVisits; }),
-      Label("UserCountLabel", PanelLabel::UserCount, [](S& s) -> std::string& { return s.Panel.UserCountLabel; }),
+      Label("TotalVisits", PanelLabel::TotalVisits, Setting<&S::Stats, &S::StatsSettings::TotalVisits>),
+      Label("UniqueVisits", PanelLabel::UniqueVisits, Setting<&S::Stats, &S::StatsSettings::UniqueVisits>),
+      Label("UserCountLabel", PanelLabel::UserCount, Setting<&S::Panel, &S::PanelState::UserCountLabel>),
       // "Visitors Stats"
-      ListBox("VisitorNicks", PanelListId::VisitorNicks, [](S& s) -> PanelList& { return s.Stats.VisitorNicks; }),
-      ListBox("VisitorCounts", PanelListId::VisitorCounts, [](S& s) -> PanelList& { return s.Stats.VisitorCounts; }),
-      ListBox("VisitorLastSeen", PanelListId::VisitorLastSeen,
-              [](S& s) -> PanelList& { return s.Stats.VisitorLastSeen; }),
+      ListBox("VisitorNicks", PanelListId::VisitorNicks, Setting<&S::Stats, &S::StatsSettings::VisitorNicks>),
+      ListBox("VisitorCounts", PanelListId::VisitorCounts, Setting<&S::Stats, &S::StatsSettings::VisitorCounts>),
+      ListBox("VisitorLastSeen", PanelListId::VisitorLastSeen, Setting<&S::Stats, &S::StatsSettings::VisitorLastSeen>),
       Button("Stats.Clear", ClearStats),
       Button("Stats.Save", SaveStats),
       Button("Stats.Load", LoadStats),
       // "Last Visitor", "Time/Date"
       std::move(lastVisitor),
-      Label("ClockLabel", PanelLabel::Clock, [](S& s) -> std::string& { return s.Panel.ClockLabel; }),
+      Label("ClockLabel", PanelLabel::Clock, Setting<&S::Panel, &S::PanelState::ClockLabel>),
   };
 }
 

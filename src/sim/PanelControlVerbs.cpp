@@ -3,7 +3,6 @@
 #include <set>
 
 #include "panel/PanelControl.h"
-#include "panel/RoomFrame.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/ScenarioWorld.h"
 
@@ -66,7 +65,7 @@ void Set(ScenarioWorld& world, VerbCall& call) {
     case ControlKind::OptionGroup: {
       const int choice = OptionNamed(*control, value);
       if (choice < 0) throw Unrunnable(ChoicesText(*control));
-      return control->Choices[static_cast<size_t>(choice)].Choose(settings);
+      return ChooseOption(*control, static_cast<size_t>(choice), settings);
     }
     case ControlKind::CheckBox:
       if (value != "on" && value != "off") throw Unrunnable(setting + " is on or off");
@@ -101,21 +100,16 @@ void Pick(ScenarioWorld& world, VerbCall& call) {
   }
   if (!none && entries.empty()) throw Unrunnable("pick needs indices or none");
   const PanelControl* control = ControlOfKind(list, ControlKind::List);
-  const bool single = list == "RoomList" || (control && control->OneSelection);
+  const bool single = control && control->OneSelection;
   if (single && entries.size() > 1) throw Unrunnable(list + " takes one index");
-  if (list == "RoomList") {
-    if (none) {
-      bot.settings.Room.RoomListIndex = -1;
-      return;
-    }
-    if (entries[0] >= bot.settings.Room.RoomList.size()) throw Unrunnable("no such entry in RoomList");
-    return RoomPicked(bot, static_cast<int>(entries[0]));
-  }
+  // A list of the panel, or one kept in step with a shown one.
   PanelList* target = FindSimList(bot.settings, list);
-  if (!target) throw Unrunnable("unknown list " + Quote(list));
+  if (!control && !target) throw Unrunnable("unknown list " + Quote(list));
+  const size_t count = control ? EntriesOf(*control, bot.settings).size() : target->Items.size();
   for (size_t e : entries)
-    if (e >= target->Items.size()) throw Unrunnable("no entry " + std::to_string(e) + " in " + list);
+    if (e >= count) throw Unrunnable("no entry " + std::to_string(e) + " in " + list);
   if (control && control->Picked) return control->Picked(bot, none && single ? std::vector<size_t>() : entries);
+  if (!target) throw Unrunnable("the list " + Quote(list) + " cannot be picked from");
   target->Selected = std::set<size_t>(entries.begin(), entries.end());
   bot.view.ListsChanged();
 }

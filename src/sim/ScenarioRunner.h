@@ -53,7 +53,10 @@ class ScenarioRunner {
 std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::string& name);
 // The list named for `expect list` and `pick`; nothing for an unknown name.
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name);
-// The panel list of that name (all but RoomList), or none.
+// The entries of that list now selected, in order, as `expect selected` reads them.
+std::vector<size_t> ReadSimSelection(const BotSettings& settings, const std::string& name);
+// The panel list of that name, entries with their selection (not the room
+// list, kept as texts and an index), or none.
 PanelList* FindSimList(BotSettings& settings, const std::string& name);
 const PanelList* FindSimList(const BotSettings& settings, const std::string& name);
 

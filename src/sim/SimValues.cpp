@@ -26,18 +26,18 @@ std::optional<std::string> ShownValue(const PanelControl& c, const BotSettings& 
   switch (c.Kind) {
     case ControlKind::TextBox:
     case ControlKind::Label:
-      return TextOf(c, s);
+      return c.Text(s);
     case ControlKind::OptionGroup: {
       const int chosen = ChosenOption(c, s);
       return chosen < 0 ? std::string() : std::string(c.Choices[static_cast<size_t>(chosen)].Caption);
     }
     case ControlKind::CheckBox:
-      return OnOff(FlagOf(c, s));
+      return OnOff(c.Flag(s));
     case ControlKind::ColorSwatch:
-      return Hex(ColorOf(c, s));
+      return Hex(c.Color(s));
     case ControlKind::Message:
     case ControlKind::Editor:
-      return RichOf(c, s).PlainText();
+      return c.Rich(s).PlainText();
     case ControlKind::Button:
     case ControlKind::List:
       break;
@@ -97,8 +97,13 @@ const std::map<std::string, Getter>& ValueGetters() {
   return getters;
 }
 
-// The lists that stand beside a shown one, kept in step with it, but are never shown.
-PanelList* HiddenList(BotSettings& s, const std::string& name) {
+// The panel list of that name: a shown one, or one that stands beside a shown
+// one, kept in step with it, but is never shown. `Settings` is BotSettings,
+// const or not.
+template <typename Settings>
+auto FindList(Settings& s, const std::string& name) -> decltype(&s.Admins.AdminList) {
+  const PanelControl* control = FindControl(name);
+  if (control && control->List) return &control->List(s);
   if (name == "FastAdminCodes") return &s.FastAdmin.FastAdminCodes;
   if (name == "DesignFiles") return &s.Greeter.DesignFiles;
   return nullptr;
@@ -115,22 +120,24 @@ std::optional<std::string> ReadSimValue(const BotSettings& settings, const std::
   return it->second(settings);
 }
 
-PanelList* FindSimList(BotSettings& settings, const std::string& name) {
-  const PanelControl* control = FindControl(name);
-  if (control && control->Kind == ControlKind::List) return &control->List(settings);
-  return HiddenList(settings, name);
-}
+PanelList* FindSimList(BotSettings& settings, const std::string& name) { return FindList(settings, name); }
 
-const PanelList* FindSimList(const BotSettings& settings, const std::string& name) {
-  return FindSimList(const_cast<BotSettings&>(settings), name);
-}
+const PanelList* FindSimList(const BotSettings& settings, const std::string& name) { return FindList(settings, name); }
 
 std::optional<std::vector<std::string>> ReadSimList(const BotSettings& settings, const std::string& name) {
-  if (name == "RoomList") return settings.Room.RoomList;
+  const PanelControl* control = FindControl(name);
+  if (control && control->Kind == ControlKind::List) return EntriesOf(*control, settings);
   if (name == "RoomNickList") return settings.Moderation.RoomNickList;
   if (name == "GrabberList") return settings.Grabber.GrabberList;
   if (const PanelList* list = FindSimList(settings, name)) return list->Items;
   return std::nullopt;
+}
+
+std::vector<size_t> ReadSimSelection(const BotSettings& settings, const std::string& name) {
+  const PanelControl* control = FindControl(name);
+  if (control && control->Kind == ControlKind::List) return SelectionOf(*control, settings);
+  if (const PanelList* list = FindSimList(settings, name)) return {list->Selected.begin(), list->Selected.end()};
+  return {};
 }
 
 }  // namespace quorvel

@@ -40,9 +40,7 @@ void Selected(ScenarioWorld& world, VerbCall& call) {
     while (auto w = call.Cursor.Word()) want.push_back(ParseInt(w, "index"));
   }
   std::vector<int> have;
-  if (name == "RoomList" && settings.Room.RoomListIndex >= 0) have.push_back(settings.Room.RoomListIndex);
-  if (const PanelList* panelList = FindSimList(settings, name))
-    for (size_t i : panelList->Selected) have.push_back(static_cast<int>(i));
+  for (size_t i : ReadSimSelection(settings, name)) have.push_back(static_cast<int>(i));
   if (have != want) {
     std::string h;
     for (int i : have) h += " " + std::to_string(i);

@@ -3,7 +3,9 @@
 #include <map>
 #include <set>
 #include <type_traits>
+#include <utility>
 
+#include "TestWorld.h"
 #include "panel/PanelControl.h"
 #include "sim/ScenarioRunner.h"
 
@@ -25,7 +27,8 @@ TEST(PanelControlTableTest, EveryControlHasOneNameAndWhatItsKindDrives) {
         EXPECT_TRUE(c.Text);
         break;
       case ControlKind::List:
-        EXPECT_TRUE(c.List);
+        // Entries with their selection, or plain texts with one index picked through the row.
+        EXPECT_TRUE(c.List || (c.Entries && c.Index && c.Picked && c.OneSelection));
         break;
       case ControlKind::CheckBox:
         EXPECT_TRUE(c.Flag);
@@ -38,6 +41,7 @@ TEST(PanelControlTableTest, EveryControlHasOneNameAndWhatItsKindDrives) {
         EXPECT_TRUE(c.Rich);
         break;
       case ControlKind::OptionGroup: {
+        EXPECT_TRUE(c.Chosen && c.Choose);
         EXPECT_GE(c.Choices.size(), 2u);
         std::set<std::string> choices;
         for (const OptionChoice& o : c.Choices) EXPECT_TRUE(choices.insert(o.Name).second) << o.Name;
@@ -147,25 +151,29 @@ TEST(PanelControlTableTest, EveryActionOfTheScenarioLanguageIsAButton) {
 }
 
 // What a row's accessor writes is what `expect value` reads under the row's
-// name, and no two rows write the same setting.
+// name, its reading accessor reads that same setting, and no two rows write
+// the same setting.
 TEST(PanelControlTableTest, EachControlReadsBackWhatItsAccessorWrote) {
   BotSettings s;
   std::map<const void*, std::string> owners;
-  auto own = [&](const void* field, const char* name) {
+  auto own = [&](const void* field, const std::string& name) {
     auto [it, fresh] = owners.emplace(field, name);
     EXPECT_TRUE(fresh) << name << " drives the setting of " << it->second;
   };
+  const BotSettings& shown = s;
   for (const PanelControl& c : PanelControls()) {
     SCOPED_TRACE(c.Name);
     switch (c.Kind) {
       case ControlKind::TextBox:
       case ControlKind::Label:
         own(&c.Text(s), c.Name);
+        EXPECT_EQ(&c.Text(shown), &c.Text(s));
         c.Text(s) = std::string("typed into ") + c.Name;
         EXPECT_EQ(ReadSimValue(s, c.Name), std::string("typed into ") + c.Name);
         break;
       case ControlKind::CheckBox:
         own(&c.Flag(s), c.Name);
+        EXPECT_EQ(&c.Flag(shown), &c.Flag(s));
         for (bool on : {true, false}) {
           c.Flag(s) = on;
           EXPECT_EQ(ReadSimValue(s, c.Name), on ? "on" : "off");
@@ -173,30 +181,106 @@ TEST(PanelControlTableTest, EachControlReadsBackWhatItsAccessorWrote) {
         break;
       case ControlKind::ColorSwatch:
         own(&c.Color(s), c.Name);
+        EXPECT_EQ(&c.Color(shown), &c.Color(s));
         c.Color(s) = Rgb(0x12, 0x34, 0x56);
         EXPECT_EQ(ReadSimValue(s, c.Name), "123456");
         break;
       case ControlKind::Message:
       case ControlKind::Editor:
         own(&c.Rich(s), c.Name);
+        EXPECT_EQ(&c.Rich(shown), &c.Rich(s));
         c.Rich(s).SetPlainText(std::string("written in ") + c.Name);
         EXPECT_EQ(ReadSimValue(s, c.Name), std::string("written in ") + c.Name);
         break;
       case ControlKind::OptionGroup:
         for (size_t i = c.Choices.size(); i-- > 0;) {
-          c.Choices[i].Choose(s);
+          ChooseOption(c, i, s);
           EXPECT_EQ(ChosenOption(c, s), static_cast<int>(i)) << c.Choices[i].Name;
           EXPECT_EQ(ReadSimValue(s, c.Name), c.Choices[i].Caption);
         }
         break;
       case ControlKind::List:
+        if (!c.List) {
+          own(&c.Entries(s), c.Name);
+          EXPECT_EQ(&c.Entries(shown), &c.Entries(s));
+          EXPECT_EQ(&c.Index(shown), &c.Index(s));
+          c.Entries(s) = {std::string("listed in ") + c.Name};
+          EXPECT_EQ(ReadSimList(s, c.Name), c.Entries(s));
+          break;
+        }
         own(&c.List(s), c.Name);
+        EXPECT_EQ(&c.List(shown), &c.List(s));
         EXPECT_EQ(FindSimList(s, c.Name), &c.List(s));
+        EXPECT_EQ(FindSimList(shown, c.Name), &c.List(s));
         break;
       case ControlKind::Button:
         break;
     }
   }
+}
+
+// The "Room:" list is a row like the other lists: it shows the rooms found,
+// and a pick through it picks a room.
+TEST(PanelControlTableTest, TheRoomListIsAListRow) {
+  testing::TestWorld w;
+  w.settings.Room.RoomList = {"Lobby Room", "Other Room"};
+  const PanelControl* rooms = FindControl("RoomList");
+  ASSERT_TRUE(rooms);
+  EXPECT_EQ(rooms->Kind, ControlKind::List);
+  EXPECT_TRUE(rooms->OneSelection);
+  EXPECT_EQ(EntriesOf(*rooms, w.settings), w.settings.Room.RoomList);
+  EXPECT_TRUE(SelectionOf(*rooms, w.settings).empty());
+  rooms->Picked(w.bot, {1});
+  EXPECT_EQ(w.settings.Room.RoomListIndex, 1);
+  EXPECT_EQ(w.settings.Room.SelectedRoomTitle, "Other Room");
+  EXPECT_EQ(SelectionOf(*rooms, w.settings), std::vector<size_t>{1});
+  EXPECT_EQ(ReadSimSelection(w.settings, "RoomList"), std::vector<size_t>{1});
+  rooms->Picked(w.bot, {});
+  EXPECT_EQ(w.settings.Room.RoomListIndex, -1);
+}
+
+// Each feature's "Start" and "Stop" switch that feature and no other.
+TEST(PanelControlTableTest, EachStartAndStopSwitchesItsOwnFeature) {
+  const std::pair<const char*, Feature> kSwitches[] = {
+      {"Greeter", Feature::Greeter},   {"Swearbot", Feature::Swearbot},     {"Responder", Feature::Responder},
+      {"Anouncer", Feature::Anouncer}, {"Autobounce", Feature::Autobounce}, {"AutoRedot", Feature::AutoRedot}};
+  for (const auto& [name, feature] : kSwitches) {
+    SCOPED_TRACE(name);
+    testing::TestWorld w;
+    const PanelControl* start = FindControl(std::string(name) + ".Start");
+    const PanelControl* stop = FindControl(std::string(name) + ".Stop");
+    ASSERT_TRUE(start && stop);
+    start->Press(w.bot);
+    for (Feature f : kAllFeatures) EXPECT_EQ(FeatureFlag(w.settings, f), f == feature) << FeatureName(f);
+    stop->Press(w.bot);
+    for (Feature f : kAllFeatures) EXPECT_FALSE(FeatureFlag(w.settings, f)) << FeatureName(f);
+  }
+}
+
+// An option group's choices are the values of its setting: choosing one by
+// name sets that value, and the group reads it back as that option.
+TEST(PanelControlTableTest, OptionsStandForTheValuesOfTheirSetting) {
+  BotSettings s;
+  auto choose = [&](const char* group, const char* option) {
+    const PanelControl& c = *FindControl(group);
+    const int i = OptionNamed(c, option);
+    ASSERT_GE(i, 0) << option;
+    ChooseOption(c, static_cast<size_t>(i), s);
+  };
+  choose("GreetMode", "Whisper");
+  EXPECT_EQ(s.Greeter.GreetMode, BotSettings::GreetModes::Whisper);
+  choose("RandomDesign", "Yes");
+  EXPECT_TRUE(s.Greeter.RandomDesign);
+  s.Swear.SwearMode = BotSettings::SwearModes::RedDot;
+  EXPECT_EQ(ReadSimValue(s, "SwearMode"), "Red Dot");
+  s.Swear.WarnFirst = BotSettings::WarnFirstChoice::Neither;
+  EXPECT_EQ(ReadSimValue(s, "WarnFirst"), "none");
+  // The size boxes: clearing the ticked one leaves no size.
+  choose("StyleSize", "12");
+  EXPECT_EQ(s.Style.StyleSize, 12);
+  choose("StyleSize", "none");
+  EXPECT_FALSE(s.Style.StyleSize);
+  EXPECT_EQ(ReadSimValue(s, "StyleSize"), "none");
 }
 
 }  // namespace

@@ -94,6 +94,19 @@ TEST_F(RunnerTest, ExitStatusesAndFailureLines) {
   EXPECT_EQ(Run(std::string(kClient) + "start\nexpect value NoSuchName x\n"), kScenarioUnrunnable);
 }
 
+TEST_F(RunnerTest, TheRoomListIsPickedLikeTheOtherLists) {
+  const std::string rooms = std::string(kClient) + "room Other Room\nstart\n";
+  // The newest room window is listed first.
+  EXPECT_EQ(Run(rooms + "expect list RoomList\nOther Room\nLobby Room\nend\npick RoomList 1\n"
+                        "expect value SelectedRoomTitle Lobby Room\nexpect selected RoomList 1\n"
+                        "pick RoomList none\nexpect selected RoomList none\n"),
+            kScenarioPassed)
+      << out.str();
+  EXPECT_EQ(Run(rooms + "pick RoomList 0 1\n"), kScenarioUnrunnable);  // one selection at most
+  EXPECT_EQ(Run(rooms + "pick RoomList 2\n"), kScenarioUnrunnable);
+  EXPECT_EQ(Run(rooms + "pick RoomNickList 0\n"), kScenarioUnrunnable);  // shown, never picked
+}
+
 TEST_F(RunnerTest, EventsAreConsumedOldestFirstPerKind) {
   const std::string scenario = std::string(kClient) +
                                "start\npress Start\nnotice\ntick\nnotice\ntick\n"

@@ -22,6 +22,7 @@
 #include "panel/StatsFrame.h"
 #include "panel/win32/MainWindow.h"
 #include "panel/win32/MainWindowIds.h"
+#include "panel/win32/PanelLayout.h"
 #include "roomlink/win32/Win32Desktop.h"
 #include "storage/win32/Win32RegistryStore.h"
 #include "tick/PollTick.h"
@@ -356,6 +357,48 @@ TEST_F(PanelTest, FontsFollowADpiChangeAndAreFreed) {
   }
   // The window and everything it made are gone with it.
   for (size_t i = 0; i < 3; ++i) EXPECT_EQ(GetObjectType(after[i]), 0u) << ids[i];
+}
+
+// The "Room:" list renders its row: a pick picks that room, dropping it down
+// looks for the client's rooms again (none run here).
+// The indicators, the tabs and the status bar write in the panel's font, and
+// every control is laid out again where the layout puts it at a new DPI.
+TEST_F(PanelTest, EveryControlFollowsTheLayoutAndThePanelsFontToANewDpi) {
+  BotSettings otherSettings;
+  MainWindow other(otherSettings);
+  ASSERT_TRUE(other.Create(GetModuleHandleA(nullptr)));
+  const HWND main = other.Window();
+  const int ids[] = {kHealthBar, kTabs, kIndicatorFirst, kPictureFirst + 5};
+  for (int id : ids) EXPECT_EQ(FontOf(GetDlgItem(main, id)), FontOf(GetDlgItem(main, kEnableAll))) << id;
+  RECT r;
+  GetWindowRect(main, &r);
+  SendMessageA(main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&r));
+  for (int id : ids) EXPECT_EQ(FontOf(GetDlgItem(main, id)), FontOf(GetDlgItem(main, kEnableAll))) << id;
+  auto scaled = [](int v) { return static_cast<LONG>(v * 1.5 + 0.5); };
+  for (const PageControl& pc : PanelLayout()) {
+    if (pc.PlacesItself) continue;
+    const ToolControl c = InWindow(pc);
+    RECT at;
+    GetWindowRect(GetDlgItem(main, c.Id), &at);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&at), 2);
+    EXPECT_EQ(at.left, scaled(c.X)) << c.Id;
+    EXPECT_EQ(at.top, scaled(c.Y)) << c.Id;
+  }
+}
+
+TEST_F(PanelTest, TheRoomListPicksAndDropsDownThroughItsRow) {
+  const HWND main = window.Window();
+  const HWND combo = GetDlgItem(main, kRoomList);
+  settings.Room.RoomList = {"A Room", "B Room"};
+  window.RoomListChanged();
+  ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
+  SendMessageA(combo, CB_SETCURSEL, 1, 0);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kRoomList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  EXPECT_EQ(settings.Room.RoomListIndex, 1);
+  EXPECT_EQ(settings.Room.SelectedRoomTitle, "B Room");
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kRoomList, CBN_DROPDOWN), reinterpret_cast<LPARAM>(combo));
+  EXPECT_TRUE(settings.Room.RoomList.empty());
+  EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 0);
 }
 
 TEST_F(PanelTest, AQuitWhileAModalWindowIsOpenReachesTheMainLoop) {

@@ -5,8 +5,8 @@
 
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
+#include "PanelWindow.h"
 #include "QuorvelWindow.h"
-#include "Win32World.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/Menus.h"
 #include "panel/Startup.h"
@@ -99,16 +99,12 @@ void CALLBACK ChangeDpiWhileAboutIsOpen(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST(SmallWindowsTest, AboutTakesTheNewFontWhenTheDpiChanges) {
   testing::InstallClient();
-  BotSettings settings;
-  MainWindow window(settings);
-  ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr)));
-  testing::Win32World world;
-  Bot bot{settings, world.desktop, world.registry, world.host, window, testing::ExeDirectory()};
-  window.Attach(bot);
-  g_seen = {window.Window()};
-  const HFONT old = FontOf(GetDlgItem(window.Window(), kEnableAll));
+  testing::PanelWindow panel;
+  ASSERT_TRUE(panel.Open());
+  g_seen = {panel.window.Window()};
+  const HFONT old = FontOf(GetDlgItem(panel.window.Window(), kEnableAll));
   ASSERT_NE(SetTimer(nullptr, 0, 10, ChangeDpiWhileAboutIsOpen), 0u);
-  ShowAbout(bot);  // returns when the timer closed it
+  ShowAbout(panel.bot);  // returns when the timer closed it
   ASSERT_NE(g_seen.PanelFont, nullptr);
   EXPECT_NE(g_seen.PanelFont, old);
   EXPECT_EQ(g_seen.AboutFont, g_seen.PanelFont);

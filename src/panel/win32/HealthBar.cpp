@@ -38,10 +38,9 @@ const HealthPart kReportPart = {
 
 }  // namespace
 
-void HealthBar::Create(HINSTANCE instance, HWND parent, int id, HWND tooltip) {
+void HealthBar::Adopt(HWND bar, HWND tooltip) {
+  bar_ = bar;
   tooltip_ = tooltip;
-  bar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 int HealthBar::Height() const {

@@ -15,8 +15,9 @@ namespace quorvel {
 
 class HealthBar {
  public:
-  // Creates the bar at the bottom of `parent`, with tips shown by `tooltip`.
-  void Create(HINSTANCE instance, HWND parent, int id, HWND tooltip);
+  // Takes over the status bar made with the panel's other controls (and given
+  // their font), with tips shown by `tooltip`.
+  void Adopt(HWND bar, HWND tooltip);
   HWND Window() const { return bar_; }
   // The bar's height: the parent's client area grows by it.
   int Height() const;

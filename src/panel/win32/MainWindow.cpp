@@ -3,17 +3,18 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <iterator>
 #include <string>
 
 #include "host/LiveCount.h"
 #include "model/HealthText.h"
 #include "panel/ClientReportFile.h"
 #include "panel/ModerationPanel.h"
-#include "panel/RoomFrame.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"
 #include "panel/win32/PanelLayout.h"
 #include "panel/win32/RichEditBridge.h"
+#include "panel/win32/ScopedFlag.h"
 #include "panel/win32/ToolWindow.h"
 #include "panel/win32/WindowText.h"
 #include "panel/win32/WindowTrampoline.h"
@@ -27,9 +28,13 @@ namespace quorvel {
 namespace {
 
 constexpr int kSizePoints[] = {8, 10, 12};
-constexpr int kSizeBoxes[] = {kStyleSize8, kStyleSize10, kStyleSize12};
 
-bool UsesOwnFont(int id) { return id == kDesignList || id == kStyleSize8 || id == kStyleSize10 || id == kStyleSize12; }
+// A list shown as a drop-down list: its notifications are a combo box's.
+bool IsDropDown(HWND control) {
+  char name[16] = {};
+  GetClassNameA(control, name, sizeof name);
+  return lstrcmpiA(name, "ComboBox") == 0;
+}
 
 void SetFont(HWND control, const Font& font) {
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
@@ -48,6 +53,22 @@ void PanelFonts::Make(double scale, bool scaledMessageFont) {
   for (int i = 0; i < 3; ++i)
     Sizes[static_cast<size_t>(i)].Reset(CreateFontA(static_cast<int>(-kSizePoints[i] * 96 / 72 * scale), 0, 0, 0,
                                                     FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+}
+
+const Font& PanelFonts::For(ControlFont font) const {
+  switch (font) {
+    case ControlFont::Message:
+      break;
+    case ControlFont::Tahoma:
+      return Tahoma;
+    case ControlFont::Size8:
+      return Sizes[0];
+    case ControlFont::Size10:
+      return Sizes[1];
+    case ControlFont::Size12:
+      return Sizes[2];
+  }
+  return Message;
 }
 
 MainWindow::MainWindow(BotSettings& settings) : settings_(settings) {}
@@ -119,14 +140,13 @@ void MainWindow::ReportFault(const std::string& action, const std::string& reaso
   // One box at a time, and each action's failure once: a tick that fails on
   // every timer message must not bury the operator in boxes.
   if (reportingFault_ || !reportedFaults_.insert(action).second) return;
-  reportingFault_ = true;
+  ScopedFlag reporting(reportingFault_);
   const std::string text = FaultText(action, reason);
   if (bot_) {
     bot_->host.dialogs.ShowMessage(text, "Quorvel", MessageButtons::Ok, MessageIcon::Error);
   } else {
     MessageBoxA(window_, text.c_str(), "Quorvel", MB_OK | MB_ICONERROR);
   }
-  reportingFault_ = false;
 }
 
 void MainWindow::CreateMenus() {
@@ -139,68 +159,41 @@ void MainWindow::CreateMenus() {
 
 void MainWindow::CreateControls() {
   fonts_.Make(scale_, false);
-  const HFONT font = fonts_.Message.Get();
   tooltip_ = CreateTooltips(instance_, window_);
   CreateMenus();
-  // Six indicator rows: an on/off picture drawn by the program, and the label.
-  for (int i = 0; i < 6; ++i) {
-    CreateControl(window_, {"STATIC", "", 20, 28 + 22 * i, 14, 14, kPictureFirst + i, SS_OWNERDRAW}, scale_, font,
-                  nullptr);
-    CreateControl(window_, {"STATIC", "", 40, 26 + 22 * i, 150, 18, kIndicatorFirst + i, SS_LEFT}, scale_, font,
-                  nullptr);
-    tabOf_[kPictureFirst + i] = tabOf_[kIndicatorFirst + i] = -1;
+  for (const auto& pc : PanelLayout()) {
+    const HWND h = CreateControl(window_, InWindow(pc), scale_, fonts_.For(pc.Font).Get(), tooltip_);
+    if (pc.Tab >= 0) SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (std::string(pc.Control.ClassName) == kRichClass)
+      SendMessageA(h, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
   }
-  const HWND tabs = CreateControl(window_, {WC_TABCONTROLA, "", 204, 6, 558, 456, kTabs, WS_CLIPSIBLINGS | WS_TABSTOP},
-                                  scale_, font, nullptr);
-  const char* names[] = {"Admin", "Greeter", "SwearBot", "An/Res", "Bc/Dot", "Stats"};
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(kTabNames)); ++i) {
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(names[i]);
-    SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<char*>(kTabNames[i]);
+    SendMessageA(Control(kTabs), TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
   }
-  for (const auto& pc : PanelLayout()) {
-    ToolControl c = pc.Control;
-    if (pc.Tab >= 0) {
-      c.X += kPageX;
-      c.Y += kPageY;
-    }
-    const HWND h = CreateControl(window_, c, scale_, font, tooltip_);
-    tabOf_[c.Id] = pc.Tab;
-    if (pc.Tab >= 0) SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    if (std::string(c.ClassName) == kRichClass) SendMessageA(h, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
-  }
-  // The list of designs is in Tahoma; the three "A" size boxes show their own sizes.
-  SetFont(Control(kDesignList), fonts_.Tahoma);
-  for (int i = 0; i < 3; ++i) SetFont(Control(kSizeBoxes[i]), fonts_.Sizes[static_cast<size_t>(i)]);
-  health_.Create(instance_, window_, kHealthBar, tooltip_);
+  // The bar's height follows its font: the window is sized for it after this.
+  health_.Adopt(Control(kHealthBar), tooltip_);
+  health_.Fit();
   SelectTab(0);
 }
 
 void MainWindow::ApplyFonts() {
-  for (const auto& [id, tab] : tabOf_)
-    if (!UsesOwnFont(id)) SetFont(Control(id), fonts_.Message);
-  SetFont(Control(kTabs), fonts_.Message);
-  SetFont(Control(kDesignList), fonts_.Tahoma);
-  for (int i = 0; i < 3; ++i) SetFont(Control(kSizeBoxes[i]), fonts_.Sizes[static_cast<size_t>(i)]);
+  for (const auto& pc : PanelLayout()) SetFont(Control(pc.Control.Id), fonts_.For(pc.Font));
+  health_.Fit();
   for (const auto& [caption, tool] : tools_) tool->SetControlFont(fonts_.Message.Get());
   if (modal_) modal_->SetControlFont(fonts_.Message.Get());
 }
 
 void MainWindow::ApplyDpi(unsigned dpi, const RECT* suggested) {
   scale_ = dpi / 96.0;
-  auto place = [&](int id, int x, int y, int w, int h) {
-    SetWindowPos(Control(id), nullptr, static_cast<int>(x * scale_ + 0.5), static_cast<int>(y * scale_ + 0.5),
-                 static_cast<int>(w * scale_ + 0.5), static_cast<int>(h * scale_ + 0.5), SWP_NOZORDER | SWP_NOACTIVATE);
-  };
-  for (int i = 0; i < 6; ++i) {
-    place(kPictureFirst + i, 20, 28 + 22 * i, 14, 14);
-    place(kIndicatorFirst + i, 40, 26 + 22 * i, 150, 18);
-  }
-  place(kTabs, 204, 6, 558, 456);
+  auto scaled = [&](int v) { return static_cast<int>(v * scale_ + 0.5); };
   for (const auto& pc : PanelLayout()) {
-    const ToolControl& c = pc.Control;
-    place(c.Id, c.X + (pc.Tab >= 0 ? kPageX : 0), c.Y + (pc.Tab >= 0 ? kPageY : 0), c.W, c.H);
+    if (pc.PlacesItself) continue;
+    const ToolControl c = InWindow(pc);
+    SetWindowPos(Control(c.Id), nullptr, scaled(c.X), scaled(c.Y), scaled(c.W), scaled(c.H),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // The new fonts are set on every control before the old ones are freed.
   PanelFonts old = std::move(fonts_);
@@ -219,8 +212,8 @@ void MainWindow::ApplyDpi(unsigned dpi, const RECT* suggested) {
 void MainWindow::SelectTab(int index) {
   tab_ = index;
   SendMessageA(Control(kTabs), TCM_SETCURSEL, index, 0);
-  for (const auto& [id, tab] : tabOf_)
-    if (tab >= 0) ShowWindow(Control(id), tab == index ? SW_SHOW : SW_HIDE);
+  for (const auto& pc : PanelLayout())
+    if (pc.Tab >= 0) ShowWindow(Control(pc.Control.Id), pc.Tab == index ? SW_SHOW : SW_HIDE);
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -307,18 +300,7 @@ void MainWindow::PickColor(std::uint32_t& target) {
 
 void MainWindow::OnCommand(int id, int code, HWND control) {
   if (!bot_ || refreshing_) return;
-  const BoundControl* bound = BoundTo(id);
-  if (id == kRoomList) {
-    if (code == CBN_DROPDOWN && bound) bound->Row->Press(*bot_);
-    if (code == CBN_SELCHANGE) {
-      const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
-      shownRoomIndex_ = static_cast<int>(index);
-      if (index != CB_ERR) RoomPicked(*bot_, static_cast<int>(index));
-      HealthChanged();
-    }
-    return;
-  }
-  if (bound) Drive(*bound->Row, bound->Choice, id, code, control);
+  if (const BoundControl* bound = BoundTo(id)) Drive(*bound->Row, bound->Choice, id, code, control);
 }
 
 void MainWindow::Drive(const PanelControl& row, int choice, int id, int code, HWND control) {
@@ -334,6 +316,7 @@ void MainWindow::Drive(const PanelControl& row, int choice, int id, int code, HW
       if (code == EN_CHANGE) row.Rich(s).SetRtf(StreamOutRtf(control));
       return;
     case ControlKind::List:
+      if (IsDropDown(control)) return OnDropDownCommand(row, code, control);
       if (code == LBN_SELCHANGE) return OnListPicked(row, id, control);
       return;
     case ControlKind::ColorSwatch:
@@ -365,6 +348,15 @@ void MainWindow::OnListPicked(const PanelControl& row, int id, HWND control) {
   row.List(settings_).Selected = std::move(picked);
 }
 
+void MainWindow::OnDropDownCommand(const PanelControl& row, int code, HWND control) {
+  if (code == CBN_DROPDOWN && row.Press) row.Press(*bot_);
+  if (code != CBN_SELCHANGE) return;
+  const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
+  shownRoomIndex_ = static_cast<int>(index);
+  if (index != CB_ERR) row.Picked(*bot_, {static_cast<size_t>(index)});
+  HealthChanged();
+}
+
 void MainWindow::OnOptionCommand(const PanelControl& row, int choice, bool checked) {
   // The buttons changed themselves: what is shown is no longer known.
   shownChecks_.clear();
@@ -374,7 +366,7 @@ void MainWindow::OnOptionCommand(const PanelControl& row, int choice, bool check
   }
   if (!checked && row.Unticked) choice = OptionNamed(row, row.Unticked);
   if (choice < 0) return;
-  row.Choices[static_cast<size_t>(choice)].Choose(settings_);
+  ChooseOption(row, static_cast<size_t>(choice), settings_);
   // A group of check boxes keeps one ticked at most: the others are cleared.
   if (row.Unticked) OptionsChanged();
 }
@@ -389,7 +381,7 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     fill = on ? RGB(0, 200, 60) : RGB(120, 40, 40);
     round = true;
   } else if (const BoundControl* bound = BoundTo(id); bound && bound->Row->Kind == ControlKind::ColorSwatch) {
-    fill = ColorOf(*bound->Row, settings_);
+    fill = bound->Row->Color(settings_);
   }
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
   const Brush brush(CreateSolidBrush(fill));

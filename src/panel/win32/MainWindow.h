@@ -16,6 +16,7 @@
 #include "panel/PanelControl.h"
 #include "panel/win32/GdiHandles.h"
 #include "panel/win32/HealthBar.h"
+#include "panel/win32/PanelLayout.h"
 #include "panel/win32/ShownList.h"
 #include "panel/win32/WindowTrampoline.h"
 
@@ -29,6 +30,7 @@ struct PanelFonts {
   Font Tahoma;                // the "Cool Greetings" list
   std::array<Font, 3> Sizes;  // the three "A" boxes, each in its own size
   void Make(double scale, bool scaledMessageFont);
+  const Font& For(ControlFont font) const;
 };
 
 class MainWindow final : public PanelView {
@@ -80,6 +82,9 @@ class MainWindow final : public PanelView {
   // The operator used a control that renders `row` (as its option `choice`).
   void Drive(const PanelControl& row, int choice, int id, int code, HWND control);
   void OnListPicked(const PanelControl& row, int id, HWND control);
+  void OnDropDownCommand(const PanelControl& row, int code, HWND control);
+  // The operator used control `id` of a small window laid out as `layout`.
+  void OnSmallWindowCommand(const SmallWindowLayout& layout, HWND window, int id, int code);
   void OnOptionCommand(const PanelControl& row, int choice, bool checked);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void PickColor(std::uint32_t& target);
@@ -106,8 +111,7 @@ class MainWindow final : public PanelView {
   PanelFonts fonts_;
   double scale_ = 1.0;
   int tab_ = 0;
-  bool refreshing_ = false;   // changes made while showing the model are not the operator's
-  std::map<int, int> tabOf_;  // control id to its tab, -1 for the window itself
+  bool refreshing_ = false;  // changes made while showing the model are not the operator's
   // What the controls show, so that showing the same again touches nothing.
   std::map<HWND, std::string> shownTexts_;
   std::map<int, ShownList> shownLists_;  // by list-box id; the small windows' lists by PanelListId below

@@ -10,23 +10,14 @@
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"
 #include "panel/win32/RichEditBridge.h"
+#include "panel/win32/ScopedFlag.h"
 #include "panel/win32/ToolWindow.h"
 
 namespace quorvel {
 namespace {
 
 // While the window shows the model, the notices its controls send back are not the operator's.
-class ShowingModel {
- public:
-  explicit ShowingModel(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-  ~ShowingModel() { flag_ = old_; }
-  ShowingModel(const ShowingModel&) = delete;
-  ShowingModel& operator=(const ShowingModel&) = delete;
-
- private:
-  bool& flag_;
-  bool old_;
-};
+using ShowingModel = ScopedFlag;
 
 }  // namespace
 
@@ -109,12 +100,12 @@ void MainWindow::ListChanged(PanelListId list) {
   }
   if (list == PanelListId::SearchResults) {
     if (ToolWindow* recorder = Tool(kRecorderCaption))
-      searchShown_.Show(recorder->Control(kRecorderResults), ListOf(*row, settings_).Items, nullptr);
+      searchShown_.Show(recorder->Control(kRecorderResults), row->List(settings_).Items, nullptr);
     return;
   }
   const int id = ControlOf(row);
   if (!id) return;
-  const PanelList& shown = ListOf(*row, settings_);
+  const PanelList& shown = row->List(settings_);
   const HWND box = Control(id);
   const bool changed = shownLists_[id].Show(box, shown.Items, &shown.Selected);
   // The newest recorded line is the topmost one in view.
@@ -127,15 +118,15 @@ void MainWindow::LabelChanged(PanelLabel label) {
   if (!row) return;
   if (label == PanelLabel::SearchLabel) {
     if (ToolWindow* recorder = Tool(kRecorderCaption))
-      ShowText(recorder->Control(kRecorderSearchLabel), TextOf(*row, settings_));
+      ShowText(recorder->Control(kRecorderSearchLabel), row->Text(settings_));
     return;
   }
-  ShowText(Control(ControlOf(row)), TextOf(*row, settings_));
+  ShowText(Control(ControlOf(row)), row->Text(settings_));
 }
 
 void MainWindow::BoxChanged(PanelBox box) {
   const PanelControl* row = ControlShowing(box);
-  if (const int id = ControlOf(row)) ShowText(Control(id), TextOf(*row, settings_));
+  if (const int id = ControlOf(row)) ShowText(Control(id), row->Text(settings_));
 }
 
 void MainWindow::OptionsChanged() {
@@ -144,13 +135,13 @@ void MainWindow::OptionsChanged() {
     const PanelControl& row = *bound.Row;
     if (row.Kind == ControlKind::OptionGroup || row.Kind == ControlKind::CheckBox) {
       const bool on =
-          row.Kind == ControlKind::CheckBox ? FlagOf(row, settings_) : ChosenOption(row, settings_) == bound.Choice;
+          row.Kind == ControlKind::CheckBox ? row.Flag(settings_) : ChosenOption(row, settings_) == bound.Choice;
       auto it = shownChecks_.find(bound.Id);
       if (it != shownChecks_.end() && it->second == on) continue;
       SendMessageA(Control(bound.Id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
       shownChecks_[bound.Id] = on;
     } else if (row.Kind == ControlKind::ColorSwatch) {
-      const std::uint32_t color = ColorOf(row, settings_);
+      const std::uint32_t color = row.Color(settings_);
       auto it = shownColors_.find(bound.Id);
       if (it != shownColors_.end() && it->second == color) continue;
       InvalidateRect(Control(bound.Id), nullptr, TRUE);
@@ -162,13 +153,13 @@ void MainWindow::OptionsChanged() {
 void MainWindow::MessagesChanged() {
   ShowingModel showing(refreshing_);
   for (const BoundControl& bound : BoundControls())
-    if (bound.Row->Kind == ControlKind::Message) StreamInRtf(Control(bound.Id), RichOf(*bound.Row, settings_).ToRtf());
+    if (bound.Row->Kind == ControlKind::Message) StreamInRtf(Control(bound.Id), bound.Row->Rich(settings_).ToRtf());
 }
 
 void MainWindow::EditorChanged() {
   ShowingModel showing(refreshing_);
   const HWND editor = Control(kEditor);
-  if (const BoundControl* bound = BoundTo(kEditor)) StreamInRtf(editor, RichOf(*bound->Row, settings_).ToRtf());
+  if (const BoundControl* bound = BoundTo(kEditor)) StreamInRtf(editor, bound->Row->Rich(settings_).ToRtf());
   CHARRANGE range = {static_cast<LONG>(settings_.Panel.EditorSelStart),
                      static_cast<LONG>(settings_.Panel.EditorSelStart + settings_.Panel.EditorSelLength)};
   SendMessageA(editor, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));

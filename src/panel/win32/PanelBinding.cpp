@@ -1,9 +1,9 @@
 #include "panel/win32/PanelBinding.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "panel/win32/MainWindowIds.h"
-#include "panel/win32/PanelLayout.h"
 
 namespace quorvel {
 namespace {
@@ -14,11 +14,11 @@ struct MenuItem {
 };
 constexpr MenuItem kMenuItems[] = {{kMenuAbout, "About"}, {kMenuHelp, "Help"}, {kMenuContact, "Contact"}};
 
-// A name the table does not know binds nothing; the Win32 tests check that none is left unbound.
 void Bind(std::vector<BoundControl>& bound, int id, const char* name, const char* choice) {
-  const PanelControl* row = FindControl(name);
+  const PanelControl* row = RowNamed(name);
   if (!row) return;
   const int option = choice ? OptionNamed(*row, choice) : -1;
+  assert((!choice || option >= 0) && "a control of the panel names an option its row does not have");
   if (choice && option < 0) return;
   bound.push_back({id, row, option});
 }
@@ -42,6 +42,18 @@ const BoundControl* BoundTo(int id) {
   const auto& bound = BoundControls();
   auto it = std::find_if(bound.begin(), bound.end(), [id](const BoundControl& b) { return b.Id == id; });
   return it == bound.end() ? nullptr : &*it;
+}
+
+const PanelControl* RowNamed(const char* name) {
+  const PanelControl* row = FindControl(name);
+  assert(row && "a control of the panel names a row the control table does not have");
+  return row;
+}
+
+const PanelControl* SmallWindowRow(const SmallWindowLayout& window, int id) {
+  for (const SmallWindowControl& c : window.Controls)
+    if (c.Control.Id == id) return c.Row ? RowNamed(c.Row) : nullptr;
+  return nullptr;
 }
 
 int ControlOf(const PanelControl* row) {

@@ -2,12 +2,31 @@
 
 #include <commctrl.h>
 
+#include "panel/FastAdminFrame.h"
+#include "panel/GreeterTab.h"
+#include "panel/Menus.h"
+#include "panel/NickGrabber.h"
+#include "panel/RecorderPanel.h"
 #include "panel/win32/MainWindowIds.h"
 
 namespace quorvel {
 
 const std::vector<PageControl>& PanelLayout() {
   static const std::vector<PageControl> layout = {
+      // Six indicator rows: an on/off picture drawn by the program, and the label.
+      {-1, {"STATIC", "", 20, 28, 14, 14, kPictureFirst, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 26, 150, 18, kIndicatorFirst, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 50, 14, 14, kPictureFirst + 1, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 48, 150, 18, kIndicatorFirst + 1, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 72, 14, 14, kPictureFirst + 2, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 70, 150, 18, kIndicatorFirst + 2, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 94, 14, 14, kPictureFirst + 3, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 92, 150, 18, kIndicatorFirst + 3, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 116, 14, 14, kPictureFirst + 4, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 114, 150, 18, kIndicatorFirst + 4, SS_LEFT}},
+      {-1, {"STATIC", "", 20, 138, 14, 14, kPictureFirst + 5, SS_OWNERDRAW}},
+      {-1, {"STATIC", "", 40, 136, 150, 18, kIndicatorFirst + 5, SS_LEFT}},
+      {-1, {WC_TABCONTROLA, "", 204, 6, 558, 456, kTabs, WS_CLIPSIBLINGS | WS_TABSTOP}},
       // Left column and room frame.
       {-1, {"BUTTON", "Status", 8, 6, 190, 160, kStatusFrame, kGroup}},
       {-1, {"BUTTON", "Enable All", 8, 172, 190, 26, kEnableAll, kPush}, "EnableAll"},
@@ -16,7 +35,7 @@ const std::vector<PageControl>& PanelLayout() {
       {-1, {"BUTTON", "Stop", 106, 234, 92, 28, kStop, kPush}, "Stop"},
       {-1, {"STATIC", "", 8, 270, 190, 150, kLineLabel, SS_LEFT | SS_NOPREFIX}, "RawLine"},
       {-1, {"BUTTON", "Room:", 8, 468, 754, 56, kRoomFrame, kGroup}},
-      {-1, {"COMBOBOX", "", 20, 488, 730, 200, kRoomList, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP}, "RoomList.DropDown"},
+      {-1, {"COMBOBOX", "", 20, 488, 730, 200, kRoomList, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP}, "RoomList"},
       // "Admin"
       {0, {"BUTTON", "Admins", 0, 0, 265, 200, kAdminsFrame, kGroup}},
       {0, {"LISTBOX", "", 10, 20, 165, 140, kAdminList, kMultiList}, "AdminList"},
@@ -47,7 +66,11 @@ const std::vector<PageControl>& PanelLayout() {
       {1, {"BUTTON", "Save To List", 0, 188, 110, 26, kSaveToList, kPush}, "Greeter.SaveToList"},
       {1, {"BUTTON", "Delete", 116, 188, 76, 26, kDesignDelete, kPush}, "Greeter.Delete"},
       {1, {"BUTTON", "Cool Greetings", 370, 0, 170, 214, kCoolFrame, kGroup}},
-      {1, {"LISTBOX", "", 378, 18, 154, 188, kDesignList, kMultiList | WS_HSCROLL}, "DesignNames"},
+      {1,
+       {"LISTBOX", "", 378, 18, 154, 188, kDesignList, kMultiList | WS_HSCROLL},
+       "DesignNames",
+       nullptr,
+       ControlFont::Tahoma},
       {1, {"BUTTON", "Random", 0, 222, 120, 70, kRandomFrame, kGroup}},
       {1, {"BUTTON", "Yes", 10, 242, 50, 20, kRandomYes, kFirstRadio}, "RandomDesign", "Yes"},
       {1, {"BUTTON", "No", 10, 264, 50, 20, kRandomNo, kRadio}, "RandomDesign", "No"},
@@ -96,9 +119,9 @@ const std::vector<PageControl>& PanelLayout() {
       {3, {"BUTTON", "I", 226, 24, 34, 20, kStyleItalic, kCheck, "Italic"}, "StyleItalic"},
       {3, {"BUTTON", "Fade", 262, 24, 54, 20, kStyleFade, kCheck}, "StyleFade"},
       {3, {"STATIC", "", 318, 24, 30, 20, kStyleColor, kSwatch}, "StyleColor"},
-      {3, {"BUTTON", "A", 354, 24, 36, 20, kStyleSize8, kCheck}, "StyleSize", "8"},
-      {3, {"BUTTON", "A", 392, 24, 36, 20, kStyleSize10, kCheck}, "StyleSize", "10"},
-      {3, {"BUTTON", "A", 430, 24, 40, 20, kStyleSize12, kCheck}, "StyleSize", "12"},
+      {3, {"BUTTON", "A", 354, 24, 36, 20, kStyleSize8, kCheck}, "StyleSize", "8", ControlFont::Size8},
+      {3, {"BUTTON", "A", 392, 24, 36, 20, kStyleSize10, kCheck}, "StyleSize", "10", ControlFont::Size10},
+      {3, {"BUTTON", "A", 430, 24, 40, 20, kStyleSize12, kCheck}, "StyleSize", "12", ControlFont::Size12},
       {3, {"BUTTON", "Bold", 476, 24, 56, 20, kStyleBold, kCheck}, "StyleBold"},
       {3, {"BUTTON", "Responder", 0, 62, 540, 170, kResponderFrame, kGroup}},
       {3, {"LISTBOX", "", 10, 82, 150, 110, kTriggerList, kMultiList}, "ResponderTriggers"},
@@ -177,8 +200,83 @@ const std::vector<PageControl>& PanelLayout() {
       {5, {"EDIT", "", 420, 48, 110, 22, kLastVisitorBox, kBox | ES_READONLY}, "LastVisitorBox"},
       {5, {"BUTTON", "Time/Date", 410, 92, 130, 56, kTimeFrame, kGroup}},
       {5, {"STATIC", "Time", 420, 114, 116, 28, kClockLabel, SS_LEFT}, "ClockLabel"},
+      // Below everything, what the last tick found of the room's windows.
+      {.Tab = -1, .Control = {STATUSCLASSNAMEA, "", 0, 0, 0, 0, kHealthBar, SBT_TOOLTIPS}, .PlacesItself = true},
   };
   return layout;
+}
+
+ToolControl InWindow(const PageControl& pc) {
+  ToolControl c = pc.Control;
+  if (pc.Tab >= 0) {
+    c.X += kPageX;
+    c.Y += kPageY;
+  }
+  return c;
+}
+
+namespace {
+
+SmallWindowLayout Window(const char* caption, int width, int height, std::vector<SmallWindowControl> controls) {
+  return {caption, width, height, false, std::move(controls)};
+}
+
+// Shown modal, closed by its button.
+SmallWindowLayout Modal(const char* caption, int width, int height, std::vector<SmallWindowControl> controls) {
+  return {caption, width, height, true, std::move(controls)};
+}
+
+}  // namespace
+
+const std::vector<SmallWindowLayout>& SmallWindowLayouts() {
+  static const std::vector<SmallWindowLayout> windows = {
+      Window(
+          kGrabberCaption, 240, 320,
+          {{{"LISTBOX", "", 10, 10, 220, 240, kGrabberList, kList, "Double Click nick to add to the admin nick list."},
+            "Grabber.Add"},
+           {{"BUTTON", "Refresh", 10, 260, 100, 28, kGrabberRefresh, kPush}, "Grabber.Refresh"},
+           {{"BUTTON", "Add All @", 120, 260, 110, 28, kGrabberAddAll, kPush,
+             "This will add all the nicks that are @ in the room."},
+            "Grabber.AddAll"}}),
+      Window(kRecorderCaption, 420, 300,
+             {{{"BUTTON", "Start", 10, 10, 80, 28, kRecorderStart, kPush}, "Recorder.Start"},
+              {{"BUTTON", "Stop", 96, 10, 80, 28, kRecorderStop, kPush}, "Recorder.Stop"},
+              {{"BUTTON", "Save", 182, 10, 80, 28, kRecorderSave, kPush}, "Recorder.Save"},
+              {{"EDIT", "", 10, 48, 250, 22, kRecorderSearchBox, kBox}, "SearchBox"},
+              {{"BUTTON", "Search", 268, 46, 80, 28, kRecorderSearch, kPush}, "Recorder.Search"},
+              {{"STATIC", "", 10, 80, 400, 18, kRecorderSearchLabel, SS_LEFT}},
+              {{"LISTBOX", "", 10, 100, 400, 120, kRecorderResults, kList}},
+              {{"BUTTON", "Record Timer", 10, 226, 400, 60, kRecorderTimerFrame, kGroup}},
+              {{"BUTTON", "On", 20, 250, 50, 20, kRecorderTimerOn, kCheck}, "FlushTimerOn"},
+              {{"STATIC", "Every", 80, 252, 40, 18, kRecorderEveryLabel, SS_LEFT}},
+              {{"EDIT", "", 122, 248, 50, 22, kRecorderFlushEvery, kBox}, "FlushEvery", true},
+              {{"STATIC", "Seconds", 180, 252, 60, 18, kRecorderSecondsLabel, SS_LEFT}}}),
+      Window(kSaveAsCaption, 300, 90,
+             {{{"STATIC", "Save As:", 10, 14, 60, 18, kSaveAsLabel, SS_LEFT}},
+              {{"EDIT", "", 72, 10, 216, 22, kSaveAsName, kBox}, "SaveAsName"},
+              {{"BUTTON", "Save", 208, 50, 80, 28, kSaveAsSave, kPush | BS_DEFPUSHBUTTON}, "SaveAs.Save"}}),
+      Window(kFastAdminEntryCaption, 260, 120,
+             {{{"STATIC", "Nick:", 10, 14, 40, 18, kEntryNickLabel, SS_LEFT}},
+              {{"EDIT", "", 56, 10, 194, 22, kEntryNick, kBox}, "FastAdminNick"},
+              {{"STATIC", "Code:", 10, 46, 40, 18, kEntryCodeLabel, SS_LEFT}},
+              {{"EDIT", "", 56, 42, 194, 22, kEntryCode, kBox | ES_PASSWORD}, "FastAdminCode"},
+              {{"BUTTON", "Add", 170, 80, 80, 28, kEntryAdd, kPush | BS_DEFPUSHBUTTON}, "FastAdminEntry.Add"}}),
+      Modal(kAboutCaption, 320, 150,
+            {{{"STATIC", kProgramName, 10, 10, 300, 22, kAboutTitle, SS_CENTER}},
+             {{"STATIC", kAboutText, 10, 40, 300, 60, kAboutBody, SS_LEFT}},
+             {{"BUTTON", "OK", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}}),
+      Modal(kContactCaption, 320, 150,
+            {{{"STATIC", "Visit", 10, 14, 40, 18, kContactVisit, SS_LEFT}},
+             {{"STATIC", kMakerAddress, 54, 14, 256, 18, kContactLink, SS_LEFT | SS_NOTIFY}, "Contact.Link"},
+             {{"BUTTON", "Ok", 120, 110, 80, 28, IDOK, kPush | BS_DEFPUSHBUTTON}}}),
+  };
+  return windows;
+}
+
+const SmallWindowLayout* SmallWindowNamed(const std::string& caption) {
+  for (const SmallWindowLayout& w : SmallWindowLayouts())
+    if (caption == w.Caption) return &w;
+  return nullptr;
 }
 
 }  // namespace quorvel

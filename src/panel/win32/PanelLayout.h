@@ -1,7 +1,9 @@
 #pragma once
-// Where every control of the main window sits and how it looks.
+// Where every control of the main window and of the bot's small windows sits
+// and how it looks, and which row of the control table it renders.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "panel/win32/ToolWindow.h"
@@ -25,15 +27,52 @@ inline constexpr DWORD kRich = ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_B
 inline constexpr DWORD kSwatch = SS_OWNERDRAW | SS_NOTIFY;
 inline constexpr const char* kRichClass = "RichEdit20A";
 
+// The tab control's tabs, in order: a control on tab N shows only while it is selected.
+inline constexpr const char* kTabNames[] = {"Admin", "Greeter", "SwearBot", "An/Res", "Bc/Dot", "Stats"};
+
+// Which of the panel's fonts a control writes in.
+enum class ControlFont {
+  Message,  // every control's but these
+  Tahoma,   // the "Cool Greetings" list
+  Size8,    // the three "A" boxes, each in its own size
+  Size10,
+  Size12,
+};
+
 struct PageControl {
   int Tab;  // -1: outside the tab control
   ToolControl Control;
   // The row of the control table it renders, and which option of the row it is.
   const char* Row = nullptr;
   const char* Choice = nullptr;
+  ControlFont Font = ControlFont::Message;
+  bool PlacesItself = false;  // the status bar lies along the window's bottom edge, whatever the table says
 };
 
-// The whole window, frame by frame, in tab order.
+// The whole window, frame by frame, in tab order: the controls are made, laid
+// out for a DPI and given their fonts by walking it.
 const std::vector<PageControl>& PanelLayout();
+// The control where it sits in the window: a tab's page starts at (kPageX, kPageY).
+ToolControl InWindow(const PageControl& pc);
+
+// A control of one of the bot's small windows.
+struct SmallWindowControl {
+  ToolControl Control;
+  const char* Row = nullptr;  // the row of the control table it renders
+  bool OpensFilled = false;   // a box that opens showing its row's text; the others open empty
+};
+
+// One of the bot's small windows: its caption, its size and its controls.
+struct SmallWindowLayout {
+  const char* Caption;
+  int Width;
+  int Height;
+  bool Modal;  // "About" and "Contact": shown modal, closed by their button
+  std::vector<SmallWindowControl> Controls;
+};
+
+const std::vector<SmallWindowLayout>& SmallWindowLayouts();
+// The small window of that caption, or none.
+const SmallWindowLayout* SmallWindowNamed(const std::string& caption);
 
 }  // namespace quorvel
