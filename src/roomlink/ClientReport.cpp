@@ -1,8 +1,11 @@
 #include "roomlink/ClientReport.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
-#include <map>
-#include <set>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "roomlink/ClientLayout.h"
@@ -16,26 +19,14 @@
 namespace quorvel {
 namespace {
 
-constexpr const char* kEol = "\r\n";
-
-// The room's parts as the bot's own searches find them now.
-struct TakenWindows {
-  WindowHandle Room = kNoWindow;
-  WindowHandle Transcript = kNoWindow;
-  WindowHandle SendBox = kNoWindow;
-  WindowHandle NickList = kNoWindow;
-};
-
-TakenWindows FindTaken(RoomLink& link) {
-  TakenWindows taken;
-  const std::string& title = link.state.SelectedRoomTitle;
-  if (title.empty()) return taken;
-  taken.Room = FindTopLevel(link.desktop, std::string(kRoomWindowClass), title);
-  taken.Transcript = ResolveTranscript(link);
-  taken.SendBox = ResolveSendBox(link);
-  taken.NickList = FindNickListView(link.desktop, title);
-  return taken;
+// The pieces of one line, then its end: CR LF, for Notepad. Built piece by
+// piece rather than by chains of temporaries, which the program pays for in size.
+void Line(std::string& out, std::initializer_list<std::string_view> pieces) {
+  for (std::string_view piece : pieces) out += piece;
+  out += "\r\n";
 }
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::string HandleText(WindowHandle window) {
   char text[24];
@@ -43,7 +34,21 @@ std::string HandleText(WindowHandle window) {
   return text;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+// The room's parts as the bot's own searches find them now, each with the
+// word that marks it in the window listing.
+using TakenWindows = std::array<std::pair<WindowHandle, const char*>, 4>;
+
+TakenWindows FindTaken(RoomLink& link) {
+  TakenWindows taken = {
+      {{kNoWindow, "room"}, {kNoWindow, "transcript"}, {kNoWindow, "send box"}, {kNoWindow, "nick list"}}};
+  const std::string& title = link.state.SelectedRoomTitle;
+  if (title.empty()) return taken;
+  taken[0].first = FindTopLevel(link.desktop, std::string(kRoomWindowClass), title);
+  taken[1].first = ResolveTranscript(link);
+  taken[2].first = ResolveSendBox(link);
+  taken[3].first = FindNickListView(link.desktop, title);
+  return taken;
+}
 
 // "lines 12", "items 3", or nothing for a control that holds no items.
 std::string CountOf(Desktop& desktop, WindowHandle window, const std::string& className) {
@@ -56,8 +61,8 @@ std::string CountOf(Desktop& desktop, WindowHandle window, const std::string& cl
 
 class WindowLister {
  public:
-  WindowLister(Desktop& desktop, const std::map<WindowHandle, std::string>& roles, std::string& out)
-      : desktop_(desktop), roles_(roles), out_(out) {}
+  WindowLister(Desktop& desktop, const TakenWindows& taken, std::string& out)
+      : desktop_(desktop), taken_(taken), out_(out) {}
 
   void List(WindowHandle window, int depth) {
     if (listed_ >= kReportMaxWindows) {
@@ -65,12 +70,13 @@ class WindowLister {
       return;
     }
     ++listed_;
-    Line(window, depth);
+    Describe(window, depth);
+    const std::vector<WindowHandle> children = desktop_.Children(window);
     if (depth + 1 >= kReportMaxDepth) {
-      if (!desktop_.Children(window).empty()) out_ += Indent(depth + 1) + "(deeper windows not listed)" + kEol;
+      if (!children.empty()) Line(out_, {Indent(depth + 1), "(deeper windows not listed)"});
       return;
     }
-    for (WindowHandle child : desktop_.Children(window)) List(child, depth + 1);
+    for (WindowHandle child : children) List(child, depth + 1);
   }
 
   int Listed() const { return listed_; }
@@ -79,21 +85,21 @@ class WindowLister {
  private:
   static std::string Indent(int depth) { return std::string(2 * (depth + 1), ' '); }
 
-  void Line(WindowHandle window, int depth) {
+  void Describe(WindowHandle window, int depth) {
     const std::string className = desktop_.ClassName(window);
     const WindowFacts facts = desktop_.FactsOf(window);
-    std::string line =
-        Indent(depth) + HandleText(window) + " " + Quoted(className) + " id " + std::to_string(facts.ControlId) + " " +
-        Quoted(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)) +
-        (facts.Visible ? " visible" : " hidden") + (facts.Enabled ? " enabled" : " disabled") + " " +
-        std::to_string(facts.Width) + "x" + std::to_string(facts.Height) + CountOf(desktop_, window, className);
-    const auto role = roles_.find(window);
-    if (role != roles_.end()) line += "  <- " + role->second;
-    out_ += line + kEol;
+    const std::string size = std::to_string(facts.Width) + "x" + std::to_string(facts.Height);
+    std::string_view role;
+    for (const auto& [handle, word] : taken_)
+      if (handle == window) role = word;
+    Line(out_, {Indent(depth), HandleText(window), " ", Quoted(className), " id ", std::to_string(facts.ControlId), " ",
+                Quoted(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)),
+                facts.Visible ? " visible" : " hidden", facts.Enabled ? " enabled " : " disabled ", size,
+                CountOf(desktop_, window, className), role.empty() ? "" : "  <- ", role});
   }
 
   Desktop& desktop_;
-  const std::map<WindowHandle, std::string>& roles_;
+  const TakenWindows& taken_;
   std::string& out_;
   int listed_ = 0;
   bool cut_ = false;
@@ -104,91 +110,82 @@ bool IsClientMark(const std::string& className, const ClientProfile& profile) {
          (!profile.RoomWindowClass.empty() && EqualsNoCase(className, profile.RoomWindowClass));
 }
 
-// The processes that own a main or a room window of the client.
-std::set<unsigned long> ClientProcesses(Desktop& desktop, const std::vector<WindowHandle>& tops,
-                                        const ClientProfile& profile) {
-  std::set<unsigned long> processes;
+// The processes that own a main or a room window of the client, in order.
+std::vector<unsigned long> ClientProcesses(Desktop& desktop, const std::vector<WindowHandle>& tops,
+                                           const ClientProfile& profile) {
+  std::vector<unsigned long> processes;
   for (WindowHandle top : tops)
-    if (IsClientMark(desktop.ClassName(top), profile)) processes.insert(desktop.FactsOf(top).ProcessId);
+    if (IsClientMark(desktop.ClassName(top), profile)) processes.push_back(desktop.FactsOf(top).ProcessId);
+  std::sort(processes.begin(), processes.end());
+  processes.erase(std::unique(processes.begin(), processes.end()), processes.end());
   return processes;
 }
 
-std::string ProgramSection(const ReportHeader& header) {
-  return std::string("== Program ==") + kEol + "Quorvel version: " + header.ProgramVersion + kEol +
-         "ANSI code page: " + std::to_string(SystemCodePage()) + kEol + "Windows version: " + header.WindowsVersion +
-         kEol;
+void ProgramSection(std::string& out, const ReportHeader& header) {
+  Line(out, {"== Program =="});
+  Line(out, {"Quorvel version: ", header.ProgramVersion});
+  Line(out, {"ANSI code page: ", std::to_string(SystemCodePage())});
+  Line(out, {"Windows version: ", header.WindowsVersion});
 }
 
-std::string ClientSection(RoomLink& link) {
+void ClientSection(std::string& out, RoomLink& link) {
   const auto versionText = ClientVersionText(link.registry);
   const int code = ClassifyVersionText(versionText.value_or(""));
-  std::string s = std::string("== Client ==") + kEol;
-  s += "Version string: " + (versionText ? Quoted(*versionText) : std::string("none (no uninstall entry)")) + kEol;
-  s += "Version code: " + std::to_string(code);
+  Line(out, {"== Client =="});
+  Line(out, {"Version string: ", versionText ? Quoted(*versionText) : "none (no uninstall entry)"});
   if (const auto profile = ProfileForVersion(code))
-    s += " (room class " + Quoted(profile->RoomWindowClass) + ", transcript rich edit " +
-         std::to_string(profile->TranscriptIndex) + ", send box rich edit " + std::to_string(profile->SendBoxIndex) +
-         ")";
+    Line(out, {"Version code: ", std::to_string(code), " (room class ", Quoted(profile->RoomWindowClass),
+               ", transcript rich edit ", std::to_string(profile->TranscriptIndex), ", send box rich edit ",
+               std::to_string(profile->SendBoxIndex), ")"});
   else
-    s += " (not a version this program knows)";
-  s += kEol;
+    Line(out, {"Version code: ", std::to_string(code), " (not a version this program knows)"});
   const int bits = link.desktop.ClientBits();
-  s += "Process bitness: " +
-       (bits ? std::to_string(bits) + "-bit"
-             : std::string("not learnt yet (the first read of the transcript or the nick list learns it)")) +
-       kEol;
-  s += std::string("Memory readable: ") +
-       (link.desktop.ClientBitnessUnknown() ? "no (the process did not tell its bitness)" : "yes, as far as known") +
-       kEol;
-  return s;
+  Line(out,
+       {"Process bitness: ", bits ? std::to_string(bits) + "-bit"
+                                  : "not learnt yet (the first read of the transcript or the nick list learns it)"});
+  Line(out, {"Memory readable: ", link.desktop.ClientBitnessUnknown() ? "no (the process did not tell its bitness)"
+                                                                      : "yes, as far as known"});
 }
 
-std::string TakenLine(const char* what, WindowHandle window, const std::string& lookedFor) {
-  return std::string(what) + ": " +
-         (window != kNoWindow ? "found " + HandleText(window) : "missed; looked for: " + lookedFor) + kEol;
+void TakenLine(std::string& out, const char* what, WindowHandle window, const std::string& lookedFor) {
+  if (window != kNoWindow)
+    Line(out, {what, ": found ", HandleText(window)});
+  else
+    Line(out, {what, ": missed; looked for: ", lookedFor});
 }
 
-std::string TakenSection(RoomLink& link, const TakenWindows& taken) {
+void TakenSection(std::string& out, RoomLink& link, const TakenWindows& taken) {
   const RoomLinkState& state = link.state;
   const std::string& title = state.SelectedRoomTitle;
-  std::string s = std::string("== What the bot took ==") + kEol;
-  if (title.empty()) return s + "Selected room: none (the \"Room:\" list is empty or nothing is picked)" + kEol;
-  s += "Selected room: " + Quoted(title) + kEol;
-  s += TakenLine("Room", taken.Room, RoomLookedFor(state.Profile, title));
-  s += TakenLine("Transcript", taken.Transcript,
-                 PaneEditLookedFor(title, state.ClientVersionCode, state.Profile.TranscriptIndex));
-  s += TakenLine("Send box", taken.SendBox,
-                 PaneEditLookedFor(title, state.ClientVersionCode, state.Profile.SendBoxIndex));
-  s += TakenLine("Nick list", taken.NickList, NickListLookedFor(title));
-  s += "User count: " +
-       (taken.NickList != kNoWindow ? std::to_string(link.desktop.ListItemCount(taken.NickList))
-                                    : std::string("missed (it is the nick list's item count)")) +
-       kEol;
-  return s;
+  Line(out, {"== What the bot took =="});
+  if (title.empty()) return Line(out, {"Selected room: none (the \"Room:\" list is empty or nothing is picked)"});
+  Line(out, {"Selected room: ", Quoted(title)});
+  TakenLine(out, "Room", taken[0].first, RoomLookedFor(state.Profile, title));
+  TakenLine(out, "Transcript", taken[1].first,
+            PaneEditLookedFor(title, state.ClientVersionCode, state.Profile.TranscriptIndex));
+  TakenLine(out, "Send box", taken[2].first,
+            PaneEditLookedFor(title, state.ClientVersionCode, state.Profile.SendBoxIndex));
+  TakenLine(out, "Nick list", taken[3].first, NickListLookedFor(title));
+  const WindowHandle nickList = taken[3].first;
+  Line(out, {"User count: ", nickList != kNoWindow ? std::to_string(link.desktop.ListItemCount(nickList))
+                                                   : "missed (it is the nick list's item count)"});
 }
 
-std::string WindowsSection(Desktop& desktop, const ClientProfile& profile, const TakenWindows& taken) {
-  std::string s = std::string("== Windows of the client ==") + kEol;
+void WindowsSection(std::string& out, Desktop& desktop, const ClientProfile& profile, const TakenWindows& taken) {
+  Line(out, {"== Windows of the client =="});
   const std::vector<WindowHandle> tops = desktop.TopLevelWindows();
-  const std::set<unsigned long> processes = ClientProcesses(desktop, tops, profile);
+  const std::vector<unsigned long> processes = ClientProcesses(desktop, tops, profile);
   if (processes.empty())
-    return s + "No window of the client was found: no top-level window of class " + Quoted(kMainWindowClass) + " or " +
-           Quoted(kRoomWindowClass) + "." + kEol;
-  const std::map<WindowHandle, std::string> roles = {
-      {taken.Room, "room"},
-      {taken.Transcript, "transcript"},
-      {taken.SendBox, "send box"},
-      {taken.NickList, "nick list"},
-  };
-  WindowLister lister(desktop, roles, s);
+    return Line(out, {"No window of the client was found: no top-level window of class ", Quoted(kMainWindowClass),
+                      " or ", Quoted(kRoomWindowClass), "."});
+  WindowLister lister(desktop, taken, out);
   for (unsigned long process : processes) {
-    s += "Process " + std::to_string(process) + kEol;
+    Line(out, {"Process ", std::to_string(process)});
     for (WindowHandle top : tops)
       if (desktop.FactsOf(top).ProcessId == process) lister.List(top, 0);
   }
-  s += std::to_string(lister.Listed()) + " windows listed";
-  if (lister.Cut()) s += "; the list stops at " + std::to_string(kReportMaxWindows);
-  return s + kEol;
+  Line(out, {std::to_string(lister.Listed()), " windows listed",
+             lister.Cut() ? "; the list stops at " + std::to_string(kReportMaxWindows) : ""});
 }
 
 }  // namespace
@@ -197,19 +194,24 @@ std::string ClientReportText(RoomLink& link, const ReportHeader& header) {
   // One tick's bounds: a client that does not answer in time costs one bound,
   // and the rest of the report is written without waiting on it again.
   TickScope scope(link.desktop);
-  std::string report = std::string("Quorvel client report") + kEol + "Written: " + header.WrittenAt + kEol + kEol;
-  report += ProgramSection(header) + kEol;
-  report += ClientSection(link) + kEol;
+  std::string out;
+  Line(out, {"Quorvel client report"});
+  Line(out, {"Written: ", header.WrittenAt});
+  Line(out, {});
+  ProgramSection(out, header);
+  Line(out, {});
+  ClientSection(out, link);
+  Line(out, {});
   const TakenWindows taken = FindTaken(link);
-  report += TakenSection(link, taken) + kEol;
-  report += WindowsSection(link.desktop, link.state.Profile, taken) + kEol;
-  report += std::string("== Calls ==") + kEol;
-  report += link.desktop.TickMetHungClient()
-                ? std::string(
-                      "The client did not answer in time: it may be hung. Counts and windows asked for after "
-                      "that are missing or shown as 0.")
-                : std::string("Every call to the client was answered in time.");
-  return report + kEol;
+  TakenSection(out, link, taken);
+  Line(out, {});
+  WindowsSection(out, link.desktop, link.state.Profile, taken);
+  Line(out, {});
+  Line(out, {"== Calls =="});
+  Line(out, {link.desktop.TickMetHungClient() ? "The client did not answer in time: it may be hung. Counts and "
+                                                "windows asked for after that are missing or shown as 0."
+                                              : "Every call to the client was answered in time."});
+  return out;
 }
 
 }  // namespace quorvel
