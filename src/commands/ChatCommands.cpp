@@ -84,12 +84,12 @@ void RunChatCommands(Bot& bot) {
       {"swearbot on", Feature::Swearbot, true, "Swearbot is now On", true},
       {"greeter off", Feature::Greeter, false, "Greeter is now Off"},
       {"greeter on", Feature::Greeter, true, "Greeter is now On"},
-      {"ab off", Feature::Autobounce, false, "Autobounce is now Off"},
-      {"ab on", Feature::Autobounce, true, "Autobounce is now On"},
+      {"ab off", Feature::AutoBounce, false, "Autobounce is now Off"},
+      {"ab on", Feature::AutoBounce, true, "Autobounce is now On"},
       {"rd off", Feature::AutoRedot, false, "AutoRedot is now Off"},
       {"rd on", Feature::AutoRedot, true, "AutoRedot is now On"},
-      {"anouncer off", Feature::Anouncer, false, "Anouncer is now Off"},
-      {"anouncer on", Feature::Anouncer, true, "Anouncer is now On"},
+      {"anouncer off", Feature::Announcer, false, "Anouncer is now Off"},
+      {"anouncer on", Feature::Announcer, true, "Anouncer is now On"},
   };
   for (const auto& c : kFirstFlags) FlagRow(bot, c);
 
@@ -113,7 +113,7 @@ void RunChatCommands(Bot& bot) {
   });
   using AM = BotSettings::AnnounceModes;
   auto announceMode = [&](AM mode, const char* notice) { return SetAndNotify(s.Announcer.AnnounceMode, mode, notice); };
-  TextRow(bot, "asing!", announceMode(AM::Singl, "Anouncer is on single mode now."));
+  TextRow(bot, "asing!", announceMode(AM::Single, "Anouncer is on single mode now."));
   TextRow(bot, "amult!", announceMode(AM::Multi, "Anouncer is on multi mode now."));
   TextRow(bot, "arand!", announceMode(AM::Rand, "Anouncer is on random mode now."));
   FlagRow(bot, {"responder off", Feature::Responder, false, "Responder is now Off"});

@@ -23,7 +23,7 @@ void Announce(Bot& bot) {
   const size_t n = list.Items.size();
   std::string text;
   switch (s.Announcer.AnnounceMode) {
-    case BotSettings::AnnounceModes::Singl: {
+    case BotSettings::AnnounceModes::Single: {
       const int selected = list.SelectedIndex();
       if (selected >= 0 && static_cast<size_t>(selected) < n) text = list.Items[static_cast<size_t>(selected)];
       break;

@@ -8,9 +8,9 @@ bool& FeatureFlag(BotSettings& s, Feature feature) {
       return s.Features.GreeterOn;
     case Feature::Swearbot:
       return s.Features.SwearbotOn;
-    case Feature::Anouncer:
+    case Feature::Announcer:
       return s.Features.AnnouncerOn;
-    case Feature::Autobounce:
+    case Feature::AutoBounce:
       return s.Features.AutoBounceOn;
     case Feature::AutoRedot:
       return s.Features.AutoRedotOn;
@@ -26,10 +26,10 @@ std::string& FeatureLabel(BotSettings& s, Feature feature) {
       return s.Panel.GreeterLabel;
     case Feature::Swearbot:
       return s.Panel.SwearbotLabel;
-    case Feature::Anouncer:
-      return s.Panel.AnouncerLabel;
-    case Feature::Autobounce:
-      return s.Panel.AutobounceLabel;
+    case Feature::Announcer:
+      return s.Panel.AnnouncerLabel;
+    case Feature::AutoBounce:
+      return s.Panel.AutoBounceLabel;
     case Feature::AutoRedot:
       return s.Panel.AutoRedotLabel;
     case Feature::Responder:
@@ -44,9 +44,9 @@ const char* FeatureName(Feature feature) {
       return "Greeter";
     case Feature::Swearbot:
       return "Swearbot";
-    case Feature::Anouncer:
+    case Feature::Announcer:
       return "Anouncer";
-    case Feature::Autobounce:
+    case Feature::AutoBounce:
       return "Autobounce";
     case Feature::AutoRedot:
       return "AutoRedot";

@@ -20,7 +20,7 @@ struct BotSettings {
   enum class GreetModes { Regular, Whisper };
   enum class SwearModes { Bounce, RedDot, Warning };
   enum class WarnFirstChoice { Neither, Yes, No };
-  enum class AnnounceModes { Multi, Singl, Rand };
+  enum class AnnounceModes { Multi, Single, Rand };
   static constexpr std::uint32_t kNoticeColor = Rgb(192, 0, 0);
 
   // Feature flags; change them only through SetFeature, which keeps the
@@ -97,7 +97,7 @@ struct BotSettings {
 
   struct AnnouncerSettings {
     PanelList AnnounceList;
-    AnnounceModes AnnounceMode = AnnounceModes::Singl;
+    AnnounceModes AnnounceMode = AnnounceModes::Single;
     std::string AnnounceInterval = "30";
     std::string AnnounceCounter = "0";
     RichText AnnounceBuffer;
@@ -134,8 +134,8 @@ struct BotSettings {
   struct PanelState {
     std::string GreeterLabel = "Greeter Off";
     std::string SwearbotLabel = "Swearbot Off";
-    std::string AnouncerLabel = "Anouncer Off";
-    std::string AutobounceLabel = "Autobounce Off";
+    std::string AnnouncerLabel = "Anouncer Off";
+    std::string AutoBounceLabel = "Autobounce Off";
     std::string AutoRedotLabel = "AutoRedot Off";
     std::string ResponderLabel = "Responder Off";
     std::string ClockLabel = "Time";
@@ -149,7 +149,7 @@ struct BotSettings {
 
     std::string AdminBox;
     std::string PhraseBox;
-    std::string AutobounceBox;
+    std::string AutoBounceBox;
     std::string AutoRedotBox;
     std::string ResponderMessageBox = "Message";
     std::string ResponderResponseBox = "Response";

@@ -43,7 +43,7 @@ enum class PanelBox {
   ResponderResponseBox,
   AnnounceInputBox,
   AnnounceInterval,
-  AutobounceBox,
+  AutoBounceBox,
   AutoRedotBox,
   LastVisitorBox,
   Count,  // how many there are, not a box

@@ -72,10 +72,10 @@ std::vector<PanelControl> AnResControls() {
       TextBox("AnnounceInterval", PanelBox::AnnounceInterval,
               Setting<&S::Announcer, &S::AnnouncerSettings::AnnounceInterval>),
       Options("AnnounceMode", Setting<&S::Announcer, &S::AnnouncerSettings::AnnounceMode>,
-              {Option("Multi", AM::Multi), Option("Singl", AM::Singl), Option("Rand", AM::Rand)}),
+              {Option("Multi", AM::Multi), Option("Singl", AM::Single), Option("Rand", AM::Rand)}),
   };
   Append(rows, StartStopButtons<Feature::Responder>("Responder"));
-  Append(rows, StartStopButtons<Feature::Anouncer>("Anouncer"));
+  Append(rows, StartStopButtons<Feature::Announcer>("Anouncer"));
   return rows;
 }
 

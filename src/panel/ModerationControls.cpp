@@ -45,10 +45,10 @@ std::vector<PanelControl> BcDotTab() {
       // "AutoBounce"
       ListBox("AutoBounceList", PanelListId::AutoBounceList,
               Setting<&S::Moderation, &S::ModerationSettings::AutoBounceList>),
-      TextBox("AutobounceBox", PanelBox::AutobounceBox, Setting<&S::Panel, &S::PanelState::AutobounceBox>),
-      Button("Autobounce.Add", AutobounceAdd),
-      Button("Autobounce.S", AutobounceSave),
-      Button("Autobounce.D", AutobounceDelete),
+      TextBox("AutobounceBox", PanelBox::AutoBounceBox, Setting<&S::Panel, &S::PanelState::AutoBounceBox>),
+      Button("Autobounce.Add", AutoBounceAdd),
+      Button("Autobounce.S", AutoBounceSave),
+      Button("Autobounce.D", AutoBounceDelete),
       // "AutoRedot"
       ListBox("AutoRedotList", PanelListId::AutoRedotList,
               Setting<&S::Moderation, &S::ModerationSettings::AutoRedotList>),
@@ -57,7 +57,7 @@ std::vector<PanelControl> BcDotTab() {
       Button("AutoRedot.S", AutoRedotSave),
       Button("AutoRedot.D", AutoRedotDelete),
   };
-  Append(rows, StartStopButtons<Feature::Autobounce>("Autobounce"));
+  Append(rows, StartStopButtons<Feature::AutoBounce>("Autobounce"));
   Append(rows, StartStopButtons<Feature::AutoRedot>("AutoRedot"));
   return rows;
 }

@@ -64,13 +64,13 @@ void PhrasesDelete(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.SwearList, Pan
 void PhrasesSave(Bot& bot) { SaveListOrTell(bot, "words.txt", bot.settings.Swear.SwearList); }
 void WarnedUsersRemove(Bot& bot) { DeleteFrom(bot, bot.settings.Swear.WarnedUsers, PanelListId::WarnedUsers); }
 
-void AutobounceAdd(Bot& bot) {
-  AddTo(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList, bot.settings.Panel.AutobounceBox);
+void AutoBounceAdd(Bot& bot) {
+  AddTo(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList, bot.settings.Panel.AutoBounceBox);
 }
-void AutobounceDelete(Bot& bot) {
+void AutoBounceDelete(Bot& bot) {
   DeleteFrom(bot, bot.settings.Moderation.AutoBounceList, PanelListId::AutoBounceList);
 }
-void AutobounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.Moderation.AutoBounceList); }
+void AutoBounceSave(Bot& bot) { SaveListOrTell(bot, "aun.txt", bot.settings.Moderation.AutoBounceList); }
 void AutoRedotAdd(Bot& bot) {
   AddTo(bot, bot.settings.Moderation.AutoRedotList, PanelListId::AutoRedotList, bot.settings.Panel.AutoRedotBox);
 }

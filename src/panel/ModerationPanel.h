@@ -21,9 +21,9 @@ void PhrasesDelete(Bot& bot);
 void PhrasesSave(Bot& bot);  // words.txt, items in quotes
 void WarnedUsersRemove(Bot& bot);
 
-void AutobounceAdd(Bot& bot);
-void AutobounceDelete(Bot& bot);
-void AutobounceSave(Bot& bot);  // aun.txt
+void AutoBounceAdd(Bot& bot);
+void AutoBounceDelete(Bot& bot);
+void AutoBounceSave(Bot& bot);  // aun.txt
 void AutoRedotAdd(Bot& bot);
 void AutoRedotDelete(Bot& bot);
 void AutoRedotSave(Bot& bot);  // aur.txt

@@ -69,7 +69,7 @@ TEST_F(ChatCommandsTest, FlagsModesAndIndicatorsChangeTogether) {
   StopPolling(world.bot);
   Say("Bob: ANOUNCER ON");
   EXPECT_TRUE(world.settings.Features.AnnouncerOn);
-  EXPECT_EQ(world.settings.Panel.AnouncerLabel, "Anouncer On");
+  EXPECT_EQ(world.settings.Panel.AnnouncerLabel, "Anouncer On");
   EXPECT_FALSE(world.settings.PollTimer);  // a command never touches the timer
   Say("Bob: rt");
   EXPECT_EQ(world.settings.Announcer.AnnounceCounter, "0");

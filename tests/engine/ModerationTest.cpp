@@ -312,7 +312,7 @@ TEST_F(ModerationTest, ScanJudgesEveryPhraseButNotTheBot) {
 }
 
 TEST_F(ModerationTest, AutoBounceComesFirstInTheTick) {
-  StartFeature(world.bot, Feature::Autobounce);
+  StartFeature(world.bot, Feature::AutoBounce);
   StartFeature(world.bot, Feature::AutoRedot);
   StartFeature(world.bot, Feature::Greeter);
   world.settings.Greeter.DesignEditor.SetPlainText("Hi %sn");

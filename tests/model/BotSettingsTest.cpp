@@ -9,13 +9,13 @@ TEST(PanelDefaultsTest, EveryRunStartsFromThesePanelValues) {
   const BotSettings s;
   for (Feature f : kAllFeatures) EXPECT_FALSE(FeatureFlag(const_cast<BotSettings&>(s), f));
   EXPECT_EQ(s.Panel.GreeterLabel, "Greeter Off");
-  EXPECT_EQ(s.Panel.AnouncerLabel, "Anouncer Off");
+  EXPECT_EQ(s.Panel.AnnouncerLabel, "Anouncer Off");
   EXPECT_FALSE(s.PollTimer);
   EXPECT_EQ(s.Greeter.GreetMode, BotSettings::GreetModes::Regular);
   EXPECT_FALSE(s.Greeter.RandomDesign);
   EXPECT_EQ(s.Swear.SwearMode, BotSettings::SwearModes::Bounce);
   EXPECT_EQ(s.Swear.WarnFirst, BotSettings::WarnFirstChoice::Neither);
-  EXPECT_EQ(s.Announcer.AnnounceMode, BotSettings::AnnounceModes::Singl);
+  EXPECT_EQ(s.Announcer.AnnounceMode, BotSettings::AnnounceModes::Single);
   EXPECT_EQ(s.Announcer.AnnounceInterval, "30");
   EXPECT_EQ(s.Announcer.AnnounceCounter, "0");
   EXPECT_EQ(s.Panel.ResponderMessageBox, "Message");

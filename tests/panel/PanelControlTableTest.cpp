@@ -242,8 +242,8 @@ TEST(PanelControlTableTest, TheRoomListIsAListRow) {
 // Each feature's "Start" and "Stop" switch that feature and no other.
 TEST(PanelControlTableTest, EachStartAndStopSwitchesItsOwnFeature) {
   const std::pair<const char*, Feature> kSwitches[] = {
-      {"Greeter", Feature::Greeter},   {"Swearbot", Feature::Swearbot},     {"Responder", Feature::Responder},
-      {"Anouncer", Feature::Anouncer}, {"Autobounce", Feature::Autobounce}, {"AutoRedot", Feature::AutoRedot}};
+      {"Greeter", Feature::Greeter},    {"Swearbot", Feature::Swearbot},     {"Responder", Feature::Responder},
+      {"Anouncer", Feature::Announcer}, {"Autobounce", Feature::AutoBounce}, {"AutoRedot", Feature::AutoRedot}};
   for (const auto& [name, feature] : kSwitches) {
     SCOPED_TRACE(name);
     testing::TestWorld w;

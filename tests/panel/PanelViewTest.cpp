@@ -123,7 +123,7 @@ TEST_F(PanelViewTest, EachPanelActionNamesWhatItChanged) {
   const std::vector<ActionCase> cases = {
       {"admins add", AdminsAdd, {Said(PanelListId::AdminList)}},
       {"phrase add", PhrasesAdd, {Said(PanelListId::SwearList)}},
-      {"autobounce add", AutobounceAdd, {Said(PanelListId::AutoBounceList)}},
+      {"autobounce add", AutoBounceAdd, {Said(PanelListId::AutoBounceList)}},
       {"autoredot delete, nothing selected", AutoRedotDelete, {}},
       {"warned remove",
        [](Bot& b) {

@@ -190,7 +190,7 @@ TEST_P(Win32BindingTest, SelectAndBounceRemoveTheNick) {
 TEST_P(Win32BindingTest, AutoBounceRemovesAJoiningNickByItself) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Guard Room", "Ann,Troll")) << "fakepal did not start";
   settings.Moderation.AutoBounceList.Items = {"Troll"};
-  StartFeature(bot, Feature::Autobounce);
+  StartFeature(bot, Feature::AutoBounce);
   StartPolling(bot);
   ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Guard Room", "Troll has joined the room"}));
   PollTick(bot);

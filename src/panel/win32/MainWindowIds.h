@@ -110,7 +110,7 @@ enum ControlId : int {
   kResponderStart,
   kResponderStop,
   kResponderClear,
-  kAnouncerFrame,
+  kAnnouncerFrame,
   kAnnounceList,
   kAnnounceBox,
   kAnnounceAdd,
@@ -122,7 +122,7 @@ enum ControlId : int {
   kIntervalBox,
   kAnnounceModeFrame,
   kModeMulti,
-  kModeSingl,
+  kModeSingle,
   kModeRand,
   // "Bc/Dot"
   kManualFrame = 600,

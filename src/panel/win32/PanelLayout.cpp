@@ -134,7 +134,7 @@ const std::vector<PageControl>& PanelLayout() {
       {3, {"BUTTON", "Start", 400, 82, 68, 26, kResponderStart, kPush}, "Responder.Start"},
       {3, {"BUTTON", "Stop", 400, 112, 68, 26, kResponderStop, kPush}, "Responder.Stop"},
       {3, {"BUTTON", "Clear", 400, 142, 68, 26, kResponderClear, kPush}, "Responder.Clear"},
-      {3, {"BUTTON", "Anouncer", 0, 238, 540, 170, kAnouncerFrame, kGroup}},
+      {3, {"BUTTON", "Anouncer", 0, 238, 540, 170, kAnnouncerFrame, kGroup}},
       {3, {"LISTBOX", "", 10, 258, 230, 110, kAnnounceList, kList | WS_HSCROLL}, "AnnounceList"},
       {3, {"EDIT", "", 10, 374, 230, 22, kAnnounceBox, kBox}, "AnnounceInputBox"},
       {3, {"BUTTON", "Add", 248, 258, 68, 26, kAnnounceAdd, kPush}, "Anouncer.Add"},
@@ -146,7 +146,7 @@ const std::vector<PageControl>& PanelLayout() {
       {3, {"EDIT", "", 340, 320, 50, 22, kIntervalBox, kBox}, "AnnounceInterval"},
       {3, {"BUTTON", "Options", 400, 254, 130, 96, kAnnounceModeFrame, kGroup}},
       {3, {"BUTTON", "Multi", 410, 274, 100, 20, kModeMulti, kFirstRadio}, "AnnounceMode", "Multi"},
-      {3, {"BUTTON", "Singl", 410, 298, 100, 20, kModeSingl, kRadio}, "AnnounceMode", "Singl"},
+      {3, {"BUTTON", "Singl", 410, 298, 100, 20, kModeSingle, kRadio}, "AnnounceMode", "Singl"},
       {3, {"BUTTON", "Rand", 410, 322, 100, 20, kModeRand, kRadio}, "AnnounceMode", "Rand"},
       // "Bc/Dot"
       {4, {"BUTTON", "Manual", 0, 0, 265, 56, kManualFrame, kGroup}},
