@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "PanelModelTest.h"
 #include "TestWorld.h"
 #include "model/HealthText.h"
 #include "panel/RoomFrame.h"
@@ -12,18 +13,14 @@ namespace {
 
 using testing::TestWorld;
 
-class PollTickTest : public ::testing::Test {
+// The panel's client and room, with the poll timer running.
+class PollTickTest : public PanelModelTest {
  protected:
   void SetUp() override {
-    world.InstallClient("10.1");
-    world.desktop.OpenClientMainWindow();
-    room = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
+    PanelModelTest::SetUp();
     StartPolling(world.bot);
   }
   void Line(const std::string& text) { world.desktop.AppendLine(room, text); }
-
-  TestWorld world;
-  WindowHandle room = kNoWindow;
 };
 
 TEST_F(PollTickTest, ReadsAndClassifiesTheNewestLine) {
