@@ -92,10 +92,11 @@ class WindowLister {
     std::string_view role;
     for (const auto& [handle, word] : taken_)
       if (handle == window) role = word;
-    Line(out_, {Indent(depth), HandleText(window), " ", Quoted(className), " id ", std::to_string(facts.ControlId), " ",
-                Quoted(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)),
-                facts.Visible ? " visible" : " hidden", facts.Enabled ? " enabled " : " disabled ", size,
-                CountOf(desktop_, window, className), role.empty() ? "" : "  <- ", role});
+    Line(out_,
+         {Indent(depth), HandleText(window), " ", Quoted(className), " id ", std::to_string(facts.ControlId), " ",
+          Quoted(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)),
+          facts.Visible ? " visible" : " hidden", facts.Enabled ? " enabled " : " disabled ", size,
+          facts.ReadOnly ? " read-only" : "", CountOf(desktop_, window, className), role.empty() ? "" : "  <- ", role});
   }
 
   Desktop& desktop_;

@@ -25,6 +25,8 @@ struct WindowFacts {
   bool Enabled = false;
   int Width = 0;
   int Height = 0;
+  // An edit control that takes no typing, as a transcript is.
+  bool ReadOnly = false;
 };
 
 class Desktop {

@@ -64,7 +64,13 @@ WindowHandle ResolvePaneEdit(RoomLink& link, int ordinal) {
 
 WindowHandle ResolveTranscript(RoomLink& link) { return ResolvePaneEdit(link, link.state.Profile.TranscriptIndex); }
 
-WindowHandle ResolveSendBox(RoomLink& link) { return ResolvePaneEdit(link, link.state.Profile.SendBoxIndex); }
+WindowHandle ResolveSendBox(RoomLink& link) {
+  const WindowHandle box = ResolvePaneEdit(link, link.state.Profile.SendBoxIndex);
+  // A client that lacks the send box, or keeps it elsewhere, can have the
+  // transcript where the send box is looked for. The transcript takes no
+  // typing, and text set into it would replace what the operator reads.
+  return box != kNoWindow && link.desktop.FactsOf(box).ReadOnly ? kNoWindow : box;
+}
 
 void EnsureRoomPresent(RoomLink& link, const std::string& title) {
   if (FindWindowByTitlePart(link.desktop, title) == kNoWindow) PalRoomGrab(link);

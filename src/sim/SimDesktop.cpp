@@ -382,6 +382,7 @@ WindowFacts SimDesktop::FactsOf(WindowHandle window) {
   if (const Window* w = Find(window)) {
     facts.ProcessId = w->Process;
     facts.Visible = facts.Enabled = true;
+    facts.ReadOnly = w->Role == WindowRole::Transcript;
   }
   return facts;
 }

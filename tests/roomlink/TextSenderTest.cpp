@@ -33,6 +33,23 @@ TEST(TextSenderTest, SendsIntoTheSelectedRoomAndTheClientEchoes) {
   EXPECT_EQ(transcript[1], "Operator: second");
 }
 
+// A room without its send box has the transcript where the send box is
+// looked for: nothing is set into the transcript, and the send box is missed.
+TEST(TextSenderTest, NeverTypesIntoTheTranscript) {
+  TestWorld w;
+  w.InstallClient("10.1");
+  WindowNode layout = RoomWindowLayout(RoomLayout::Profile10, "Lobby Room");
+  LeaveOutWindow(layout, WindowRole::SendBox);
+  const WindowHandle room = w.desktop.OpenRoom(layout);
+  w.desktop.AppendLine(room, "Ann: hello");
+  RoomLink link = w.Link();
+  AttachToRoom(link);
+  TxtSendPal(link, "{\\rtf1\\ansi overwritten\\par}");
+  EXPECT_TRUE(Sent(w).empty());
+  EXPECT_EQ(w.desktop.TranscriptOf(room), std::vector<std::string>{"Ann: hello"});
+  EXPECT_EQ(w.settings.Room.Health.SendBox, WindowPresence::Missing);
+}
+
 TEST(TextSenderTest, EmptyTitleSendsNothingAndDoesNotRediscover) {
   TestWorld w;
   w.InstallClient("10.1");

@@ -10,12 +10,14 @@
 
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
+#include "FakePalProtocol.h"
 #include "QuorvelWindow.h"
 #include "Win32World.h"
 #include "panel/ClientReportFile.h"
 #include "panel/Startup.h"
 #include "panel/win32/MainWindowIds.h"
 #include "roomlink/ClientReport.h"
+#include "roomlink/TextSender.h"
 #include "storage/FileName.h"
 #include "storage/WholeFile.h"
 
@@ -56,6 +58,25 @@ TEST_F(ClientReportBindingTest, ListsFakePalsWindowsAndSaysWhenItHangs) {
   pal.Hang(3000);
   const std::string hung = ClientReportText(link, header);
   EXPECT_TRUE(Has(hung, "The client did not answer in time: it may be hung.")) << hung;
+}
+
+// fakepal without its send box has the transcript where the send box is
+// looked for: the report marks it read-only, and no send types into it.
+TEST_F(ClientReportBindingTest, TheTranscriptIsNeverTakenForTheSendBox) {
+  testing::InstallClient("10.1");
+  FakePalProcess pal("fakepal64.exe", {"--no-sendbox", "--room", "Report Room"});
+  ASSERT_TRUE(pal.Ready());
+  CreateMainWindow(bot);
+  LoadMainWindow(bot);
+  RoomLink link = bot.Link();
+  EXPECT_EQ(ResolveSendBox(link), kNoWindow);
+  const std::string report = ClientReportText(link, ReportHeader{"11.0", "", "now"});
+  EXPECT_TRUE(Has(report, "\"RichEdit20W\" id 0 \"\" visible enabled ")) << report;
+  EXPECT_TRUE(Has(report, " read-only lines ")) << report;
+  EXPECT_TRUE(Has(report, "Send box: missed; looked for: ")) << report;
+  TxtSendPal(link, "{\\rtf1\\ansi overwritten\\par}");
+  ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Report Room", "Ann: after"}));
+  for (const auto& line : pal.JournalLines()) EXPECT_NE(line.rfind("SENT", 0), 0u) << line;
 }
 
 // The editor the shell opens a text file in: it shows the report's name.

@@ -330,6 +330,12 @@ WindowFacts Win32Desktop::FactsOf(WindowHandle window) {
   facts.ControlId = static_cast<int>(GetWindowLongPtrA(hwnd, GWLP_ID));
   facts.Visible = IsWindowVisible(hwnd) != FALSE;
   facts.Enabled = IsWindowEnabled(hwnd) != FALSE;
+  // ES_READONLY means read-only for edit controls only; other classes use the bit for their own styles.
+  char className[kNameBuffer] = {};
+  GetClassNameA(hwnd, className, kNameBuffer);
+  CharLowerA(className);
+  const bool edit = std::strstr(className, "edit") != nullptr;
+  facts.ReadOnly = edit && (GetWindowLongPtrA(hwnd, GWL_STYLE) & ES_READONLY) != 0;
   RECT rect = {};
   if (GetWindowRect(hwnd, &rect)) {
     facts.Width = static_cast<int>(rect.right - rect.left);
