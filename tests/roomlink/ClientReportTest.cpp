@@ -82,10 +82,10 @@ TEST(ClientReportTest, NoClientAndNoRoomAreSaidInWords) {
   TestWorld w;
   w.desktop.OpenWindow("Notepad", "diary.txt - Notepad");
   const std::string report = Report(w);
-  EXPECT_TRUE(Has(report, "Version string: none (no uninstall entry)\r\n"));
-  EXPECT_TRUE(Has(report, "Version code: 0 (not a version this program knows)\r\n"));
-  EXPECT_TRUE(Has(report, "Selected room: none"));
-  EXPECT_TRUE(Has(report, "No window of the client was found"));
+  for (const char* text :
+       {"Version string: none (no uninstall entry)\r\n", "Version code: 0 (not a version this program knows)\r\n",
+        "Selected room: none", "No window of the client was found"})
+    EXPECT_TRUE(Has(report, text)) << text;
   EXPECT_FALSE(Has(report, "Notepad"));
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,19 +44,28 @@ void ExpectFakePalWithoutNickList(const std::string& report) {
   EXPECT_FALSE(Has(report, "\"DlgGroupChat Window Class\" id 0 \"Report Room\" visible enabled 0x0"));
 }
 
-class ClientReportBindingTest : public ::testing::Test, protected testing::Win32World {};
+class ClientReportBindingTest : public ::testing::Test, protected testing::Win32World {
+ protected:
+  // fakepal with "Report Room" and the given window left out, and the bot attached to it.
+  bool StartFakePal(const char* leftOut) {
+    testing::InstallClient("10.1");
+    pal = std::make_unique<FakePalProcess>("fakepal64.exe", std::vector<std::string>{leftOut, "--room", "Report Room"});
+    if (!pal->Ready()) return false;
+    CreateMainWindow(bot);
+    LoadMainWindow(bot);
+    return true;
+  }
+
+  std::unique_ptr<FakePalProcess> pal;
+};
 
 TEST_F(ClientReportBindingTest, ListsFakePalsWindowsAndSaysWhenItHangs) {
-  testing::InstallClient("10.1");
-  FakePalProcess pal("fakepal64.exe", {"--no-nicklist", "--room", "Report Room"});
-  ASSERT_TRUE(pal.Ready());
-  CreateMainWindow(bot);
-  LoadMainWindow(bot);
+  ASSERT_TRUE(StartFakePal("--no-nicklist"));
   RoomLink link = bot.Link();
   const ReportHeader header{"11.0", WindowsVersionText(), "now"};
   ExpectFakePalWithoutNickList(ClientReportText(link, header));
 
-  pal.Hang(3000);
+  pal->Hang(3000);
   const std::string hung = ClientReportText(link, header);
   EXPECT_TRUE(Has(hung, "The client did not answer in time: it may be hung.")) << hung;
 }
@@ -63,11 +73,7 @@ TEST_F(ClientReportBindingTest, ListsFakePalsWindowsAndSaysWhenItHangs) {
 // fakepal without its send box has the transcript where the send box is
 // looked for: the report marks it read-only, and no send types into it.
 TEST_F(ClientReportBindingTest, TheTranscriptIsNeverTakenForTheSendBox) {
-  testing::InstallClient("10.1");
-  FakePalProcess pal("fakepal64.exe", {"--no-sendbox", "--room", "Report Room"});
-  ASSERT_TRUE(pal.Ready());
-  CreateMainWindow(bot);
-  LoadMainWindow(bot);
+  ASSERT_TRUE(StartFakePal("--no-sendbox"));
   RoomLink link = bot.Link();
   EXPECT_EQ(ResolveSendBox(link), kNoWindow);
   const std::string report = ClientReportText(link, ReportHeader{"11.0", "", "now"});
@@ -75,8 +81,8 @@ TEST_F(ClientReportBindingTest, TheTranscriptIsNeverTakenForTheSendBox) {
   EXPECT_TRUE(Has(report, " read-only lines ")) << report;
   EXPECT_TRUE(Has(report, "Send box: missed; looked for: ")) << report;
   TxtSendPal(link, "{\\rtf1\\ansi overwritten\\par}");
-  ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Report Room", "Ann: after"}));
-  for (const auto& line : pal.JournalLines()) EXPECT_NE(line.rfind("SENT", 0), 0u) << line;
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Report Room", "Ann: after"}));
+  for (const auto& line : pal->JournalLines()) EXPECT_NE(line.rfind("SENT", 0), 0u) << line;
 }
 
 // The editor the shell opens a text file in: it shows the report's name.
