@@ -26,8 +26,6 @@ void Line(std::string& out, std::initializer_list<std::string_view> pieces) {
   out += "\r\n";
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 std::string HandleText(WindowHandle window) {
   char text[24];
   std::snprintf(text, sizeof text, "0x%08llX", static_cast<unsigned long long>(window));

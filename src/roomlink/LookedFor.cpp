@@ -1,11 +1,10 @@
 #include "roomlink/LookedFor.h"
 
 #include "roomlink/ClientLayout.h"
+#include "text/AnsiText.h"
 
 namespace quorvel {
 namespace {
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string Ordinal(int n) {
   const int lastTwo = n % 100, last = n % 10;

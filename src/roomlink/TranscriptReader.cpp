@@ -1,23 +1,9 @@
 #include "roomlink/TranscriptReader.h"
 
 #include "text/AnsiText.h"
-#include "text/CodePage.h"
 
 namespace quorvel {
 namespace {
-
-// The first `limit` bytes, or fewer: a double-byte character that would
-// straddle the limit, or whose trail byte is missing, is left out whole.
-size_t CharacterBoundaryAtOrBefore(const std::string& text, size_t limit) {
-  const int codePage = SystemCodePage();
-  size_t end = 0;
-  while (end < text.size()) {
-    const size_t width = IsLeadByte(codePage, static_cast<unsigned char>(text[end])) ? 2 : 1;
-    if (end + width > limit || end + width > text.size()) break;
-    end += width;
-  }
-  return end;
-}
 
 std::string FetchAtDistance(Desktop& desktop, WindowHandle edit, int distance) {
   const int index = desktop.LineCount(edit) - distance;
@@ -27,8 +13,7 @@ std::string FetchAtDistance(Desktop& desktop, WindowHandle edit, int distance) {
   if (zero != std::string::npos) line.resize(zero);
   // The fetch holds 256 bytes; a line of double-byte characters may come
   // longer and is cut where a character ends, never between its two bytes.
-  line.resize(CharacterBoundaryAtOrBefore(line, kFetchCapacity));
-  return line;
+  return CutAtCharacter(line, kFetchCapacity);
 }
 
 void StoreAtDistance(Desktop& desktop, WindowHandle transcript, int distance, std::string& rawLine) {

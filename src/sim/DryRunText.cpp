@@ -10,8 +10,6 @@ std::string Plural(int n, const std::string& noun) { return std::to_string(n) + 
 
 }  // namespace
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 std::string SummaryHeadline(const DryRunFigures& figures) {
   return "Summary of " + Plural(figures.Lines, "transcript line");
 }

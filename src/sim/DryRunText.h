@@ -5,13 +5,13 @@
 #include <string>
 
 #include "sim/DryRunFigures.h"
+#include "text/AnsiText.h"
 
 namespace quorvel {
 
 // How many words of a phrase the "inside words" line names.
 inline constexpr size_t kWordsShown = 10;
 
-std::string Quoted(const std::string& text);
 // "Summary of 12 transcript lines"
 std::string SummaryHeadline(const DryRunFigures& figures);
 // "Bob: bounced 2, red dot 1 (auto list; phrase "ass" x2)"

@@ -60,16 +60,4 @@ std::string HtmlEscaped(std::string_view text) {
   return out;
 }
 
-std::string CutAtCharacter(std::string_view text, size_t maxBytes) {
-  if (text.size() <= maxBytes) return std::string(text);
-  const int codePage = SystemCodePage();
-  size_t end = 0;
-  while (end < text.size()) {
-    const size_t next = end + (IsLeadByte(codePage, static_cast<unsigned char>(text[end])) ? 2 : 1);
-    if (next > maxBytes) break;
-    end = next;
-  }
-  return std::string(text.substr(0, end));
-}
-
 }  // namespace quorvel

@@ -16,7 +16,4 @@ std::string HtmlCharset(int codePage);
 // a two-byte character is copied whole.
 std::string HtmlEscaped(std::string_view text);
 
-// The text cut to at most maxBytes, never inside a two-byte character.
-std::string CutAtCharacter(std::string_view text, size_t maxBytes);
-
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/HtmlText.h"
+#include "text/AnsiText.h"
 
 namespace quorvel {
 namespace {

@@ -103,6 +103,19 @@ std::string RemoveLoneCarriageReturns(std::string_view text) {
   return out;
 }
 
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string CutAtCharacter(std::string_view text, size_t maxBytes) {
+  const int codePage = SystemCodePage();
+  size_t end = 0;
+  while (end < text.size()) {
+    const size_t width = IsLeadByte(codePage, static_cast<unsigned char>(text[end])) ? 2 : 1;
+    if (end + width > maxBytes || end + width > text.size()) break;
+    end += width;
+  }
+  return std::string(text.substr(0, end));
+}
+
 std::string FirstCharacters(std::string_view text, size_t count) {
   const int codePage = SystemCodePage();
   size_t end = 0;

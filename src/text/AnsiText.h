@@ -27,8 +27,16 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 std::string RemoveAll(std::string_view text, std::string_view what);
 std::string RemoveChar(std::string_view text, char c);
 
+// The text in double quotes, as messages and reports name a phrase, a class or a title.
+std::string Quoted(std::string_view text);
+
 // The pieces between the separators: n separators give n + 1 pieces, empty ones kept.
 std::vector<std::string> SplitAt(std::string_view text, char separator);
+
+// The longest start of `text` of at most `maxBytes` bytes that ends where a
+// character ends: a two-byte character is never cut in half, and a lead byte
+// whose trail byte is missing is left out.
+std::string CutAtCharacter(std::string_view text, size_t maxBytes);
 
 // The first `count` characters: in a double-byte code page a two-byte
 // character counts once and is never cut in half.
