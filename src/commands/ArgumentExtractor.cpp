@@ -42,12 +42,6 @@ void ExtractNormalPathArguments(const std::string& text, ArgumentSlots& slots) {
     Run(text, *p, slots);
 }
 
-void ExtractWhisperPathArguments(const std::string& text, ArgumentSlots& slots) {
-  for (const Prefix* p :
-       {&kBounce, &kRedot, &kAnnounce, &kInterval, &kAdmin, &kSeen, &kAutoRedot, &kSwear, &kAutoBounce})
-    Run(text, *p, slots);
-}
-
 void ExtractResponderArgument(const std::string& text, ArgumentSlots& slots) { Run(text, kResponder, slots); }
 
 void SplitResponderArg(ArgumentSlots& slots) {

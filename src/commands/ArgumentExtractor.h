@@ -10,10 +10,8 @@ namespace quorvel {
 // blanks removed when asked); the slot is left alone when the prefix is absent.
 void ExtractArgument(const std::string& text, const std::string& prefix, bool trimLeading, std::string& slot);
 
-// The nine prefixes of the normal path (cut out as soon as the tick has the
-// message text) and, in the whisper path's order, the same nine again.
+// The nine prefixes cut out as soon as the tick has a message's text.
 void ExtractNormalPathArguments(const std::string& text, ArgumentSlots& slots);
-void ExtractWhisperPathArguments(const std::string& text, ArgumentSlots& slots);
 // "rm! ", run after the join and sender steps.
 void ExtractResponderArgument(const std::string& text, ArgumentSlots& slots);
 

@@ -30,19 +30,21 @@ void FlushRecorder(Bot& bot) {
   if (written && shown) bot.view.ListChanged(PanelListId::RecorderBuffer);
 }
 
-void RecordLine(Bot& bot) {
+void RecordMessage(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (s.Recorder.RecordingOn) {
-    if (s.Line.Text != s.Recorder.LastRecordedText) {
-      s.Recorder.RecorderBuffer.Items.push_back(s.Line.Sender + ": " + s.Line.Text);
-      bot.view.ListChanged(PanelListId::RecorderBuffer);
-    }
-    s.Recorder.LastRecordedText = s.Line.Text;
-  }
-  if (s.Recorder.FlushTimerOn) {
-    if (auto next = CountedUp(s.Recorder.FlushCounter)) s.Recorder.FlushCounter = *next;
-    if (s.Recorder.FlushCounter == s.Recorder.FlushEvery) FlushRecorder(bot);
-  }
+  if (!s.Recorder.RecordingOn) return;
+  // Each chat message is read once, so each is recorded once, a repeat of
+  // the one before it too.
+  s.Recorder.RecorderBuffer.Items.push_back(s.Line.Sender + ": " + s.Line.Text);
+  bot.view.ListChanged(PanelListId::RecorderBuffer);
+  s.Recorder.LastRecordedText = s.Line.Text;
+}
+
+void CountTowardsFlush(Bot& bot) {
+  BotSettings& s = bot.settings;
+  if (!s.Recorder.FlushTimerOn) return;
+  if (auto next = CountedUp(s.Recorder.FlushCounter)) s.Recorder.FlushCounter = *next;
+  if (s.Recorder.FlushCounter == s.Recorder.FlushEvery) FlushRecorder(bot);
 }
 
 }  // namespace quorvel

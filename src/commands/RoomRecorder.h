@@ -7,7 +7,10 @@
 
 namespace quorvel {
 
-void RecordLine(Bot& bot);  // the first of the tick's features
+// A chat message into the buffer while recording is on; the first of a message's features.
+void RecordMessage(Bot& bot);
+// The flush schedule, counted in ticks: once a tick.
+void CountTowardsFlush(Bot& bot);
 void FlushRecorder(Bot& bot);
 // "mmddyyyyhhmmss.txt"
 std::string FlushFileName(const LocalTime& when);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "roomlink/TextSender.h"
+#include "engine/RoomSend.h"
 #include "styling/TextStyle.h"
 #include "text/NumberText.h"
 
@@ -44,9 +44,8 @@ void Announce(Bot& bot) {
   }
   s.Announcer.AnnounceBuffer.SetPlainText(text);
   if (s.Announcer.AnnounceBuffer.Empty()) return;  // the next tick's reset takes care of the counter
-  RoomLink link = bot.Link();
   ApplyStyle(s.Announcer.AnnounceBuffer, s.Style);
-  TxtSendPal(link, s.Announcer.AnnounceBuffer.ToRtf());
+  SendToRoom(bot, s.Announcer.AnnounceBuffer.ToRtf());
   s.Announcer.AnnounceCounter = "0";
 }
 

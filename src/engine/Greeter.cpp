@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "engine/RoomSend.h"
 #include "model/ProgramFile.h"
-#include "roomlink/TextSender.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {
@@ -41,8 +41,7 @@ void GreetNewcomer(Bot& bot) {
   rtf = ReplacePlaceholder(rtf, "%sn", nick);
   rtf = ReplacePlaceholder(rtf, "%rn", s.Room.SelectedRoomTitle);
   s.Greeter.GreetBuffer.SetRtf(rtf);
-  RoomLink link = bot.Link();
-  TxtSendPal(link, rtf);
+  SendToRoom(bot, rtf);
   s.Line.JoinedNick.clear();
 }
 

@@ -4,10 +4,10 @@
 
 #include "engine/Greeter.h"
 #include "engine/ModerationReport.h"
+#include "engine/RoomSend.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/Moderation.h"
 #include "roomlink/NickList.h"
-#include "roomlink/TextSender.h"
 #include "text/AnsiText.h"
 #include "text/NumberText.h"
 
@@ -18,8 +18,7 @@ ModerationAction WithMessage(Bot& bot, int command, const RichText& messageTempl
   return {command, true,
           [&messageTemplate, &buffer](Bot& b, const std::string& target) {
             buffer.SetRtf(PersonaliseNotice(messageTemplate, target, b.settings.Line.Sender));
-            RoomLink link = b.Link();
-            TxtSendPal(link, buffer.ToRtf());
+            SendToRoom(b, buffer.ToRtf());
           },
           ModerationCause::Command, bot.settings.Line.Sender};
 }

@@ -1,13 +1,12 @@
 #include "engine/Notify.h"
 
-#include "roomlink/TextSender.h"
+#include "engine/RoomSend.h"
 
 namespace quorvel {
 
 void Notify(Bot& bot, const std::string& text) {
   bot.settings.Messages.NoticeBuffer.SetPlainText(text);
-  RoomLink link = bot.Link();
-  TxtSendPal(link, bot.settings.Messages.NoticeBuffer.ToRtf());
+  SendToRoom(bot, bot.settings.Messages.NoticeBuffer.ToRtf());
 }
 
 }  // namespace quorvel

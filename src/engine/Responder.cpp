@@ -1,6 +1,6 @@
 #include "engine/Responder.h"
 
-#include "roomlink/TextSender.h"
+#include "engine/RoomSend.h"
 #include "styling/TextStyle.h"
 #include "text/AnsiText.h"
 
@@ -14,9 +14,8 @@ void SendReply(Bot& bot, const std::string& reply) {
   if (s.Line.Text == s.Responder.LastReply || s.Line.Sender == s.BotNick) return;
   s.Responder.ReplyBuffer.SetPlainText(ReplaceAll(reply, "sn%", s.Line.Sender));
   if (s.Responder.ReplyBuffer.Empty()) return;
-  RoomLink link = bot.Link();
   ApplyStyle(s.Responder.ReplyBuffer, s.Style);
-  TxtSendPal(link, s.Responder.ReplyBuffer.ToRtf());
+  SendToRoom(bot, s.Responder.ReplyBuffer.ToRtf());
   s.Responder.LastReply = AnsiLower(s.Responder.ReplyBuffer.PlainText());
 }
 

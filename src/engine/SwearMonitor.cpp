@@ -6,8 +6,8 @@
 #include "engine/ModerationActions.h"
 #include "engine/ModerationReport.h"
 #include "engine/Notify.h"
+#include "engine/RoomSend.h"
 #include "roomlink/ClientLayout.h"
-#include "roomlink/TextSender.h"
 
 namespace quorvel {
 namespace {
@@ -20,8 +20,7 @@ void Warn(Bot& bot, bool byWarnedList) {
   std::string rtf = ReplacePlaceholder(s.Messages.WarnMessage.ToRtf(), "sn%", s.Line.Sender);
   rtf = ReplacePlaceholder(rtf, "sw%", s.Swear.MatchedPhrase);
   s.Messages.WarnBuffer.SetRtf(rtf);
-  RoomLink link = bot.Link();
-  TxtSendPal(link, rtf);
+  SendToRoom(bot, rtf);
   ModerationRecord record;
   record.Nick = s.Line.Sender;
   record.Step = ModerationStep::Warning;
@@ -79,29 +78,23 @@ void PunishOrWarn(Bot& bot) {
     s.Swear.WarnedUsers.Selected.clear();
     s.Swear.LastPunishedNick = sender;
   }
+  // A first offence, or the first since a punishment: warned. Each message
+  // is judged once, so nothing here needs to guard against the same one.
   if (!wasWarned) {
-    if (s.Swear.LastPunishedNick == sender) {
-      // The offending line is usually still the newest one on the next tick.
-      s.Swear.LastPunishedNick.clear();
-    } else {
-      warned.push_back(sender);
-      Warn(bot, true);
-    }
+    warned.push_back(sender);
+    Warn(bot, true);
   }
   if (warned.size() != count) bot.view.ListChanged(PanelListId::WarnedUsers);
 }
 
 void ScanForSwearing(Bot& bot) {
   BotSettings& s = bot.settings;
-  // The phrases hit, in list order, taken before any reaction: a reaction
-  // lets messages run, and a panel action may change the list meanwhile.
-  std::vector<std::string> hits;
-  for (const size_t i : s.Swear.SwearList.Items.Matcher().Hits(s.Line.Text)) hits.push_back(s.Swear.SwearList.Items[i]);
-  for (const auto& phrase : hits) {
-    if (s.Line.Sender == s.BotNick) continue;
-    s.Swear.MatchedPhrase = phrase;
-    PunishOrWarn(bot);
-  }
+  if (s.Line.Sender == s.BotNick) return;
+  // One reaction per message, for the first phrase of the list it holds.
+  const auto first = s.Swear.SwearList.Items.Matcher().FirstHit(s.Line.Text);
+  if (!first) return;
+  s.Swear.MatchedPhrase = s.Swear.SwearList.Items[*first];
+  PunishOrWarn(bot);
 }
 
 }  // namespace quorvel

@@ -9,6 +9,7 @@
 #include "model/ArgumentSlots.h"
 #include "model/ChatLine.h"
 #include "model/Feature.h"
+#include "model/OwnMessages.h"
 #include "model/PanelList.h"
 #include "roomlink/RoomLinkState.h"
 #include "styling/RichText.h"
@@ -186,6 +187,8 @@ struct BotSettings {
 
   bool PollTimer = false;
   std::string BotNick;
+  // What the bot said lately, known when it comes back in the transcript.
+  OwnMessages OwnSaid;
   // Set while a tick runs, so that a tick started from a message pump inside
   // it returns at once.
   bool TickRunning = false;

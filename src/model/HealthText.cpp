@@ -38,6 +38,12 @@ std::vector<HealthPart> HealthParts(const BotSettings& settings) {
                      true});
   else if (h.ClientBits != 0)
     parts.push_back({std::to_string(h.ClientBits) + "-bit client", "", false});
+  if (h.SkippedMessages > 0)
+    parts.push_back(
+        {std::to_string(h.SkippedMessages) + (h.SkippedMessages == 1 ? " message" : " messages") + " skipped",
+         "Messages came faster than Quorvel reads them: a tick acts on the newest 30 and skips the "
+         "older ones. Counted since the room was attached.",
+         true});
   return parts;
 }
 

@@ -3,6 +3,7 @@
 // handle is normal, and every operation on one answers "nothing" (0, empty,
 // false) without failing. Calls that wait on another process are bounded by
 // the binding, so a client that hangs costs one skipped step.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,18 @@ inline constexpr int kVkSpace = 0x20;
 
 // What the window system tells of a window without asking its program, so
 // nothing here waits on the client. Sizes are the window's outer size in pixels.
+// A stretch of an edit control's rows read as paragraphs: a row that ends
+// without a paragraph mark goes on in the next row.
+struct TextSpan {
+  // The span's newest pieces, oldest first, each without its mark, cut after
+  // the asked number of characters and at a zero byte. A span that starts
+  // inside a paragraph begins with that paragraph's tail.
+  std::vector<std::string> Paragraphs;
+  std::size_t Count = 0;  // pieces in the whole span, kept or not
+  bool Open = false;      // the span ends inside a paragraph
+  bool Cut = false;       // only the span's last characters could be read: its first piece may be a tail
+};
+
 struct WindowFacts {
   unsigned long ProcessId = 0;
   int ControlId = 0;
@@ -57,6 +70,11 @@ class Desktop {
   // given capacity). GetLine answers the bytes copied, before the first zero.
   virtual int LineCount(WindowHandle edit) = 0;
   virtual std::string GetLine(WindowHandle edit, int index, int capacity) = 0;
+  // Rows [firstRow, endRow) as paragraphs, keeping the newest `keepNewest`,
+  // each cut after `maxChars` characters. However many rows the span holds, a
+  // binding reads it in a bounded number of calls.
+  virtual TextSpan ReadRows(WindowHandle edit, int firstRow, int endRow, std::size_t keepNewest,
+                            std::size_t maxChars) = 0;
   // WM_SETTEXT of 8-bit RTF bytes through the wide entry point, so a rich-edit
   // box loads it as formatted text.
   virtual void SetRtfText(WindowHandle edit, const std::string& rtf) = 0;

@@ -35,6 +35,7 @@ void PickRoom(RoomLinkState& state, int index) {
   if (index < 0 || index >= static_cast<int>(state.RoomList.size())) return;
   state.RoomListIndex = index;
   state.SelectedRoomTitle = state.RoomList[index];
+  MarkFresh(state.Cursor);
 }
 
 void FillRoomList(RoomLink& link) {
@@ -91,6 +92,7 @@ void AttachToRoom(RoomLink& link) {
   PalRoomGrab(link);
   link.state.TranscriptHandle = ResolveTranscript(link);
   link.state.TranscriptLost = false;
+  MarkFresh(link.state.Cursor);
 }
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 
 #include "roomlink/ClientProfile.h"
 #include "roomlink/Desktop.h"
+#include "roomlink/TranscriptCursor.h"
 #include "roomlink/WindowHealth.h"
 
 namespace quorvel {
@@ -31,6 +32,8 @@ struct RoomLinkState {
   // The kept transcript went away and has not been found again: every tick
   // looks for it until it is (RecheckTranscript), or a discovery runs.
   bool TranscriptLost = false;
+  // How far the transcript has been read.
+  TranscriptCursor Cursor;
   NickListCache NickList;
   std::string Caption = kMainCaption;
   // What the ticks found, and what the view was last told of it.

@@ -13,6 +13,7 @@ void NoteTickFinds(const Desktop& desktop, RoomLinkState& state, const std::stri
   health.UserCount = userCount;
   health.ClientBits = desktop.ClientBits();
   health.MemoryUnreadable = desktop.ClientBitnessUnknown();
+  health.SkippedMessages = state.Cursor.Skipped;
 }
 
 }  // namespace quorvel

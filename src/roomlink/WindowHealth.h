@@ -2,6 +2,7 @@
 // What the last poll tick found of the selected room's windows, kept as a
 // by-product of the finds the tick makes anyway, so the panel can show it
 // without asking the client again.
+#include <cstddef>
 #include <string>
 
 #include "roomlink/ClientProfile.h"
@@ -25,6 +26,8 @@ struct WindowHealth {
   // client's memory had to give up because its bitness was not known.
   int ClientBits = 0;
   bool MemoryUnreadable = false;
+  // Messages that came faster than the ticks read them, since the last attach.
+  std::size_t SkippedMessages = 0;
 
   bool operator==(const WindowHealth&) const = default;
 };

@@ -30,6 +30,7 @@ WindowHandle SimDesktop::Build(const WindowNode& node, WindowHandle parent, unsi
   w.Role = node.Role;
   w.Parent = parent;
   w.Process = process;
+  w.Transcript = SimTranscript(shape_);
   windows_[handle] = w;
   for (const auto& child : node.Children) {
     const WindowHandle c = Build(child, handle, process);
@@ -101,11 +102,7 @@ void SimDesktop::AppendLine(WindowHandle room, const std::string& text) {
   Window* r = Find(room);
   Window* transcript = r && r->IsRoom ? RoleIn(room, WindowRole::Transcript) : nullptr;
   if (!transcript) return;
-  transcript->Paragraphs.push_back(text);
-  if (transcript->Paragraphs.size() > kKeptLines) {
-    transcript->Paragraphs.pop_front();
-    ++transcript->ForgottenLines;
-  }
+  transcript->Transcript.Append(text);
   if (OnLine) OnLine(r->Title, text);
 }
 
@@ -148,7 +145,7 @@ std::vector<std::string> SimDesktop::TranscriptOf(WindowHandle room) const {
   const Window* r = Find(room);
   if (!r || !r->IsRoom) return {};
   Window* t = const_cast<SimDesktop*>(this)->RoleIn(room, WindowRole::Transcript);
-  return t ? std::vector<std::string>(t->Paragraphs.begin(), t->Paragraphs.end()) : std::vector<std::string>{};
+  return t ? t->Transcript.Lines() : std::vector<std::string>{};
 }
 
 bool SimDesktop::HasNick(WindowHandle room, const std::string& item) const {
@@ -226,22 +223,24 @@ std::string SimDesktop::Title(WindowHandle window) {
 int SimDesktop::LineCount(WindowHandle edit) {
   const Window* w = Find(edit);
   if (!w || w->Role != WindowRole::Transcript) return 0;
-  // The empty line after the last mark.
-  return static_cast<int>(w->ForgottenLines + w->Paragraphs.size()) + 1;
+  return w->Transcript.LineCount();
 }
 
 std::string SimDesktop::GetLine(WindowHandle edit, int index, int capacity) {
   const Window* w = Find(edit);
-  if (!w || w->Role != WindowRole::Transcript || index < 0 || capacity <= 0) return {};
-  // A line that scrolled out of what is kept reads as empty; the reader never asks for one.
-  if (static_cast<size_t>(index) < w->ForgottenLines) return {};
-  const size_t kept = static_cast<size_t>(index) - w->ForgottenLines;
-  if (kept >= w->Paragraphs.size()) return {};
-  std::string line = w->Paragraphs[kept] + "\r";
+  if (!w || w->Role != WindowRole::Transcript || capacity <= 0) return {};
+  std::string line = w->Transcript.Row(index);
   if (static_cast<int>(line.size()) > capacity) line.resize(capacity);
   const size_t zero = line.find('\0');
   if (zero != std::string::npos) line.resize(zero);
   return line;
+}
+
+TextSpan SimDesktop::ReadRows(WindowHandle edit, int firstRow, int endRow, std::size_t keepNewest,
+                              std::size_t maxChars) {
+  const Window* w = Find(edit);
+  if (!w || w->Role != WindowRole::Transcript) return {};
+  return w->Transcript.Read(firstRow, endRow, keepNewest, maxChars);
 }
 
 void SimDesktop::SetRtfText(WindowHandle edit, const std::string& rtf) {

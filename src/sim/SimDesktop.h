@@ -10,6 +10,7 @@
 #include "roomlink/ClientLayout.h"
 #include "roomlink/Desktop.h"
 #include "sim/SimEvents.h"
+#include "sim/SimTranscript.h"
 #include "storage/RegistryStore.h"
 
 namespace quorvel {
@@ -39,12 +40,12 @@ class SimDesktop : public Desktop {
   bool SelectNick(WindowHandle room, const std::string& item);
   void SetAdminRooms(std::vector<std::string> names) { adminRooms_ = std::move(names); }
   void SetEcho(bool on) { echo_ = on; }
+  // How the transcripts of the rooms opened from now on show their lines.
+  void SetTranscriptShape(TranscriptShape shape) { shape_ = shape; }
   std::vector<SimNick> Nicks(WindowHandle room) const;
-  // The transcript lines a reader can still reach (the newest kKeptLines).
+  // The transcript lines the simulator still keeps, oldest first.
   std::vector<std::string> TranscriptOf(WindowHandle room) const;
   bool HasNick(WindowHandle room, const std::string& item) const;
-  // Lines the reader never looks back further than; older ones are only counted.
-  static constexpr size_t kKeptLines = 64;
   // Lines the scenario or the echo put into a transcript, for printing.
   std::function<void(const std::string& roomTitle, const std::string& line)> OnLine;
 
@@ -59,6 +60,7 @@ class SimDesktop : public Desktop {
   std::string Title(WindowHandle window) override;
   int LineCount(WindowHandle edit) override;
   std::string GetLine(WindowHandle edit, int index, int capacity) override;
+  TextSpan ReadRows(WindowHandle edit, int firstRow, int endRow, std::size_t keepNewest, std::size_t maxChars) override;
   void SetRtfText(WindowHandle edit, const std::string& rtf) override;
   void SetText(WindowHandle window, const std::string& text) override;
   void KeyDown(WindowHandle window, int virtualKey) override;
@@ -85,10 +87,9 @@ class SimDesktop : public Desktop {
     WindowHandle Parent = kNoWindow;
     unsigned long Process = kClientProcess;
     std::vector<WindowHandle> Children;
-    bool IsRoom = false;                 // opened with `room`: has a transcript, a send box and nicks
-    std::deque<std::string> Paragraphs;  // the transcript's newest lines
-    size_t ForgottenLines = 0;           // lines before those, counted only
-    std::string Text;                    // send box RTF, edit text
+    bool IsRoom = false;  // opened with `room`: has a transcript, a send box and nicks
+    SimTranscript Transcript;
+    std::string Text;  // send box RTF, edit text
     std::vector<SimNick> NickItems;
     int SelectedNick = -1;
     std::vector<std::string> Combo;
@@ -117,6 +118,7 @@ class SimDesktop : public Desktop {
   WindowHandle nextHandle_ = 0x10010;
   unsigned long nextOtherProcess_ = 5000;
   bool echo_ = true;
+  TranscriptShape shape_;
 };
 
 }  // namespace quorvel

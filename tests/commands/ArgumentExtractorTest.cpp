@@ -34,10 +34,6 @@ TEST(ArgumentExtractorTest, PrefixesAndSlots) {
     slots.*c.Slot = "kept";
     ExtractNormalPathArguments(c.Text, slots);
     EXPECT_EQ(slots.*c.Slot, c.Want);
-    ArgumentSlots whisper;
-    whisper.*c.Slot = "kept";
-    ExtractWhisperPathArguments(c.Text, whisper);
-    EXPECT_EQ(whisper.*c.Slot, c.Want) << "the whisper order gives the same";
   }
 }
 

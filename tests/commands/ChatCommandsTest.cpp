@@ -112,11 +112,34 @@ TEST_F(ChatCommandsTest, OneLineFillsSeveralSlotsInTableOrder) {
   EXPECT_EQ(world.settings.Moderation.AutoBounceList.Items, std::vector<std::string>{"y"});
 }
 
-TEST_F(ChatCommandsTest, PendingSlotRunsForTheNextAdmin) {
-  EXPECT_TRUE(Say("Eve: aba! troll").empty());
-  EXPECT_EQ(world.settings.Args.AutoBounceArg, "troll");
-  EXPECT_EQ(Say("Bob: anything at all"), std::vector<std::string>{"Nick added to the Autobounce List."});
-  EXPECT_EQ(world.settings.Moderation.AutoBounceList.Items, std::vector<std::string>{"troll"});
+// A command belongs to its own message: a nick not on the list commands
+// nothing, and nothing it typed waits for an admin's next line.
+TEST_F(ChatCommandsTest, AuthorityBelongsToTheMessage) {
+  world.desktop.SetNicks(room, {"Ann", "Carol"});
+  for (const char* command : {"aba! troll", "ad! eve", "adda! spam", "at! 0", "bc! carol", "as! x", "seen! ann"}) {
+    SCOPED_TRACE(command);
+    EXPECT_TRUE(Say(std::string("Eve: ") + command).empty());
+    EXPECT_TRUE(Say("Bob: hi all").empty());
+  }
+  EXPECT_EQ(world.settings.Admins.AdminList.Items, std::vector<std::string>{"Bob"});
+  EXPECT_TRUE(world.settings.Moderation.AutoBounceList.Items.empty());
+  EXPECT_FALSE(world.events.Consume(EventKind::Posted));
+}
+
+// The bot's own messages come back under the signed-in nick; what it said
+// never commands it, what the operator types under that nick does.
+TEST_F(ChatCommandsTest, TheBotsOwnEchoCommandsNothing) {
+  world.settings.Admins.AdminList.Items = {"Host"};
+  world.settings.BotNick = "Host";
+  world.desktop.SetEcho(true);
+  world.settings.Responder.ResponderTriggers.Items = {"how do i mute"};
+  world.settings.Responder.ResponderReplies.Items = {"greeter on"};
+  world.settings.Features.ResponderOn = true;
+  EXPECT_EQ(Say("Ann: how do I mute"), std::vector<std::string>{"greeter on"});
+  EXPECT_TRUE(Say("Ann: ok").empty());  // the echo "Host: greeter on" was read in this tick
+  EXPECT_FALSE(world.settings.Features.GreeterOn);
+  world.clock.AdvanceMs(11000);
+  EXPECT_EQ(Say("Host: greeter on"), std::vector<std::string>{"Greeter is now On"});
 }
 
 TEST_F(ChatCommandsTest, DuplicateAdminsAreObeyedTwice) {

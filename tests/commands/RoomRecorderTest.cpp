@@ -21,7 +21,8 @@ class RoomRecorderTest : public ::testing::Test {
   void Line(const std::string& sender, const std::string& text) {
     world.settings.Line.Sender = sender;
     world.settings.Line.Text = text;
-    RecordLine(world.bot);
+    RecordMessage(world.bot);
+    CountTowardsFlush(world.bot);
   }
   std::string Read(const std::filesystem::path& p) { return scratch.Read(p); }
   testing::TestWorld world;
@@ -29,13 +30,14 @@ class RoomRecorderTest : public ::testing::Test {
   std::filesystem::path dir = scratch.Dir();
 };
 
-TEST_F(RoomRecorderTest, RecordsEachNewTextOnce) {
+// Each message is read once: a repeat, or another nick saying the same, is a message of its own.
+TEST_F(RoomRecorderTest, RecordsEveryMessage) {
   world.settings.Recorder.RecordingOn = true;
   Line("Ann", "hello");
   Line("Ann", "hello");
   Line("Bob", "hello");
-  Line("Bob", "bye");
-  EXPECT_EQ(world.settings.Recorder.RecorderBuffer.Items, (std::vector<std::string>{"Ann: hello", "Bob: bye"}));
+  EXPECT_EQ(world.settings.Recorder.RecorderBuffer.Items,
+            (std::vector<std::string>{"Ann: hello", "Ann: hello", "Bob: hello"}));
 }
 
 TEST_F(RoomRecorderTest, FlushesAppendWithinOneSecondAndMakeTheFolder) {
@@ -63,7 +65,7 @@ TEST_F(RoomRecorderTest, FlushEveryIsComparedAsText) {
   for (const char* every : {"05", " 5", "0", "x"}) {
     world.settings.Recorder.FlushEvery = every;
     world.settings.Recorder.FlushCounter = "0";
-    for (int i = 0; i < 8; ++i) RecordLine(world.bot);
+    for (int i = 0; i < 8; ++i) CountTowardsFlush(world.bot);
     EXPECT_EQ(world.settings.Recorder.FlushCounter, "8") << every;
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "recorder"));

@@ -286,29 +286,36 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SwearCase{M::Warning, W::Neither, false, false, true, 0, false, true, false},
                       SwearCase{M::Warning, W::Yes, true, true, true, 0, false, true, true},
                       SwearCase{M::Bounce, W::Yes, false, false, true, 0, false, true, false},
-                      SwearCase{M::Bounce, W::Yes, false, true, false, 0, false, false, false},
+                      // Each message is judged once: the first hit after a punishment is warned, not swallowed.
+                      SwearCase{M::Bounce, W::Yes, false, true, true, 0, false, true, true},
                       SwearCase{M::Bounce, W::Yes, true, false, false, 32947, true, false, true},
                       SwearCase{M::RedDot, W::Yes, false, false, true, 0, false, true, false},
-                      SwearCase{M::RedDot, W::Yes, false, true, false, 0, false, false, false},
+                      SwearCase{M::RedDot, W::Yes, false, true, true, 0, false, true, true},
                       SwearCase{M::RedDot, W::Yes, true, true, false, 32946, false, false, true},
                       SwearCase{M::Bounce, W::No, true, false, false, 32947, true, true, false},
                       SwearCase{M::Bounce, W::Neither, false, true, false, 32947, true, false, true},
                       SwearCase{M::RedDot, W::No, false, false, false, 32946, false, false, false}));
 
-TEST_F(ModerationTest, ScanJudgesEveryPhraseButNotTheBot) {
+// One reaction per message, for the first listed phrase it holds.
+TEST_F(ModerationTest, ScanReactsOncePerMessageButNotToTheBot) {
   StartFeature(world.bot, Feature::Swearbot);
   world.settings.Swear.SwearMode = M::Warning;
-  world.settings.Swear.SwearList.Items = {"bad", "Bad", "word"};
+  world.settings.Swear.SwearList.Items = {"Bad", "word", "bad"};
   world.settings.BotNick = "Host";
   world.desktop.AppendLine(room, "Joe: a BAD word");
   PollTick(world.bot);
-  EXPECT_EQ(All(EventKind::Sent).size(), 2u);  // "Bad" can never match the lower-cased text
+  const auto sent = All(EventKind::Sent);
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].Text, "Joe don't say word in this room.");
   world.desktop.AppendLine(room, "Host: bad word");
   PollTick(world.bot);
   EXPECT_TRUE(All(EventKind::Sent).empty());
+  PollTick(world.bot);  // nothing new: nothing judged again
+  EXPECT_TRUE(All(EventKind::Sent).empty());
   world.settings.BotNick.clear();
+  world.desktop.AppendLine(room, "Host: bad word");
   PollTick(world.bot);
-  EXPECT_EQ(All(EventKind::Sent).size(), 2u);
+  EXPECT_EQ(All(EventKind::Sent).size(), 1u);
 }
 
 TEST_F(ModerationTest, AutoBounceComesFirstInTheTick) {

@@ -2,7 +2,6 @@
 
 #include "CodePageText.h"
 #include "TestWorld.h"
-#include "panel/RoomFrame.h"
 #include "roomlink/RoomDiscovery.h"
 #include "roomlink/TranscriptReader.h"
 #include "text/CodePage.h"
@@ -11,92 +10,148 @@
 namespace quorvel {
 namespace {
 
-using testing::TestWorld;
+using Lines = std::vector<std::string>;
 
-class TranscriptReaderTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+// A room whose transcript has the given shape, attached, and a cursor over it.
+struct ShapedRoom {
+  void Open(TranscriptShape shape) {
     world.InstallClient("10.1");
+    world.desktop.SetTranscriptShape(shape);
     room = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
     RoomLink link = world.Link();
     AttachToRoom(link);
     transcript = world.settings.Room.TranscriptHandle;
   }
-  TestWorld world;
+  void Append(const Lines& lines) {
+    for (const auto& line : lines) world.desktop.AppendLine(room, line);
+  }
+  MessageBatch Read() { return ReadNewMessages(world.desktop, transcript, cursor); }
+
+  testing::TestWorld world;
   WindowHandle room = kNoWindow;
   WindowHandle transcript = kNoWindow;
+  TranscriptCursor cursor;
 };
 
-TEST_F(TranscriptReaderTest, DistancesFromTheEnd) {
-  EXPECT_EQ(FetchLastLine(world.desktop, transcript), "");  // one line: nothing at any distance
-  EXPECT_EQ(FetchLineBeforeLast(world.desktop, transcript), "");
-  EXPECT_EQ(FetchThirdLineBeforeLast(world.desktop, transcript), "");
-  for (const char* line : {"one", "two", "three"}) world.desktop.AppendLine(room, line);
-  // Four lines now: text at distances 2 and 3, none at 5.
-  EXPECT_EQ(FetchLastLine(world.desktop, transcript), "three\r");
-  EXPECT_EQ(FetchLineBeforeLast(world.desktop, transcript), "two\r");
-  EXPECT_EQ(FetchThirdLineBeforeLast(world.desktop, transcript), "");
-  world.desktop.AppendLine(room, "four");
-  EXPECT_EQ(FetchThirdLineBeforeLast(world.desktop, transcript), "one\r");
+class TranscriptReaderTest : public ::testing::Test, public ShapedRoom {};
+
+// Lines arrive between reads; each read gives exactly the new ones, whatever
+// the client does with its rows.
+struct ReadStep {
+  Lines Arrive;
+  Lines New;
+  size_t Skipped = 0;
+};
+
+Lines Numbered(const std::string& prefix, int from, int to) {
+  Lines lines;
+  for (int i = from; i <= to; ++i) lines.push_back(prefix + std::to_string(i));
+  return lines;
 }
 
-TEST_F(TranscriptReaderTest, StoredLineLosesItsCarriageReturns) {
-  world.desktop.AppendLine(room, "he\rllo");
+TEST_F(TranscriptReaderTest, EveryMessageOnceInOrderWhateverTheClientKeeps) {
+  const Lines burst = Numbered("Eve: flood ", 1, 35);
+  const std::vector<ReadStep> steps = {
+      {{"Ann: old", "Ann: newest"}, {"Ann: newest"}},    // an attach acts on the newest only
+      {{}, {}},                                          // idle
+      {{"Bob: hi", "Bob: hi"}, {"Bob: hi", "Bob: hi"}},  // the same text twice is two messages
+      {{"Bob: hi"}, {"Bob: hi"}},
+      {burst, Lines(burst.end() - 30, burst.end()), 5},  // the newest 30 of a burst
+      {{"***Carol has joined the room"}, {"***Carol has joined the room"}},
+      {{}, {}},
+  };
+  const TranscriptShape shapes[] = {{0, 0}, {12, 0}, {0, 4}, {12, 4}, {0, 40}};
+  for (const auto& shape : shapes) {
+    SCOPED_TRACE("wrap " + std::to_string(shape.WrapWidth) + ", keep " + std::to_string(shape.KeepLines));
+    ShapedRoom shaped;
+    shaped.Open(shape);
+    for (size_t i = 0; i < steps.size(); ++i) {
+      shaped.Append(steps[i].Arrive);
+      const MessageBatch batch = shaped.Read();
+      // A client that keeps fewer lines than a burst shows only its newest ones.
+      const size_t shown = shape.KeepLines > 0 ? std::min<size_t>(shape.KeepLines, steps[i].New.size()) : 0;
+      const Lines want =
+          shown > 0 ? Lines(steps[i].New.end() - static_cast<long>(shown), steps[i].New.end()) : steps[i].New;
+      EXPECT_EQ(batch.New, want) << "step " << i;
+      if (shape.KeepLines == 0) EXPECT_EQ(batch.Skipped, steps[i].Skipped) << "step " << i;
+    }
+  }
+}
+
+TEST_F(TranscriptReaderTest, AWrappedMessageIsReadWholeAndCutAfter1024Characters) {
+  Open({10, 0});
+  // A nick at the start of a later row is still the first sender's text.
+  Append({"Ann: hello"});
+  Read();
+  Append({"Eve: a badword in the first row and then Bob: bc! Ann"});
+  EXPECT_EQ(Read().New, Lines{"Eve: a badword in the first row and then Bob: bc! Ann"});
+  ASSERT_GT(world.desktop.LineCount(transcript), 6);  // it did wrap
+  const std::string longLine = "Ann: " + std::string(1100, 'x');
+  Append({longLine});
+  EXPECT_EQ(Read().New, Lines{longLine.substr(0, 1024)});
+  // In a double-byte code page a character counts once and is never cut in two.
+  ScopedSystemCodePage japanese(932);
+  const std::string kanji = testing::InCodePage(932, U"中");
+  std::string wide;
+  for (int i = 0; i < 1100; ++i) wide += kanji;
+  Append({wide});
+  EXPECT_EQ(Read().New, Lines{wide.substr(0, 2048)});
+}
+
+TEST_F(TranscriptReaderTest, WhatCameBeforeTheNewOnesIsKnownForAWhisper) {
+  Open({});
+  Append({"Bob: psst", "***** Whisper from Bob", "(private)"});
+  Read();
+  Append({"***** End Whisper"});
+  EXPECT_EQ(Read().Earlier, (Lines{"Bob: psst", "***** Whisper from Bob", "(private)"}));
+  Append({"one", "two", "three", "four"});
+  const MessageBatch batch = Read();
+  EXPECT_EQ(batch.Earlier, (Lines{"***** Whisper from Bob", "(private)", "***** End Whisper"}));
+}
+
+TEST_F(TranscriptReaderTest, AnAttachActsOnANewestMessageOnlyOnce) {
+  Open({});
+  Append({"Ann: greeter on"});
+  EXPECT_EQ(Read().New, Lines{"Ann: greeter on"});
+  MarkFresh(cursor);  // Stop and Start again
+  EXPECT_TRUE(Read().New.empty());
+  Append({"Ann: one", "Ann: two"});
+  MarkFresh(cursor);
+  EXPECT_EQ(Read().New, Lines{"Ann: two"});
+  // A room opened again is another transcript: its newest is new.
+  world.desktop.CloseByTitle("Lobby Room");
+  Open({});
+  Append({"Ann: two"});
+  EXPECT_EQ(Read().New, Lines{"Ann: two"});
+}
+
+TEST_F(TranscriptReaderTest, NoTranscriptReadsNothingAndKeepsThePlace) {
+  Open({});
+  Append({"Ann: hi"});
+  Read();
+  const TranscriptCursor before = cursor;
+  EXPECT_TRUE(ReadNewMessages(world.desktop, kNoWindow, cursor).New.empty());
+  cursor = before;
+  world.desktop.CloseByTitle("Lobby Room");
+  EXPECT_TRUE(Read().New.empty());  // a stale handle
+  EXPECT_EQ(cursor.Recent, before.Recent);
+}
+
+TEST_F(TranscriptReaderTest, TheNewestMessageLosesItsCarriageReturnsAndStopsAtAZeroByte) {
+  Open({});
   std::string raw = "previous";
+  GetLastLine(world.desktop, transcript, raw);
+  EXPECT_EQ(raw, "");
+  Append({"he\rllo"});
   GetLastLine(world.desktop, transcript, raw);
   EXPECT_EQ(raw, "hello");
-}
-
-TEST_F(TranscriptReaderTest, LongLinesAreCutAt256Characters) {
-  const std::string longLine(300, 'x');
-  world.desktop.AppendLine(room, longLine);
-  std::string raw;
-  GetLastLine(world.desktop, transcript, raw);
-  EXPECT_EQ(raw, std::string(256, 'x'));
-  world.desktop.AppendLine(room, std::string(255, 'y'));
-  GetLastLine(world.desktop, transcript, raw);
-  EXPECT_EQ(raw, std::string(255, 'y'));  // the CR was the 256th character
-}
-
-TEST_F(TranscriptReaderTest, MissingTranscriptGivesAnEmptyLine) {
-  std::string raw = "previous";
-  GetLastLine(world.desktop, kNoWindow, raw);
-  EXPECT_EQ(raw, "");
-  raw = "previous";
-  world.desktop.CloseByTitle("Lobby Room");
-  GetThirdLineBeforeLast(world.desktop, transcript, raw);  // a stale handle
-  EXPECT_EQ(raw, "");
-}
-
-TEST_F(TranscriptReaderTest, TextStopsAtAZeroByte) {
-  world.desktop.AppendLine(room, std::string("ab\0cd", 5));
-  std::string raw;
+  Append({std::string("ab\0cd", 5)});
   GetLastLine(world.desktop, transcript, raw);
   EXPECT_EQ(raw, "ab");
 }
 
-// The fetch holds 256 bytes. A double-byte character whose lead byte is the
-// 256th is left out whole, never cut after its lead byte.
-TEST_F(TranscriptReaderTest, DoubleByteLinesAreCutBetweenCharacters) {
-  for (const int codePage : {932, 936, 949, 950}) {
-    SCOPED_TRACE(codePage);
-    ScopedSystemCodePage inForce(codePage);
-    const std::string wide = testing::InCodePage(codePage, U"中");
-    ASSERT_EQ(wide.size(), 2u);
-    std::string raw;
-    world.desktop.AppendLine(room, std::string(255, 'x') + wide + wide);
-    GetLastLine(world.desktop, transcript, raw);
-    EXPECT_EQ(raw, std::string(255, 'x'));
-    world.desktop.AppendLine(room, std::string(254, 'x') + wide + wide);
-    GetLastLine(world.desktop, transcript, raw);
-    EXPECT_EQ(raw, std::string(254, 'x') + wide);  // ends on the limit: whole
-    world.desktop.AppendLine(room, "a" + wide + wide);
-    GetLastLine(world.desktop, transcript, raw);
-    EXPECT_EQ(raw, "a" + wide + wide);
-  }
-}
-
 TEST_F(TranscriptReaderTest, AKeptTranscriptStaysWhileItIsARichEdit) {
+  Open({});
   world.desktop.OpenRoom("Other Room", RoomLayout::Profile10);
   PickRoom(world.settings.Room, 1);  // another room picked: the kept transcript still reads the first
   RoomLink link = world.Link();
@@ -105,6 +160,7 @@ TEST_F(TranscriptReaderTest, AKeptTranscriptStaysWhileItIsARichEdit) {
 }
 
 TEST_F(TranscriptReaderTest, AClosedTranscriptIsLookedUpAgain) {
+  Open({});
   RoomLink link = world.Link();
   world.desktop.CloseByTitle("Lobby Room");
   RecheckTranscript(link);
@@ -114,11 +170,12 @@ TEST_F(TranscriptReaderTest, AClosedTranscriptIsLookedUpAgain) {
   RecheckTranscript(link);
   EXPECT_NE(world.settings.Room.TranscriptHandle, kNoWindow);
   EXPECT_NE(world.settings.Room.TranscriptHandle, transcript);
-  EXPECT_EQ(FetchLastLine(world.desktop, world.settings.Room.TranscriptHandle), "Ann: back again\r");
+  EXPECT_EQ(ReadNewestMessage(world.desktop, world.settings.Room.TranscriptHandle), "Ann: back again");
 }
 
 TEST_F(TranscriptReaderTest, TheTickReadsARoomOpenedAgain) {
-  StartPolling(world.bot);
+  Open({});
+  world.settings.PollTimer = true;
   world.desktop.CloseByTitle("Lobby Room");
   const WindowHandle reopened = world.desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
   world.desktop.AppendLine(reopened, "Ann: back again");

@@ -98,20 +98,18 @@ TEST(SimRetentionTest, EachCheckKeepsTheKindItUsesForAsLongAsItNeedsIt) {
 }
 
 TEST(SimRetentionTest, ATranscriptKeepsItsTailAndItsCount) {
-  SimEventLog events;
-  MemoryRegistryStore registry;
-  SimDesktop desktop(events, registry);
-  const WindowHandle room = desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
-  WindowHandle transcript = kNoWindow;
-  for (WindowHandle h : desktop.Descendants(room))
-    if (desktop.LineCount(h) > 0 && transcript == kNoWindow) transcript = h;
-  ASSERT_NE(transcript, kNoWindow);
-  for (int i = 0; i < 5000; ++i) desktop.AppendLine(room, "line " + std::to_string(i));
-  EXPECT_EQ(desktop.LineCount(transcript), 5001);
-  // What the reader asks for: the newest line and those a whisper block reaches.
-  EXPECT_EQ(desktop.GetLine(transcript, 5001 - 2, 256), "line 4999\r");
-  EXPECT_EQ(desktop.GetLine(transcript, 5001 - 5, 256), "line 4996\r");
-  EXPECT_EQ(desktop.TranscriptOf(room).size(), SimDesktop::kKeptLines);
+  SimTranscript transcript;
+  const int lines = static_cast<int>(SimTranscript::kKeptRows) + 1000;
+  for (int i = 0; i < lines; ++i) transcript.Append("line " + std::to_string(i));
+  EXPECT_EQ(transcript.LineCount(), lines + 1);
+  // The newest rows read as they were; a forgotten one as an empty line.
+  EXPECT_EQ(transcript.Row(lines - 1), "line " + std::to_string(lines - 1) + "\r");
+  EXPECT_EQ(transcript.Row(0), "\r");
+  EXPECT_EQ(transcript.Lines().size(), SimTranscript::kKeptRows);
+  const TextSpan span = transcript.Read(0, lines, 2, 1024);
+  EXPECT_EQ(span.Count, static_cast<size_t>(lines));
+  EXPECT_EQ(span.Paragraphs,
+            (std::vector<std::string>{"line " + std::to_string(lines - 2), "line " + std::to_string(lines - 1)}));
 }
 
 }  // namespace

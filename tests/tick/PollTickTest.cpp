@@ -43,25 +43,32 @@ TEST_F(PollTickTest, JoinLeavesSenderAndTextOfThePreviousChatLine) {
   EXPECT_EQ(world.settings.Line.Text, "hi");
 }
 
-TEST_F(PollTickTest, WhisperPathWorksOnTheLineThreeAboveTheMarker) {
+// A whisper's end shows the line three messages above it, whole; that line
+// was a message of its own, acted on under the nick written on it.
+TEST_F(PollTickTest, AWhisperEndShowsTheLineThreeAboveIt) {
+  world.settings.Admins.AdminList.Items = {"Bob"};
+  world.desktop.SetNicks(room, {"Troll"});
   Line("Carol: ordinary");
   PollTick(world.bot);
-  Line("Bob: BC! troll");
+  Line("Eve: bc! troll");
   Line("header");
   Line("middle");
+  PollTick(world.bot);
   Line("   ***** End Whisper");
   PollTick(world.bot);
-  EXPECT_EQ(world.settings.Line.RawLine, "Bob: BC! troll");
-  EXPECT_EQ(world.settings.Line.Text, "bob: bc! troll");
-  EXPECT_EQ(world.settings.Line.Sender, "Carol");  // not derived from the whisper
-  EXPECT_EQ(world.settings.Args.BounceArg, "troll");
+  EXPECT_EQ(world.settings.Line.RawLine, "Eve: bc! troll");
+  EXPECT_EQ(world.settings.Line.Text, "eve: bc! troll");
+  EXPECT_EQ(world.settings.Line.Sender, "Eve");
   EXPECT_EQ(world.settings.Line.MarkerLine, "");
+  EXPECT_EQ(world.events.Consume(EventKind::Posted), nullptr);  // Eve is no admin, the last speaker's or not
 }
 
-TEST_F(PollTickTest, ArgumentsAreExtractedFromTheText) {
+// Argument slots are filled from one message and emptied with it.
+TEST_F(PollTickTest, ArgumentsLiveForTheirMessageOnly) {
   Line("Ann: please rm! hi dv! there");
   PollTick(world.bot);
-  EXPECT_EQ(world.settings.Args.ResponderArg, "hi dv! there");
+  EXPECT_EQ(world.settings.Args.ResponderArg, "");
+  EXPECT_TRUE(world.settings.Responder.ResponderTriggers.Items.empty());
 }
 
 TEST_F(PollTickTest, SameLineParsedAgainGivesTheSameFields) {

@@ -61,6 +61,24 @@ static_assert(sizeof(TextRange32) == 12, "the 32-bit text-range record is 12 byt
 // The text-range record leads the transcript's block; the text follows it.
 constexpr std::size_t kRangeRecordBytes = 16;
 constexpr std::size_t kTranscriptBlockBytes = 4096;  // a page: the 256-character fetch and its record
+// The most characters one read of a span of rows takes, from the span's end:
+// a thousand long messages, far more than a room says between two ticks.
+constexpr LONG kMaxSpanChars = 256 * 1024;
+
+// Where each paragraph of `text` starts and how long it is, its mark left
+// out; a last piece without a mark is open.
+std::vector<std::pair<std::size_t, std::size_t>> ParagraphPieces(const std::wstring& text, bool& open) {
+  std::vector<std::pair<std::size_t, std::size_t>> pieces;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != L'\r') continue;
+    pieces.emplace_back(start, i - start);
+    start = i + 1;
+  }
+  open = start < text.size();
+  if (open) pieces.emplace_back(start, text.size() - start);
+  return pieces;
+}
 
 }  // namespace
 
@@ -238,6 +256,40 @@ std::string Win32Desktop::GetLine(WindowHandle edit, int index, int capacity) {
   if (*length + 1 <= capacity && !text.empty() && text.back() != L'\r' && static_cast<LONG>(text.size()) == wanted)
     text.pop_back();
   return WideToAnsi(text);
+}
+
+TextSpan Win32Desktop::ReadRows(WindowHandle edit, int firstRow, int endRow, std::size_t keepNewest,
+                                std::size_t maxChars) {
+  TextSpan span;
+  const HWND window = ToHwnd(edit);
+  if (!window || firstRow < 0 || endRow <= firstRow || keepNewest == 0) return span;
+  const Sender send(window, budget_);
+  // Three calls however long the span: where it starts, where it ends, and
+  // one read of the characters between.
+  const auto start = send.A(EM_LINEINDEX, static_cast<WPARAM>(firstRow), 0);
+  const auto stop = send.A(EM_LINEINDEX, static_cast<WPARAM>(endRow), 0);
+  if (!start || !stop || *start < 0 || *stop < *start) return span;
+  LONG from = static_cast<LONG>(*start);
+  const LONG to = static_cast<LONG>(*stop);
+  if (to - from > kMaxSpanChars) {
+    from = to - kMaxSpanChars;
+    span.Cut = true;
+  }
+  if (to == from) return span;
+  TranscriptLink* link = LinkTo(edit, kRangeRecordBytes + (static_cast<std::size_t>(to - from) + 1) * sizeof(WCHAR));
+  if (!link) return span;
+  const std::wstring text = link->process.Is32Bit() ? ReadTextRange<TextRange32>(*link, send, from, to - from)
+                                                    : ReadTextRange<TEXTRANGEW>(*link, send, from, to - from);
+  // A character's worth cut after maxChars, in the control's characters,
+  // before conversion: a double-byte character is one of them.
+  auto handed = [&](std::size_t at, std::size_t length) {
+    return WideToAnsi(text.substr(std::min(at, text.size()), std::min(length, maxChars)));
+  };
+  const auto pieces = ParagraphPieces(text, span.Open);
+  span.Count = pieces.size();
+  for (std::size_t k = pieces.size() - std::min(keepNewest, pieces.size()); k < pieces.size(); ++k)
+    span.Paragraphs.push_back(handed(pieces[k].first, pieces[k].second));
+  return span;
 }
 
 void Win32Desktop::SetRtfText(WindowHandle edit, const std::string& rtf) {

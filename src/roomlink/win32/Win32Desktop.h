@@ -35,6 +35,7 @@ class Win32Desktop final : public Desktop {
   std::string Title(WindowHandle window) override;
   int LineCount(WindowHandle edit) override;
   std::string GetLine(WindowHandle edit, int index, int capacity) override;
+  TextSpan ReadRows(WindowHandle edit, int firstRow, int endRow, std::size_t keepNewest, std::size_t maxChars) override;
   void SetRtfText(WindowHandle edit, const std::string& rtf) override;
   void SetText(WindowHandle window, const std::string& text) override;
   void KeyDown(WindowHandle window, int virtualKey) override;
