@@ -64,6 +64,8 @@ struct ScenarioWorld {
   RoomLayout Layout = RoomLayout::Profile10;
   // The windows rooms opened from now on lack (`leave-out`).
   std::vector<WindowRole> LeftOut;
+  // How the transcripts of rooms opened from now on show their lines (`wrap`, `keep`).
+  TranscriptShape Shape;
   int TickNumber = 0;
   std::optional<int> Label;
   // What `expect sent` and `expect msgbox…` consumed last, for the checks that follow them.

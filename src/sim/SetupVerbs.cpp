@@ -113,6 +113,16 @@ void LeaveOut(ScenarioWorld& world, VerbCall& call) {
   }
 }
 
+// `wrap N` and `keep N`: how the transcripts of the rooms opened from now on show their lines.
+void TranscriptShapeVerb(ScenarioWorld& world, VerbCall& call) {
+  const std::string rest = call.Cursor.Rest();
+  char* end = nullptr;
+  const long n = std::strtol(rest.c_str(), &end, 10);
+  if (rest.empty() || *end != '\0' || n < 0 || n > 1000000) throw Unrunnable(call.Verb + " takes a number of 0 or more");
+  (call.Verb == "wrap" ? world.Shape.WrapWidth : world.Shape.KeepLines) = static_cast<int>(n);
+  world.Desktop.SetTranscriptShape(world.Shape);
+}
+
 void Room(ScenarioWorld& world, VerbCall& call) {
   WindowNode layout = RoomWindowLayout(world.Layout, call.Cursor.Rest());
   for (WindowRole role : world.LeftOut) LeaveOutWindow(layout, role);
@@ -217,6 +227,8 @@ const VerbTable& SetupVerbs() {
       {"client", Client},
       {"layout", Layout},
       {"leave-out", LeaveOut},
+      {"wrap", TranscriptShapeVerb},
+      {"keep", TranscriptShapeVerb},
       {"room", Room},
       {"window", Window},
       {"notice", Notice},
