@@ -96,7 +96,8 @@ void ScanForSwearing(Bot& bot) {
   // The phrases hit, in list order, taken before any reaction: a reaction
   // lets messages run, and a panel action may change the list meanwhile.
   std::vector<std::string> hits;
-  for (const size_t i : s.Swear.SwearList.Items.Matcher().Hits(s.Line.Text)) hits.push_back(s.Swear.SwearList.Items[i]);
+  for (const size_t i : s.Swear.SwearList.Items.EntryMatcher().Hits(s.Line.Text))
+    hits.push_back(s.Swear.SwearList.Items[i]);
   for (const auto& phrase : hits) {
     if (s.Line.Sender == s.BotNick) continue;
     s.Swear.MatchedPhrase = phrase;

@@ -3,6 +3,7 @@
 // an HTML parser reads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -95,6 +96,13 @@ TEST_F(DryRunPageTest, EveryHitIsMarkedByItsKindAndTheChartsAreThere) {
   EXPECT_NE(page.find("&quot;hell&quot;</text>"), std::string::npos);
   EXPECT_NE(page.find(">1 + 0</text>"), std::string::npos) << page;
   EXPECT_NE(page.find(">0 + 1</text>"), std::string::npos) << page;
+  // The colours are told once, before the phrases, each square before its word.
+  const size_t legend = page.find(
+      "<span class=\"key\" style=\"background:#c0392b\"></span>free-standing "
+      "<span class=\"key\" style=\"background:#e6a117\"></span>inside a word");
+  EXPECT_LT(legend, page.find("<h3>")) << page;
+  EXPECT_EQ(page.find("free-standing", page.find("free-standing", legend) + 1), page.find("free-standing hit"));
+  EXPECT_EQ(page.find(">inside a word</text>"), std::string::npos) << page;
   // Self-contained: nothing that runs, nothing fetched.
   for (const char* outside : {"<script", "src=", "href=", "@import", "url("})
     EXPECT_EQ(page.find(outside), std::string::npos) << outside;
@@ -122,6 +130,69 @@ TEST_F(DryRunPageTest, ThePageDeclaresTheSystemCodePage) {
   } names[] = {{874, "windows-874"}, {1250, "windows-1250"}, {1251, "windows-1251"}, {1258, "windows-1258"},
                {932, "shift_jis"},   {936, "gbk"},           {949, "euc-kr"},        {950, "big5"}};
   for (const auto& n : names) EXPECT_EQ(HtmlCharset(n.CodePage), n.Name);
+}
+
+TEST(HtmlTextTest, APairIsOneCharacterOnlyWithATrailByte) {
+  const struct {
+    int CodePage;
+    const char* Text;
+    const char* Html;
+  } cases[] = {
+      {932, "\x82\xA0<", "\x82\xA0&lt;"},                     // a whole character, then markup escaped
+      {932, "\x82<img>", "&#xFFFD;&lt;img&gt;"},              // "<" is no trail byte: a broken character
+      {932, "a\x82", "a&#xFFFD;"},                            // a lead byte at the end
+      {932, "\x85\x40", "&#xFFFD;"},                          // a pair the code page leaves undefined
+      {936, "\x81\x30\x81\x30&", "&#xFFFD;0&#xFFFD;0&amp;"},  // no four-byte GB18030 sequence
+      {949, "\xB0\xA1\x81\"", "\xB0\xA1&#xFFFD;&quot;"},
+      {950, "\xA4\x40\xA4'", "\xA4\x40&#xFFFD;&#39;"},
+      {1252, "caf\xE9 \x81", "caf\xE9 &#xFFFD;"},  // a byte Windows maps to a C1 control
+  };
+  for (const auto& c : cases) {
+    ScopedSystemCodePage codePage(c.CodePage);
+    EXPECT_EQ(HtmlEscaped(c.Text), c.Html) << c.CodePage << " " << c.Text;
+  }
+}
+
+// Transcript lines meant to break out of the page in every double-byte code
+// page: a lead byte before "<", "\"", "&" and at the end of a line, in the
+// nick, the text and the phrase. libxml2 reads the page in its code page
+// and must find only the page's own elements and attributes.
+TEST_F(DryRunPageTest, NoTranscriptMakesAnElementOrAttribute) {
+  Write("words.txt", "\"bad\"\r\n\"x\x82<i>\"\r\n");
+  std::string night;
+  for (const char* lead : {"\x81", "\x82", "\xA4", "\xB0", "\xE0", "\xFC", "\xFE"}) {
+    const std::string l = lead;
+    night += l + "<b>Eve: bad " + l + "<img src=x onerror=alert(1)>" + l + "\"" + l + "&" + l + "\n";
+    night += "Bob: x" + l + "<i>" + l + "0" + l + "0<svg onload=alert(1)> bad" + l + "\n";
+  }
+  const std::string elements = "html head meta title style body h1 h2 h3 p ul li span svg rect text";
+  const std::string attributes =
+      "lang charset class style xmlns width height viewbox role aria-label x y fill text-anchor";
+  std::string foreign = "//*[not(";
+  for (size_t at = 0, end = 0; at < elements.size(); at = end + 1) {
+    end = std::min(elements.find(' ', at), elements.size());
+    foreign += (at ? " or self::" : "self::") + elements.substr(at, end - at);
+  }
+  foreign += ")] | //@*[not(";
+  for (size_t at = 0, end = 0; at < attributes.size(); at = end + 1) {
+    end = std::min(attributes.find(' ', at), attributes.size());
+    foreign += (at ? " or name()='" : "name()='") + attributes.substr(at, end - at) + "'";
+  }
+  foreign += ")]";
+  const std::string pageFile = (root / "night - dry run.htm").string();
+  const std::string found = (root / "found.txt").string(), report = (root / "xmllint.txt").string();
+  for (const int codePage : {932, 936, 949, 950, 1252}) {
+    ScopedSystemCodePage system(codePage);
+    const std::string page = Page(night);
+    EXPECT_NE(page.find("onerror=alert(1)"), std::string::npos) << codePage;  // the text is there, as text
+    ASSERT_NE(std::system(
+                  ("xmllint --html --xpath \"" + foreign + "\" '" + pageFile + "' >'" + found + "' 2>'" + report + "'")
+                      .c_str()),
+              -1);
+    EXPECT_EQ(scratch.Read(found), "") << codePage;
+    EXPECT_EQ(scratch.Read(report).find("encoding error"), std::string::npos) << codePage << scratch.Read(report);
+    EXPECT_NE(scratch.Read(report).find("XPath set is empty"), std::string::npos) << codePage << scratch.Read(report);
+  }
 }
 
 // libxml2's HTML parser knows HTML 4, so it names each element of the inline

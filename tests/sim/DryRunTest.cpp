@@ -108,8 +108,9 @@ TEST(DryRunTest, PhrasesMostlyInsideWordsComeMostSuchLinesFirst) {
   f.Phrases["d"] = {.Lines = 1, .InsideWordLines = 0};
   f.Phrases["e"] = {.Lines = 2, .InsideWordLines = 2};  // ties with a: list order
   EXPECT_EQ(MostlyInsideWords(f), (std::vector<std::string>{"c", "a", "e"}));
-  EXPECT_EQ(MostlyInsideLine("hell", {.Lines = 90, .InsideWordLines = 87}),
-            "\"hell\": 87 of 90 lines (97%) inside a word; only as a word of its own: \" hell \"");
+  EXPECT_EQ(MostlyInsideLine("hell", {.Lines = 90, .InsideWordLines = 87, .WordOnlyLines = 3}),
+            "\"hell\": 87 of 90 lines (97%) inside a word; only as a word of its own: \" hell \", which would still "
+            "catch 3 of its 90 lines");
 }
 
 TEST(DryRunTest, TheWordOnlyEntryPutsABlankWhereAWordCouldJoin) {
@@ -185,7 +186,17 @@ TEST_F(ReplayTest, WithoutADesignNoGreetingReachesTheRoom) {
   fs::remove(dir / "dlistd.txt");
   ASSERT_EQ(Replay("Bob has joined the room\n"), kScenarioPassed) << errors.str();
   EXPECT_NE(summary.str().find("Messages sent: 0\n"), std::string::npos) << summary.str();
-  EXPECT_NE(summary.str().find("Greetings sent: 0\n"), std::string::npos) << summary.str();
+  EXPECT_NE(summary.str().find("Greetings sent: 0\n  no design in dlist.txt, so the join was not greeted\n"),
+            std::string::npos)
+      << summary.str();
+}
+
+// The summary goes to the operator's terminal: a chat line's escape
+// sequences are shown, not obeyed.
+TEST_F(ReplayTest, TheSummaryShowsControlBytesAsHex) {
+  ASSERT_EQ(Replay("Bob: \x1b[2Jass\x07\tok\x7f\n"), kScenarioPassed) << errors.str();
+  EXPECT_NE(summary.str().find("line 1: Bob: \\x1B[2Jass\\x07\tok\\x7F (inside a word)\n"), std::string::npos)
+      << summary.str();
 }
 
 TEST_F(ReplayTest, TheProgramDirectoryIsLeftByteForByte) {
@@ -239,7 +250,7 @@ TEST_F(ReplayTest, SettingsAndDesignsComeFromTheOptions) {
   ASSERT_EQ(Replay("Bob has joined the room\nCid: oh hell\nCid: hi bot\n", options), kScenarioPassed) << errors.str();
   EXPECT_EQ(trace.str(), "");
   const std::string s = summary.str();
-  EXPECT_NE(s.find("  greeter: 1\n  swearbot: 1\n"), std::string::npos) << s;
+  EXPECT_NE(s.find("  greeter: 1\n  swearbot: 1 (1 warning)\n"), std::string::npos) << s;
   EXPECT_EQ(s.find("responder"), std::string::npos) << s;  // not enabled
   EXPECT_NE(s.find("Bounces and red dots:\n  none\n"), std::string::npos) << s;
 }
@@ -256,13 +267,47 @@ TEST_F(ReplayTest, TheWordsInsideWhichAPhraseHitAreCountedOverTheWholeTranscript
             std::string::npos)
       << s;
   EXPECT_NE(s.find("Phrases that hit mostly inside words:\n"
-                   "  \"hell\": 8 of 9 lines (89%) inside a word; only as a word of its own: \" hell \"\n"
+                   "  \"hell\": 8 of 9 lines (89%) inside a word; only as a word of its own: \" hell \", which would "
+                   "still catch 0 of its 9 lines\n"
                    "\nMonitored phrases hit:"),
             std::string::npos)
       << s;
-  // Five examples, the words of all nine lines.
-  EXPECT_NE(s.find("line 5: Bob: hello 4 (inside a word)\n"), std::string::npos) << s;
-  EXPECT_EQ(s.find("line 6: Bob"), std::string::npos) << s;
+  // Five examples, the words of all nine lines; the one free-standing hit,
+  // on line 8, takes the last place from the inside-a-word lines.
+  EXPECT_NE(s.find("    line 4: Bob: hello 3 (inside a word)\n"
+                   "    line 8: Cid: hell, hello, HELLOOO\n"
+                   "    5 of 9 shown\n"),
+            std::string::npos)
+      << s;
+}
+
+// A night as a room has it: "hell" mostly inside longer words, on its own at
+// a message's start, at its end and alone. The advised entry, put in the
+// list, catches exactly those free-standing lines, and the summary said so.
+TEST_F(ReplayTest, TheAdvisedEntryCatchesTheFreeStandingHits) {
+  const std::string night =
+      "Bob: hello everyone\nCid: hello bob\nDee: hell no\nBob: the shell is slow\nEve: hello hello\n"
+      "Cid: what the hell\nFay: say hello\nDee: hell\nEve: hellooo\nBob: shellfish tonight\n";
+  ASSERT_EQ(Replay(night), kScenarioPassed) << errors.str();
+  EXPECT_NE(summary.str().find("  swearbot: 10 (10 bounce notices)\n"), std::string::npos) << summary.str();
+  EXPECT_NE(summary.str().find("  \"hell\": 7 of 10 lines (70%) inside a word; only as a word of its own: \" hell \", "
+                               "which would still catch 3 of its 10 lines\n"),
+            std::string::npos)
+      << summary.str();
+  Write("words.txt", "\" hell \"\r\n");
+  ASSERT_EQ(Replay(night), kScenarioPassed) << errors.str();
+  const std::string s = summary.str();
+  EXPECT_NE(s.find("  \" hell \": 3 lines\n"
+                   "    line 3: Dee: hell no\n"
+                   "    line 6: Cid: what the hell\n"
+                   "    line 8: Dee: hell\n"),
+            std::string::npos)
+      << s;
+  EXPECT_NE(s.find("Bounces and red dots:\n"
+                   "  Cid: bounced 1 (phrase \" hell \")\n"
+                   "  Dee: bounced 2 (phrase \" hell \" x2); in a live room gone after the first bounce\n\n"),
+            std::string::npos)
+      << s;
 }
 
 TEST_F(ReplayTest, PhrasesAreCountedByTheSwearMonitorsOwnMatcher) {
