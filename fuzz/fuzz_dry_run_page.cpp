@@ -52,9 +52,7 @@ bool BuildersValue(const std::string& name, const std::string& value, int codePa
   return false;
 }
 
-bool NameByte(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
-}
+bool NameByte(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'; }
 
 void CheckCharacters(const std::string& page, int codePage) {
   for (size_t i = 0; i < page.size(); ++i) {
@@ -69,7 +67,7 @@ void CheckCharacters(const std::string& page, int codePage) {
 // builder's attributes, quoted, with the builder's values. A trail byte is
 // never below 0x40, so no "<", "\"" or ">" hides inside a character.
 void CheckMarkup(const std::string& page, int codePage) {
-  static const std::set<std::string> kElements = {"html", "head", "meta", "title", "style", "body", "h1", "h2",
+  static const std::set<std::string> kElements = {"html", "head", "meta", "title", "style", "body", "h1",   "h2",
                                                   "h3",   "p",    "ul",   "li",    "span",  "svg",  "rect", "text"};
   const std::string doctype = "<!DOCTYPE html>\n";
   Require(page.rfind(doctype, 0) == 0, "the page begins with its doctype");
