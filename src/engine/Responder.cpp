@@ -23,7 +23,7 @@ void Respond(Bot& bot) {
   BotSettings& s = bot.settings;
   if (s.Line.Text == s.Responder.LastReply) return;
   // Only the first trigger in list order is answered.
-  const auto first = s.Responder.ResponderTriggers.Items.Matcher().FirstHit(s.Line.Text);
+  const auto first = s.Responder.ResponderTriggers.Items.EntryMatcher().FirstHit(s.Line.Text);
   if (!first) return;
   const auto& replies = s.Responder.ResponderReplies.Items;
   SendReply(bot, *first < replies.size() ? replies[*first] : std::string());

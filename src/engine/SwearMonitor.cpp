@@ -91,7 +91,7 @@ void ScanForSwearing(Bot& bot) {
   BotSettings& s = bot.settings;
   if (s.Line.Sender == s.BotNick) return;
   // One reaction per message, for the first phrase of the list it holds.
-  const auto first = s.Swear.SwearList.Items.Matcher().FirstHit(s.Line.Text);
+  const auto first = s.Swear.SwearList.Items.EntryMatcher().FirstHit(s.Line.Text);
   if (!first) return;
   s.Swear.MatchedPhrase = s.Swear.SwearList.Items[*first];
   PunishOrWarn(bot);

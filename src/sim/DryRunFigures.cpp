@@ -56,6 +56,20 @@ std::string WordOnlyEntry(const std::string& phrase) {
   return (edges.Begins ? " " : "") + phrase + (edges.Ends ? " " : "");
 }
 
+void AddExample(PhraseHits& hits, ExampleLine example) {
+  auto& examples = hits.Examples;
+  if (examples.size() < kPhraseExamples) {
+    examples.push_back(std::move(example));
+    return;
+  }
+  const bool showsFree = std::any_of(examples.begin(), examples.end(), [](auto& e) { return !e.OnlyInsideWords; });
+  const bool showsInside = std::any_of(examples.begin(), examples.end(), [](auto& e) { return e.InsideWord; });
+  // Every example lacks the kind the line brings, so the other examples keep
+  // showing the kind the last one had.
+  if ((!showsFree && !example.OnlyInsideWords) || (!showsInside && example.InsideWord))
+    examples.back() = std::move(example);
+}
+
 int Percent(int part, int whole) { return whole > 0 ? (200 * part + whole) / (2 * whole) : 0; }
 
 }  // namespace quorvel

@@ -20,14 +20,16 @@ struct ExampleLine {
   int Number = 0;
   std::string Text;  // the transcript line as the room shows it
   bool OnlyInsideWords = false;
+  bool InsideWord = false;     // at least one occurrence inside a word
   std::vector<HitMark> Marks;  // the phrase's occurrences in Text, in order
 };
 
 struct PhraseHits {
   int Lines = 0;
   int InsideWordLines = 0;            // lines where every occurrence was inside a word
+  int WordOnlyLines = 0;              // lines its WordOnlyEntry would still catch
   std::map<std::string, int> Words;   // each word it stood inside, over the whole transcript
-  std::vector<ExampleLine> Examples;  // the first few lines it hit
+  std::vector<ExampleLine> Examples;  // the first few lines it hit, with one of each kind of hit it had
 };
 
 struct Moderation {
@@ -38,13 +40,17 @@ struct Moderation {
 
 struct DryRunFigures {
   int Lines = 0;
-  std::map<std::string, int> PerFeature;        // messages sent, by the feature that sent them
+  std::map<std::string, int> PerFeature;  // messages sent, by the feature that sent them
+  int BounceNotices = 0;                  // of the swear monitor's messages
+  int Warnings = 0;
   std::map<std::string, Moderation> Moderated;  // by nick
   std::vector<std::string> PhraseOrder;         // in the order of their first hit
   std::map<std::string, PhraseHits> Phrases;
   std::vector<std::string> TriggerOrder;
   std::map<std::string, int> Triggers;
   std::vector<std::string> Greeted;
+  int Joins = 0;
+  int JoinsWithoutDesign = 0;         // while the greeter was on and dlist.txt listed no design
   std::vector<std::string> Commands;  // "line N, NICK: TEXT"
   std::vector<std::string> AnnouncementOrder;
   std::map<std::string, int> Announcements;
@@ -52,6 +58,10 @@ struct DryRunFigures {
 
 // How many examples a phrase keeps.
 inline constexpr size_t kPhraseExamples = 5;
+// Adds a line that hit the phrase to its examples: the first lines, except
+// that when the phrase hits both on its own and inside words, the last
+// example gives way to a line with the kind of hit none of them shows.
+void AddExample(PhraseHits& hits, ExampleLine example);
 
 // The features in the order the summary lists them.
 const std::vector<std::string>& SummaryFeatures();

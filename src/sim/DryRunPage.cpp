@@ -21,8 +21,10 @@ constexpr const char* kStyle =
     "ul { margin: .2em 0; padding-left: 1.5em; } .none { color: #777; }\n"
     ".words { margin: .2em 0 .2em 1.5em; color: #555; }\n"
     ".examples li { font-family: Consolas, 'Courier New', monospace; font-size: .9em; white-space: pre-wrap; }\n"
-    ".hit { background: #f5b7b1; } .inside { background: #fad7a0; }\n"
+    ".hit { background: #f5b7b1; border-bottom: 2px solid #c0392b; }\n"
+    ".inside { background: #fad7a0; border-bottom: 2px solid #e6a117; }\n"
     ".key { display: inline-block; width: .8em; height: .8em; margin: 0 .3em 0 1em; }\n"
+    ".shown { margin: 0 0 0 1.5em; color: #555; }\n"
     "svg { display: block; margin: .5em 0; font: 12px Tahoma, Verdana, sans-serif; }\n";
 
 std::string Escaped(const std::string& text) { return HtmlEscaped(text); }
@@ -56,11 +58,17 @@ std::string FeatureChart(const DryRunFigures& f) {
   return chart.Rows.empty() ? "" : SvgBarChart(chart);
 }
 
+// The colours of both kinds of hit, for the chart and the marked examples
+// alike: said once, before the phrases.
+std::string HitLegend() {
+  return std::string("<p>Hits: <span class=\"key\" style=\"background:") + kFreeColor +
+         "\"></span>free-standing <span class=\"key\" style=\"background:" + kInsideColor +
+         "\"></span>inside a word</p>\n";
+}
+
 std::string PhraseChart(const DryRunFigures& f) {
-  BarChart chart{"Lines per phrase, free-standing and inside a word",
-                 {"free-standing", "inside a word"},
-                 {kFreeColor, kInsideColor},
-                 {}};
+  // Without part names: the page's legend above says what the colours are.
+  BarChart chart{"Lines per phrase, free-standing and inside a word", {}, {kFreeColor, kInsideColor}, {}};
   const auto phrases = PhrasesByLines(f);
   for (size_t i = 0; i < phrases.size() && i < kChartedPhrases; ++i) {
     const PhraseHits& h = f.Phrases.at(phrases[i]);
@@ -72,11 +80,9 @@ std::string PhraseChart(const DryRunFigures& f) {
 std::string PhraseSection(const DryRunFigures& f) {
   std::string out = "<h2>Monitored phrases hit</h2>\n";
   if (f.PhraseOrder.empty()) return out + NoneOr("");
-  out +=
-      "<p>The " + std::to_string(std::min(f.PhraseOrder.size(), kChartedPhrases)) +
-      " phrases with most lines: lines with a free-standing hit <span class=\"key\" style=\"background:" + kFreeColor +
-      "\"></span> and lines with hits only inside words <span class=\"key\" style=\"background:" + kInsideColor +
-      "\"></span></p>\n" + PhraseChart(f);
+  out += HitLegend() + "<p>The " + std::to_string(std::min(f.PhraseOrder.size(), kChartedPhrases)) +
+         " phrases with most lines: lines with a free-standing hit and lines with hits only inside words</p>\n" +
+         PhraseChart(f);
   for (const auto& phrase : f.PhraseOrder) {
     const PhraseHits& h = f.Phrases.at(phrase);
     out += "<h3>" + Escaped(PhraseHeadline(phrase, h)) + "</h3>\n";
@@ -85,6 +91,8 @@ std::string PhraseSection(const DryRunFigures& f) {
     out += "<ul class=\"examples\">\n";
     for (const auto& e : h.Examples) out += MarkedExample(e);
     out += "</ul>\n";
+    if (const std::string shown = ExamplesShownLine(h); !shown.empty())
+      out += "<p class=\"shown\">" + Escaped(shown) + "</p>\n";
   }
   return out;
 }
@@ -108,6 +116,7 @@ std::string TailSections(const DryRunFigures& f) {
 
   out += "<h2>Greetings sent: " + std::to_string(f.Greeted.size()) + "</h2>\n";
   if (const std::string greeted = GreetedLine(f); !greeted.empty()) out += "<p>" + Escaped(greeted) + "</p>\n";
+  if (const std::string why = NoGreetingLine(f); !why.empty()) out += "<p>" + Escaped(why) + "</p>\n";
 
   out += "<h2>Commands obeyed: " + std::to_string(f.Commands.size()) + "</h2>\n";
   std::string commands;
@@ -138,7 +147,7 @@ std::string DryRunPage(const DryRunFigures& f, const std::string& name) {
   std::string features;
   for (const auto& feature : SummaryFeatures()) {
     const auto it = f.PerFeature.find(feature);
-    if (it != f.PerFeature.end()) features += Item(feature + ": " + std::to_string(it->second));
+    if (it != f.PerFeature.end()) features += Item(FeatureLine(f, feature, it->second));
   }
   if (!features.empty()) page += "<ul>\n" + features + "</ul>\n" + FeatureChart(f);
 

@@ -75,14 +75,18 @@ void DryRunSummary::BeginLine(int number, const std::string& line, const BotSett
   lineByAdmin_ = chat && Contains(settings.Admins.AdminList.Items, parsed_.Sender);
   commandCounted_ = false;
   if (chat && parsed_.Sender != settings.BotNick) CountPhrases(settings);
+  if (!parsed_.JoinedNick.empty()) {
+    ++figures_.Joins;
+    if (settings.Features.GreeterOn && settings.Greeter.DesignFiles.Items.empty()) ++figures_.JoinsWithoutDesign;
+  }
 }
 
 // The phrases the swear monitor would find in the line, found by its own
-// matcher, so that the figures follow the bot's substring and double-byte rules.
+// matcher, so that the figures follow the bot's entry and double-byte rules.
 void DryRunSummary::CountPhrases(const BotSettings& settings) {
   const StringList& list = settings.Swear.SwearList.Items;
   std::vector<std::string_view> counted;  // a phrase listed twice is one phrase here
-  for (const size_t i : list.Matcher().Hits(parsed_.Text)) {
+  for (const size_t i : list.EntryMatcher().Hits(parsed_.Text)) {
     if (std::find(counted.begin(), counted.end(), list[i]) != counted.end()) continue;
     counted.push_back(list[i]);
     CountPhrase(list[i]);
@@ -93,21 +97,21 @@ void DryRunSummary::CountPhrase(const std::string& phrase) {
   const auto occurrences = PhraseOccurrences(parsed_.Text, phrase);
   PhraseHits& hits = Entry(figures_.Phrases, figures_.PhraseOrder, phrase);
   ++hits.Lines;
+  if (EntryOccurs(parsed_.Text, WordOnlyEntry(phrase))) ++hits.WordOnlyLines;
   bool onlyInside = !occurrences.empty();
+  bool inside = false;
   for (const auto& o : occurrences) {
-    if (o.InsideWord)
-      ++hits.Words[o.Word];
-    else
-      onlyInside = false;
+    if (o.InsideWord) ++hits.Words[o.Word];
+    inside = inside || o.InsideWord;
+    onlyInside = onlyInside && o.InsideWord;
   }
   if (onlyInside) ++hits.InsideWordLines;
-  if (hits.Examples.size() >= kPhraseExamples) return;
-  ExampleLine example{lineNumber_, parsed_.RawLine, onlyInside, {}};
+  ExampleLine example{lineNumber_, parsed_.RawLine, onlyInside, inside, {}};
   // Text is the end of the line, lower-cased, so its places carry over.
   const size_t textStart = parsed_.RawLine.size() - parsed_.Text.size();
   for (const auto& o : occurrences)
-    if (!phrase.empty()) example.Marks.push_back({textStart + o.At, phrase.size(), o.InsideWord});
-  hits.Examples.push_back(std::move(example));
+    if (o.Length > 0) example.Marks.push_back({textStart + o.At, o.Length, o.InsideWord});
+  AddExample(hits, std::move(example));
 }
 
 void DryRunSummary::BeginTick(const BotSettings& settings) {
@@ -144,13 +148,15 @@ void DryRunSummary::EndTick(const BotSettings& s) {
       if (e.Text.empty()) continue;  // an empty send box: the client posts nothing
       const std::string feature = Attribute(e, s);
       ++figures_.PerFeature[feature];
+      if (feature == "swearbot")
+        ++(e.Text == s.Messages.NoticeBuffer.MessageText() ? figures_.BounceNotices : figures_.Warnings);
       if (feature == "commands") commandActed = true;
       if (feature == "greeter") figures_.Greeted.push_back(parsed_.JoinedNick.empty() ? e.Text : parsed_.JoinedNick);
       if (feature == "anouncer") ++Entry(figures_.Announcements, figures_.AnnouncementOrder, e.Text);
       if (feature == "responder") {
         // The trigger the responder answered: the first in list order, by its own matcher.
         const StringList& triggers = s.Responder.ResponderTriggers.Items;
-        if (const auto first = triggers.Matcher().FirstHit(s.Line.Text))
+        if (const auto first = triggers.EntryMatcher().FirstHit(s.Line.Text))
           ++Entry(figures_.Triggers, figures_.TriggerOrder, triggers[*first]);
       }
     }

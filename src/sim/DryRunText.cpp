@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <sstream>
 
 namespace quorvel {
 namespace {
@@ -12,6 +13,16 @@ std::string Plural(int n, const std::string& noun) { return std::to_string(n) + 
 
 std::string SummaryHeadline(const DryRunFigures& figures) {
   return "Summary of " + Plural(figures.Lines, "transcript line");
+}
+
+std::string FeatureLine(const DryRunFigures& f, const std::string& feature, int messages) {
+  std::string line = feature + ": " + std::to_string(messages);
+  if (feature != "swearbot" || (f.BounceNotices == 0 && f.Warnings == 0)) return line;
+  std::string parts;
+  if (f.BounceNotices) parts = Plural(f.BounceNotices, "bounce notice");
+  if (f.BounceNotices && f.Warnings) parts += " and ";
+  if (f.Warnings) parts += Plural(f.Warnings, "warning");
+  return line + " (" + parts + ")";
 }
 
 std::string ModerationLine(const std::string& nick, const Moderation& m) {
@@ -25,13 +36,17 @@ std::string ModerationLine(const std::string& nick, const Moderation& m) {
     line += (first ? "" : "; ") + why + (n > 1 ? " x" + std::to_string(n) : "");
     first = false;
   }
-  return line + ")";
+  line += ")";
+  // The replay puts a bounced nick back when the transcript shows it again.
+  if (m.Bounces > 1) line += "; in a live room gone after the first bounce";
+  return line;
 }
 
 std::string MostlyInsideLine(const std::string& phrase, const PhraseHits& hits) {
   return Quoted(phrase) + ": " + std::to_string(hits.InsideWordLines) + " of " + Plural(hits.Lines, "line") + " (" +
          std::to_string(Percent(hits.InsideWordLines, hits.Lines)) +
-         "%) inside a word; only as a word of its own: " + Quoted(WordOnlyEntry(phrase));
+         "%) inside a word; only as a word of its own: " + Quoted(WordOnlyEntry(phrase)) +
+         ", which would still catch " + std::to_string(hits.WordOnlyLines) + " of its " + Plural(hits.Lines, "line");
 }
 
 std::string PhraseHeadline(const std::string& phrase, const PhraseHits& hits) {
@@ -48,6 +63,12 @@ std::string InsideWordsLine(const PhraseHits& hits) {
   for (size_t i = 0; i < shown; ++i) line += (i ? ", " : " ") + words[i].first + " x" + std::to_string(words[i].second);
   if (words.size() > shown) line += " and " + std::to_string(words.size() - shown) + " more";
   return line;
+}
+
+std::string ExamplesShownLine(const PhraseHits& hits) {
+  const auto shown = static_cast<int>(hits.Examples.size());
+  if (shown >= hits.Lines) return "";
+  return std::to_string(shown) + " of " + std::to_string(hits.Lines) + " shown";
 }
 
 std::string ExamplePrefix(const ExampleLine& example) { return "line " + std::to_string(example.Number) + ": "; }
@@ -68,12 +89,37 @@ std::string GreetedLine(const DryRunFigures& figures) {
   return line;
 }
 
-void PrintDryRunText(const DryRunFigures& f, std::ostream& out) {
+std::string NoGreetingLine(const DryRunFigures& f) {
+  if (!f.Greeted.empty() || f.Joins == 0 || f.JoinsWithoutDesign < f.Joins) return "";
+  return "no design in dlist.txt, so " + std::string(f.Joins == 1
+                                                         ? "the join was not greeted"
+                                                         : "none of the " + Plural(f.Joins, "join") + " was greeted");
+}
+
+std::string ShownControlBytes(std::string_view text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u < 0x20 && c != '\n' && c != '\t') || u == 0x7F) {
+      shown += "\\x";
+      shown += "0123456789ABCDEF"[u >> 4];
+      shown += "0123456789ABCDEF"[u & 15];
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+namespace {
+
+void PrintText(const DryRunFigures& f, std::ostream& out) {
   out << SummaryHeadline(f) << "\n";
   out << "\nMessages sent: " << MessagesSent(f) << "\n";
   for (const auto& feature : SummaryFeatures()) {
     const auto it = f.PerFeature.find(feature);
-    if (it != f.PerFeature.end()) out << "  " << feature << ": " << it->second << "\n";
+    if (it != f.PerFeature.end()) out << "  " << FeatureLine(f, feature, it->second) << "\n";
   }
 
   out << "\nBounces and red dots:\n";
@@ -92,6 +138,7 @@ void PrintDryRunText(const DryRunFigures& f, std::ostream& out) {
     out << "  " << PhraseHeadline(phrase, h) << "\n";
     if (const std::string words = InsideWordsLine(h); !words.empty()) out << "    " << words << "\n";
     for (const auto& e : h.Examples) out << "    " << ExamplePrefix(e) << e.Text << ExampleSuffix(e) << "\n";
+    if (const std::string shown = ExamplesShownLine(h); !shown.empty()) out << "    " << shown << "\n";
   }
 
   out << "\nTriggers answered:\n";
@@ -100,6 +147,7 @@ void PrintDryRunText(const DryRunFigures& f, std::ostream& out) {
 
   out << "\nGreetings sent: " << f.Greeted.size() << "\n";
   if (const std::string greeted = GreetedLine(f); !greeted.empty()) out << "  " << greeted << "\n";
+  if (const std::string why = NoGreetingLine(f); !why.empty()) out << "  " << why << "\n";
 
   out << "\nCommands obeyed: " << f.Commands.size() << "\n";
   const size_t shownCommands = std::min(f.Commands.size(), kCommandsShown);
@@ -108,6 +156,14 @@ void PrintDryRunText(const DryRunFigures& f, std::ostream& out) {
 
   out << "\nAnnouncements: " << AnnouncementsMade(f) << "\n";
   for (const auto& text : f.AnnouncementOrder) out << "  " << Quoted(text) << " x" << f.Announcements.at(text) << "\n";
+}
+
+}  // namespace
+
+void PrintDryRunText(const DryRunFigures& figures, std::ostream& out) {
+  std::ostringstream text;
+  PrintText(figures, text);
+  out << ShownControlBytes(text.str());
 }
 
 }  // namespace quorvel

@@ -1,5 +1,7 @@
 #include "sim/HtmlText.h"
 
+#include <optional>
+
 #include "text/CodePage.h"
 
 namespace quorvel {
@@ -22,14 +24,38 @@ std::string HtmlCharset(int codePage) {
   }
 }
 
+namespace {
+
+constexpr const char* kReplacement = "&#xFFFD;";
+
+// Bytes from 0x80 on: one character of the code page, with the number of
+// bytes it takes; U+FFFD for a lead byte without a trail byte and for what
+// the code page does not define or maps to a C1 control.
+std::string UpperCharacter(int codePage, std::string_view text, size_t i, size_t& length) {
+  const auto c = static_cast<unsigned char>(text[i]);
+  length = 1;
+  if (IsLeadByte(codePage, c)) {
+    if (i + 1 >= text.size() || !IsTrailByte(codePage, static_cast<unsigned char>(text[i + 1]))) return kReplacement;
+    length = 2;
+  }
+  const std::string_view character = text.substr(i, length);
+  const std::optional<char32_t> unicode = CodePageToUnicode(codePage, character);
+  if (!unicode || *unicode < 0xA0 || *unicode == 0xFFFD) return kReplacement;
+  return std::string(character);
+}
+
+}  // namespace
+
 std::string HtmlEscaped(std::string_view text) {
   const int codePage = SystemCodePage();
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   for (size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(codePage, c) && i + 1 < text.size()) {
-      out.append(text.substr(i++, 2));
+    if (c >= 0x80) {
+      size_t length = 1;
+      out += UpperCharacter(codePage, text, i, length);
+      i += length - 1;
       continue;
     }
     switch (c) {

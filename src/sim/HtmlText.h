@@ -13,7 +13,11 @@ std::string HtmlCharset(int codePage);
 
 // & < > " and ' as character references, control characters as their
 // pictures (U+2400 on), everything else as it is. In a double-byte code page
-// a two-byte character is copied whole.
+// a lead byte and the byte after it are copied as one character only when
+// that byte is a trail byte of the code page: a browser reads "\x82<" as a
+// broken character followed by markup. A lead byte without its trail byte,
+// and a character the code page does not define, is written as U+FFFD, as a
+// browser shows it, so the page is always valid text of its code page.
 std::string HtmlEscaped(std::string_view text);
 
 }  // namespace quorvel

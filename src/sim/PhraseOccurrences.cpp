@@ -1,6 +1,9 @@
 #include "sim/PhraseOccurrences.h"
 
+#include <algorithm>
+
 #include "text/CodePage.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 namespace {
@@ -54,18 +57,25 @@ WordEdges PhraseWordEdges(std::string_view phrase) {
   return {WordByte(phrase.front()), WordByte(phrase[Characters(phrase).Before(phrase.size())])};
 }
 
-std::vector<PhraseOccurrence> PhraseOccurrences(std::string_view text, std::string_view phrase) {
+std::vector<PhraseOccurrence> PhraseOccurrences(std::string_view message, std::string_view phrase) {
   std::vector<PhraseOccurrence> found;
-  if (text.empty()) return found;
+  if (message.empty()) return found;
   if (phrase.empty()) return {PhraseOccurrence{}};
+  // A word entry is looked for with a blank before and after the message, as
+  // the bot looks for it; places are then counted in the message itself.
+  const bool padded = IsWordEntry(phrase);
+  const std::string text = padded ? WithWordEnds(message) : std::string(message);
+  const size_t shift = padded ? 1 : 0;
   const Characters chars(text);
   const WordEdges edges = PhraseWordEdges(phrase);
-  for (size_t at = text.find(phrase); at != std::string_view::npos; at = text.find(phrase, at + 1)) {
+  for (size_t at = text.find(phrase); at != std::string::npos; at = text.find(phrase, at + 1)) {
     if (!chars.StartsAt(at)) continue;  // on a trail byte: the bot never sees a phrase there
     const size_t end = at + phrase.size();
     const bool joinedBefore = edges.Begins && at > 0 && WordByte(text[chars.Before(at)]);
     const bool joinedAfter = edges.Ends && end < text.size() && (!chars.StartsAt(end) || WordByte(text[end]));
-    PhraseOccurrence o{at, joinedBefore || joinedAfter, {}};
+    const size_t first = std::max(at, shift) - shift;
+    const size_t last = std::min(end - shift, message.size());
+    PhraseOccurrence o{first, last - first, joinedBefore || joinedAfter, {}};
     if (o.InsideWord) o.Word = WordAround(text, chars, at, end);
     found.push_back(std::move(o));
   }

@@ -10,7 +10,10 @@
 namespace quorvel {
 
 struct PhraseOccurrence {
+  // The part of the text it covers: a word entry's blank that stands for the
+  // text's start or end is not part of it.
   size_t At = 0;
+  size_t Length = 0;
   // A letter or digit touches it on a side where the phrase itself begins or
   // ends with one.
   bool InsideWord = false;
@@ -28,10 +31,12 @@ struct WordEdges {
 };
 WordEdges PhraseWordEdges(std::string_view phrase);
 
-// Every occurrence in order, overlapping ones too. In a double-byte code page
-// only those that start on a character count, as the bot matches; there a
-// two-byte character counts as a letter. An empty phrase stands once, on its
-// own, at the start of a non-empty text; nothing occurs in an empty text.
+// Every occurrence in order, overlapping ones too, by the rule of a phrase
+// list's entries (EntryOccurs), so a word entry is found at the text's start
+// and end. In a double-byte code page only those that start on a character
+// count, as the bot matches; there a two-byte character counts as a letter.
+// An empty phrase stands once, on its own, at the start of a non-empty text;
+// nothing occurs in an empty text.
 std::vector<PhraseOccurrence> PhraseOccurrences(std::string_view text, std::string_view phrase);
 
 // Whether the phrase occurs and every occurrence is inside a longer word.

@@ -57,6 +57,21 @@ bool IsLeadByte(int codePage, unsigned char byte) {
   }
 }
 
+bool IsTrailByte(int codePage, unsigned char byte) {
+  switch (codePage) {
+    case 932:
+      return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+    case 936:
+      return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFE);
+    case 949:
+      return (byte >= 0x41 && byte <= 0x5A) || (byte >= 0x61 && byte <= 0x7A) || (byte >= 0x81 && byte <= 0xFE);
+    case 950:
+      return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0xA1 && byte <= 0xFE);
+    default:
+      return false;
+  }
+}
+
 std::optional<char32_t> CodePageToUnicode(int codePage, std::string_view character) {
   if (character.empty()) return std::nullopt;
   const auto first = static_cast<unsigned char>(character[0]);

@@ -42,6 +42,10 @@ class ScopedSystemCodePage {
 // True when the byte starts a two-byte character of the code page (never in
 // a single-byte code page).
 bool IsLeadByte(int codePage, unsigned char byte);
+// True when the byte can follow a lead byte as the second byte of a two-byte
+// character of the code page (never below 0x40, so never a character that
+// means something to a parser of markup).
+bool IsTrailByte(int codePage, unsigned char byte);
 
 // One character of the code page, one byte or a lead and a trail byte, as
 // Unicode; nothing when the code page does not define it.

@@ -21,4 +21,20 @@ bool OccursNoCase(std::string_view haystack, std::string_view needle) {
   return Occurs(AnsiLower(haystack), AnsiLower(needle));
 }
 
+bool IsWordEntry(std::string_view entry) { return !entry.empty() && (entry.front() == ' ' || entry.back() == ' '); }
+
+std::string WithWordEnds(std::string_view message) {
+  std::string padded;
+  padded.reserve(message.size() + 2);
+  padded.append(1, ' ').append(message).append(1, ' ');
+  return padded;
+}
+
+bool EntryOccurs(std::string_view message, std::string_view entry) {
+  if (!IsWordEntry(entry) || message.empty()) return Occurs(message, entry);
+  // A blank is never a lead byte: the one in front moves no character
+  // boundary of the message.
+  return Occurs(WithWordEnds(message), entry);
+}
+
 }  // namespace quorvel

@@ -4,10 +4,11 @@
 #include <deque>
 
 #include "text/CodePage.h"
+#include "text/Occurs.h"
 
 namespace quorvel {
 
-PhraseMatcher::PhraseMatcher(const std::vector<std::string>& phrases) { Build(phrases); }
+PhraseMatcher::PhraseMatcher(const std::vector<std::string>& phrases, MatchRule rule) : rule_(rule) { Build(phrases); }
 
 std::uint32_t PhraseMatcher::Child(std::uint32_t node, unsigned char byte) const {
   const auto& next = nodes_[node].Next;
@@ -75,7 +76,20 @@ void PhraseMatcher::Build(const std::vector<std::string>& phrases) {
   }
 }
 
+// Looking for every entry in the message with a blank on each side gives
+// EntryOccurs for all of them at once: an entry that neither begins nor ends
+// with a blank cannot take in either added blank.
 std::vector<size_t> PhraseMatcher::Hits(std::string_view text) const {
+  if (text.empty() || rule_ == MatchRule::Substring) return HitsIn(text);
+  return HitsIn(WithWordEnds(text));
+}
+
+std::optional<size_t> PhraseMatcher::FirstHit(std::string_view text) const {
+  if (text.empty() || rule_ == MatchRule::Substring) return FirstHitIn(text);
+  return FirstHitIn(WithWordEnds(text));
+}
+
+std::vector<size_t> PhraseMatcher::HitsIn(std::string_view text) const {
   std::vector<size_t> hits;
   if (text.empty() || nodes_.empty()) return hits;
   hits.assign(emptyPhrases_.begin(), emptyPhrases_.end());
@@ -100,10 +114,10 @@ std::vector<size_t> PhraseMatcher::Hits(std::string_view text) const {
   return hits;
 }
 
-std::optional<size_t> PhraseMatcher::FirstHit(std::string_view text) const {
+std::optional<size_t> PhraseMatcher::FirstHitIn(std::string_view text) const {
   if (text.empty() || nodes_.empty()) return std::nullopt;
   if (IsDoubleByteCodePage(SystemCodePage())) {
-    const auto hits = Hits(text);
+    const auto hits = HitsIn(text);
     if (hits.empty()) return std::nullopt;
     return hits.front();
   }

@@ -2,8 +2,9 @@
 // Which phrases of a list occur in a text, found in one pass over the text
 // (Aho-Corasick) instead of one search per phrase, so that a tick does not
 // slow down as the operator's lists grow. Answers follow the substring rule
-// of Occurs: an empty phrase occurs in every non-empty text, nothing occurs
-// in an empty text. Duplicate phrases each answer for their own index.
+// of Occurs (or, for a phrase list, of EntryOccurs): an empty phrase occurs
+// in every non-empty text, nothing occurs in an empty text. Duplicate phrases
+// each answer for their own index.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,10 +13,15 @@
 
 namespace quorvel {
 
+enum class MatchRule {
+  Substring,  // Occurs: nicks, stamps, quoted replies
+  Entries,    // EntryOccurs: the entries of a phrase list, where a blank at an end means a word boundary
+};
+
 class PhraseMatcher {
  public:
   PhraseMatcher() = default;
-  explicit PhraseMatcher(const std::vector<std::string>& phrases);
+  explicit PhraseMatcher(const std::vector<std::string>& phrases, MatchRule rule = MatchRule::Substring);
 
   // The indices of every phrase that occurs in the text, in list order.
   std::vector<size_t> Hits(std::string_view text) const;
@@ -37,7 +43,10 @@ class PhraseMatcher {
   std::uint32_t Child(std::uint32_t node, unsigned char byte) const;
   std::uint32_t Step(std::uint32_t node, unsigned char byte) const;
   void Build(const std::vector<std::string>& phrases);
+  std::vector<size_t> HitsIn(std::string_view text) const;
+  std::optional<size_t> FirstHitIn(std::string_view text) const;
 
+  MatchRule rule_ = MatchRule::Substring;
   std::vector<Node> nodes_;
   std::uint32_t rootNext_[256] = {};                 // the root's moves, all 256 answered
   std::vector<std::vector<std::uint32_t>> endings_;  // phrase indices per node

@@ -2,12 +2,13 @@
 
 namespace quorvel {
 
-const PhraseMatcher& StringList::Matcher() const {
-  if (!matcher_ || matcherRevision_ != revision_) {
-    matcher_ = std::make_shared<const PhraseMatcher>(items_);
-    matcherRevision_ = revision_;
+const PhraseMatcher& StringList::Built(MatchRule rule) const {
+  Cached& cached = matchers_[rule == MatchRule::Substring ? 0 : 1];
+  if (!cached.Matcher || cached.Revision != revision_) {
+    cached.Matcher = std::make_shared<const PhraseMatcher>(items_, rule);
+    cached.Revision = revision_;
   }
-  return *matcher_;
+  return *cached.Matcher;
 }
 
 }  // namespace quorvel

@@ -63,8 +63,10 @@ class StringList {
   }
 
   std::uint64_t Revision() const { return revision_; }
-  // The phrase matcher over the entries, built on first use after a change.
-  const PhraseMatcher& Matcher() const;
+  // The phrase matcher over the entries, built on first use after a change:
+  // by the substring rule, or by the rule of a phrase list's entries.
+  const PhraseMatcher& Matcher() const { return Built(MatchRule::Substring); }
+  const PhraseMatcher& EntryMatcher() const { return Built(MatchRule::Entries); }
 
   friend bool operator==(const StringList& a, const StringList& b) { return a.items_ == b.items_; }
   friend bool operator==(const StringList& a, const std::vector<std::string>& b) { return a.items_ == b; }
@@ -76,11 +78,15 @@ class StringList {
     return *this;
   }
   void Touch() { ++revision_; }
+  const PhraseMatcher& Built(MatchRule rule) const;
 
   std::vector<std::string> items_;
   std::uint64_t revision_ = 0;
-  mutable std::shared_ptr<const PhraseMatcher> matcher_;
-  mutable std::uint64_t matcherRevision_ = 0;
+  struct Cached {
+    std::shared_ptr<const PhraseMatcher> Matcher;
+    std::uint64_t Revision = 0;
+  };
+  mutable Cached matchers_[2];  // by MatchRule
 };
 
 }  // namespace quorvel

@@ -95,6 +95,13 @@ TEST_F(DryRunPageTest, EveryHitIsMarkedByItsKindAndTheChartsAreThere) {
   EXPECT_NE(page.find("&quot;hell&quot;</text>"), std::string::npos);
   EXPECT_NE(page.find(">1 + 0</text>"), std::string::npos) << page;
   EXPECT_NE(page.find(">0 + 1</text>"), std::string::npos) << page;
+  // The colours are told once, before the phrases, each square before its word.
+  const size_t legend = page.find(
+      "<span class=\"key\" style=\"background:#c0392b\"></span>free-standing "
+      "<span class=\"key\" style=\"background:#e6a117\"></span>inside a word");
+  EXPECT_LT(legend, page.find("<h3>")) << page;
+  EXPECT_EQ(page.find("free-standing", page.find("free-standing", legend) + 1), page.find("free-standing hit"));
+  EXPECT_EQ(page.find(">inside a word</text>"), std::string::npos) << page;
   // Self-contained: nothing that runs, nothing fetched.
   for (const char* outside : {"<script", "src=", "href=", "@import", "url("})
     EXPECT_EQ(page.find(outside), std::string::npos) << outside;
@@ -122,6 +129,38 @@ TEST_F(DryRunPageTest, ThePageDeclaresTheSystemCodePage) {
   } names[] = {{874, "windows-874"}, {1250, "windows-1250"}, {1251, "windows-1251"}, {1258, "windows-1258"},
                {932, "shift_jis"},   {936, "gbk"},           {949, "euc-kr"},        {950, "big5"}};
   for (const auto& n : names) EXPECT_EQ(HtmlCharset(n.CodePage), n.Name);
+}
+
+TEST(HtmlTextTest, APairIsOneCharacterOnlyWithATrailByte) {
+  ScopedSystemCodePage japanese(932);
+  // A whole character; a lead byte before "<" and one at the end, each as U+FFFD.
+  EXPECT_EQ(HtmlEscaped("\x82\xA0<\x82<i>\x82"), "\x82\xA0&lt;&#xFFFD;&lt;i&gt;&#xFFFD;");
+}
+
+// A lead byte before "<", "\"" and "&" and at a line's end, in every
+// double-byte code page: libxml2 reads the page in its code page and finds
+// only the page's own elements and attributes.
+TEST_F(DryRunPageTest, NoTranscriptMakesAnElementOrAttribute) {
+  Write("words.txt", "\"bad\"\r\n");
+  std::string night;
+  for (const std::string l : {"\x81", "\x82", "\xA4", "\xB0", "\xE0", "\xFC", "\xFE"})
+    night += l + "<b>Eve: bad " + l + "<img src=x onerror=alert(1)>" + l + "\"" + l + "&" + l + "0" + l + "\n";
+  const std::string foreign =
+      "//*[not(self::html or self::head or self::meta or self::title or self::style or self::body or self::h1 or "
+      "self::h2 or self::h3 or self::p or self::ul or self::li or self::span or self::svg or self::rect or "
+      "self::text)] | //@*[not(contains(' lang charset class style xmlns width height viewbox role aria-label x y "
+      "fill text-anchor ', concat(' ', name(), ' ')))]";
+  const std::string found = (root / "found.txt").string(), report = (root / "xmllint.txt").string();
+  for (const int codePage : {932, 936, 949, 950}) {
+    ScopedSystemCodePage system(codePage);
+    EXPECT_NE(Page(night).find("onerror=alert(1)"), std::string::npos) << codePage;  // there, as text
+    std::system(("xmllint --html --xpath \"" + foreign + "\" '" + (root / "night - dry run.htm").string() + "' >'" +
+                 found + "' 2>'" + report + "'")
+                    .c_str());
+    EXPECT_EQ(scratch.Read(found), "") << codePage;
+    EXPECT_EQ(scratch.Read(report).find("encoding error"), std::string::npos) << codePage << scratch.Read(report);
+    EXPECT_NE(scratch.Read(report).find("XPath set is empty"), std::string::npos) << codePage << scratch.Read(report);
+  }
 }
 
 // libxml2's HTML parser knows HTML 4, so it names each element of the inline

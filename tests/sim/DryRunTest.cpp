@@ -108,8 +108,9 @@ TEST(DryRunTest, PhrasesMostlyInsideWordsComeMostSuchLinesFirst) {
   f.Phrases["d"] = {.Lines = 1, .InsideWordLines = 0};
   f.Phrases["e"] = {.Lines = 2, .InsideWordLines = 2};  // ties with a: list order
   EXPECT_EQ(MostlyInsideWords(f), (std::vector<std::string>{"c", "a", "e"}));
-  EXPECT_EQ(MostlyInsideLine("hell", {.Lines = 90, .InsideWordLines = 87}),
-            "\"hell\": 87 of 90 lines (97%) inside a word; only as a word of its own: \" hell \"");
+  EXPECT_EQ(MostlyInsideLine("hell", {.Lines = 90, .InsideWordLines = 87, .WordOnlyLines = 3}),
+            "\"hell\": 87 of 90 lines (97%) inside a word; only as a word of its own: \" hell \", which would still "
+            "catch 3 of its 90 lines");
 }
 
 TEST(DryRunTest, TheWordOnlyEntryPutsABlankWhereAWordCouldJoin) {
@@ -148,14 +149,14 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
 }
 
 TEST_F(ReplayTest, AFalseAlarmIsListedUnderItsPhraseAsInsideAWord) {
-  ASSERT_EQ(Replay("Bob: I love classic rock\r\nCid: what the hell\r\n"), kScenarioPassed) << errors.str();
+  ASSERT_EQ(Replay("Bob: I love classic rock\r\nCid: what the hell\x1b[2J\x7f\r\n"), kScenarioPassed) << errors.str();
   const std::string s = summary.str();
   EXPECT_NE(s.find("\"ass\": 1 line, 1 of them inside a word\n"
                    "    inside words: classic x1\n"
                    "    line 1: Bob: I love classic rock (inside a word)\n"),
             std::string::npos)
       << s;
-  EXPECT_NE(s.find("line 2: Cid: what the hell\n"), std::string::npos) << s;
+  EXPECT_NE(s.find("line 2: Cid: what the hell\\x1B[2J\\x7F\n"), std::string::npos) << s;  // not for the terminal
   EXPECT_NE(s.find("Bob: bounced 1 (phrase \"ass\")"), std::string::npos) << s;
   // The trace names the transcript line that caused each event.
   EXPECT_NE(trace.str().find("[1] posted: 32947 (Bob)"), std::string::npos) << trace.str();
@@ -185,7 +186,9 @@ TEST_F(ReplayTest, WithoutADesignNoGreetingReachesTheRoom) {
   fs::remove(dir / "dlistd.txt");
   ASSERT_EQ(Replay("Bob has joined the room\n"), kScenarioPassed) << errors.str();
   EXPECT_NE(summary.str().find("Messages sent: 0\n"), std::string::npos) << summary.str();
-  EXPECT_NE(summary.str().find("Greetings sent: 0\n"), std::string::npos) << summary.str();
+  EXPECT_NE(summary.str().find("Greetings sent: 0\n  no design in dlist.txt, so the join was not greeted\n"),
+            std::string::npos)
+      << summary.str();
 }
 
 TEST_F(ReplayTest, TheProgramDirectoryIsLeftByteForByte) {
@@ -239,7 +242,7 @@ TEST_F(ReplayTest, SettingsAndDesignsComeFromTheOptions) {
   ASSERT_EQ(Replay("Bob has joined the room\nCid: oh hell\nCid: hi bot\n", options), kScenarioPassed) << errors.str();
   EXPECT_EQ(trace.str(), "");
   const std::string s = summary.str();
-  EXPECT_NE(s.find("  greeter: 1\n  swearbot: 1\n"), std::string::npos) << s;
+  EXPECT_NE(s.find("  greeter: 1\n  swearbot: 1 (1 warning)\n"), std::string::npos) << s;
   EXPECT_EQ(s.find("responder"), std::string::npos) << s;  // not enabled
   EXPECT_NE(s.find("Bounces and red dots:\n  none\n"), std::string::npos) << s;
 }
@@ -256,13 +259,38 @@ TEST_F(ReplayTest, TheWordsInsideWhichAPhraseHitAreCountedOverTheWholeTranscript
             std::string::npos)
       << s;
   EXPECT_NE(s.find("Phrases that hit mostly inside words:\n"
-                   "  \"hell\": 8 of 9 lines (89%) inside a word; only as a word of its own: \" hell \"\n"
+                   "  \"hell\": 8 of 9 lines (89%) inside a word; only as a word of its own: \" hell \", which would "
+                   "still catch 0 of its 9 lines\n"
                    "\nMonitored phrases hit:"),
             std::string::npos)
       << s;
-  // Five examples, the words of all nine lines.
-  EXPECT_NE(s.find("line 5: Bob: hello 4 (inside a word)\n"), std::string::npos) << s;
-  EXPECT_EQ(s.find("line 6: Bob"), std::string::npos) << s;
+  // Five examples, the words of all nine lines; the one free-standing hit,
+  // on line 8, takes the last place from the inside-a-word lines.
+  EXPECT_NE(s.find("    line 4: Bob: hello 3 (inside a word)\n"
+                   "    line 8: Cid: hell, hello, HELLOOO\n"
+                   "    5 of 9 shown\n"),
+            std::string::npos)
+      << s;
+}
+
+// Real chat: "hell" mostly inside longer words, on its own at a message's
+// start, at its end and alone. The advised entry, put in the list, catches
+// exactly those free-standing lines, as the summary said it would.
+TEST_F(ReplayTest, TheAdvisedEntryCatchesTheFreeStandingHits) {
+  const std::string night =
+      "Bob: hello all\nCid: hello bob\nDee: hell no\nBob: the shell is slow\nEve: hello\n"
+      "Cid: what the hell\nFay: say hello\nDee: hell\nEve: hellooo\nBob: shellfish\n";
+  ASSERT_EQ(Replay(night), kScenarioPassed) << errors.str();
+  EXPECT_NE(summary.str().find("only as a word of its own: \" hell \", which would still catch 3 of its 10 lines\n"),
+            std::string::npos)
+      << summary.str();
+  Write("words.txt", "\" hell \"\r\n");
+  ASSERT_EQ(Replay(night), kScenarioPassed) << errors.str();
+  EXPECT_NE(
+      summary.str().find("  Cid: bounced 1 (phrase \" hell \")\n"
+                         "  Dee: bounced 2 (phrase \" hell \" x2); in a live room gone after the first bounce\n\n"),
+      std::string::npos)
+      << summary.str();
 }
 
 TEST_F(ReplayTest, PhrasesAreCountedByTheSwearMonitorsOwnMatcher) {

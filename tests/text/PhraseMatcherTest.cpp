@@ -10,10 +10,10 @@
 namespace quorvel {
 namespace {
 
-std::vector<size_t> NaiveHits(const std::vector<std::string>& phrases, const std::string& text) {
+std::vector<size_t> NaiveHits(const std::vector<std::string>& phrases, const std::string& text, MatchRule rule) {
   std::vector<size_t> hits;
   for (size_t i = 0; i < phrases.size(); ++i)
-    if (Occurs(text, phrases[i])) hits.push_back(i);
+    if (rule == MatchRule::Substring ? Occurs(text, phrases[i]) : EntryOccurs(text, phrases[i])) hits.push_back(i);
   return hits;
 }
 
@@ -31,8 +31,9 @@ TEST(PhraseMatcherTest, AnswersInListOrderWithTheSubstringRule) {
   EXPECT_FALSE(PhraseMatcher(std::vector<std::string>{}).AnyHit("anything"));
 }
 
-// The matcher must answer exactly as one Occurs per phrase does, also where
-// a byte can be the lead of a two-byte character (0x82 in Shift-JIS).
+// The matcher must answer exactly as one Occurs (or EntryOccurs) per phrase
+// does, also where a byte can be the lead of a two-byte character (0x82 in
+// Shift-JIS).
 TEST(PhraseMatcherTest, AgreesWithOneSearchPerPhrase) {
   std::mt19937 random(7);
   auto word = [&](size_t maxLength) {
@@ -44,10 +45,11 @@ TEST(PhraseMatcherTest, AgreesWithOneSearchPerPhrase) {
     ScopedSystemCodePage codePage(round % 2 ? 932 : 1252);
     std::vector<std::string> phrases(random() % 12);
     for (auto& p : phrases) p = word(4);
-    const PhraseMatcher matcher(phrases);
+    const MatchRule rule = round % 4 < 2 ? MatchRule::Substring : MatchRule::Entries;
+    const PhraseMatcher matcher(phrases, rule);
     for (int t = 0; t < 20; ++t) {
       const std::string text = word(10);
-      const auto expected = NaiveHits(phrases, text);
+      const auto expected = NaiveHits(phrases, text, rule);
       ASSERT_EQ(matcher.Hits(text), expected) << "text \"" << text << "\"";
       ASSERT_EQ(matcher.FirstHit(text), expected.empty() ? std::nullopt : std::optional<size_t>(expected.front()));
     }
@@ -71,6 +73,10 @@ TEST(StringListTest, TheMatcherFollowsEveryChange) {
   EXPECT_FALSE(list.Matcher().AnyHit("cow"));  // the copy's change is its own
   list.clear();
   EXPECT_FALSE(list.Matcher().AnyHit("bird"));
+  // Each rule has its matcher: a word entry is one only for a phrase list.
+  list.push_back(" hi ");
+  EXPECT_FALSE(list.Matcher().AnyHit("hi"));
+  EXPECT_TRUE(list.EntryMatcher().AnyHit("hi"));
 }
 
 }  // namespace
