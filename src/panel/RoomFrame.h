@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 #include "model/Bot.h"
@@ -8,6 +9,9 @@ namespace quorvel {
 // The room frame: "Start"/"Stop", the "Room:" list dropped down or picked.
 // Each attach looks for the client and its rooms again.
 void AttachToClient(Bot& bot);
+// The view hears what a look at the client changed besides a tick: the
+// "Room:" list (`roomsBefore` is what it held before) and the health record.
+void ShowRoomLookChanges(Bot& bot, const std::vector<std::string>& roomsBefore);
 void StartPolling(Bot& bot);
 void StopPolling(Bot& bot);
 void RoomListDropDown(Bot& bot);

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "TestWorld.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/ClientReport.h"
+#include "roomlink/LookedFor.h"
 #include "text/AnsiText.h"
 #include "text/CodePage.h"
 
@@ -89,6 +91,141 @@ TEST(ClientReportTest, NoClientAndNoRoomAreSaidInWords) {
   EXPECT_FALSE(Has(report, "Notepad"));
 }
 
+// A binding that has learnt, or not, what it says of the client's process.
+class LearntDesktop : public SimDesktop {
+ public:
+  using SimDesktop::SimDesktop;
+  int Bits = 0;
+  bool Tried = false;
+  bool Unknown = false;
+  bool Hung = false;
+  int ClientBits() const override { return Bits; }
+  bool ClientMemoryTried() const override { return Tried; }
+  bool ClientBitnessUnknown() const override { return Unknown; }
+  bool TickMetHungClient() const override { return Hung; }
+};
+
+struct KnowledgeCase {
+  const char* Name;
+  bool ClientRuns;
+  int Bits;
+  bool Tried, Unknown, Hung;
+  std::vector<std::string> Lines;    // lines the report holds
+  std::vector<std::string> Missing;  // texts it must not hold
+};
+
+// The report says what the binding knows, and nothing of a client that is not there.
+TEST(ClientReportTest, SaysWhatIsKnownOfTheClientsProcessAndItsAnswers) {
+  const KnowledgeCase cases[] = {
+      {"no client window",
+       false,
+       64,
+       true,
+       false,
+       false,
+       {"No client window found: nothing was read."},
+       {"Memory readable", "Process bitness", "answered in time", "== Calls =="}},
+      {"nothing read yet",
+       true,
+       0,
+       false,
+       false,
+       false,
+       {"Process bitness: not learnt yet (attaching to a room learns it)", "Memory readable: not tried yet",
+        "Every call to the client was answered in time."},
+       {"No client window found"}},
+      {"learnt at the attach",
+       true,
+       32,
+       false,
+       false,
+       false,
+       {"Process bitness: 32-bit", "Memory readable: not tried yet"},
+       {}},
+      {"read", true, 64, true, false, false, {"Process bitness: 64-bit", "Memory readable: yes, as far as known"}, {}},
+      {"bitness not told",
+       true,
+       0,
+       true,
+       true,
+       false,
+       {"Memory readable: no (the process did not tell its bitness)"},
+       {}},
+      {"hung",
+       true,
+       64,
+       true,
+       false,
+       true,
+       {"The client did not answer in time: it may be hung. Counts and windows asked for after that are missing or "
+        "shown as 0."},
+       {"Every call"}},
+  };
+  for (const KnowledgeCase& c : cases) {
+    SimEventLog events;
+    MemoryRegistryStore registry;
+    LearntDesktop desktop(events, registry);
+    if (c.ClientRuns) desktop.OpenClientMainWindow();
+    desktop.Bits = c.Bits;
+    desktop.Tried = c.Tried;
+    desktop.Unknown = c.Unknown;
+    desktop.Hung = c.Hung;
+    RoomLinkState state;
+    RoomLink link{desktop, registry, state};
+    const std::string report = ClientReportText(link, kHeader);
+    for (const std::string& line : c.Lines) EXPECT_TRUE(Has(report, "\r\n" + line + "\r\n")) << c.Name << ": " << line;
+    for (const std::string& text : c.Missing) EXPECT_FALSE(Has(report, text)) << c.Name << ": " << text;
+  }
+}
+
+// A title or class holding line ends, quotes or backslashes stays on its own
+// line and reads back as it was; the two bytes of a double-byte character are kept.
+TEST(ClientReportTest, NamesAreEscapedSoNoTitleWritesLinesOfItsOwn) {
+  struct Case {
+    int CodePage;
+    std::string Name;
+    std::string Quoted;
+  };
+  const Case cases[] = {
+      {1252, "Lobby Room", "\"Lobby Room\""},
+      {1252, "x\r\nUser count: 99", "\"x\\x0D\\x0AUser count: 99\""},
+      {1252, std::string("a\0b\x1B[2J\x7F", 8), "\"a\\x00b\\x1B[2J\\x7F\""},
+      {1252, "say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""},
+      {1252, "caf\xE9 \x81", "\"caf\xE9 \x81\""},
+      {932, "\x95\x5C Room", "\"\x95\x5C Room\""},  // the trail byte 0x5C is no backslash
+      {932, "\x82\r\nx", "\"\x82\\x0D\\x0Ax\""},    // a lead byte takes no line end as its trail
+      {932, "end\x82", "\"end\x82\""},
+  };
+  for (const Case& c : cases) {
+    ScopedSystemCodePage codePage(c.CodePage);
+    EXPECT_EQ(QuotedName(c.Name), c.Quoted) << c.CodePage << " " << c.Name;
+  }
+  TestWorld w;
+  w.InstallClient("10.1");
+  w.desktop.OpenRoom("Evil\r\nUser count: 99\r\n Room", RoomLayout::Profile10);
+  RoomLink link = w.Link();
+  AttachToRoom(link);
+  const std::string report = Report(w);
+  EXPECT_FALSE(Has(report, "\nUser count: 99")) << report;
+  EXPECT_TRUE(Has(report, "Selected room: \"Evil\\x0D\\x0AUser count: 99\\x0D\\x0A Room\"\r\n")) << report;
+}
+
+// The report reads the record the status bar reads, brought up to date: a
+// room closed while the bot was stopped is missed in both, and is no longer listed.
+TEST(ClientReportTest, ReportAndStatusBarReadTheSameRecord) {
+  TestWorld w;
+  w.AttachedRoom();
+  EXPECT_EQ(w.settings.Room.Health.SendBox, WindowPresence::Found);
+  EXPECT_FALSE(LineStarting(Report(w), "Send box: found 0x").empty());
+  w.desktop.CloseByTitle("Lobby Room");
+  const std::string report = Report(w);
+  EXPECT_EQ(LineStarting(report, "Room: ").rfind("Room: missed; looked for: ", 0), 0u) << report;
+  EXPECT_EQ(LineStarting(report, "Send box: ").rfind("Send box: missed; looked for: ", 0), 0u) << report;
+  EXPECT_EQ(w.settings.Room.Health.Room, WindowPresence::Missing);
+  EXPECT_EQ(w.settings.Room.Health.SendBox, WindowPresence::Missing);
+  EXPECT_TRUE(w.settings.Room.RoomList.empty());
+}
+
 TEST(ClientReportTest, ListingStopsAtItsBoundsAndTitlesAreCut) {
   TestWorld w;
   w.InstallClient("10.1");
@@ -105,24 +242,6 @@ TEST(ClientReportTest, ListingStopsAtItsBoundsAndTitlesAreCut) {
                               std::to_string(kReportMaxWindows)));
   EXPECT_TRUE(Has(report, "(deeper windows not listed)"));
   EXPECT_TRUE(Has(report, "\"" + std::string(kReportTitleCharacters, 'T') + "\" visible"));
-}
-
-// A client that let a call time out: the report says so.
-class HungDesktop : public SimDesktop {
- public:
-  using SimDesktop::SimDesktop;
-  bool TickMetHungClient() const override { return true; }
-};
-
-TEST(ClientReportTest, HungClientIsSaid) {
-  SimEventLog events;
-  MemoryRegistryStore registry;
-  HungDesktop desktop(events, registry);
-  RoomLinkState state;
-  RoomLink link{desktop, registry, state};
-  const std::string report = ClientReportText(link, kHeader);
-  EXPECT_TRUE(Has(report, "The client did not answer in time: it may be hung."));
-  EXPECT_FALSE(Has(report, "Every call to the client was answered in time."));
 }
 
 TEST(FirstCharactersTest, CountsCharactersAndNeverCutsOneInHalf) {
