@@ -28,12 +28,13 @@ constexpr const char* kMemoryAdvice =
     "Quorvel as the same user as Paltalk, and not from a restricted account. Click Client report... to save what "
     "Quorvel sees, for whoever updates it.";
 
-HealthPart WindowPart(const std::string& name, WindowPresence presence, std::string advice, std::string lookedFor) {
+HealthPart WindowPart(const std::string& name, WindowPresence presence, std::string advice,
+                      const std::string& lookedFor) {
   switch (presence) {
     case WindowPresence::Found:
       return {name + " found", "", "", false};
     case WindowPresence::Missing:
-      return {name + " missing", std::move(advice), std::move(lookedFor), true};
+      return {name + " missing", std::move(advice), "Looked for: " + lookedFor, true};
     case WindowPresence::NotLooked:
       break;
   }

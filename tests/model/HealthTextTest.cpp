@@ -58,36 +58,38 @@ TEST(HealthTextTest, EachStateHasItsWordsAndEachMissingWindowSaysWhatWasLookedFo
       {"all found", [](BotSettings&) {}, allFound, -1, "", ""},
       {"room missing", [](BotSettings& s) { s.Room.Health.Room = WindowPresence::Missing; },
        "Room missing | Transcript found | Send box found | Nick list found", 0,
-       "A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\"", kRoomMeaning},
+       "Looked for: A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\"", kRoomMeaning},
       {"room missing, no profile yet",
        [](BotSettings& s) {
          s.Room.Health.Room = WindowPresence::Missing;
          s.Room.Health.Profile = ClientProfile{};
        },
        "Room missing | Transcript found | Send box found | Nick list found", 0,
-       "A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\"", kRoomMeaning},
+       "Looked for: A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\"", kRoomMeaning},
       {"room of another class missing",
        [](BotSettings& s) {
          s.Room.Health.Room = WindowPresence::Missing;
          s.Room.Health.Profile.RoomWindowClass = "Other Room Class";
        },
        "Room missing | Transcript found | Send box found | Nick list found", 0,
-       "A top-level window of class \"Other Room Class\" titled \"Lobby Room\"", kRoomMeaning},
+       "Looked for: A top-level window of class \"Other Room Class\" titled \"Lobby Room\"", kRoomMeaning},
       {"transcript missing", [](BotSettings& s) { s.Room.Health.Transcript = WindowPresence::Missing; },
        "Room found | Transcript missing | Send box found | Nick list found", 1,
-       "The 3rd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" (client version "
+       "Looked for: The 3rd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" "
+       "(client version "
        "code 10)",
        "Quorvel cannot find this room's transcript, so it cannot read what is said in the room"},
       {"send box missing", [](BotSettings& s) { s.Room.Health.SendBox = WindowPresence::Missing; },
        "Room found | Transcript found | Send box missing | Nick list found", 2,
-       "The 2nd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" (client version "
+       "Looked for: The 2nd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" "
+       "(client version "
        "code 10)",
        "Quorvel cannot find this room's send box, so it cannot write in the room"},
       {"send box not looked for", [](BotSettings& s) { s.Room.Health.SendBox = WindowPresence::NotLooked; },
        "Room found | Transcript found | Send box not looked for yet | Nick list found", -1, "", ""},
       {"nick list missing", [](BotSettings& s) { s.Room.Health.NickList = WindowPresence::Missing; },
        "Room found | Transcript found | Send box found | Nick list missing", 3,
-       "A \"SysListView32\" after the header in the 2nd \"ClassCPaneContainerEx\" of the 6th nested "
+       "Looked for: A \"SysListView32\" after the header in the 2nd \"ClassCPaneContainerEx\" of the 6th nested "
        "\"SplitterWindowEx\" of the room window \"Lobby Room\"",
        kNickListAdvice},
       {"a 64-bit client", [](BotSettings& s) { s.Room.Health.ClientBits = 64; }, allFound + " | 64-bit client", -1, "",
@@ -126,7 +128,8 @@ TEST(HealthTextTest, TheTipCountsTheRichEditsInWords) {
     BotSettings s = Watching();
     s.Room.Health.Transcript = WindowPresence::Missing;
     s.Room.Health.Profile.TranscriptIndex = static_cast<std::int16_t>(index);
-    EXPECT_EQ(HealthParts(s)[1].Detail.rfind(std::string("The ") + words + " \"RichEdit20W\" below", 0), 0u) << index;
+    EXPECT_EQ(HealthParts(s)[1].Detail.rfind(std::string("Looked for: The ") + words + " \"RichEdit20W\" below", 0), 0u)
+        << index;
   }
 }
 
