@@ -4,13 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "TestWorld.h"
-#include "roomlink/ClientLayout.h"
-#include "roomlink/NickList.h"
 #include "roomlink/TickFinds.h"
 #include "sim/SimDesktop.h"
 #include "storage/MemoryRegistryStore.h"
@@ -112,64 +106,6 @@ TEST_F(TickFindsTest, TheSendBoxKeepsItsLastStateWhileTheRoomStays) {
     EXPECT_EQ(state.Health.SendBox, last);
     state.TranscriptHandle = 11;
     state.NickList.ListView = 13;
-  }
-}
-
-// A binding that tells which window's process it was asked to learn.
-class LearningDesktop final : public SimDesktop {
- public:
-  using SimDesktop::SimDesktop;
-  WindowHandle LearntFrom = kNoWindow;
-  void LearnClientBits(WindowHandle window) override { LearntFrom = window; }
-  int ClientBits() const override { return LearntFrom != kNoWindow ? 32 : 0; }
-};
-
-struct RoomStep {
-  const char* Name;
-  std::function<void(SimDesktop&)> Change;
-  WindowPresence SendBox;
-  std::vector<std::string> Rooms;
-  int Index;
-};
-
-// Attaching learns the send box and the bitness; the room going takes its send
-// box with it and empties the "Room:" list; the room coming back brings both
-// back. The bot keeps the room's title throughout.
-TEST(TickFindsRoomTest, TheSendBoxAndTheRoomListFollowTheRoom) {
-  SimEventLog events;
-  MemoryRegistryStore registry;
-  LearningDesktop desktop(events, registry);
-  RegAccess(registry).WriteString(testing::kMessengerKey, "DisplayVersion", "10.1");
-  const WindowHandle room = desktop.OpenRoom("Lobby Room", RoomLayout::Profile10);
-  RoomLinkState state;
-  RoomLink link{desktop, registry, state};
-  AttachToRoom(link);
-  EXPECT_EQ(desktop.LearntFrom, room);
-  EXPECT_EQ(state.Health.ClientBits, 32);
-  auto reopen = [](std::optional<WindowRole> leftOut) {
-    return [leftOut](SimDesktop& d) {
-      WindowNode layout = RoomWindowLayout(RoomLayout::Profile10, "Lobby Room");
-      if (leftOut) LeaveOutWindow(layout, *leftOut);
-      d.OpenRoom(layout);
-    };
-  };
-  const std::vector<std::string> lobby = {"Lobby Room"};
-  const RoomStep steps[] = {
-      {"attached", [](SimDesktop&) {}, WindowPresence::Found, lobby, 0},
-      {"closed", [](SimDesktop& d) { d.CloseByTitle("Lobby Room"); }, WindowPresence::Missing, {}, -1},
-      {"still closed", [](SimDesktop&) {}, WindowPresence::Missing, {}, -1},
-      {"back without a send box", reopen(WindowRole::SendBox), WindowPresence::Missing, lobby, 0},
-      {"closed again", [](SimDesktop& d) { d.CloseByTitle("Lobby Room"); }, WindowPresence::Missing, {}, -1},
-      {"back whole", reopen(std::nullopt), WindowPresence::Found, lobby, 0},
-  };
-  for (const RoomStep& step : steps) {
-    step.Change(desktop);
-    FindNickListView(desktop, state.SelectedRoomTitle, state.NickList);  // the tick's walk
-    NoteTickFinds(desktop, state, "0");
-    EXPECT_EQ(state.Health.SendBox, step.SendBox) << step.Name;
-    EXPECT_EQ(state.RoomList, step.Rooms) << step.Name;
-    EXPECT_EQ(state.RoomListIndex, step.Index) << step.Name;
-    EXPECT_EQ(state.SelectedRoomTitle, "Lobby Room") << step.Name;
   }
 }
 
