@@ -12,10 +12,9 @@ void WriteClientReport(Bot& bot) {
   const ReportHeader header{bot.host.facts.Version, bot.host.facts.WindowsVersion, TimeStamp(bot.host.clock)};
   RoomLink link = bot.Link();
   const std::string path = ProgramFile(bot, kClientReportFile);
-  const std::vector<std::string> roomsBefore = bot.settings.Room.RoomList;
   const std::string report = ClientReportText(link, header);
   // The report looked at the client afresh: the panel shows what it found.
-  ShowRoomLookChanges(bot, roomsBefore);
+  ShowRoomLook(bot);
   if (SavedOrTold(bot, WriteFileReplacing(path, report), "The client report", kClientReportFile))
     bot.host.shell.OpenDocument(path);
 }

@@ -7,19 +7,14 @@ namespace quorvel {
 void AttachToClient(Bot& bot) {
   RoomLink link = bot.Link();
   AttachToRoom(link);
-  RoomLinkState& room = bot.settings.Room;
   bot.view.RoomListChanged();
   bot.view.CaptionChanged();
   // The attach noted the send box and the client's bitness.
-  room.HealthShown = room.Health;
   bot.view.HealthChanged();
 }
 
-void ShowRoomLookChanges(Bot& bot, const std::vector<std::string>& roomsBefore) {
-  RoomLinkState& room = bot.settings.Room;
-  if (room.RoomList != roomsBefore) bot.view.RoomListChanged();
-  if (room.Health == room.HealthShown) return;
-  room.HealthShown = room.Health;
+void ShowRoomLook(Bot& bot) {
+  bot.view.RoomListChanged();
   bot.view.HealthChanged();
 }
 

@@ -1,5 +1,4 @@
 #pragma once
-#include <string>
 #include <vector>
 
 #include "model/Bot.h"
@@ -9,9 +8,10 @@ namespace quorvel {
 // The room frame: "Start"/"Stop", the "Room:" list dropped down or picked.
 // Each attach looks for the client and its rooms again.
 void AttachToClient(Bot& bot);
-// The view hears what a look at the client changed besides a tick: the
-// "Room:" list (`roomsBefore` is what it held before) and the health record.
-void ShowRoomLookChanges(Bot& bot, const std::vector<std::string>& roomsBefore);
+// The view hears of a look at the client made besides a tick (an attach, the
+// client report): the "Room:" list and the health record may have changed. A
+// view shows only what changed.
+void ShowRoomLook(Bot& bot);
 void StartPolling(Bot& bot);
 void StopPolling(Bot& bot);
 void RoomListDropDown(Bot& bot);

@@ -1,7 +1,5 @@
 #include "roomlink/LookedFor.h"
 
-#include <cstdio>
-
 #include "roomlink/ClientLayout.h"
 #include "text/AnsiText.h"
 #include "text/CodePage.h"
@@ -28,23 +26,28 @@ bool IsTrail(unsigned char byte) { return byte >= 0x40 && byte != 0x7F; }
 }  // namespace
 
 std::string QuotedName(std::string_view name) {
+  constexpr const char* kHex = "0123456789ABCDEF";
   const int codePage = SystemCodePage();
   std::string out = "\"";
   for (size_t i = 0; i < name.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(name[i]);
-    if (IsLeadByte(codePage, byte) && i + 1 < name.size() && IsTrail(static_cast<unsigned char>(name[i + 1]))) {
-      out.append(name.substr(i, 2));
-      ++i;
-    } else if (IsControl(byte)) {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-      out += escaped;
-    } else {
-      if (byte == '"' || byte == '\\') out += '\\';
-      out += static_cast<char>(byte);
+    const char c = name[i];
+    const auto byte = static_cast<unsigned char>(c);
+    char piece[4] = {c};
+    size_t length = 1;
+    if (IsControl(byte)) {
+      piece[0] = '\\', piece[1] = 'x', piece[2] = kHex[byte >> 4], piece[3] = kHex[byte & 15];
+      length = 4;
+    } else if (IsLeadByte(codePage, byte) && i + 1 < name.size() && IsTrail(static_cast<unsigned char>(name[i + 1]))) {
+      piece[1] = name[++i];
+      length = 2;
+    } else if (c == '"' || c == '\\') {
+      piece[0] = '\\', piece[1] = c;
+      length = 2;
     }
+    out.append(piece, length);
   }
-  return out + "\"";
+  out += '"';
+  return out;
 }
 
 std::string RoomLookedFor(const ClientProfile& profile, const std::string& roomTitle) {

@@ -1,6 +1,7 @@
 #include "roomlink/RoomDiscovery.h"
 
 #include "roomlink/ClientLayout.h"
+#include "roomlink/TickFinds.h"
 #include "roomlink/WindowSearch.h"
 #include "storage/RegAccess.h"
 #include "text/AnsiText.h"
@@ -100,17 +101,6 @@ void RecheckTranscript(RoomLink& link) {
   }
   state.TranscriptHandle = state.SelectedRoomTitle.empty() ? kNoWindow : ResolveTranscript(link);
   state.TranscriptLost = state.TranscriptHandle == kNoWindow;
-}
-
-void NoteAttachFinds(Desktop& desktop, RoomLinkState& state) {
-  WindowHealth& health = state.Health;
-  const bool selected = !state.SelectedRoomTitle.empty();
-  NoteSendBox(health, selected ? FindSendBox(desktop, state) : kNoWindow);
-  const WindowHandle room =
-      selected ? FindTopLevel(desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle) : kNoWindow;
-  if (room != kNoWindow) desktop.LearnClientBits(room);
-  health.ClientBits = desktop.ClientBits();
-  health.MemoryUnreadable = desktop.ClientBitnessUnknown();
 }
 
 void AttachToRoom(RoomLink& link) {

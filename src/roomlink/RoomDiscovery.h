@@ -37,11 +37,6 @@ void EnsureRoomPresent(RoomLink& link, const std::string& title);
 // The two steps run on load, on Start and when the room list drops down,
 // and what attaching notes besides (NoteAttachFinds).
 void AttachToRoom(RoomLink& link);
-// Notes in the health record what the bot can learn of the selected room
-// without a message to the client: whether it has its send box (one search),
-// and the bitness of the client's process (opened once, as a read would).
-// Run when the room is attached and when it is found again.
-void NoteAttachFinds(Desktop& desktop, RoomLinkState& state);
 // Refills the "Room:" list with the rooms open now and keeps the selected
 // room: picked while it is listed, kept unpicked while it is gone, so the bot
 // goes on looking for it by its title and takes it again when it opens again.

@@ -1,8 +1,20 @@
 #include "roomlink/TickFinds.h"
 
 #include "roomlink/NickList.h"
+#include "roomlink/WindowSearch.h"
 
 namespace quorvel {
+
+void NoteAttachFinds(Desktop& desktop, RoomLinkState& state) {
+  WindowHealth& health = state.Health;
+  const bool selected = !state.SelectedRoomTitle.empty();
+  NoteSendBox(health, selected ? FindSendBox(desktop, state) : kNoWindow);
+  const WindowHandle room =
+      selected ? FindTopLevel(desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle) : kNoWindow;
+  if (room != kNoWindow) desktop.LearnClientBits(room);
+  health.ClientBits = desktop.ClientBits();
+  health.MemoryUnreadable = desktop.ClientBitnessUnknown();
+}
 
 void NoteTickFinds(Desktop& desktop, RoomLinkState& state, const std::string& userCount) {
   WindowHealth& health = state.Health;

@@ -7,6 +7,12 @@
 
 namespace quorvel {
 
+// Notes in the health record what the bot can learn of the selected room
+// without a message to the client: whether it has its send box (one search),
+// and the bitness of the client's process (opened once, as a read would).
+// Run when the room is attached and when it is found again.
+void NoteAttachFinds(Desktop& desktop, RoomLinkState& state);
+
 // Copies into the health record what this tick's reads found: the room window
 // and its list view (kept by the nick-list walk), the transcript handle, the
 // user count shown and what the binding learnt of the client's process. It

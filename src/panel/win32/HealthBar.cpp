@@ -15,22 +15,23 @@ constexpr int kTipShownMs = 30000;
 constexpr int kTipWidthChars = 64;
 
 bool SameWords(const std::vector<HealthPart>& a, const std::vector<HealthPart>& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const HealthPart& x, const HealthPart& y) {
-    return x.Text == y.Text && x.Advice == y.Advice && x.Detail == y.Detail && x.Missing == y.Missing;
-  });
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i].Text != b[i].Text || a[i].Advice != b[i].Advice || a[i].Detail != b[i].Detail) return false;
+  return true;
 }
 
-// A missing part's words before its last one (with the blank), and that word.
-std::pair<std::string, std::string> SplitStressed(const HealthPart& part) {
+// Where a missing part's last word, the one in bold, begins; the end of the
+// text for any other part.
+int StressedAt(const HealthPart& part) {
   const size_t blank = part.Text.rfind(' ');
-  if (!part.Missing || blank == std::string::npos) return {part.Text, ""};
-  return {part.Text.substr(0, blank + 1), part.Text.substr(blank + 1)};
+  return static_cast<int>(part.Missing && blank != std::string::npos ? blank + 1 : part.Text.size());
 }
 
-int TextWidth(HDC dc, HFONT font, const std::string& text) {
+int TextWidth(HDC dc, HFONT font, const char* text, int length) {
   const ScopedSelect select(dc, font);
   SIZE size = {};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32A(dc, text, length, &size);
   return size.cx;
 }
 
@@ -42,8 +43,9 @@ std::vector<int> PartEdges(HWND bar, HFONT bold, const std::vector<HealthPart>& 
   WindowDc dc(bar);
   int right = 0;
   for (const auto& part : parts) {
-    const auto [plain, stressed] = SplitStressed(part);
-    right += TextWidth(dc.Get(), BarFont(bar), plain) + TextWidth(dc.Get(), bold, stressed) + 24;
+    const char* text = part.Text.c_str();
+    const int at = StressedAt(part), length = static_cast<int>(part.Text.size());
+    right += TextWidth(dc.Get(), BarFont(bar), text, at) + TextWidth(dc.Get(), bold, text + at, length - at) + 24;
     edges.push_back(right);
   }
   if (!edges.empty()) edges.back() = -1;
@@ -52,35 +54,10 @@ std::vector<int> PartEdges(HWND bar, HFONT bold, const std::vector<HealthPart>& 
 
 // The first line says what it means and what to do; the second, what was looked for.
 std::string TipText(const HealthPart& part) {
-  return part.Detail.empty() ? part.Advice : part.Advice + "\r\n" + part.Detail;
+  std::string tip = part.Advice;
+  if (!part.Detail.empty()) tip.append("\r\n").append(part.Detail);
+  return tip;
 }
-
-const HealthPart kReportPart = {
-    "Client report...", "Writes what Quorvel sees of the client's windows into \"client report.txt\" and opens it", "",
-    false};
-
-// A device context and a bitmap in memory the size of a window: the bar is
-// painted there whole, then shown at once, so a stressed word never flickers.
-class BackBuffer {
- public:
-  BackBuffer(HDC screen, int width, int height)
-      : dc_(CreateCompatibleDC(screen)),
-        live_(dc_ != nullptr),
-        bitmap_(CreateCompatibleBitmap(screen, width, height)),
-        select_(dc_, bitmap_.Get()) {}
-  ~BackBuffer() {
-    if (dc_) DeleteDC(dc_);
-  }
-  BackBuffer(const BackBuffer&) = delete;
-  BackBuffer& operator=(const BackBuffer&) = delete;
-  HDC Get() const { return dc_ && bitmap_ ? dc_ : nullptr; }
-
- private:
-  HDC dc_;
-  LiveMark<LiveKind::DeviceContext> live_;
-  GdiObject<HBITMAP> bitmap_;
-  ScopedSelect select_;  // put back before the bitmap and the DC go
-};
 
 }  // namespace
 
@@ -107,12 +84,12 @@ int HealthBar::Height() const {
   return r.bottom - r.top;
 }
 
-void HealthBar::Show(const std::vector<HealthPart>& parts) {
-  std::vector<HealthPart> withReport = parts;
-  withReport.push_back(kReportPart);
-  if (!bar_ || (shownOnce_ && SameWords(withReport, shown_))) return;
-  shown_ = std::move(withReport);
-  shownOnce_ = true;
+void HealthBar::Show(std::vector<HealthPart> parts) {
+  HealthPart& report = parts.emplace_back();
+  report.Text = "Client report...";
+  report.Advice = "Writes what Quorvel sees of the client's windows into \"client report.txt\" and opens it";
+  if (!bar_ || SameWords(parts, shown_)) return;
+  shown_ = std::move(parts);
   Lay();
 }
 
@@ -191,19 +168,11 @@ LRESULT CALLBACK HealthBar::BarProc(HWND window, UINT message, WPARAM w, LPARAM 
 
 void HealthBar::Paint() {
   PAINTSTRUCT ps;
-  const HDC screen = BeginPaint(bar_, &ps);
-  RECT client = {};
-  GetClientRect(bar_, &client);
-  const BackBuffer buffer(screen, client.right, client.bottom);
-  // Common controls paint into the device context a WM_PAINT hands them.
-  if (buffer.Get()) {
-    DefSubclassProc(bar_, WM_PAINT, reinterpret_cast<WPARAM>(buffer.Get()), 0);
-    StressMissing(buffer.Get());
-    BitBlt(screen, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
-  } else {
-    DefSubclassProc(bar_, WM_PAINT, reinterpret_cast<WPARAM>(screen), 0);
-    StressMissing(screen);
-  }
+  const HDC dc = BeginPaint(bar_, &ps);
+  // Common controls paint into the device context a WM_PAINT hands them; the
+  // bold words go over theirs before the paint ends, so both show at once.
+  DefSubclassProc(bar_, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  StressMissing(dc);
   EndPaint(bar_, &ps);
 }
 
@@ -211,8 +180,9 @@ void HealthBar::StressMissing(HDC dc) {
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   for (size_t i = 0; i < shown_.size(); ++i) {
-    const auto [plain, stressed] = SplitStressed(shown_[i]);
-    if (stressed.empty()) continue;
+    const char* text = shown_[i].Text.c_str();
+    const int at = StressedAt(shown_[i]), length = static_cast<int>(shown_[i].Text.size());
+    if (at == length) continue;
     RECT r = {};
     SendMessageA(bar_, SB_GETRECT, i, reinterpret_cast<LPARAM>(&r));
     // Inside the part's sunken edge, with the control's own margin.
@@ -222,11 +192,11 @@ void HealthBar::StressMissing(HDC dc) {
     constexpr UINT kFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
     {
       const ScopedSelect select(dc, BarFont(bar_));
-      DrawTextA(dc, plain.c_str(), static_cast<int>(plain.size()), &r, kFormat);
-      r.left += TextWidth(dc, BarFont(bar_), plain);
+      DrawTextA(dc, text, at, &r, kFormat);
     }
+    r.left += TextWidth(dc, BarFont(bar_), text, at);
     const ScopedSelect select(dc, bold_.Get());
-    DrawTextA(dc, stressed.c_str(), static_cast<int>(stressed.size()), &r, kFormat);
+    DrawTextA(dc, text + at, length - at, &r, kFormat);
   }
   SetTextColor(dc, oldColor);
   SetBkMode(dc, oldMode);

@@ -29,7 +29,7 @@ class HealthBar {
   // The bar's height: the parent's client area grows by it.
   int Height() const;
   // Shows `parts`; the same words again touch nothing.
-  void Show(const std::vector<HealthPart>& parts);
+  void Show(std::vector<HealthPart> parts);
   // The parent changed size or font: the bar follows its bottom edge.
   void Fit();
   // Whether the bar's notification is the operator asking for the client report.
@@ -47,7 +47,6 @@ class HealthBar {
   HWND tooltip_ = nullptr;
   Font bold_;
   std::vector<HealthPart> shown_;
-  bool shownOnce_ = false;
   int tools_ = 0;  // tips added to the tooltip control, ids 0..tools_-1
 };
 

@@ -83,7 +83,8 @@ void MainWindow::RoomListChanged() {
   }
   // A selected room that is no longer listed (it closed; the bot waits for it
   // by its title) is not shown as if it were there: the status bar says it is missing.
-  ShowText(combo, room.RoomListIndex >= 0 ? room.SelectedRoomTitle : std::string());
+  const std::string nothing;
+  ShowText(combo, room.RoomListIndex >= 0 ? room.SelectedRoomTitle : nothing);
   // "No room selected" goes with the selection.
   HealthChanged();
 }
