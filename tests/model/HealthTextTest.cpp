@@ -1,7 +1,5 @@
-// The words the panel shows for the health record: one part per window as
-// the last tick found it, and for a missing one what that means and what to
-// do, then what was looked for, so the operator can tell which window the
-// client lacks.
+// The words the panel shows for the health record: one part per window as the last tick
+// found it, and for a missing one what that means and what to do, then what was looked for.
 #include <gtest/gtest.h>
 
 #include <functional>
