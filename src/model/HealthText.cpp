@@ -5,45 +5,82 @@
 namespace quorvel {
 namespace {
 
-HealthPart WindowPart(const std::string& name, WindowPresence presence, std::string tip) {
-  switch (presence) {
-    case WindowPresence::Found:
-      return {name + " found", "", false};
-    case WindowPresence::Missing:
-      return {name + " missing", std::move(tip), true};
-    case WindowPresence::NotLooked:
-      break;
-  }
-  return {name + " not looked for yet", "", false};
+// How the advice on a window the bot cannot find ends: the operator cannot
+// fix a changed client, but can hand on what the bot sees of it.
+constexpr const char* kChangedWindow =
+    " Your Paltalk version may have changed its window. Click Client report... to save what Quorvel sees, for "
+    "whoever updates it.";
+
+constexpr const char* kRoomMeaning =
+    "Quorvel cannot find this room's window, so it can neither read the room nor write in it. If the room was "
+    "closed, open it again in Paltalk: Quorvel takes it up again by its title.";
+constexpr const char* kTranscriptMeaning =
+    "Quorvel cannot find this room's transcript, so it cannot read what is said in the room: it greets, answers, "
+    "moderates and takes commands from no one.";
+constexpr const char* kSendBoxMeaning =
+    "Quorvel cannot find this room's send box, so it cannot write in the room: no greeting, answer, announcement or "
+    "notice goes out.";
+constexpr const char* kNickListMeaning =
+    "Quorvel cannot find this room's nick list, so it cannot see who is in the room or bounce anyone.";
+constexpr const char* kMemoryAdvice =
+    "Quorvel cannot read the client's memory, so it sees no nick in the nick list and no line of the transcript. Run "
+    "Quorvel as the same user as Paltalk, and not from a restricted account. Click Client report... to save what "
+    "Quorvel sees, for whoever updates it.";
+
+// Appends one part, built in place: the panel asks for the parts on every
+// change, and a part of three texts built from temporaries costs the program
+// more code than its words.
+void Add(std::vector<HealthPart>& parts, const char* text) { parts.emplace_back().Text = text; }
+
+void AddWindow(std::vector<HealthPart>& parts, const char* name, WindowPresence presence, const char* meaning,
+               const std::string& lookedFor) {
+  // Worded in the order of WindowPresence.
+  constexpr const char* kState[] = {" not looked for yet", " found", " missing"};
+  HealthPart& part = parts.emplace_back();
+  part.Text.append(name).append(kState[static_cast<int>(presence)]);
+  if (presence != WindowPresence::Missing) return;
+  part.Advice.append(meaning).append(kChangedWindow);
+  part.Detail.append("Looked for: ").append(lookedFor);
+  part.Missing = true;
 }
 
 }  // namespace
 
 std::vector<HealthPart> HealthParts(const BotSettings& settings) {
-  if (!settings.PollTimer) return {{"Stopped", "", false}};
-  if (settings.Room.SelectedRoomTitle.empty()) return {{"No room selected", "", false}};
+  std::vector<HealthPart> parts;
   const WindowHealth& h = settings.Room.Health;
-  if (h.Room == WindowPresence::NotLooked) return {{"Waiting for the first tick", "", false}};
-  std::vector<HealthPart> parts = {
-      WindowPart("Room", h.Room, RoomLookedFor(h.Profile, h.RoomTitle)),
-      WindowPart("Transcript", h.Transcript,
-                 PaneEditLookedFor(h.RoomTitle, h.ClientVersionCode, h.Profile.TranscriptIndex)),
-      WindowPart("Send box", h.SendBox, PaneEditLookedFor(h.RoomTitle, h.ClientVersionCode, h.Profile.SendBoxIndex)),
-      WindowPart("Nick list", h.NickList, NickListLookedFor(h.RoomTitle)),
-  };
-  if (h.MemoryUnreadable)
-    parts.push_back({"Client memory unreadable",
-                     "The client's process did not tell whether it runs 32- or 64-bit code, so nothing was read from "
-                     "its memory",
-                     true});
-  else if (h.ClientBits != 0)
-    parts.push_back({std::to_string(h.ClientBits) + "-bit client", "", false});
-  if (h.SkippedMessages > 0)
-    parts.push_back(
-        {std::to_string(h.SkippedMessages) + (h.SkippedMessages == 1 ? " message" : " messages") + " skipped",
-         "Messages came faster than Quorvel reads them: a tick acts on the newest 30 and skips the "
-         "older ones. Counted since the room was attached.",
-         true});
+  if (!settings.PollTimer) {
+    Add(parts, "Stopped");
+  } else if (settings.Room.SelectedRoomTitle.empty()) {
+    Add(parts, "No room selected");
+  } else if (h.Room == WindowPresence::NotLooked) {
+    Add(parts, "Waiting for the first tick");
+  } else {
+    AddWindow(parts, "Room", h.Room, kRoomMeaning, RoomLookedFor(h.Profile, h.RoomTitle));
+    AddWindow(parts, "Transcript", h.Transcript, kTranscriptMeaning,
+              PaneEditLookedFor(h.RoomTitle, h.ClientVersionCode, h.Profile.TranscriptIndex));
+    AddWindow(parts, "Send box", h.SendBox, kSendBoxMeaning,
+              PaneEditLookedFor(h.RoomTitle, h.ClientVersionCode, h.Profile.SendBoxIndex));
+    AddWindow(parts, "Nick list", h.NickList, kNickListMeaning, NickListLookedFor(h.RoomTitle));
+    if (h.MemoryUnreadable) {
+      HealthPart& part = parts.emplace_back();
+      part.Text = "Client memory unreadable";
+      part.Advice = kMemoryAdvice;
+      part.Detail =
+          "The client's process did not tell whether it runs 32- or 64-bit code, so nothing was read from its memory";
+      part.Missing = true;
+    } else if (h.ClientBits != 0) {
+      parts.emplace_back().Text = std::to_string(h.ClientBits) + "-bit client";
+    }
+    if (h.SkippedMessages > 0) {
+      HealthPart& part = parts.emplace_back();
+      part.Text = std::to_string(h.SkippedMessages) + (h.SkippedMessages == 1 ? " message" : " messages") + " skipped";
+      part.Advice =
+          "Messages came faster than Quorvel reads them: a tick acts on the newest 30, and the older ones of the "
+          "burst were not acted on.";
+      part.Detail = "Counted since the room was attached.";
+    }
+  }
   return parts;
 }
 

@@ -10,7 +10,13 @@ namespace quorvel {
 
 struct HealthPart {
   std::string Text;  // "Room found", "Nick list missing", "Stopped" ...
-  std::string Tip;   // for a missing window: what was looked for, its class and place; else empty
+  // For a missing window: what that means for the bot and what the operator
+  // can do; then the detail, where the window was looked for (for the
+  // client's memory: why it was not read). Both empty for any other part.
+  std::string Advice;
+  std::string Detail;
+  // The part names something missing; its last word ("missing",
+  // "unreadable") is the one to make stand out.
   bool Missing = false;
 };
 

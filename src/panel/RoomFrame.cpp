@@ -9,6 +9,13 @@ void AttachToClient(Bot& bot) {
   AttachToRoom(link);
   bot.view.RoomListChanged();
   bot.view.CaptionChanged();
+  // The attach noted the send box and the client's bitness.
+  bot.view.HealthChanged();
+}
+
+void ShowRoomLook(Bot& bot) {
+  bot.view.RoomListChanged();
+  bot.view.HealthChanged();
 }
 
 void StartPolling(Bot& bot) {

@@ -8,6 +8,10 @@ namespace quorvel {
 // The room frame: "Start"/"Stop", the "Room:" list dropped down or picked.
 // Each attach looks for the client and its rooms again.
 void AttachToClient(Bot& bot);
+// The view hears of a look at the client made besides a tick (an attach, the
+// client report): the "Room:" list and the health record may have changed. A
+// view shows only what changed.
+void ShowRoomLook(Bot& bot);
 void StartPolling(Bot& bot);
 void StopPolling(Bot& bot);
 void RoomListDropDown(Bot& bot);

@@ -5,13 +5,11 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "roomlink/ClientLayout.h"
 #include "roomlink/LookedFor.h"
-#include "roomlink/NickList.h"
-#include "roomlink/WindowSearch.h"
+#include "roomlink/TickFinds.h"
 #include "text/AnsiText.h"
 #include "text/CodePage.h"
 #include "text/Occurs.h"
@@ -32,20 +30,21 @@ std::string HandleText(WindowHandle window) {
   return text;
 }
 
-// The room's parts as the bot's own searches find them now, each with the
-// word that marks it in the window listing.
-using TakenWindows = std::array<std::pair<WindowHandle, const char*>, 4>;
+// The room's parts as the bot took them, each with the word that marks it in
+// the window listing and what the health record says of it.
+struct TakenWindow {
+  WindowHandle Window;
+  const char* Word;
+  WindowPresence Presence;
+};
+using TakenWindows = std::array<TakenWindow, 4>;
 
-TakenWindows FindTaken(RoomLink& link) {
-  TakenWindows taken = {
-      {{kNoWindow, "room"}, {kNoWindow, "transcript"}, {kNoWindow, "send box"}, {kNoWindow, "nick list"}}};
-  const std::string& title = link.state.SelectedRoomTitle;
-  if (title.empty()) return taken;
-  taken[0].first = FindTopLevel(link.desktop, std::string(kRoomWindowClass), title);
-  taken[1].first = ResolveTranscript(link);
-  taken[2].first = ResolveSendBox(link);
-  taken[3].first = FindNickListView(link.desktop, title);
-  return taken;
+TakenWindows Taken(const RoomLinkState& state) {
+  const WindowHealth& h = state.Health;
+  return {{{state.NickList.Room, "room", h.Room},
+           {state.TranscriptHandle, "transcript", h.Transcript},
+           {h.SendBoxWindow, "send box", h.SendBox},
+           {state.NickList.ListView, "nick list", h.NickList}}};
 }
 
 // "lines 12", "items 3", or nothing for a control that holds no items.
@@ -88,11 +87,11 @@ class WindowLister {
     const WindowFacts facts = desktop_.FactsOf(window);
     const std::string size = std::to_string(facts.Width) + "x" + std::to_string(facts.Height);
     std::string_view role;
-    for (const auto& [handle, word] : taken_)
-      if (handle == window) role = word;
+    for (const TakenWindow& taken : taken_)
+      if (taken.Window == window && taken.Presence == WindowPresence::Found) role = taken.Word;
     Line(out_,
-         {Indent(depth), HandleText(window), " ", Quoted(className), " id ", std::to_string(facts.ControlId), " ",
-          Quoted(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)),
+         {Indent(depth), HandleText(window), " ", QuotedName(className), " id ", std::to_string(facts.ControlId), " ",
+          QuotedName(FirstCharacters(desktop_.Title(window), kReportTitleCharacters)),
           facts.Visible ? " visible" : " hidden", facts.Enabled ? " enabled " : " disabled ", size,
           facts.ReadOnly ? " read-only" : "", CountOf(desktop_, window, className), role.empty() ? "" : "  <- ", role});
   }
@@ -127,30 +126,38 @@ void ProgramSection(std::string& out, const ReportHeader& header) {
   Line(out, {"Windows version: ", header.WindowsVersion});
 }
 
-void ClientSection(std::string& out, RoomLink& link) {
+void ClientSection(std::string& out, RoomLink& link, bool clientFound) {
   const auto versionText = ClientVersionText(link.registry);
   const int code = ClassifyVersionText(versionText.value_or(""));
   Line(out, {"== Client =="});
-  Line(out, {"Version string: ", versionText ? Quoted(*versionText) : "none (no uninstall entry)"});
+  Line(out, {"Version string: ", versionText ? QuotedName(*versionText) : "none (no uninstall entry)"});
   if (const auto profile = ProfileForVersion(code))
-    Line(out, {"Version code: ", std::to_string(code), " (room class ", Quoted(profile->RoomWindowClass),
+    Line(out, {"Version code: ", std::to_string(code), " (room class ", QuotedName(profile->RoomWindowClass),
                ", transcript rich edit ", std::to_string(profile->TranscriptIndex), ", send box rich edit ",
                std::to_string(profile->SendBoxIndex), ")"});
   else
     Line(out, {"Version code: ", std::to_string(code), " (not a version this program knows)"});
-  const int bits = link.desktop.ClientBits();
+  // What the binding learnt of a client that is gone says nothing of this one.
+  if (!clientFound) return Line(out, {"No client window found: nothing was read."});
+  const Desktop& desktop = link.desktop;
+  const int bits = desktop.ClientBits();
   Line(out,
-       {"Process bitness: ", bits ? std::to_string(bits) + "-bit"
-                                  : "not learnt yet (the first read of the transcript or the nick list learns it)"});
-  Line(out, {"Memory readable: ", link.desktop.ClientBitnessUnknown() ? "no (the process did not tell its bitness)"
-                                                                      : "yes, as far as known"});
+       {"Process bitness: ", bits ? std::to_string(bits) + "-bit" : "not learnt yet (attaching to a room learns it)"});
+  Line(out, {"Memory readable: ", desktop.ClientBitnessUnknown() ? "no (the process did not tell its bitness)"
+                                  : desktop.ClientMemoryTried()  ? "yes, as far as known"
+                                                                 : "not tried yet"});
 }
 
-void TakenLine(std::string& out, const char* what, WindowHandle window, const std::string& lookedFor) {
-  if (window != kNoWindow)
-    Line(out, {what, ": found ", HandleText(window)});
-  else
-    Line(out, {what, ": missed; looked for: ", lookedFor});
+void TakenLine(std::string& out, const char* what, const TakenWindow& taken, const std::string& lookedFor) {
+  switch (taken.Presence) {
+    case WindowPresence::Found:
+      return Line(out, {what, ": found ", HandleText(taken.Window)});
+    case WindowPresence::Missing:
+      return Line(out, {what, ": missed; looked for: ", lookedFor});
+    case WindowPresence::NotLooked:
+      break;
+  }
+  Line(out, {what, ": not looked for yet"});
 }
 
 void TakenSection(std::string& out, RoomLink& link, const TakenWindows& taken) {
@@ -158,22 +165,21 @@ void TakenSection(std::string& out, RoomLink& link, const TakenWindows& taken) {
   const std::string& title = state.SelectedRoomTitle;
   Line(out, {"== What the bot took =="});
   if (title.empty()) return Line(out, {"Selected room: none (the \"Room:\" list is empty or nothing is picked)"});
-  Line(out, {"Selected room: ", Quoted(title)});
-  TakenLine(out, "Room", taken[0].first, RoomLookedFor(state.Profile, title));
-  TakenLine(out, "Transcript", taken[1].first,
+  Line(out, {"Selected room: ", QuotedName(title)});
+  TakenLine(out, "Room", taken[0], RoomLookedFor(state.Profile, title));
+  TakenLine(out, "Transcript", taken[1],
             PaneEditLookedFor(title, state.ClientVersionCode, state.Profile.TranscriptIndex));
-  TakenLine(out, "Send box", taken[2].first,
-            PaneEditLookedFor(title, state.ClientVersionCode, state.Profile.SendBoxIndex));
-  TakenLine(out, "Nick list", taken[3].first, NickListLookedFor(title));
-  const WindowHandle nickList = taken[3].first;
-  Line(out, {"User count: ", nickList != kNoWindow ? std::to_string(link.desktop.ListItemCount(nickList))
-                                                   : "missed (it is the nick list's item count)"});
+  TakenLine(out, "Send box", taken[2], PaneEditLookedFor(title, state.ClientVersionCode, state.Profile.SendBoxIndex));
+  TakenLine(out, "Nick list", taken[3], NickListLookedFor(title));
+  const TakenWindow& nickList = taken[3];
+  Line(out, {"User count: ", nickList.Presence == WindowPresence::Found
+                                 ? std::to_string(link.desktop.ListItemCount(nickList.Window))
+                                 : "missed (it is the nick list's item count)"});
 }
 
-void WindowsSection(std::string& out, Desktop& desktop, const ClientProfile& profile, const TakenWindows& taken) {
+void WindowsSection(std::string& out, Desktop& desktop, const std::vector<WindowHandle>& tops,
+                    const std::vector<unsigned long>& processes, const TakenWindows& taken) {
   Line(out, {"== Windows of the client =="});
-  const std::vector<WindowHandle> tops = desktop.TopLevelWindows();
-  const std::vector<unsigned long> processes = ClientProcesses(desktop, tops, profile);
   if (processes.empty())
     return Line(out, {"No window of the client was found: no top-level window of class ", Quoted(kMainWindowClass),
                       " or ", Quoted(kRoomWindowClass), "."});
@@ -193,18 +199,25 @@ std::string ClientReportText(RoomLink& link, const ReportHeader& header) {
   // One tick's bounds: a client that does not answer in time costs one bound,
   // and the rest of the report is written without waiting on it again.
   TickScope scope(link.desktop);
+  // What the report says the bot took is what the status bar shows: the
+  // record both read, brought up to date first.
+  NoteRoomFinds(link);
+  const TakenWindows taken = Taken(link.state);
+  const std::vector<WindowHandle> tops = link.desktop.TopLevelWindows();
+  const std::vector<unsigned long> processes = ClientProcesses(link.desktop, tops, link.state.Profile);
   std::string out;
   Line(out, {"Quorvel client report"});
   Line(out, {"Written: ", header.WrittenAt});
   Line(out, {});
   ProgramSection(out, header);
   Line(out, {});
-  ClientSection(out, link);
+  ClientSection(out, link, !processes.empty());
   Line(out, {});
-  const TakenWindows taken = FindTaken(link);
   TakenSection(out, link, taken);
   Line(out, {});
-  WindowsSection(out, link.desktop, link.state.Profile, taken);
+  WindowsSection(out, link.desktop, tops, processes, taken);
+  // Without a client no call waited on it: there is nothing to say of its answers.
+  if (processes.empty()) return out;
   Line(out, {});
   Line(out, {"== Calls =="});
   Line(out, {link.desktop.TickMetHungClient() ? "The client did not answer in time: it may be hung. Counts and "

@@ -25,7 +25,9 @@ inline constexpr int kReportMaxWindows = 400;
 // Titles are cut to this many characters.
 inline constexpr size_t kReportTitleCharacters = 60;
 
-// The report's text, lines ended by CR LF.
+// The report's text, lines ended by CR LF. It brings the health record up to
+// date first (NoteRoomFinds) and says what the bot took as that record says,
+// so it agrees with the status bar.
 std::string ClientReportText(RoomLink& link, const ReportHeader& header);
 
 }  // namespace quorvel

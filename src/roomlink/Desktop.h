@@ -109,6 +109,13 @@ class Desktop {
   // 32 or 64: the client's process bitness as the last look into it learnt
   // it; 0 before any look did, and for a client that is not another process.
   virtual int ClientBits() const { return 0; }
+  // Opens the process that owns the window, as a read into it would, to learn
+  // its bitness (ClientBits, ClientBitnessUnknown) before any read; nothing is
+  // sent to the window.
+  virtual void LearnClientBits(WindowHandle window) { (void)window; }
+  // Whether anything was read from, or selected in, the client's memory yet
+  // (or tried and given up for want of its bitness).
+  virtual bool ClientMemoryTried() const { return false; }
 
   // Combo boxes of another process.
   virtual std::vector<std::string> ComboItems(WindowHandle combo) = 0;

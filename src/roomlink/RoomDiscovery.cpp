@@ -1,6 +1,7 @@
 #include "roomlink/RoomDiscovery.h"
 
 #include "roomlink/ClientLayout.h"
+#include "roomlink/TickFinds.h"
 #include "roomlink/WindowSearch.h"
 #include "storage/RegAccess.h"
 #include "text/AnsiText.h"
@@ -38,40 +39,55 @@ void PickRoom(RoomLinkState& state, int index) {
   MarkFresh(state.Cursor);
 }
 
-void FillRoomList(RoomLink& link) {
-  RoomLinkState& state = link.state;
-  state.RoomList.clear();
-  state.RoomListIndex = -1;
-  state.SelectedRoomTitle.clear();
-  for (WindowHandle window : link.desktop.TopLevelWindows()) {
-    if (!EqualsNoCase(link.desktop.ClassName(window), state.Profile.RoomWindowClass)) continue;
-    const std::string title = link.desktop.Title(window);
-    if (OccursNoCase(title, kRoomTitleMark)) state.RoomList.push_back(title);
-  }
-  PickRoom(state, 0);
-}
-
 namespace {
 
+std::vector<std::string> OpenRoomTitles(Desktop& desktop, const ClientProfile& profile) {
+  std::vector<std::string> titles;
+  for (WindowHandle window : desktop.TopLevelWindows()) {
+    if (!EqualsNoCase(desktop.ClassName(window), profile.RoomWindowClass)) continue;
+    std::string title = desktop.Title(window);
+    if (OccursNoCase(title, kRoomTitleMark)) titles.push_back(std::move(title));
+  }
+  return titles;
+}
+
 // The ordinal-th rich-edit control of the selected room's pane.
-WindowHandle ResolvePaneEdit(RoomLink& link, int ordinal) {
-  const RoomLinkState& state = link.state;
+WindowHandle FindPaneEdit(Desktop& desktop, const RoomLinkState& state, int ordinal) {
   const WindowHandle pane =
-      FindRoomPane(link.desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle, kSplitterClass, 4);
-  return pane == kNoWindow ? kNoWindow : FindNthDescendant(link.desktop, pane, kRichEditClass, ordinal);
+      FindRoomPane(desktop, state.Profile.RoomWindowClass, state.SelectedRoomTitle, kSplitterClass, 4);
+  return pane == kNoWindow ? kNoWindow : FindNthDescendant(desktop, pane, kRichEditClass, ordinal);
 }
 
 }  // namespace
 
-WindowHandle ResolveTranscript(RoomLink& link) { return ResolvePaneEdit(link, link.state.Profile.TranscriptIndex); }
+void FillRoomList(RoomLink& link) {
+  RoomLinkState& state = link.state;
+  state.RoomList = OpenRoomTitles(link.desktop, state.Profile);
+  state.RoomListIndex = -1;
+  state.SelectedRoomTitle.clear();
+  PickRoom(state, 0);
+}
 
-WindowHandle ResolveSendBox(RoomLink& link) {
-  const WindowHandle box = ResolvePaneEdit(link, link.state.Profile.SendBoxIndex);
+void RefreshRoomList(Desktop& desktop, RoomLinkState& state) {
+  state.RoomList = OpenRoomTitles(desktop, state.Profile);
+  state.RoomListIndex = -1;
+  for (size_t i = 0; i < state.RoomList.size() && state.RoomListIndex < 0; ++i)
+    if (state.RoomList[i] == state.SelectedRoomTitle) state.RoomListIndex = static_cast<int>(i);
+}
+
+WindowHandle ResolveTranscript(RoomLink& link) {
+  return FindPaneEdit(link.desktop, link.state, link.state.Profile.TranscriptIndex);
+}
+
+WindowHandle FindSendBox(Desktop& desktop, const RoomLinkState& state) {
+  const WindowHandle box = FindPaneEdit(desktop, state, state.Profile.SendBoxIndex);
   // A client that lacks the send box, or keeps it elsewhere, can have the
   // transcript where the send box is looked for. The transcript takes no
   // typing, and text set into it would replace what the operator reads.
-  return box != kNoWindow && link.desktop.FactsOf(box).ReadOnly ? kNoWindow : box;
+  return box != kNoWindow && desktop.FactsOf(box).ReadOnly ? kNoWindow : box;
 }
+
+WindowHandle ResolveSendBox(RoomLink& link) { return FindSendBox(link.desktop, link.state); }
 
 void EnsureRoomPresent(RoomLink& link, const std::string& title) {
   if (FindWindowByTitlePart(link.desktop, title) == kNoWindow) PalRoomGrab(link);
@@ -93,6 +109,7 @@ void AttachToRoom(RoomLink& link) {
   link.state.TranscriptHandle = ResolveTranscript(link);
   link.state.TranscriptLost = false;
   MarkFresh(link.state.Cursor);
+  NoteAttachFinds(link.desktop, link.state);
 }
 
 }  // namespace quorvel

@@ -32,9 +32,15 @@ void PalRoomGrab(RoomLink& link);
 void FillRoomList(RoomLink& link);
 WindowHandle ResolveTranscript(RoomLink& link);
 WindowHandle ResolveSendBox(RoomLink& link);
+WindowHandle FindSendBox(Desktop& desktop, const RoomLinkState& state);
 void EnsureRoomPresent(RoomLink& link, const std::string& title);
-// The two steps run on load, on Start and when the room list drops down.
+// The two steps run on load, on Start and when the room list drops down,
+// and what attaching notes besides (NoteAttachFinds).
 void AttachToRoom(RoomLink& link);
+// Refills the "Room:" list with the rooms open now and keeps the selected
+// room: picked while it is listed, kept unpicked while it is gone, so the bot
+// goes on looking for it by its title and takes it again when it opens again.
+void RefreshRoomList(Desktop& desktop, RoomLinkState& state);
 // Before a tick reads through the kept transcript handle: when that window is
 // no longer a rich-edit control (its room was closed, and perhaps opened
 // again), the selected room's transcript is looked up afresh, and again on

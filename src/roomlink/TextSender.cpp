@@ -5,7 +5,7 @@ namespace quorvel {
 void TxtSendPal(RoomLink& link, const std::string& rtf) {
   if (link.state.SelectedRoomTitle.size() > 1) EnsureRoomPresent(link, link.state.SelectedRoomTitle);
   const WindowHandle sendBox = ResolveSendBox(link);
-  link.state.Health.SendBox = PresenceOf(sendBox != kNoWindow);
+  NoteSendBox(link.state.Health, sendBox);
   if (sendBox == kNoWindow) return;
   link.desktop.SetRtfText(sendBox, rtf);
   link.desktop.KeyDown(sendBox, kVkReturn);

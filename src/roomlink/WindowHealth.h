@@ -1,11 +1,13 @@
 #pragma once
-// What the last poll tick found of the selected room's windows, kept as a
-// by-product of the finds the tick makes anyway, so the panel can show it
-// without asking the client again.
+// What the bot found of the selected room's windows, kept as a by-product of
+// the finds it makes anyway (each tick, each send, each attach), so the panel
+// can show it without asking the client again. The status bar and the client
+// report both read it, so they never disagree.
 #include <cstddef>
 #include <string>
 
 #include "roomlink/ClientProfile.h"
+#include "roomlink/Desktop.h"
 
 namespace quorvel {
 
@@ -18,12 +20,14 @@ struct WindowHealth {
   ClientProfile Profile;
   int ClientVersionCode = 0;
   WindowPresence Transcript = WindowPresence::NotLooked;
-  // Looked for by each send only: as the last send found it.
+  // Looked for when the room is attached or found again, and by each send:
+  // as the last of those found it. Missing while the room is.
   WindowPresence SendBox = WindowPresence::NotLooked;
+  WindowHandle SendBoxWindow = kNoWindow;
   WindowPresence NickList = WindowPresence::NotLooked;
   std::string UserCount = "0";
   // 32 or 64 once learnt, 0 before; and whether the last look into the
-  // client's memory had to give up because its bitness was not known.
+  // client's process could not learn its bitness, so nothing is read from it.
   int ClientBits = 0;
   bool MemoryUnreadable = false;
   // Messages that came faster than the ticks read them, since the last attach.
@@ -33,5 +37,10 @@ struct WindowHealth {
 };
 
 inline WindowPresence PresenceOf(bool found) { return found ? WindowPresence::Found : WindowPresence::Missing; }
+
+inline void NoteSendBox(WindowHealth& health, WindowHandle sendBox) {
+  health.SendBox = PresenceOf(sendBox != kNoWindow);
+  health.SendBoxWindow = sendBox;
+}
 
 }  // namespace quorvel

@@ -43,7 +43,7 @@ expect value Text good evening
 expect value UserCountLabel 3
 expect value ClockLabel 09:05 PM 9/17/2013
 # The status bar: what the tick found of the room's windows.
-expect value Health Room found | Transcript found | Send box not looked for yet | Nick list found
+expect value Health Room found | Transcript found | Send box found | Nick list found
 # A greeting design, faded from red to blue, saved to "Cool Greetings".
 editor *%sn welcome to %rn!
 press Greeter.Fade

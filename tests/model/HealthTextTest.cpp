@@ -1,6 +1,5 @@
-// The words the panel shows for the health record: one part per window as
-// the last tick found it, and for a missing one a tip naming what was looked
-// for, so the operator can tell which window the client lacks.
+// The words the panel shows for the health record: one part per window as the last tick
+// found it, and for a missing one what that means and what to do, then what was looked for.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -31,8 +30,8 @@ struct PartsCase {
   const char* Name;
   std::function<void(BotSettings&)> Change;
   std::string Line;
-  int MissingPart;  // the index of the one part shown as missing, -1 for none
-  std::string Tip;  // that part's tip; every other part has none
+  int MissingPart;     // the index of the one part shown as missing, -1 for none
+  std::string Detail;  // that part's second line; every other part has none
 };
 
 TEST(HealthTextTest, EachStateHasItsWordsAndEachMissingWindowSaysWhatWasLookedFor) {
@@ -51,34 +50,34 @@ TEST(HealthTextTest, EachStateHasItsWordsAndEachMissingWindowSaysWhatWasLookedFo
       {"all found", [](BotSettings&) {}, allFound, -1, ""},
       {"room missing", [](BotSettings& s) { s.Room.Health.Room = WindowPresence::Missing; },
        "Room missing | Transcript found | Send box found | Nick list found", 0,
-       "A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\""},
+       "Looked for: A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\""},
       {"room missing, no profile yet",
        [](BotSettings& s) {
          s.Room.Health.Room = WindowPresence::Missing;
          s.Room.Health.Profile = ClientProfile{};
        },
        "Room missing | Transcript found | Send box found | Nick list found", 0,
-       "A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\""},
+       "Looked for: A top-level window of class \"DlgGroupChat Window Class\" titled \"Lobby Room\""},
       {"room of another class missing",
        [](BotSettings& s) {
          s.Room.Health.Room = WindowPresence::Missing;
          s.Room.Health.Profile.RoomWindowClass = "Other Room Class";
        },
        "Room missing | Transcript found | Send box found | Nick list found", 0,
-       "A top-level window of class \"Other Room Class\" titled \"Lobby Room\""},
+       "Looked for: A top-level window of class \"Other Room Class\" titled \"Lobby Room\""},
       {"transcript missing", [](BotSettings& s) { s.Room.Health.Transcript = WindowPresence::Missing; },
        "Room found | Transcript missing | Send box found | Nick list found", 1,
-       "The 3rd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" (client version "
-       "code 10)"},
+       "Looked for: The 3rd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" "
+       "(client version code 10)"},
       {"send box missing", [](BotSettings& s) { s.Room.Health.SendBox = WindowPresence::Missing; },
        "Room found | Transcript found | Send box missing | Nick list found", 2,
-       "The 2nd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" (client version "
-       "code 10)"},
+       "Looked for: The 2nd \"RichEdit20W\" below the 4th \"SplitterWindowEx\" of the room window \"Lobby Room\" "
+       "(client version code 10)"},
       {"send box not looked for", [](BotSettings& s) { s.Room.Health.SendBox = WindowPresence::NotLooked; },
        "Room found | Transcript found | Send box not looked for yet | Nick list found", -1, ""},
       {"nick list missing", [](BotSettings& s) { s.Room.Health.NickList = WindowPresence::Missing; },
        "Room found | Transcript found | Send box found | Nick list missing", 3,
-       "A \"SysListView32\" after the header in the 2nd \"ClassCPaneContainerEx\" of the 6th nested "
+       "Looked for: A \"SysListView32\" after the header in the 2nd \"ClassCPaneContainerEx\" of the 6th nested "
        "\"SplitterWindowEx\" of the room window \"Lobby Room\""},
       {"a 64-bit client", [](BotSettings& s) { s.Room.Health.ClientBits = 64; }, allFound + " | 64-bit client", -1, ""},
       {"client memory unreadable", [](BotSettings& s) { s.Room.Health.MemoryUnreadable = true; },
@@ -93,7 +92,11 @@ TEST(HealthTextTest, EachStateHasItsWordsAndEachMissingWindowSaysWhatWasLookedFo
     for (size_t i = 0; i < parts.size(); ++i) {
       const bool missing = static_cast<int>(i) == c.MissingPart;
       EXPECT_EQ(parts[i].Missing, missing) << c.Name << ", part " << i;
-      EXPECT_EQ(parts[i].Tip, missing ? c.Tip : "") << c.Name << ", part " << i;
+      EXPECT_EQ(parts[i].Detail, missing ? c.Detail : "") << c.Name << ", part " << i;
+      // What it means comes first, and every advice says how to hand on what Quorvel sees.
+      const std::string& advice = parts[i].Advice;
+      EXPECT_EQ(advice.rfind(missing ? "Quorvel cannot " : "", 0), 0u) << c.Name << ", part " << i;
+      EXPECT_EQ(advice.find("Click Client report... to save what Quorvel sees") != std::string::npos, missing);
     }
   }
 }
@@ -106,14 +109,16 @@ TEST(HealthTextTest, TheTipCountsTheRichEditsInWords) {
     BotSettings s = Watching();
     s.Room.Health.Transcript = WindowPresence::Missing;
     s.Room.Health.Profile.TranscriptIndex = static_cast<std::int16_t>(index);
-    EXPECT_EQ(HealthParts(s)[1].Tip.rfind(std::string("The ") + words + " \"RichEdit20W\" below", 0), 0u) << index;
+    EXPECT_EQ(HealthParts(s)[1].Detail.rfind(std::string("Looked for: The ") + words + " \"RichEdit20W\" below", 0), 0u)
+        << index;
   }
 }
 
 TEST(HealthTextTest, TheLineJoinsThePartsWithBars) {
   EXPECT_EQ(HealthLine({}), "");
-  EXPECT_EQ(HealthLine({{"One", "", false}}), "One");
-  EXPECT_EQ(HealthLine({{"One", "", false}, {"Two", "tip", true}, {"Three", "", false}}), "One | Two | Three");
+  EXPECT_EQ(HealthLine({{"One", "", "", false}}), "One");
+  EXPECT_EQ(HealthLine({{"One", "", "", false}, {"Two", "advice", "detail", true}, {"Three", "", "", false}}),
+            "One | Two | Three");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "TestWorld.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/ClientReport.h"
+#include "roomlink/LookedFor.h"
 #include "text/AnsiText.h"
 #include "text/CodePage.h"
 
@@ -84,9 +85,87 @@ TEST(ClientReportTest, NoClientAndNoRoomAreSaidInWords) {
   const std::string report = Report(w);
   for (const char* text :
        {"Version string: none (no uninstall entry)\r\n", "Version code: 0 (not a version this program knows)\r\n",
-        "Selected room: none", "No window of the client was found"})
+        "Selected room: none", "No window of the client was found", "No client window found: nothing was read.\r\n"})
     EXPECT_TRUE(Has(report, text)) << text;
-  EXPECT_FALSE(Has(report, "Notepad"));
+  for (const char* text : {"Notepad", "Memory readable", "answered in time"}) EXPECT_FALSE(Has(report, text)) << text;
+}
+
+// A binding that has learnt, or not, what it says of the client's process.
+class LearntDesktop : public SimDesktop {
+ public:
+  using SimDesktop::SimDesktop;
+  int Bits = 0;
+  bool Tried = false, Unknown = false, Hung = false;
+  int ClientBits() const override { return Bits; }
+  bool ClientMemoryTried() const override { return Tried; }
+  bool ClientBitnessUnknown() const override { return Unknown; }
+  bool TickMetHungClient() const override { return Hung; }
+};
+
+// The report says what the binding knows of the client's process and its answers.
+TEST(ClientReportTest, SaysWhatIsKnownOfTheClientsProcessAndItsAnswers) {
+  struct Case {
+    int Bits;
+    bool Tried, Unknown, Hung;
+    const char* Line;   // a line the report holds
+    const char* Lacks;  // a text it does not hold
+  };
+  const Case cases[] = {
+      {0, false, false, false, "Memory readable: not tried yet", "No client window found"},
+      {64, true, false, false, "Memory readable: yes, as far as known", "not learnt yet"},
+      {0, true, true, false, "Memory readable: no (the process did not tell its bitness)", "yes"},
+      {64, true, false, true, "The client did not answer in time: it may be hung.", "Every call"},
+  };
+  for (const Case& c : cases) {
+    SimEventLog events;
+    MemoryRegistryStore registry;
+    LearntDesktop desktop(events, registry);
+    desktop.OpenClientMainWindow();
+    desktop.Bits = c.Bits;
+    desktop.Tried = c.Tried;
+    desktop.Unknown = c.Unknown;
+    desktop.Hung = c.Hung;
+    RoomLinkState state;
+    RoomLink link{desktop, registry, state};
+    const std::string report = ClientReportText(link, kHeader);
+    EXPECT_TRUE(Has(report, c.Line)) << c.Line << "\n" << report;
+    EXPECT_FALSE(Has(report, c.Lacks)) << c.Lacks << "\n" << report;
+  }
+}
+
+// A title or class holding line ends, quotes or backslashes stays on its own
+// line and reads back as it was; the two bytes of a double-byte character are kept.
+TEST(ClientReportTest, NamesAreEscapedSoNoTitleWritesLinesOfItsOwn) {
+  struct Case {
+    int CodePage;
+    std::string Name;
+    std::string Quoted;
+  };
+  const Case cases[] = {
+      {1252, "x\r\nUser count: 99", "\"x\\x0D\\x0AUser count: 99\""},
+      {1252, std::string("a\0b\x1B[2J\x7F", 8), "\"a\\x00b\\x1B[2J\\x7F\""},
+      {1252, "say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""},
+      {932, "\x95\x5C Room", "\"\x95\x5C Room\""},  // the trail byte 0x5C is no backslash
+      {932, "\x82\r\nx", "\"\x82\\x0D\\x0Ax\""},    // a lead byte takes no line end as its trail
+  };
+  for (const Case& c : cases) {
+    ScopedSystemCodePage codePage(c.CodePage);
+    EXPECT_EQ(QuotedName(c.Name), c.Quoted) << c.CodePage << " " << c.Name;
+  }
+}
+
+// The report reads the record the status bar reads, brought up to date: a
+// room closed while the bot was stopped is missed in both, and is no longer
+// listed. Its title stays on its line.
+TEST(ClientReportTest, ReportAndStatusBarReadTheSameRecord) {
+  TestWorld w;
+  w.AttachedRoom("Evil\r\nUser count: 99 Room");
+  w.desktop.CloseByTitle("Evil\r\nUser count: 99 Room");
+  const std::string report = Report(w);
+  EXPECT_TRUE(Has(report, "Selected room: \"Evil\\x0D\\x0AUser count: 99 Room\"\r\n")) << report;
+  EXPECT_EQ(LineStarting(report, "Send box: ").rfind("Send box: missed; looked for: ", 0), 0u) << report;
+  EXPECT_EQ(w.settings.Room.Health.SendBox, WindowPresence::Missing);
+  EXPECT_TRUE(w.settings.Room.RoomList.empty());
 }
 
 TEST(ClientReportTest, ListingStopsAtItsBoundsAndTitlesAreCut) {
@@ -105,24 +184,6 @@ TEST(ClientReportTest, ListingStopsAtItsBoundsAndTitlesAreCut) {
                               std::to_string(kReportMaxWindows)));
   EXPECT_TRUE(Has(report, "(deeper windows not listed)"));
   EXPECT_TRUE(Has(report, "\"" + std::string(kReportTitleCharacters, 'T') + "\" visible"));
-}
-
-// A client that let a call time out: the report says so.
-class HungDesktop : public SimDesktop {
- public:
-  using SimDesktop::SimDesktop;
-  bool TickMetHungClient() const override { return true; }
-};
-
-TEST(ClientReportTest, HungClientIsSaid) {
-  SimEventLog events;
-  MemoryRegistryStore registry;
-  HungDesktop desktop(events, registry);
-  RoomLinkState state;
-  RoomLink link{desktop, registry, state};
-  const std::string report = ClientReportText(link, kHeader);
-  EXPECT_TRUE(Has(report, "The client did not answer in time: it may be hung."));
-  EXPECT_FALSE(Has(report, "Every call to the client was answered in time."));
 }
 
 TEST(FirstCharactersTest, CountsCharactersAndNeverCutsOneInHalf) {

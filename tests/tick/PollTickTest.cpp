@@ -124,13 +124,11 @@ struct LostWindowCase {
 };
 
 TEST(PollTickHealthTest, TheViewHearsOfEachWindowLostOrFoundAndOfNoIdleTick) {
-  const std::string allFound = "Room found | Transcript found | Send box not looked for yet | Nick list found";
+  const std::string allFound = "Room found | Transcript found | Send box found | Nick list found";
   const LostWindowCase cases[] = {
-      {"transcript", WindowRole::Transcript,
-       "Room found | Transcript missing | Send box not looked for yet | Nick list found"},
-      {"nick list", WindowRole::NickList,
-       "Room found | Transcript found | Send box not looked for yet | Nick list missing"},
-      {"room", std::nullopt, "Room missing | Transcript missing | Send box not looked for yet | Nick list missing"},
+      {"transcript", WindowRole::Transcript, "Room found | Transcript missing | Send box found | Nick list found"},
+      {"nick list", WindowRole::NickList, "Room found | Transcript found | Send box found | Nick list missing"},
+      {"room", std::nullopt, "Room missing | Transcript missing | Send box missing | Nick list missing"},
   };
   TestWorld world;
   HealthCountingView view;

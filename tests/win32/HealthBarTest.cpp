@@ -1,12 +1,13 @@
 // The status bar of quorvel.exe says, in words, which of the room's windows
-// the last tick found, and a missing one's tip says what was looked for: for
-// a client whose rooms lack a window, or have it under another class.
+// the last tick found, and a missing one's tip says what that means and what
+// was looked for: for a client whose rooms lack a window, or have it under another class.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ChildProcess.h"
@@ -26,11 +27,11 @@ using testing::Press;
 using testing::WaitForMainWindow;
 using testing::WaitUntil;
 
-// The bar's parts and their tips, read as another program must: the bar
-// writes its text into a block of memory in its own process.
+// The bar's parts and where each sits, read as another program must: the
+// bar writes into a block of memory in its own process.
 struct BarReading {
   std::vector<std::string> Parts;
-  std::vector<std::string> Tips;
+  std::vector<RECT> Rects;
 };
 
 BarReading ReadBar(HWND bar) {
@@ -43,33 +44,66 @@ BarReading ReadBar(HWND bar) {
   if (!block.Valid()) return reading;
   DWORD_PTR count = 0;
   SendMessageTimeoutA(bar, SB_GETPARTS, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
-  auto readText = [&](UINT message, WPARAM w) {
+  for (WPARAM i = 0; i < count; ++i) {
     char text[1024] = {};
     const char nothing[1] = {};
     DWORD_PTR result = 0;
     block.Write(nothing, sizeof nothing);
-    SendMessageTimeoutA(bar, message, w, reinterpret_cast<LPARAM>(block.Address()), SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(block.Address()), SMTO_ABORTIFHUNG, 5000,
+                        &result);
     block.Read(text, sizeof text - 1);
-    return std::string(text);
-  };
-  for (WPARAM i = 0; i < count; ++i) {
-    reading.Parts.push_back(readText(SB_GETTEXTA, i));
-    reading.Tips.push_back(readText(SB_GETTIPTEXTA, MAKEWPARAM(i, 1000)));
+    reading.Parts.push_back(text);
+    RECT rect = {};
+    SendMessageTimeoutA(bar, SB_GETRECT, i, reinterpret_cast<LPARAM>(block.Address()), SMTO_ABORTIFHUNG, 5000, &result);
+    block.Read(&rect, sizeof rect);
+    reading.Rects.push_back(rect);
   }
   return reading;
+}
+
+// The program's tool-tip windows on the screen now.
+std::vector<HWND> ShownTips(const ChildProcess& app) {
+  std::vector<HWND> shown;
+  for (HWND tip = nullptr; (tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) != nullptr;) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(tip, &process);
+    if (process == app.Id() && IsWindowVisible(tip)) shown.push_back(tip);
+  }
+  return shown;
+}
+
+// The operator rests the mouse on a part of the bar: how many tips show, and the first one's text.
+std::pair<size_t, std::string> RestMouseOn(const ChildProcess& app, HWND main, HWND bar, RECT part) {
+  SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  POINT centre = {(part.left + part.right) / 2, (part.top + part.bottom) / 2};
+  ClientToScreen(bar, &centre);
+  SetCursorPos(centre.x, centre.y);
+  std::vector<HWND> tips;
+  if (!WaitUntil(app, 10000, [&] { return !(tips = ShownTips(app)).empty(); })) return {0, ""};
+  char text[2048] = {};
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(tips.front(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                      &result);
+  // A second tip would open after the same delay as the first.
+  WaitUntil(app, 1500, [&] { return ShownTips(app).size() > 1; });
+  const size_t shown = ShownTips(app).size();
+  SetCursorPos(0, 0);
+  return {shown, text};
 }
 
 struct HealthCase {
   const char* Name;
   std::vector<std::string> FakePalArgs;
-  bool Greets;                     // a join is greeted, so the send box is looked for
   std::vector<std::string> Parts;  // the room, the transcript, the send box and the nick list
-  int MissingPart;                 // the one part shown as missing, -1 for none
-  std::string TipNames;            // what that part's tip names as looked for
+  int TipPart;                     // a part shown as missing, -1 for none
+  std::string Advice;              // how that part's tip begins
+  std::string LookedFor;           // what its second line names
 };
 
 class HealthBarTest : public ::testing::TestWithParam<HealthCase> {};
 
+// From the first tick the bar says what the attach learnt (send box, bitness) and the tick found;
+// a missing part shows one tip: what it means, then what was looked for.
 TEST_P(HealthBarTest, ShowsWhatTheTickFoundOfTheRoomsWindows) {
   const HealthCase& c = GetParam();
   testing::InstallClient();
@@ -90,83 +124,87 @@ TEST_P(HealthBarTest, ShowsWhatTheTickFoundOfTheRoomsWindows) {
   ScreenToClient(main, &top);
   EXPECT_GE(top.y, kClientHeight);
 
-  // The greeter's Start starts the poll timer too.
-  const HWND editor = GetDlgItem(main, kEditor);
-  for (char ch : std::string("Hi %sn")) PostMessageA(editor, WM_CHAR, static_cast<WPARAM>(ch), 0);
-  Press(main, kGreeterStart);
-  if (c.Greets) {
-    ASSERT_TRUE(pal.Command(fakepal::kAppendLine, {"Health Room", "Bob has joined the room"}));
-  }
+  Press(main, kStart);
   BarReading reading;
-  auto firstFour = [&] {
-    std::vector<std::string> parts = reading.Parts;
-    if (parts.size() > 4) parts.resize(4);
-    return parts;
-  };
-  EXPECT_TRUE(WaitUntil(app, 10000, [&] {
+  // The first tick's words: the bar shows nothing of the room's windows before it.
+  ASSERT_TRUE(WaitUntil(app, 10000, [&] {
     reading = ReadBar(bar);
-    return firstFour() == c.Parts;
+    return reading.Parts.size() > 2;
   }));
-  EXPECT_EQ(firstFour(), c.Parts);
-  ASSERT_GE(reading.Tips.size(), 4u);
-  for (int i = 0; i < 4; ++i) {
-    const std::string& tip = reading.Tips[static_cast<size_t>(i)];
-    if (i != c.MissingPart) {
-      EXPECT_EQ(tip, "") << "part " << i;
-      continue;
-    }
-    // Read back, a tip is cut at 80 characters (TTM_GETTEXTA's limit): what
-    // was looked for comes first.
-    EXPECT_NE(tip.find(c.TipNames), std::string::npos) << tip;
+  std::vector<std::string> want = c.Parts;
+  want.insert(want.end(), {"64-bit client", "Client report..."});
+  EXPECT_EQ(reading.Parts, want);
+  if (c.TipPart >= 0) {
+    ASSERT_GT(reading.Rects.size(), static_cast<size_t>(c.TipPart));
+    const auto [shown, tip] = RestMouseOn(app, main, bar, reading.Rects[static_cast<size_t>(c.TipPart)]);
+    EXPECT_EQ(shown, 1u);
+    EXPECT_EQ(tip.rfind(c.Advice, 0), 0u) << tip;
+    // On the second line, whole up to the closing quote of the room's title.
+    const size_t second = tip.find("\r\nLooked for: ");
+    EXPECT_NE(second, std::string::npos) << tip;
+    EXPECT_NE(tip.find(c.LookedFor, second), std::string::npos) << tip;
+    EXPECT_NE(tip.find("room window \"Health Room\"", second), std::string::npos) << tip;
   }
+
+  // The client exits: the room is missing, and the "Room:" list no longer shows it.
+  const HWND rooms = GetDlgItem(main, kRoomList);
+  pal.Post(fakepal::kQuitMessage);
+  EXPECT_TRUE(WaitUntil(app, 10000, [&] { return ReadBar(bar).Parts.front() == "Room missing"; }));
+  EXPECT_EQ(SendMessageA(rooms, CB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(testing::WindowText(rooms), "");
 
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(app.WaitForExit(10000));
 }
 
-const char* const kTranscriptTip = "3rd \"RichEdit20W\"";
-const char* const kNickListTip = "\"SysListView32\"";
+const char* const kTranscriptAdvice = "Quorvel cannot find this room's transcript, so it cannot read";
+const char* const kTranscriptTip = "The 3rd \"RichEdit20W\"";
+const char* const kNickListAdvice =
+    "Quorvel cannot find this room's nick list, so it cannot see who is in the room or bounce anyone. Your Paltalk "
+    "version may have changed its window. Click Client report... to save what Quorvel sees, for whoever updates it.";
+const char* const kNickListTip = "A \"SysListView32\"";
 
 INSTANTIATE_TEST_SUITE_P(
     Rooms, HealthBarTest,
     ::testing::Values(
         HealthCase{"AllFound",
                    {"--room", "Health Room", "--nicks", "Ann,Bob"},
-                   true,
                    {"Room found", "Transcript found", "Send box found", "Nick list found"},
                    -1,
+                   "",
                    ""},
         HealthCase{"NoNickList",
                    {"--no-nicklist", "--room", "Health Room"},
-                   false,
-                   {"Room found", "Transcript found", "Send box not looked for yet", "Nick list missing"},
+                   {"Room found", "Transcript found", "Send box found", "Nick list missing"},
                    3,
+                   kNickListAdvice,
                    kNickListTip},
         HealthCase{"NoTranscript",
                    {"--no-transcript", "--room", "Health Room", "--nicks", "Ann,Bob"},
-                   false,
-                   {"Room found", "Transcript missing", "Send box not looked for yet", "Nick list found"},
+                   {"Room found", "Transcript missing", "Send box found", "Nick list found"},
                    1,
+                   kTranscriptAdvice,
                    kTranscriptTip},
         // Without a send box the transcript is the 2nd rich edit, where the
-        // send box is looked for; the 3rd, where the transcript is, is missing.
+        // send box is looked for, and is not taken for it; the 3rd, where the
+        // transcript is, is missing.
         HealthCase{"NoSendBox",
                    {"--no-sendbox", "--room", "Health Room", "--nicks", "Ann,Bob"},
-                   false,
-                   {"Room found", "Transcript missing", "Send box not looked for yet", "Nick list found"},
-                   1,
-                   kTranscriptTip},
+                   {"Room found", "Transcript missing", "Send box missing", "Nick list found"},
+                   2,
+                   "Quorvel cannot find this room's send box, so it cannot write in the room",
+                   "The 2nd \"RichEdit20W\""},
         HealthCase{"TranscriptClassRenamed",
                    {"--rename-class", "RichEdit20W=RichEditRenamed", "--room", "Health Room", "--nicks", "Ann,Bob"},
-                   false,
-                   {"Room found", "Transcript missing", "Send box not looked for yet", "Nick list found"},
+                   {"Room found", "Transcript missing", "Send box missing", "Nick list found"},
                    1,
+                   kTranscriptAdvice,
                    kTranscriptTip},
         HealthCase{"NickListClassRenamed",
                    {"--rename-class", "SysListView32=ListViewRenamed", "--room", "Health Room", "--nicks", "Ann,Bob"},
-                   false,
-                   {"Room found", "Transcript found", "Send box not looked for yet", "Nick list missing"},
+                   {"Room found", "Transcript found", "Send box found", "Nick list missing"},
                    3,
+                   kNickListAdvice,
                    kNickListTip}),
     [](const ::testing::TestParamInfo<HealthCase>& info) { return std::string(info.param.Name); });
 

@@ -174,7 +174,7 @@ void MainWindow::CreateControls() {
     SendMessageA(Control(kTabs), TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
   }
   // The bar's height follows its font: the window is sized for it after this.
-  health_.Adopt(Control(kHealthBar), tooltip_);
+  health_.Adopt(Control(kHealthBar));
   health_.Fit();
   SelectTab(0);
 }

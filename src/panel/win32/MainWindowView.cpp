@@ -81,7 +81,10 @@ void MainWindow::RoomListChanged() {
     shownRoomIndex_ = room.RoomListIndex;
     shownTexts_.erase(combo);  // the selection set the edit field's text
   }
-  ShowText(combo, room.SelectedRoomTitle);
+  // A selected room that is no longer listed (it closed; the bot waits for it
+  // by its title) is not shown as if it were there: the status bar says it is missing.
+  const std::string nothing;
+  ShowText(combo, room.RoomListIndex >= 0 ? room.SelectedRoomTitle : nothing);
   // "No room selected" goes with the selection.
   HealthChanged();
 }

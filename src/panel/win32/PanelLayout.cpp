@@ -200,8 +200,9 @@ const std::vector<PageControl>& PanelLayout() {
       {5, {"EDIT", "", 420, 48, 110, 22, kLastVisitorBox, kBox | ES_READONLY}, "LastVisitorBox"},
       {5, {"BUTTON", "Time/Date", 410, 92, 130, 56, kTimeFrame, kGroup}},
       {5, {"STATIC", "Time", 420, 114, 116, 28, kClockLabel, SS_LEFT}, "ClockLabel"},
-      // Below everything, what the last tick found of the room's windows.
-      {.Tab = -1, .Control = {STATUSCLASSNAMEA, "", 0, 0, 0, 0, kHealthBar, SBT_TOOLTIPS}, .PlacesItself = true},
+      // Below everything, what the last tick found of the room's windows. Its
+      // tips are the HealthBar's: the control's own would show a second one.
+      {.Tab = -1, .Control = {STATUSCLASSNAMEA, "", 0, 0, 0, 0, kHealthBar, 0}, .PlacesItself = true},
   };
   return layout;
 }

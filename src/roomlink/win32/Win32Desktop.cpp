@@ -141,13 +141,23 @@ Win32Desktop::Win32Desktop(unsigned timeoutMs, ProcessOpener openProcess) : open
     };
 }
 
-bool Win32Desktop::KnowsRecords(const RemoteProcess& process) {
-  if (!process.Valid()) return false;
-  // Records of the wrong bitness would make the client read or write through
-  // pointers cut in half or run together: without the answer nothing is sent.
+void Win32Desktop::NoteBitness(const RemoteProcess& process) {
   bitnessUnknown_ = process.Bitness() == ProcessBitness::Unknown;
   if (!bitnessUnknown_) clientBits_ = process.Is32Bit() ? 32 : 64;
+}
+
+bool Win32Desktop::KnowsRecords(const RemoteProcess& process) {
+  if (!process.Valid()) return false;
+  memoryTried_ = true;
+  // Records of the wrong bitness would make the client read or write through
+  // pointers cut in half or run together: without the answer nothing is sent.
+  NoteBitness(process);
   return !bitnessUnknown_;
+}
+
+void Win32Desktop::LearnClientBits(WindowHandle window) {
+  const RemoteProcess process(ToHwnd(window), openProcess_);
+  if (process.Valid()) NoteBitness(process);
 }
 
 Win32Desktop::~Win32Desktop() = default;

@@ -48,6 +48,8 @@ class Win32Desktop final : public Desktop {
   void SelectListItem(WindowHandle listView, int index) override;
   bool ClientBitnessUnknown() const override { return bitnessUnknown_; }
   int ClientBits() const override { return clientBits_; }
+  void LearnClientBits(WindowHandle window) override;
+  bool ClientMemoryTried() const override { return memoryTried_; }
   std::vector<std::string> ComboItems(WindowHandle combo) override;
   void ComboSetSelection(WindowHandle combo, int index) override;
   int ComboItemCount(WindowHandle combo) override;
@@ -71,12 +73,14 @@ class Win32Desktop final : public Desktop {
   TranscriptLink* LinkTo(WindowHandle edit, std::size_t blockSize);
   // Whether records can be made for the opened process; notes the answer.
   bool KnowsRecords(const RemoteProcess& process);
+  void NoteBitness(const RemoteProcess& process);
 
   CallBudget budget_;
   ProcessOpener openProcess_;
   std::unique_ptr<TranscriptLink> transcript_;
   bool bitnessUnknown_ = false;
   int clientBits_ = 0;
+  bool memoryTried_ = false;
 };
 
 }  // namespace quorvel
