@@ -3,6 +3,7 @@
 // whole run, grouped by the feature or frame it belongs to; what only the
 // panel shows or edits is in Panel. Nothing here is saved; every run starts
 // from these defaults.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,16 @@ struct BotSettings {
     std::string FastAdminCode;
   };
 
+  // What the list files and the statistics file held when last read or
+  // written, so that closing can tell what it would lose.
+  struct OnDiskState {
+    std::map<std::string, std::vector<std::string>> Lists;  // by list file name; none read: empty
+    std::vector<std::string> VisitorNicks;
+    std::vector<std::string> VisitorCounts;
+    std::vector<std::string> VisitorLastSeen;
+    std::string StatsFile;  // where the statistics were last saved or loaded
+  };
+
   RoomLinkState Room;
   ChatLine Line;
   ArgumentSlots Args;
@@ -183,6 +194,7 @@ struct BotSettings {
   RecorderSettings Recorder;
   FastAdminSettings FastAdmin;
   PanelState Panel;
+  OnDiskState OnDisk;
 
   bool PollTimer = false;
   std::string BotNick;

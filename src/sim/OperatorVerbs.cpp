@@ -91,9 +91,13 @@ const VerbTable& BotVerbs() {
 
 void RunOperatorVerb(ScenarioWorld& world, VerbCall& call) {
   if (const VerbHandler handler = FindVerb(WorldVerbs(), call.Verb)) return handler(world, call);
-  world.RequireBot();
-  for (const VerbTable* table : {&BotVerbs(), &PanelControlVerbs()})
-    if (const VerbHandler handler = FindVerb(*table, call.Verb)) return handler(world, call);
+  // A verb that does not exist is named as such, before or after `start`.
+  for (const VerbTable* table : {&BotVerbs(), &PanelControlVerbs()}) {
+    if (const VerbHandler handler = FindVerb(*table, call.Verb)) {
+      world.RequireBot();
+      return handler(world, call);
+    }
+  }
   throw Unrunnable("unknown verb " + Quote(call.Verb));
 }
 
