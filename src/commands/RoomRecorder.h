@@ -8,7 +8,8 @@
 namespace quorvel {
 
 void RecordLine(Bot& bot);  // the first of the tick's features
-void FlushRecorder(Bot& bot);
+// False when the lines could not be written; they then stay in the buffer.
+bool FlushRecorder(Bot& bot);
 // "mmddyyyyhhmmss.txt"
 std::string FlushFileName(const LocalTime& when);
 

@@ -6,7 +6,7 @@ namespace quorvel {
 
 std::string SaveFailedMessage(const std::string& what, const std::string& fileName, const SaveResult& result) {
   if (result.Outcome == SaveOutcome::WouldNotReadBack)
-    return what + " was not saved to [" + fileName +
+    return what + " cannot be saved to [" + fileName +
            "]: an entry holds a character the file cannot keep, so the file would not read back as it stands. The "
            "file keeps what it had before.";
   std::string message = what + " could not be saved to [" + fileName + "]. The file keeps what it had before.";

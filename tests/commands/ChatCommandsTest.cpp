@@ -2,6 +2,7 @@
 
 #include "TestWorld.h"
 #include "commands/ChatCommands.h"
+#include "model/ProgramFile.h"
 #include "panel/RoomFrame.h"
 #include "tick/PollTick.h"
 
@@ -104,6 +105,32 @@ TEST_F(ChatCommandsTest, ArgumentRows) {
   EXPECT_EQ(world.settings.Args.ResponderArg, "");
   EXPECT_EQ(Say("Bob: aa! mute"), std::vector<std::string>{"Nick added to the AutoRedot List."});
   EXPECT_EQ(world.settings.Moderation.AutoRedotList.Items, std::vector<std::string>{"mute"});
+}
+
+TEST_F(ChatCommandsTest, AnEntryNoListFileCanKeepIsRefused) {
+  using A = ArgumentSlots;
+  BotSettings& s = world.settings;
+  const std::pair<std::string A::*, const PanelList*> rows[] = {{&A::AnnounceArg, &s.Announcer.AnnounceList},
+                                                                {&A::ResponderArg, &s.Responder.ResponderReplies},
+                                                                {&A::AdminArg, &s.Admins.AdminList},
+                                                                {&A::SwearArg, &s.Swear.SwearList},
+                                                                {&A::AutoBounceArg, &s.Moderation.AutoBounceList},
+                                                                {&A::AutoRedotArg, &s.Moderation.AutoRedotList}};
+  for (const auto& [slot, list] : rows) {
+    for (const char* entry : {"hi dv! say \"yo\", pal", "a\"dirty word\"", "two\r\nlines", "cr\ronly", "lf\nonly"}) {
+      SCOPED_TRACE(entry);
+      const size_t before = list->Items.size();
+      s.Line.Sender = "Bob";
+      s.Args.*slot = entry;
+      RunChatCommands(world.bot);
+      const SimEvent* told = world.events.Consume(EventKind::Sent);
+      ASSERT_NE(told, nullptr);
+      EXPECT_EQ(told->Text, kEntryRefusedMessage);
+      EXPECT_EQ(list->Items.size(), before);
+      EXPECT_TRUE((s.Args.*slot).empty());
+      EXPECT_TRUE(s.Args.ReplyArg.empty());
+    }
+  }
 }
 
 TEST_F(ChatCommandsTest, OneLineFillsSeveralSlotsInTableOrder) {
