@@ -44,12 +44,13 @@ std::vector<std::string> ParseListFields(const std::string& s) {
 
 namespace {
 
-// An item that reads back as itself only in quotes. An item holding a double
-// quote or a line end reads back as itself in neither form; it is written as
-// it always was, and the save refuses it when it would not read back.
+// An item that reads back as itself only in quotes: a comma, a line end (an
+// entry of a hand-made file can hold one) or a leading blank. An item holding
+// a double quote is written as it always was: it reads back as itself only
+// when none of those is in it, and the save refuses it otherwise.
 bool NeedsQuotes(const std::string& item) {
-  if (!FitsListFile(item)) return false;
-  return item.find(',') != std::string::npos || (!item.empty() && (item[0] == ' ' || item[0] == '\t'));
+  if (item.find('"') != std::string::npos) return false;
+  return item.find_first_of(",\r\n") != std::string::npos || (!item.empty() && (item[0] == ' ' || item[0] == '\t'));
 }
 
 bool Quoted(const std::string& item, ListQuoting quoting) {

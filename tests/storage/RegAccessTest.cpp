@@ -212,6 +212,31 @@ TEST_F(RegScriptTest, ExportWritesRegedit4AndImportRestoresIt) {
   EXPECT_EQ(imported.ReadBinary("HKCU\\Software\\Q\\Sub", "bin", ""), " 01 AB");
 }
 
+TEST_F(RegScriptTest, ANameHoldingALineEndIsRefusedAndTold) {
+  struct Case {
+    std::string SubKey;
+    std::string ValueName;
+    std::string Told;
+  };
+  const Case cases[] = {
+      {"Software\\Q", "evil\r\n[HKEY_LOCAL_MACHINE\\Run]",
+       "the value name \"evil\\x0D\\x0A[HKEY_LOCAL_MACHINE\\Run]\" of [HKEY_CURRENT_USER\\Software\\Q]"},
+      {"Software\\Q\\Sub\nKey", "v", "the key name [HKEY_CURRENT_USER\\Software\\Q\\Sub\\x0AKey]"},
+  };
+  for (const auto& c : cases) {
+    MemoryRegistryStore holding;
+    RegAccess access(holding);
+    holding.CreateKey(RootKey::CurrentUser, c.SubKey);
+    holding.SetValue(RootKey::CurrentUser, c.SubKey, c.ValueName, {kRegSz, std::string("x\0", 2)});
+    const auto file = (dir / "refused.reg").string();
+    EXPECT_FALSE(access.ExportToReg("HKCU\\Software\\Q", file, true)) << c.Told;
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_NE(access.ExportRefusal().find(c.Told + " holds a line end"), std::string::npos) << access.ExportRefusal();
+    EXPECT_TRUE(access.ExportScript("HKCU\\Software\\Other", true) == std::nullopt);
+    EXPECT_EQ(access.ExportRefusal(), "");
+  }
+}
+
 TEST_F(RegScriptTest, EveryValueComesBackExactly) {
   // A QWORD and an expandable string travel in the byte form, whose type is
   // hexadecimal; strings that the quoted form cannot carry take the same form.
