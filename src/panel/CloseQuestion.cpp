@@ -69,7 +69,8 @@ UnsavedWork FindUnsavedWork(const BotSettings& settings) {
 
 std::string CloseQuestion(const UnsavedWork& work) {
   std::string text = "Save changes before closing?\r\n\r\nThese would be lost:";
-  if (work.Lists.size() == 1) text += "\r\n- the list " + Bracketed(work.Lists) + ", changed since it was loaded or saved";
+  if (work.Lists.size() == 1)
+    text += "\r\n- the list " + Bracketed(work.Lists) + ", changed since it was loaded or saved";
   if (work.Lists.size() > 1)
     text += "\r\n- the lists " + Bracketed(work.Lists) + ", changed since they were loaded or saved";
   if (work.Stats) text += "\r\n- the visitor statistics, changed since the last Save or Load";

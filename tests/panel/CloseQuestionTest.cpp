@@ -39,8 +39,8 @@ TEST_F(ProgramDirTest, TheSessionsEndSavesWhatYesWouldWithoutAsking) {
     EXPECT_TRUE(FindUnsavedWork(s).Empty());
     EXPECT_EQ(world.events.Consume(EventKind::MsgBox), nullptr);
     EXPECT_EQ(world.events.Consume(EventKind::FileDialog), nullptr);
-    EXPECT_EQ(Read("admins.txt").substr(Read("admins.txt").rfind("Eve")), std::string("Eve ") + step.StatsFileAfter +
-                                                                               "\r\n");
+    EXPECT_EQ(Read("admins.txt").substr(Read("admins.txt").rfind("Eve")),
+              std::string("Eve ") + step.StatsFileAfter + "\r\n");
     EXPECT_NE(Read("ans.txt").find("\"Hi, sn%\"\r\n"), std::string::npos);
     EXPECT_EQ(Read(step.StatsFileAfter).rfind("Ann\t1\t09:05 PM 9/17/2013\r\n", 0), 0u);
     EXPECT_TRUE(s.Recorder.RecorderBuffer.Items.empty());
