@@ -1,6 +1,5 @@
 #pragma once
-// The message boxes a program of the build shows, found and answered from the
-// test's process as the operator would.
+// A program's message box, found and answered from the test as the operator would.
 #include <windows.h>
 
 #include <string>
@@ -13,35 +12,30 @@ namespace quorvel::testing {
 
 // A visible message box of the process, or none.
 inline HWND FindMessageBox(const ChildProcess& app) {
-  struct Search {
-    DWORD ProcessId;
-    HWND Found;
-  } search{app.Id(), nullptr};
+  std::pair<DWORD, HWND> search{app.Id(), nullptr};
   EnumWindows(
       [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
+        auto* s = reinterpret_cast<std::pair<DWORD, HWND>*>(param);
         DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
         char cls[64] = {};
+        GetWindowThreadProcessId(window, &pid);
         GetClassNameA(window, cls, sizeof cls);
-        if (pid != s->ProcessId || std::string(cls) != kDialogClass || !IsWindowVisible(window)) return TRUE;
-        s->Found = window;
-        return FALSE;
+        if (pid == s->first && std::string(cls) == kDialogClass && IsWindowVisible(window)) s->second = window;
+        return s->second == nullptr;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+  return search.second;
 }
 
-// The text of a message box: its static control, 0xFFFF on Windows and Wine.
+// Its text: the static control 0xFFFF, on Windows as on Wine.
 inline std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
-// Clicks the box's button IDYES, IDNO, IDCANCEL ...
-inline void AnswerMessageBox(HWND box, int button) {
+inline void AnswerMessageBox(HWND box, int button) {  // IDYES, IDNO ...
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
 }
 
-// Closes the program's main window and answers the close question, should
-// it come, with `answer`; true when the program then ended.
+// Closes the main window, answering the close question, should it come;
+// true when the program ended.
 inline bool CloseAnswering(const ChildProcess& app, HWND main, int answer) {
   PostMessageA(main, WM_CLOSE, 0, 0);
   HWND box = nullptr;
