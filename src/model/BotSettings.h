@@ -3,7 +3,6 @@
 // whole run, grouped by the feature or frame it belongs to; what only the
 // panel shows or edits is in Panel. Nothing here is saved; every run starts
 // from these defaults.
-#include <map>
 #include <string>
 #include <vector>
 
@@ -170,7 +169,7 @@ struct BotSettings {
   // What the list files and the statistics file held when last read or
   // written, so that closing can tell what it would lose.
   struct OnDiskState {
-    std::map<std::string, std::vector<std::string>> Lists;  // by list file name; none read: empty
+    std::vector<std::vector<std::string>> Lists;  // in the order of kProgramListFiles; none read: empty
     std::vector<std::string> VisitorNicks;
     std::vector<std::string> VisitorCounts;
     std::vector<std::string> VisitorLastSeen;

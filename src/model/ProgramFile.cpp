@@ -63,22 +63,33 @@ ListQuoting ListFileQuoting(const std::string& name) {
   return name == "words.txt" ? ListQuoting::Always : ListQuoting::WhenNeeded;
 }
 
+size_t ListFileIndex(std::string_view name) {
+  size_t i = 0;
+  while (i < kProgramListFiles.size() && name != kProgramListFiles[i]) ++i;
+  return i;
+}
+
 SaveResult SaveProgramList(Bot& bot, const std::string& name, const std::vector<std::string>& items) {
   SaveResult result = SaveListFile(ProgramFile(bot, name), items, ListFileQuoting(name));
-  if (result) bot.settings.OnDisk.Lists[name] = items;
+  auto& onDisk = bot.settings.OnDisk.Lists;
+  if (result && ListFileIndex(name) < kProgramListFiles.size()) {
+    onDisk.resize(kProgramListFiles.size());
+    onDisk[ListFileIndex(name)] = items;
+  }
   return result;
 }
 
 void RememberListsOnDisk(BotSettings& settings) {
-  for (const char* name : kProgramListFiles) settings.OnDisk.Lists[name] = ProgramList(settings, name)->Items;
+  settings.OnDisk.Lists.clear();
+  for (const char* name : kProgramListFiles) settings.OnDisk.Lists.push_back(ProgramList(settings, name)->Items);
 }
 
 std::vector<std::string> ListFilesChanged(const BotSettings& settings) {
   std::vector<std::string> changed;
-  for (const char* name : kProgramListFiles) {
-    const auto saved = settings.OnDisk.Lists.find(name);
-    const std::vector<std::string>& items = ProgramList(settings, name)->Items;
-    if (saved == settings.OnDisk.Lists.end() ? !items.empty() : saved->second != items) changed.push_back(name);
+  const auto& onDisk = settings.OnDisk.Lists;
+  for (size_t i = 0; i < kProgramListFiles.size(); ++i) {
+    const std::vector<std::string>& items = ProgramList(settings, kProgramListFiles[i])->Items;
+    if (i < onDisk.size() ? onDisk[i] != items : !items.empty()) changed.push_back(kProgramListFiles[i]);
   }
   return changed;
 }

@@ -22,6 +22,8 @@ inline constexpr std::array<const char*, 11> kProgramListFiles = {"words.txt", "
                                                                   "dlist.txt", "dlistd.txt", "ans3.txt"};
 // The list files start-up reads from the program directory.
 bool IsProgramListFile(const std::string& name);
+// The place of a list file in kProgramListFiles; its size for another name.
+size_t ListFileIndex(std::string_view name);
 // The list a list file of the program directory holds; nothing for another name.
 PanelList* ProgramList(BotSettings& settings, std::string_view name);
 const PanelList* ProgramList(const BotSettings& settings, std::string_view name);

@@ -1,34 +1,29 @@
 #include "panel/CloseQuestion.h"
 
-#include <set>
-
 #include "commands/RoomRecorder.h"
 #include "model/ProgramFile.h"
 #include "panel/SaveOrTell.h"
 #include "panel/StatsFrame.h"
+#include "text/Concat.h"
 
 namespace quorvel {
 namespace {
 
-std::string Bracketed(const std::vector<std::string>& names) {
-  std::string text;
-  for (const auto& name : names) text += (text.empty() ? "[" : ", [") + name + "]";
-  return text;
-}
-
 // Each changed list as its own Save writes it: a pair of lists kept in step
 // is written together, the first file before the second.
 void SaveLists(Bot& bot, const std::vector<std::string>& names) {
-  std::set<std::string> saved;
-  for (const auto& name : names) {
-    if (saved.count(name) > 0) continue;
-    const PanelList& list = *ProgramList(bot.settings, name);
-    if (const char* partner = PairedListFile(name)) {
-      SavePairOrTell(bot, {name.c_str(), list}, {partner, *ProgramList(bot.settings, partner)});
-      saved.insert(partner);
-    } else {
-      SaveListOrTell(bot, name, list);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const char* partner = PairedListFile(names[i]);
+    if (!partner) {
+      SaveListOrTell(bot, names[i], *ProgramList(bot.settings, names[i]));
+      continue;
     }
+    const bool isFirst = ListFileIndex(names[i]) < ListFileIndex(partner);
+    // The second file of a pair whose first changed too is saved with it.
+    if (!isFirst && i > 0 && names[i - 1] == partner) continue;
+    const char* first = isFirst ? names[i].c_str() : partner;
+    const char* second = isFirst ? partner : names[i].c_str();
+    SavePairOrTell(bot, {first, *ProgramList(bot.settings, first)}, {second, *ProgramList(bot.settings, second)});
   }
 }
 
@@ -69,14 +64,15 @@ UnsavedWork FindUnsavedWork(const BotSettings& settings) {
 
 std::string CloseQuestion(const UnsavedWork& work) {
   std::string text = "Save changes before closing?\r\n\r\nThese would be lost:";
-  if (work.Lists.size() == 1)
-    text += "\r\n- the list " + Bracketed(work.Lists) + ", changed since it was loaded or saved";
-  if (work.Lists.size() > 1)
-    text += "\r\n- the lists " + Bracketed(work.Lists) + ", changed since they were loaded or saved";
-  if (work.Stats) text += "\r\n- the visitor statistics, changed since the last Save or Load";
+  const bool one = work.Lists.size() == 1;
+  for (size_t i = 0; i < work.Lists.size(); ++i)
+    text.append(i == 0 ? (one ? "\r\n- the list [" : "\r\n- the lists [") : ", [").append(work.Lists[i]).append("]");
+  if (!work.Lists.empty())
+    text.append(one ? ", changed since it was loaded or saved" : ", changed since they were loaded or saved");
+  if (work.Stats) text.append("\r\n- the visitor statistics, changed since the last Save or Load");
   if (work.RecorderLines > 0)
-    text += "\r\n- " + std::to_string(work.RecorderLines) +
-            (work.RecorderLines == 1 ? " recorder line" : " recorder lines") + " not yet flushed";
+    text.append(Concat({"\r\n- ", std::to_string(work.RecorderLines),
+                        work.RecorderLines == 1 ? " recorder line" : " recorder lines", " not yet flushed"}));
   return text;
 }
 
@@ -98,7 +94,7 @@ void SaveBeforeSessionEnds(Bot& bot) {
   const UnsavedWork work = FindUnsavedWork(bot.settings);
   if (work.Empty()) return;
   std::string statsFile = bot.settings.OnDisk.StatsFile;
-  if (statsFile.empty()) statsFile = ProgramFile(bot, "stats " + FlushFileName(bot.host.clock.Now()));
+  if (statsFile.empty()) statsFile = ProgramFile(bot, Concat({"stats ", FlushFileName(bot.host.clock.Now())}));
   SessionEndDialogs dialogs(statsFile);
   Host host{bot.host.clock, bot.host.random, bot.host.pump, dialogs, bot.host.shell, bot.host.facts};
   Bot unattended{bot.settings, bot.desktop, bot.registry, host, bot.view, bot.programDir};

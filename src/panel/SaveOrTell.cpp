@@ -1,14 +1,15 @@
 #include "panel/SaveOrTell.h"
 
 #include "model/ProgramFile.h"
+#include "text/Concat.h"
 
 namespace quorvel {
 
 std::string SaveFailedMessage(const std::string& what, const std::string& fileName, const SaveResult& result) {
   if (result.Outcome == SaveOutcome::WouldNotReadBack)
-    return what + " cannot be saved to [" + fileName +
-           "]: an entry holds a character the file cannot keep, so the file would not read back as it stands. The "
-           "file keeps what it had before.";
+    return Concat({what, " cannot be saved to [", fileName,
+                   "]: an entry holds a character the file cannot keep, so the file would not read back as it "
+                   "stands. The file keeps what it had before."});
   std::string message = what + " could not be saved to [" + fileName + "]. The file keeps what it had before.";
   if (result.Outcome == SaveOutcome::KeptBeside) message += " The new content is whole in [" + result.NewCopy + "].";
   return message;

@@ -4,6 +4,7 @@
 #include "storage/ListFile.h"
 #include "storage/RegAccess.h"
 #include "storage/WholeFile.h"
+#include "text/Concat.h"
 
 namespace quorvel {
 namespace {
@@ -39,9 +40,10 @@ std::optional<std::string> UnevenPair(const BotSettings& s, const char* first) {
   const char* second = PairedListFile(first);
   const size_t a = ProgramList(s, first)->Items.size(), b = ProgramList(s, second)->Items.size();
   if (a == b) return std::nullopt;
-  auto entries = [](size_t n) { return std::to_string(n) + (n == 1 ? " entry" : " entries"); };
-  return "[" + std::string(first) + "] holds " + entries(a) + " and [" + second + "] holds " + entries(b) +
-         ", but their entries belong together one by one. Both lists are kept as loaded.";
+  const std::string countA = std::to_string(a), countB = std::to_string(b);
+  return Concat({"[", first, "] holds ", countA, a == 1 ? " entry" : " entries", " and [", second, "] holds ", countB,
+                 b == 1 ? " entry" : " entries",
+                 ", but their entries belong together one by one. Both lists are kept as loaded."});
 }
 
 // The list files in their fixed order; each return ends the loading where a
@@ -104,8 +106,8 @@ void RunStartupSequence(Bot& bot) {
   RememberListsOnDisk(bot.settings);
   // Told once, however many pairs: a trigger would answer with another's reply.
   if (!uneven.empty()) {
-    std::string text;
-    for (const auto& line : uneven) text += (text.empty() ? "" : "\r\n") + line;
+    std::string text = uneven.front();
+    for (size_t i = 1; i < uneven.size(); ++i) text.append("\r\n").append(uneven[i]);
     bot.host.dialogs.ShowMessage(text, "Quorvel", MessageButtons::Ok, MessageIcon::Warning);
   }
   bot.view.BoxChanged(PanelBox::BotNick);

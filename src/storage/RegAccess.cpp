@@ -6,6 +6,7 @@
 #include "storage/Regedit4Script.h"
 #include "storage/WholeFile.h"
 #include "text/AnsiText.h"
+#include "text/Concat.h"
 #include "text/ControlBytes.h"
 
 namespace quorvel {
@@ -213,8 +214,8 @@ std::optional<std::string> RegAccess::ExportScript(const std::string& path, bool
   std::vector<Regedit4Key> keys;
   ExportKey(key, withSubKeys, keys);
   if (const auto name = LineEndInName(keys))
-    exportRefusal_ = "The key [" + ShowControlBytes(path) + "] cannot be exported: " + *name +
-                     " holds a line end, which a REGEDIT4 script cannot hold.";
+    exportRefusal_ = Concat({"The key [", ShowControlBytes(path), "] cannot be exported: ", *name,
+                             " holds a line end, which a REGEDIT4 script cannot hold."});
   return FormatRegedit4(keys);
 }
 

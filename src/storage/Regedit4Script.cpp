@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "text/AnsiText.h"
+#include "text/Concat.h"
 #include "text/ControlBytes.h"
 
 namespace quorvel {
@@ -187,10 +188,10 @@ Regedit4Script ParseRegedit4(const std::string& text) {
 std::optional<std::string> LineEndInName(const std::vector<Regedit4Key>& keys) {
   auto breaks = [](const std::string& name) { return name.find_first_of("\r\n") != std::string::npos; };
   for (const auto& key : keys) {
-    if (breaks(key.Name)) return "the key name [" + ShowControlBytes(key.Name) + "]";
+    if (breaks(key.Name)) return Concat({"the key name [", ShowControlBytes(key.Name), "]"});
     for (const auto& v : key.Values)
       if (breaks(v.Name))
-        return "the value name \"" + ShowControlBytes(v.Name) + "\" of [" + ShowControlBytes(key.Name) + "]";
+        return Concat({"the value name \"", ShowControlBytes(v.Name), "\" of [", ShowControlBytes(key.Name), "]"});
   }
   return std::nullopt;
 }
