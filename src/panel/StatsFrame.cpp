@@ -59,7 +59,8 @@ void LoadStats(Bot& bot) {
   s.Stats.VisitorNicks.Items = std::move(content.Table.Nicks);
   s.Stats.VisitorCounts.Items = std::move(content.Table.Counts);
   s.Stats.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
-  RememberStatsOnDisk(s, *file);
+  // A file read only in part is never written over unasked: it holds more.
+  RememberStatsOnDisk(s, content.Truncated ? std::string() : *file);
   // The records before the faulty line stay; that line and the rest are not read.
   if (content.Truncated) ShowLoadError(bot, 9, "Subscript out of range");
   ShowStats(bot);
