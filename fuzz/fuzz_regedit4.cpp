@@ -1,6 +1,7 @@
 // Properties of the REGEDIT4 script: any bytes import without failing; what
-// an import left in the store exports to a script that imports cleanly into an
-// empty store and exports again to the same script; StrToBin(BinToStr(x)) is x.
+// an import left in the store exports to a script (or the export says why it
+// refuses: a name holding a line end) that imports cleanly into an empty store
+// and exports again to the same script; StrToBin(BinToStr(x)) is x.
 #include <cstdint>
 
 #include "FuzzCheck.h"
@@ -25,7 +26,9 @@ std::string ExportAll(MemoryRegistryStore& store) {
                       !store.SubKeyNames(root, "").value_or(std::vector<std::string>{}).empty();
     if (!used) continue;
     const auto part = reg.ExportScript(LongRootName(root), true);
-    Require(part.has_value(), "a root that holds keys can be exported");
+    // A lone CR inside a line imports into a name; no script can hold it.
+    Require(part.has_value() || !reg.ExportRefusal().empty(), "a root that holds keys is exported, or why not is said");
+    if (!part) continue;
     Require(part->rfind(kHeader, 0) == 0, "an export starts with the header", *part);
     script += part->substr(kHeader.size());
   }

@@ -1,6 +1,7 @@
 #include "commands/ChatCommands.h"
 
 #include <functional>
+#include <initializer_list>
 
 #include "commands/ArgumentExtractor.h"
 #include "commands/VisitorStats.h"
@@ -54,9 +55,21 @@ void SlotRow(Bot& bot, std::string& slot, const Action& action) {
   if (!slot.empty()) ForEachAuthorisation(bot, false, action);
 }
 
+// An entry no list file could give back as it is is not added: the admin is
+// told by a notice and the slots are emptied, as an added entry's would be.
+bool Refused(Bot& bot, std::initializer_list<std::string*> slots) {
+  bool fits = true;
+  for (const std::string* slot : slots) fits = fits && FitsListFile(*slot);
+  if (fits) return false;
+  for (std::string* slot : slots) slot->clear();
+  Notify(bot, kEntryRefusedMessage);
+  return true;
+}
+
 // The slot's text appended to a list, the notice, the slot emptied.
 Action AppendTo(PanelList& list, PanelListId shown, std::string& slot, const char* notice) {
   return [&list, shown, &slot, notice](Bot& b) {
+    if (Refused(b, {&slot})) return;
     list.Items.push_back(slot);
     b.view.ListChanged(shown);
     Notify(b, notice);
@@ -94,6 +107,7 @@ void RunChatCommands(Bot& bot) {
   for (const auto& c : kFirstFlags) FlagRow(bot, c);
 
   SlotRow(bot, a.AnnounceArg, [&](Bot& b) {
+    if (Refused(b, {&a.AnnounceArg})) return;
     s.Announcer.AnnounceList.Items.push_back(a.AnnounceArg);
     // A file that cannot be written leaves the entry in the list all the same.
     SaveProgramList(b, "ans3.txt", s.Announcer.AnnounceList.Items);
@@ -120,6 +134,7 @@ void RunChatCommands(Bot& bot) {
   FlagRow(bot, {"responder on", Feature::Responder, true, "Responder is now On"});
   SlotRow(bot, a.ResponderArg, [&](Bot& b) {
     SplitResponderArg(a);
+    if (Refused(b, {&a.ResponderArg, &a.ReplyArg})) return;
     s.Responder.ResponderTriggers.Items.push_back(a.ResponderArg);
     s.Responder.ResponderReplies.Items.push_back(a.ReplyArg);
     a.ResponderArg.clear();

@@ -15,7 +15,7 @@ std::string FlushFileName(const LocalTime& t) {
   return buf;
 }
 
-void FlushRecorder(Bot& bot) {
+bool FlushRecorder(Bot& bot) {
   BotSettings& s = bot.settings;
   const std::string folder = InFolder(bot.programDir, "recorder");
   // The folder is made when it is missing; lines that still cannot be written
@@ -28,6 +28,7 @@ void FlushRecorder(Bot& bot) {
   if (written) s.Recorder.RecorderBuffer.Clear();
   s.Recorder.FlushCounter = "0";
   if (written && shown) bot.view.ListChanged(PanelListId::RecorderBuffer);
+  return written;
 }
 
 void RecordMessage(Bot& bot) {

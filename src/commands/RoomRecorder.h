@@ -11,7 +11,8 @@ namespace quorvel {
 void RecordMessage(Bot& bot);
 // The flush schedule, counted in ticks: once a tick.
 void CountTowardsFlush(Bot& bot);
-void FlushRecorder(Bot& bot);
+// False when the lines could not be written; they then stay in the buffer.
+bool FlushRecorder(Bot& bot);
 // "mmddyyyyhhmmss.txt"
 std::string FlushFileName(const LocalTime& when);
 

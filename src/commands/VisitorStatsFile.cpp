@@ -32,4 +32,11 @@ std::string FormatStatsFile(const VisitorTable& table) {
   return text + "\r\n";
 }
 
+std::optional<std::string> StatsFileText(const VisitorTable& table) {
+  std::string text = FormatStatsFile(table);
+  const StatsFileContent back = ParseStatsFile(text);
+  if (back.Truncated || !(back.Table == table)) return std::nullopt;
+  return text;
+}
+
 }  // namespace quorvel

@@ -30,5 +30,9 @@ StatsFileContent ParseStatsFile(const std::string& text);
 
 // A record for every nick, an entry missing from a shorter list written empty.
 std::string FormatStatsFile(const VisitorTable& table);
+// What a save writes: the formatted table, or nothing when the file would not
+// read back as the table (a TAB or a CR LF inside an entry, lists of
+// different lengths).
+std::optional<std::string> StatsFileText(const VisitorTable& table);
 
 }  // namespace quorvel

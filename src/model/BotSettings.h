@@ -167,6 +167,16 @@ struct BotSettings {
     std::string FastAdminCode;
   };
 
+  // What the list files and the statistics file held when last read or
+  // written, so that closing can tell what it would lose.
+  struct OnDiskState {
+    std::vector<std::vector<std::string>> Lists;  // in the order of kProgramListFiles; none read: empty
+    std::vector<std::string> VisitorNicks;
+    std::vector<std::string> VisitorCounts;
+    std::vector<std::string> VisitorLastSeen;
+    std::string StatsFile;  // where the statistics were last saved or loaded
+  };
+
   RoomLinkState Room;
   ChatLine Line;
   ArgumentSlots Args;
@@ -184,6 +194,7 @@ struct BotSettings {
   RecorderSettings Recorder;
   FastAdminSettings FastAdmin;
   PanelState Panel;
+  OnDiskState OnDisk;
 
   bool PollTimer = false;
   std::string BotNick;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "text/ControlBytes.h"
+
 namespace quorvel {
 namespace {
 
@@ -48,8 +50,10 @@ std::string CauseText(const ModerationRecord& r) {
 }
 
 std::string ModerationLine(const ModerationRecord& r) {
-  return IsoTime(r.Time) + " | room " + r.Room + " | " + (r.Nick.empty() ? "(selected in the client)" : r.Nick) +
-         " | " + StepName(r.Step) + " | " + CauseText(r);
+  // A room title, nick or phrase may hold a line end: the log keeps one record a line.
+  return ShowControlBytes(IsoTime(r.Time) + " | room " + r.Room + " | " +
+                          (r.Nick.empty() ? "(selected in the client)" : r.Nick) + " | " + StepName(r.Step) + " | " +
+                          CauseText(r));
 }
 
 }  // namespace quorvel

@@ -35,7 +35,8 @@ const char* StepName(ModerationStep step);
 // "auto-bounce list", "phrase \"bad\" (first offence, warned)", "command by Ann", "operator, F7".
 std::string CauseText(const ModerationRecord& record);
 // One line, the same in the simulator's trace and in the log file:
-// "2013-09-17 21:05:03 | room Lobby | Troll | bounce | auto-bounce list".
+// "2013-09-17 21:05:03 | room Lobby | Troll | bounce | auto-bounce list";
+// control bytes (a line end in a nick) shown as \xNN.
 std::string ModerationLine(const ModerationRecord& record);
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 namespace quorvel {
 
 void AdminsAdd(Bot& bot) {
+  if (EntriesRefused(bot, {bot.settings.Panel.AdminBox})) return;
   bot.settings.Admins.AdminList.Items.push_back(bot.settings.Panel.AdminBox);
   bot.view.ListChanged(PanelListId::AdminList);
 }

@@ -6,6 +6,7 @@ namespace quorvel {
 
 void ResponderAdd(Bot& bot) {
   BotSettings& s = bot.settings;
+  if (EntriesRefused(bot, {s.Panel.ResponderMessageBox, s.Panel.ResponderResponseBox})) return;
   s.Responder.ResponderTriggers.Items.push_back(s.Panel.ResponderMessageBox);
   s.Responder.ResponderReplies.Items.push_back(s.Panel.ResponderResponseBox);
   bot.view.ListChanged(PanelListId::ResponderTriggers);
@@ -30,6 +31,7 @@ void ResponderClear(Bot& bot) {
 }
 
 void AnnouncerAdd(Bot& bot) {
+  if (EntriesRefused(bot, {bot.settings.Panel.AnnounceInputBox})) return;
   bot.settings.Announcer.AnnounceList.Items.push_back(bot.settings.Panel.AnnounceInputBox);
   bot.view.ListChanged(PanelListId::AnnounceList);
   SaveListOrTell(bot, "ans3.txt", bot.settings.Announcer.AnnounceList);

@@ -16,7 +16,8 @@ void FastAdminOpenEntry(Bot& bot) {
 
 void FastAdminEntryAdd(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (!s.Panel.FastAdminEntryOpen) return;
+  // A refused entry keeps the window open, its boxes as typed.
+  if (!s.Panel.FastAdminEntryOpen || EntriesRefused(bot, {s.Panel.FastAdminNick, s.Panel.FastAdminCode})) return;
   s.FastAdmin.FastAdminNicks.Items.push_back(s.Panel.FastAdminNick);  // empty texts are accepted
   s.FastAdmin.FastAdminCodes.Items.push_back(s.Panel.FastAdminCode);
   s.Panel.FastAdminEntryOpen = false;

@@ -28,6 +28,19 @@ bool RewriteIndex(Bot& bot, const char* name, PanelList& list) {
   return true;
 }
 
+// The name "Cool Greetings" shows for a design: its text on one line, its
+// double quotes made single, so that "dlistd.txt" gives it back as one entry
+// and the two lists stay in step.
+std::string ShownDesignName(const std::string& plainText) {
+  std::string name;
+  for (size_t i = 0; i < plainText.size(); ++i) {
+    const char c = plainText[i];
+    if (c == '\r' && i + 1 < plainText.size() && plainText[i + 1] == '\n') continue;
+    name.push_back(c == '\r' || c == '\n' ? ' ' : c == '"' ? '\'' : c);
+  }
+  return name + " ";
+}
+
 bool RewriteIndexes(Bot& bot) {
   const bool ok = RewriteIndex(bot, "dlist.txt", bot.settings.Greeter.DesignFiles) &&
                   RewriteIndex(bot, "dlistd.txt", bot.settings.Greeter.DesignNames);
@@ -97,6 +110,7 @@ void SaveDesign(Bot& bot) {
   BotSettings& s = bot.settings;
   if (!s.Panel.SaveAsOpen) return;
   const std::string name = s.Panel.SaveAsName;
+  if (EntriesRefused(bot, {name})) return;  // the dialog stays open
   // A name the file system would not take writes no file; the lists still gain it.
   if (const auto file = DesignFile(bot, name)) {
     // The "Designs" folder is made when it is missing, so the design is not lost.
@@ -104,7 +118,7 @@ void SaveDesign(Bot& bot) {
     SavedOrTold(bot, s.Greeter.DesignEditor.SaveRtfFile(*file), "The design", *file);
   }
   s.Greeter.DesignFiles.Items.push_back(name);
-  s.Greeter.DesignNames.Items.push_back(s.Greeter.DesignEditor.PlainText() + " ");
+  s.Greeter.DesignNames.Items.push_back(ShownDesignName(s.Greeter.DesignEditor.PlainText()));
   if (!RewriteIndexes(bot)) return;  // the dialog stays open
   s.Panel.SaveAsName.clear();
   s.Panel.SaveAsOpen = false;

@@ -25,6 +25,7 @@ void PostModeration(Bot& bot, int command, const char* control) {
 }
 
 void AddTo(Bot& bot, PanelList& list, PanelListId shown, const std::string& text) {
+  if (EntriesRefused(bot, {text})) return;
   list.Items.push_back(text);  // as typed: no trimming, no duplicate check
   bot.view.ListChanged(shown);
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/ProgramFile.h"
+#include "panel/SaveOrTell.h"
 #include "roomlink/NickList.h"
 #include "text/AnsiText.h"
 #include "text/Occurs.h"
@@ -10,13 +12,18 @@ namespace quorvel {
 
 namespace grabber {
 
-bool AddMarkedNicksAsAdmins(const std::string& mark, std::vector<std::string>& nicks, int from, PanelList& adminList) {
+bool AddMarkedNicksAsAdmins(const std::string& mark, std::vector<std::string>& nicks, int from, PanelList& adminList,
+                            size_t* refused) {
   if (mark.empty()) return false;
   bool found = false;
   for (size_t i = static_cast<size_t>(std::max(0, from)); i < nicks.size(); ++i) {
     if (!OccursNoCase(nicks[i], mark)) continue;
     found = true;
     nicks[i] = RemoveChar(nicks[i], '@');
+    if (!FitsListFile(nicks[i])) {
+      if (refused) ++*refused;
+      continue;
+    }
     auto& admins = adminList.Items;
     if (std::find(admins.begin(), admins.end(), nicks[i]) == admins.end()) admins.push_back(nicks[i]);
   }
@@ -42,14 +49,18 @@ void GrabberRefresh(Bot& bot) {
 
 void GrabberAdd(Bot& bot, size_t entry) {
   if (entry >= bot.settings.Grabber.GrabberList.size()) return;
+  if (EntriesRefused(bot, {bot.settings.Grabber.GrabberList[entry]})) return;
   bot.settings.Admins.AdminList.Items.push_back(bot.settings.Grabber.GrabberList[entry]);
   bot.view.ListChanged(PanelListId::AdminList);
 }
 
 void GrabberAddAll(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (!grabber::AddMarkedNicksAsAdmins("@", s.Grabber.GrabberList, 0, s.Admins.AdminList))
+  size_t refused = 0;
+  if (!grabber::AddMarkedNicksAsAdmins("@", s.Grabber.GrabberList, 0, s.Admins.AdminList, &refused))
     bot.host.dialogs.ShowMessage("No @ found", "Quorvel", MessageButtons::Ok, MessageIcon::None);
+  if (refused > 0)
+    bot.host.dialogs.ShowMessage(kEntryRefusedMessage, "Quorvel", MessageButtons::Ok, MessageIcon::Warning);
   bot.view.ListChanged(PanelListId::AdminList);
   GrabberRefresh(bot);
 }

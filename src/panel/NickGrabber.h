@@ -18,8 +18,10 @@ void GrabberAddAll(Bot& bot);             // "Add All @"
 namespace grabber {
 // The grabber's search: every entry holding the text (ignoring case) loses
 // its "@" in the list and, cleaned, joins AdminList unless already there.
-// True when anything was found.
-bool AddMarkedNicksAsAdmins(const std::string& mark, std::vector<std::string>& nicks, int from, PanelList& adminList);
+// True when anything was found. A nick no list file could give back as it is
+// is not added; `refused` counts those.
+bool AddMarkedNicksAsAdmins(const std::string& mark, std::vector<std::string>& nicks, int from, PanelList& adminList,
+                            size_t* refused = nullptr);
 }  // namespace grabber
 
 }  // namespace quorvel

@@ -2,7 +2,9 @@
 // Saves the operator asked for. A save that fails is told to the operator
 // once, naming the file and what became of the old and the new content; what
 // is in memory stays as it is.
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "model/Bot.h"
 #include "storage/WholeFile.h"
@@ -15,6 +17,10 @@ namespace quorvel {
 std::string SaveFailedMessage(const std::string& what, const std::string& fileName, const SaveResult& result);
 // True when saved; otherwise tells the operator and answers false.
 bool SavedOrTold(Bot& bot, const SaveResult& result, const std::string& what, const std::string& fileName);
+
+// True, after telling the operator once, when any of the entries an Add
+// button would append is one no list file could give back as it is.
+bool EntriesRefused(Bot& bot, std::initializer_list<std::string_view> entries);
 
 // A list file of the program directory.
 bool SaveListOrTell(Bot& bot, const std::string& fileName, const PanelList& list);

@@ -4,6 +4,7 @@
 #include "storage/ListFile.h"
 #include "storage/RegAccess.h"
 #include "storage/WholeFile.h"
+#include "text/Concat.h"
 
 namespace quorvel {
 namespace {
@@ -33,9 +34,22 @@ bool LoadDesignIndex(Bot& bot, const char* name, PanelList& list) {
   return true;
 }
 
+// "[mes.txt] holds 3 entries and [ans.txt] holds 2, ...", or nothing when
+// the two lists kept in step loaded with the same length.
+std::optional<std::string> UnevenPair(const BotSettings& s, const char* first) {
+  const char* second = PairedListFile(first);
+  const size_t a = ProgramList(s, first)->Items.size(), b = ProgramList(s, second)->Items.size();
+  if (a == b) return std::nullopt;
+  const std::string countA = std::to_string(a), countB = std::to_string(b);
+  return Concat({"[", first, "] holds ", countA, a == 1 ? " entry" : " entries", " and [", second, "] holds ", countB,
+                 b == 1 ? " entry" : " entries",
+                 ", but their entries belong together one by one. Both lists are kept as loaded."});
+}
+
 // The list files in their fixed order; each return ends the loading where a
-// gate closes it.
-void LoadLists(Bot& bot) {
+// gate closes it. A pair of lists kept in step that loaded with different
+// lengths is noted in `uneven`.
+void LoadLists(Bot& bot, std::vector<std::string>& uneven) {
   BotSettings& s = bot.settings;
   if (!FileExists(ProgramFile(bot, "words.txt"))) {
     s.Swear.SwearList.Clear();
@@ -58,9 +72,12 @@ void LoadLists(Bot& bot) {
   LoadIfPresent(bot, "aur.txt", s.Moderation.AutoRedotList);
   LoadIfPresent(bot, "mes.txt", s.Responder.ResponderTriggers);
   LoadIfPresent(bot, "ans.txt", s.Responder.ResponderReplies);
+  for (const char* pair : {"nicks.txt", "mes.txt"})
+    if (auto told = UnevenPair(s, pair)) uneven.push_back(*told);
 
   if (!LoadDesignIndex(bot, "dlist.txt", s.Greeter.DesignFiles)) return;
   if (!LoadDesignIndex(bot, "dlistd.txt", s.Greeter.DesignNames)) return;
+  if (auto told = UnevenPair(s, "dlist.txt")) uneven.push_back(*told);
 
   s.Announcer.AnnounceBuffer.Clear();
   if (const auto file = DesignFile(bot, "Anouncer1")) s.Announcer.AnnounceBuffer.LoadRtfFile(*file);
@@ -84,7 +101,15 @@ void RunStartupSequence(Bot& bot) {
   bot.host.random.Seed();
   // The common controls and the hot keys are the Win32 window's part of start-up.
   bot.settings.BotNick = ReadRegString(bot.registry, RootKey::CurrentUser, "Software\\Paltalk", "cur_user");
-  LoadLists(bot);
+  std::vector<std::string> uneven;
+  LoadLists(bot, uneven);
+  RememberListsOnDisk(bot.settings);
+  // Told once, however many pairs: a trigger would answer with another's reply.
+  if (!uneven.empty()) {
+    std::string text = uneven.front();
+    for (size_t i = 1; i < uneven.size(); ++i) text.append("\r\n").append(uneven[i]);
+    bot.host.dialogs.ShowMessage(text, "Quorvel", MessageButtons::Ok, MessageIcon::Warning);
+  }
   bot.view.BoxChanged(PanelBox::BotNick);
   for (PanelListId list : {PanelListId::SwearList, PanelListId::AdminList, PanelListId::FastAdminNicks,
                            PanelListId::AutoBounceList, PanelListId::AutoRedotList, PanelListId::ResponderTriggers,

@@ -13,15 +13,34 @@ void ShowLoadError(Bot& bot, int number, const std::string& description) {
                                MessageButtons::Ok, MessageIcon::Error);
 }
 
+VisitorTable TableOf(const BotSettings& s) {
+  return {s.Stats.VisitorNicks.Items, s.Stats.VisitorCounts.Items, s.Stats.VisitorLastSeen.Items};
+}
+
+// The file holds the table as it now is.
+void RememberStatsOnDisk(BotSettings& s, const std::string& file) {
+  s.OnDisk.VisitorNicks = s.Stats.VisitorNicks.Items;
+  s.OnDisk.VisitorCounts = s.Stats.VisitorCounts.Items;
+  s.OnDisk.VisitorLastSeen = s.Stats.VisitorLastSeen.Items;
+  s.OnDisk.StatsFile = file;
+}
+
 }  // namespace
 
-void SaveStats(Bot& bot) {
+void SaveStats(Bot& bot) { AskAndSaveStats(bot); }
+
+bool AskAndSaveStats(Bot& bot) {
   const auto file = bot.host.dialogs.AskFile({true, kStatsSaveFilter, ""});
-  if (!file) return;
-  const BotSettings& s = bot.settings;
-  const std::string text =
-      FormatStatsFile({s.Stats.VisitorNicks.Items, s.Stats.VisitorCounts.Items, s.Stats.VisitorLastSeen.Items});
-  SavedOrTold(bot, WriteFileReplacing(*file, text), "The statistics", *file);
+  if (!file) return false;
+  const std::optional<std::string> text = StatsFileText(TableOf(bot.settings));
+  const SaveResult result = text ? WriteFileReplacing(*file, *text) : SaveResult{SaveOutcome::WouldNotReadBack, {}};
+  if (SavedOrTold(bot, result, "The statistics", *file)) RememberStatsOnDisk(bot.settings, *file);
+  return true;
+}
+
+bool StatsChangedSinceSaved(const BotSettings& s) {
+  return s.Stats.VisitorNicks.Items != s.OnDisk.VisitorNicks || s.Stats.VisitorCounts.Items != s.OnDisk.VisitorCounts ||
+         s.Stats.VisitorLastSeen.Items != s.OnDisk.VisitorLastSeen;
 }
 
 void LoadStats(Bot& bot) {
@@ -40,6 +59,8 @@ void LoadStats(Bot& bot) {
   s.Stats.VisitorNicks.Items = std::move(content.Table.Nicks);
   s.Stats.VisitorCounts.Items = std::move(content.Table.Counts);
   s.Stats.VisitorLastSeen.Items = std::move(content.Table.LastSeen);
+  // A file read only in part is never written over unasked: it holds more.
+  RememberStatsOnDisk(s, content.Truncated ? std::string() : *file);
   // The records before the faulty line stay; that line and the rest are not read.
   if (content.Truncated) ShowLoadError(bot, 9, "Subscript out of range");
   ShowStats(bot);

@@ -15,8 +15,8 @@ struct TranscriptCursor {
   // Set by an attach (Start, a room picked, the room list dropped down): the
   // next read acts on the newest message only, not on what came before it.
   bool Fresh = true;
-  int Rows = 0;         // the transcript's row count at the last read
-  int AnchorRow = -1;   // the last row of the last message acted on; -1: none shown
+  int Rows = 0;        // the transcript's row count at the last read
+  int AnchorRow = -1;  // the last row of the last message acted on; -1: none shown
   // The rows up to that one, as they read: what confirms the place.
   std::string PlaceText;
   // The newest messages read, the last one acted on last: its text, and the

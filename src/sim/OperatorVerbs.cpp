@@ -1,5 +1,6 @@
 #include "sim/OperatorVerbs.h"
 
+#include "panel/CloseQuestion.h"
 #include "panel/GreeterTab.h"
 #include "panel/RoomFrame.h"
 #include "sim/PanelControlVerbs.h"
@@ -16,6 +17,12 @@ void Start(ScenarioWorld& world, VerbCall&) {
 void Restart(ScenarioWorld& world, VerbCall&) {
   world.Unload();
   world.Start();
+}
+
+// The main window's close button: the program is gone, until `start`, unless
+// the question kept it.
+void Quit(ScenarioWorld& world, VerbCall&) {
+  if (MayCloseMainWindow(world.RequireBot())) world.Unload();
 }
 
 void Tick(ScenarioWorld& world, VerbCall& call) {
@@ -82,8 +89,11 @@ const VerbTable& WorldVerbs() {
 
 // Verbs beside the panel's controls that need the started bot.
 const VerbTable& BotVerbs() {
-  static const VerbTable kVerbs = {
-      {"editor", Editor}, {"editor-rtf", EditorRtf}, {"editor-select", EditorSelection}, {"room-pick", RoomPick}};
+  static const VerbTable kVerbs = {{"editor", Editor},
+                                   {"editor-rtf", EditorRtf},
+                                   {"editor-select", EditorSelection},
+                                   {"room-pick", RoomPick},
+                                   {"quit", Quit}};
   return kVerbs;
 }
 
@@ -91,9 +101,13 @@ const VerbTable& BotVerbs() {
 
 void RunOperatorVerb(ScenarioWorld& world, VerbCall& call) {
   if (const VerbHandler handler = FindVerb(WorldVerbs(), call.Verb)) return handler(world, call);
-  world.RequireBot();
-  for (const VerbTable* table : {&BotVerbs(), &PanelControlVerbs()})
-    if (const VerbHandler handler = FindVerb(*table, call.Verb)) return handler(world, call);
+  // A verb that does not exist is named as such, before or after `start`.
+  for (const VerbTable* table : {&BotVerbs(), &PanelControlVerbs()}) {
+    if (const VerbHandler handler = FindVerb(*table, call.Verb)) {
+      world.RequireBot();
+      return handler(world, call);
+    }
+  }
   throw Unrunnable("unknown verb " + Quote(call.Verb));
 }
 

@@ -6,7 +6,7 @@
 namespace quorvel::scenario {
 
 // Runs the operator verb call.Verb; any verb but start, restart, tick and
-// answer needs the started bot, even one that is unknown.
+// answer needs the started bot. An unknown verb is named as unknown.
 void RunOperatorVerb(ScenarioWorld& world, VerbCall& call);
 
 }  // namespace quorvel::scenario

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "styling/RichText.h"
+#include "text/ControlBytes.h"
 
 namespace quorvel::scenario {
 
@@ -17,7 +18,7 @@ std::string Visible(const std::string& text) {
     else if (c == '\t')
       out += "\\t";
     else
-      out.push_back(c);
+      out += ShowControlBytes(std::string_view(&c, 1));
   }
   return out;
 }

@@ -47,7 +47,8 @@ inline VerbHandler FindVerb(const VerbTable& table, const std::string& name) {
   return it == table.end() ? nullptr : it->second;
 }
 
-// CR, LF and TAB shown as \r, \n and \t.
+// CR, LF and TAB shown as \r, \n and \t, the scenario language's escapes;
+// every other control byte as \xNN. A text shown twice reads the same.
 std::string Visible(const std::string& text);
 // Visible text between double quotes, for messages.
 std::string Quote(const std::string& text);

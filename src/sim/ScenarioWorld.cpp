@@ -27,14 +27,17 @@ ScenarioWorld::ScenarioWorld(const std::string& programDir, bool quiet, std::ost
 
 ScenarioWorld::~ScenarioWorld() = default;
 
-void ScenarioWorld::Print(const std::string& text) {
-  if (!Quiet) Out << "[" << Label.value_or(TickNumber) << "] " << text << "\n";
+void ScenarioWorld::Print(const std::string& text) { PrintShown(Visible(text)); }
+
+// The line as it reaches the terminal: only the colours' own escapes are left in it.
+void ScenarioWorld::PrintShown(const std::string& shown) {
+  if (!Quiet) Out << "[" << Label.value_or(TickNumber) << "] " << shown << "\n";
 }
 
 void ScenarioWorld::PrintEvent(const SimEvent& e) {
   switch (e.Kind) {
     case EventKind::Sent:
-      Print("sent (" + e.Title + "): " + ColoredText(e));
+      PrintShown(Visible("sent (" + e.Title + "): ") + ColoredText(e));
       break;
     case EventKind::Posted:
       Print("posted: " + std::to_string(e.CommandId) + " (" + e.Nick + ")");

@@ -23,7 +23,8 @@ struct ScenarioWorld {
   ScenarioWorld& operator=(const ScenarioWorld&) = delete;
   ~ScenarioWorld();
 
-  // One output line, prefixed with the tick number (or the label).
+  // One output line, prefixed with the tick number (or the label); whatever
+  // the text holds, no control byte reaches the terminal (Visible).
   void Print(const std::string& text);
   void PrintEvent(const SimEvent& event);
   // NAME relative to the program directory; refuses a name that leads out of it.
@@ -73,6 +74,7 @@ struct ScenarioWorld {
   std::optional<SimEvent> LastMsgBox;
 
  private:
+  void PrintShown(const std::string& shown);
   std::string ColoredText(const SimEvent& event) const;
 };
 

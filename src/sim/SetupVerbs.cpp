@@ -118,7 +118,8 @@ void TranscriptShapeVerb(ScenarioWorld& world, VerbCall& call) {
   const std::string rest = call.Cursor.Rest();
   char* end = nullptr;
   const long n = std::strtol(rest.c_str(), &end, 10);
-  if (rest.empty() || *end != '\0' || n < 0 || n > 1000000) throw Unrunnable(call.Verb + " takes a number of 0 or more");
+  if (rest.empty() || *end != '\0' || n < 0 || n > 1000000)
+    throw Unrunnable(call.Verb + " takes a number of 0 or more");
   (call.Verb == "wrap" ? world.Shape.WrapWidth : world.Shape.KeepLines) = static_cast<int>(n);
   world.Desktop.SetTranscriptShape(world.Shape);
 }

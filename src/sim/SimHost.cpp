@@ -76,9 +76,12 @@ DialogAnswer SimDialogs::ShowMessage(const std::string& text, const std::string&
   e.Text = text;
   e.Title = title;
   events_.Add(e);
-  // With nothing queued a message box answers its first button.
-  DialogAnswer first =
-      buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? DialogAnswer::Yes : DialogAnswer::Ok;
+  // With nothing queued a message box answers its first button; a question
+  // that can be cancelled (the close question) answers Cancel, the answer
+  // that changes nothing.
+  DialogAnswer first = buttons == MessageButtons::YesNo         ? DialogAnswer::Yes
+                       : buttons == MessageButtons::YesNoCancel ? DialogAnswer::Cancel
+                                                                : DialogAnswer::Ok;
   if (answers_.empty()) return first;
   const SimAnswer a = answers_.front();
   switch (a.Type) {

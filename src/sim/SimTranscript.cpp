@@ -23,7 +23,8 @@ std::vector<std::string> WrapIntoRows(const std::string& line, int width) {
     // The row and the character after it: a blank there hangs past the edge.
     const std::string probe = FirstCharacters(rest, w + 1);
     const std::size_t blank = probe.rfind(' ');
-    const std::size_t take = blank != std::string::npos ? blank + 1 : std::max<std::size_t>(1, FirstCharacters(rest, w).size());
+    const std::size_t take =
+        blank != std::string::npos ? blank + 1 : std::max<std::size_t>(1, FirstCharacters(rest, w).size());
     rows.emplace_back(rest.substr(0, take));
     rest.remove_prefix(take);
   }

@@ -44,27 +44,22 @@ std::vector<std::string> ParseListFields(const std::string& s) {
 
 namespace {
 
-// An item that reads back as itself only in quotes. An item holding a double
-// quote or a line end reads back as itself in neither form; it is written as
-// it always was.
+// An item that reads back as itself only in quotes: a comma, a line end (an
+// entry of a hand-made file can hold one) or a leading blank. An item holding
+// a double quote is written as it always was: it reads back as itself only
+// when none of those is in it, and the save refuses it otherwise.
 bool NeedsQuotes(const std::string& item) {
-  if (item.find_first_of("\"\r\n") != std::string::npos) return false;
-  return item.find(',') != std::string::npos || (!item.empty() && (item[0] == ' ' || item[0] == '\t'));
+  if (item.find('"') != std::string::npos) return false;
+  return item.find_first_of(",\r\n") != std::string::npos || (!item.empty() && (item[0] == ' ' || item[0] == '\t'));
 }
 
 bool Quoted(const std::string& item, ListQuoting quoting) {
-  switch (quoting) {
-    case ListQuoting::Never:
-      return false;
-    case ListQuoting::Always:
-      return true;
-    case ListQuoting::WhenNeeded:
-      return NeedsQuotes(item);
-  }
-  return false;
+  return quoting == ListQuoting::Always || NeedsQuotes(item);
 }
 
 }  // namespace
+
+bool FitsListFile(std::string_view entry) { return entry.find_first_of("\"\r\n") == std::string_view::npos; }
 
 std::string FormatListFile(const std::vector<std::string>& list, ListQuoting quoting) {
   std::string out;
@@ -86,8 +81,16 @@ bool LoadListFile(const std::string& path, StringList& list) {
   return true;
 }
 
+std::optional<std::string> ListFileContent(const std::vector<std::string>& list, ListQuoting quoting) {
+  std::string content = FormatListFile(list, quoting);
+  if (ParseListFields(content) != list) return std::nullopt;
+  return content;
+}
+
 SaveResult SaveListFile(const std::string& path, const std::vector<std::string>& list, ListQuoting quoting) {
-  return WriteFileReplacing(path, FormatListFile(list, quoting));
+  const std::optional<std::string> content = ListFileContent(list, quoting);
+  if (!content) return {SaveOutcome::WouldNotReadBack, {}};
+  return WriteFileReplacing(path, *content);
 }
 
 }  // namespace quorvel

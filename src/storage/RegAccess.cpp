@@ -6,6 +6,8 @@
 #include "storage/Regedit4Script.h"
 #include "storage/WholeFile.h"
 #include "text/AnsiText.h"
+#include "text/Concat.h"
+#include "text/ControlBytes.h"
 
 namespace quorvel {
 namespace {
@@ -205,11 +207,15 @@ void RegAccess::ExportKey(const ParsedKeyPath& key, bool withSubKeys, std::vecto
 }
 
 std::optional<std::string> RegAccess::ExportScript(const std::string& path, bool withSubKeys) {
+  exportRefusal_.clear();
   const auto key = Parse(path);
   if (key.Root == RootKey::None) return std::nullopt;
   if (store_.OpenKey(key.Root, key.SubKey, KeyAccess::Read) != OpenResult::Opened) return std::nullopt;
   std::vector<Regedit4Key> keys;
   ExportKey(key, withSubKeys, keys);
+  if (const auto name = LineEndInName(keys))
+    exportRefusal_ = Concat({"The key [", ShowControlBytes(path), "] cannot be exported: ", *name,
+                             " holds a line end, which a REGEDIT4 script cannot hold."});
   return FormatRegedit4(keys);
 }
 

@@ -56,6 +56,9 @@ class RegAccess {
   // cannot be read.
   std::optional<std::string> ExportScript(const std::string& path, bool withSubKeys);
   bool ImportScript(const std::string& text);
+  // Why the last export wrote nothing although the key could be read: a key
+  // or value name holds a line end. Empty otherwise.
+  const std::string& ExportRefusal() const { return exportRefusal_; }
 
   // The key of the last parsed path.
   RootKey LastRoot() const { return last_.Root; }
@@ -68,6 +71,7 @@ class RegAccess {
 
   RegistryStore& store_;
   ParsedKeyPath last_;
+  std::string exportRefusal_;
 };
 
 std::string BinToStr(const std::string& text);

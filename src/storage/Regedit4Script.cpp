@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "text/AnsiText.h"
+#include "text/Concat.h"
+#include "text/ControlBytes.h"
 
 namespace quorvel {
 namespace {
@@ -183,7 +185,19 @@ Regedit4Script ParseRegedit4(const std::string& text) {
   return script;
 }
 
-std::string FormatRegedit4(const std::vector<Regedit4Key>& keys) {
+std::optional<std::string> LineEndInName(const std::vector<Regedit4Key>& keys) {
+  auto breaks = [](const std::string& name) { return name.find_first_of("\r\n") != std::string::npos; };
+  for (const auto& key : keys) {
+    if (breaks(key.Name)) return Concat({"the key name [", ShowControlBytes(key.Name), "]"});
+    for (const auto& v : key.Values)
+      if (breaks(v.Name))
+        return Concat({"the value name \"", ShowControlBytes(v.Name), "\" of [", ShowControlBytes(key.Name), "]"});
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> FormatRegedit4(const std::vector<Regedit4Key>& keys) {
+  if (LineEndInName(keys)) return std::nullopt;
   std::string out = std::string(kHeader) + "\r\n\r\n";
   for (const auto& key : keys) {
     out += "[" + std::string(key.Remove ? "-" : "") + key.Name + "]\r\n";

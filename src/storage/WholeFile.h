@@ -18,6 +18,9 @@ enum class SaveOutcome {
   Saved,       // the file holds the new bytes
   NotWritten,  // the file is as it was; no new copy was kept
   KeptBeside,  // the file is as it was; the new bytes are whole in NewCopy
+  // The file is as it was: written, the new bytes would not read back as
+  // what they were made from, so nothing was written.
+  WouldNotReadBack,
 };
 
 struct SaveResult {

@@ -2,6 +2,7 @@
 
 #include "TestWorld.h"
 #include "commands/ChatCommands.h"
+#include "model/ProgramFile.h"
 #include "panel/RoomFrame.h"
 #include "tick/PollTick.h"
 
@@ -104,6 +105,29 @@ TEST_F(ChatCommandsTest, ArgumentRows) {
   EXPECT_EQ(world.settings.Args.ResponderArg, "");
   EXPECT_EQ(Say("Bob: aa! mute"), std::vector<std::string>{"Nick added to the AutoRedot List."});
   EXPECT_EQ(world.settings.Moderation.AutoRedotList.Items, std::vector<std::string>{"mute"});
+}
+
+TEST_F(ChatCommandsTest, AnEntryNoListFileCanKeepIsRefused) {
+  using A = ArgumentSlots;
+  BotSettings& s = world.settings;
+  const std::pair<std::string A::*, const PanelList*> rows[] = {{&A::AnnounceArg, &s.Announcer.AnnounceList},
+                                                                {&A::ResponderArg, &s.Responder.ResponderReplies},
+                                                                {&A::AdminArg, &s.Admins.AdminList},
+                                                                {&A::SwearArg, &s.Swear.SwearList},
+                                                                {&A::AutoBounceArg, &s.Moderation.AutoBounceList},
+                                                                {&A::AutoRedotArg, &s.Moderation.AutoRedotList}};
+  for (const auto& [slot, list] : rows) {
+    for (const char* entry : {"hi dv! say \"yo\", pal", "two\r\nlines", "lf\nonly"}) {
+      const size_t before = list->Items.size();
+      s.Args.*slot = entry;
+      s.Line.Sender = "Bob";
+      RunChatCommands(world.bot);
+      const SimEvent* told = world.events.Consume(EventKind::Sent);
+      EXPECT_EQ(told ? told->Text : "", kEntryRefusedMessage) << entry;
+      EXPECT_EQ(list->Items.size(), before);
+      EXPECT_TRUE((s.Args.*slot).empty() && s.Args.ReplyArg.empty());
+    }
+  }
 }
 
 TEST_F(ChatCommandsTest, OneLineFillsSeveralSlotsInTableOrder) {

@@ -162,6 +162,12 @@ TEST_F(ModerationRecordTest, LineShowsTimeRoomNickStepAndCause) {
   r.Cause = ModerationCause::Operator;
   r.Detail = "F8";
   EXPECT_EQ(ModerationLine(r), "2013-09-17 21:05:03 | room Lobby | (selected in the client) | red dot | operator, F8");
+  // Whatever a nick or a title holds, the record stays one line.
+  r.Room = "Lob\r\nby";
+  r.Nick = "Eve\n2013-01-01 | forged\x1b[2J\x7f\t";
+  EXPECT_EQ(ModerationLine(r),
+            "2013-09-17 21:05:03 | room Lob\\x0D\\x0Aby | Eve\\x0A2013-01-01 | forged\\x1B[2J\\x7F\t | "
+            "red dot | operator, F8");
 }
 
 TEST_F(ModerationRecordTest, LogHoldsExactlyTheRecordsLines) {

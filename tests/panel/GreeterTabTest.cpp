@@ -37,6 +37,14 @@ TEST_F(ProgramDirTest, DesignSaveWritesTheFileAndBothIndexes) {
   EXPECT_EQ(Read("dlist.txt"), "");
   EXPECT_EQ(Read("dlistd.txt"), "");
   EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Designs" / "one.rtf"));
+
+  // A design of several lines with double quotes is listed as one line, in step with its file.
+  EditorSetPlainText(world.bot, "Say \"hi\"\r\nto all");
+  OpenSaveAs(world.bot);
+  world.settings.Panel.SaveAsName = "two";
+  SaveDesign(world.bot);
+  EXPECT_EQ(world.settings.Greeter.DesignNames.Items, std::vector<std::string>{"Say 'hi' to all "});
+  EXPECT_EQ(world.settings.Greeter.DesignFiles.Items, std::vector<std::string>{"two"});
 }
 
 TEST_F(ProgramDirTest, ANameNotAllowedInFileNamesWritesNoFileButJoinsTheLists) {
@@ -47,8 +55,8 @@ TEST_F(ProgramDirTest, ANameNotAllowedInFileNamesWritesNoFileButJoinsTheLists) {
   std::filesystem::create_directories(dir / "Designs" / "sub");
   RichText::FromPlainText("planted").SaveRtfFile((dir / "Designs" / "sub" / "x.rtf").string());
   EditorSetPlainText(world.bot, "Hi");
-  const std::string names[] = {"../escape", "..\\escape", "sub/x", "a:b", "a*b",      "a?b",
-                               "a\"b",      "a<b",        "a>b",   "a|b", "tab\there"};
+  const std::string names[] = {"../escape", "..\\escape", "sub/x", "a:b", "a*b",
+                               "a?b",       "a<b",        "a>b",   "a|b", "tab\there"};
   for (const auto& name : names) {
     OpenSaveAs(world.bot);
     world.settings.Panel.SaveAsName = name;
@@ -59,6 +67,13 @@ TEST_F(ProgramDirTest, ANameNotAllowedInFileNamesWritesNoFileButJoinsTheLists) {
   EXPECT_FALSE(std::filesystem::exists(dir / "escape.rtf"));
   EXPECT_FALSE(std::filesystem::exists(dir / "Designs" / "..\\escape.rtf"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "Designs"), {}), 1);  // only "sub"
+  // A name no index file could give back is refused; the dialog stays open.
+  OpenSaveAs(world.bot);
+  world.settings.Panel.SaveAsName = "a\"b";
+  SaveDesign(world.bot);
+  EXPECT_TRUE(world.settings.Panel.SaveAsOpen);
+  EXPECT_EQ(world.settings.Greeter.DesignFiles.Items.back(), "tab\there");
+  EXPECT_EQ(Messages(), std::vector<std::string>{kEntryRefusedMessage});
 
   // Neither the preview nor the random pick reads through such a name.
   world.settings.Greeter.DesignFiles.Items = {"sub/x"};

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
 #include "ScratchDir.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/ScenarioText.h"
+#include "text/ControlBytes.h"
 
 namespace quorvel {
 namespace {
@@ -87,8 +89,11 @@ TEST_F(RunnerTest, ExitStatusesAndFailureLines) {
   EXPECT_EQ(Run(std::string(kClient) + "start\n# comment\n\nexpect value SelectedRoomTitle Other Room\n"),
             kScenarioFailed);
   EXPECT_NE(out.str().find("FAIL line 8:"), std::string::npos) << out.str();
-  EXPECT_EQ(Run("frobnicate\n"), kScenarioUnrunnable);
-  EXPECT_NE(out.str().find("line 1"), std::string::npos);
+  // An unknown verb is named as such, before and after `start`.
+  for (const std::string& before : {std::string(), std::string(kClient) + "start\n"}) {
+    EXPECT_EQ(Run(before + "frobnicate now\n"), kScenarioUnrunnable);
+    EXPECT_NE(out.str().find(": unknown verb \"frobnicate\""), std::string::npos) << out.str();
+  }
   EXPECT_EQ(Run("press Start\n"), kScenarioUnrunnable);       // before start
   EXPECT_EQ(Run("file a.txt\nline\n"), kScenarioUnrunnable);  // block never closed
   EXPECT_EQ(Run(std::string(kClient) + "start\nexpect value NoSuchName x\n"), kScenarioUnrunnable);
@@ -130,6 +135,11 @@ TEST_F(RunnerTest, EchoAndTranscriptLinesArePrinted) {
   const std::string scenario = std::string(kClient) + "start\nline Ann: hi\\tthere\nexpect none\n";
   EXPECT_EQ(Run(scenario), kScenarioPassed) << out.str();
   EXPECT_NE(out.str().find("[0] room: Ann: hi\\tthere"), std::string::npos) << out.str();
+  // A chat line's terminal escapes reach the trace as text, in every line that shows it.
+  EXPECT_EQ(Run(std::string(kClient) + "start\npress Start\nline Eve: hi\\x1b[2J\\x07\\x7f\ntick\n"), kScenarioPassed);
+  const std::string trace = out.str();
+  EXPECT_NE(trace.find("room: Eve: hi\\x1B[2J\\x07\\x7F"), std::string::npos) << trace;
+  EXPECT_EQ(std::count_if(trace.begin(), trace.end(), [](char c) { return c != '\n' && IsControlByte(c); }), 0);
 }
 
 TEST_F(RunnerTest, ClockAndWait) {

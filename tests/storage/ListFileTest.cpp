@@ -32,7 +32,7 @@ TEST(ListFileTest, InputFormFields) {
 }
 
 TEST(ListFileTest, PrintForm) {
-  EXPECT_EQ(FormatListFile({"a,b", " x ", ""}, ListQuoting::Never), "a,b\r\n x \r\n\r\n");
+  EXPECT_EQ(FormatListFile({"a,b", " x ", "", "x "}, ListQuoting::WhenNeeded), "\"a,b\"\r\n\" x \"\r\n\r\nx \r\n");
   EXPECT_EQ(FormatListFile({"bad, word"}, ListQuoting::Always), "\"bad, word\"\r\n");
   EXPECT_EQ(FormatListFile({}, ListQuoting::Always), "");
 }
@@ -50,17 +50,19 @@ TEST(ListFileTest, FreeTextIsQuotedOnlyWhereItWouldNotReadBack) {
       {"Hi %sn ", "Hi %sn "},  // trailing blanks read back as they are
       {"plain", "plain"},
       {"", ""},
-      // No form brings these back; they are written as they always were.
-      {"say \"hi\", then", "say \"hi\", then"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormatListFile({c.Item}, ListQuoting::WhenNeeded), c.Written + "\r\n") << c.Item;
-    if (c.Item.find('"') == std::string::npos) {
-      EXPECT_EQ(ParseListFields(FormatListFile({c.Item, "next"}, ListQuoting::WhenNeeded)),
-                (std::vector<std::string>{c.Item, "next"}))
-          << c.Item;
-    }
+    EXPECT_EQ(ParseListFields(FormatListFile({c.Item, "next"}, ListQuoting::WhenNeeded)),
+              (std::vector<std::string>{c.Item, "next"}))
+        << c.Item;
   }
+}
+
+TEST(ListFileTest, AnEntryWithADoubleQuoteOrALineEndDoesNotFit) {
+  for (const char* refused : {"be \"nice\", always", "\"q", "a\"b", "x\r\ny", "cr\r", "lf\n"})
+    EXPECT_FALSE(FitsListFile(refused)) << refused;
+  for (const char* kept : {"a, b", "  lead", ""}) EXPECT_TRUE(FitsListFile(kept)) << kept;
 }
 
 class ListFileDiskTest : public ::testing::Test {
@@ -76,25 +78,30 @@ TEST_F(ListFileDiskTest, SaveThenLoadKeepsWhatTheFormsKeep) {
   std::vector<std::string> list = {"existing"};
   ASSERT_TRUE(LoadListFile(Path("words.txt"), list));
   EXPECT_EQ(list, (std::vector<std::string>{"existing", "a, b", "  c", "d "}));
-  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"a,b", "  c"}, ListQuoting::Never));
+  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"a,b", "  c"}, ListQuoting::WhenNeeded));
   list.clear();
   LoadListFile(Path("admins.txt"), list);
-  EXPECT_EQ(list, (std::vector<std::string>{"a", "b", "c"}));
-  ASSERT_TRUE(SaveListFile(Path("empty.txt"), {}, ListQuoting::Never));
+  EXPECT_EQ(list, (std::vector<std::string>{"a,b", "  c"}));
+  ASSERT_TRUE(SaveListFile(Path("empty.txt"), {}, ListQuoting::WhenNeeded));
   EXPECT_EQ(Read("empty.txt"), "");
   EXPECT_FALSE(std::filesystem::exists(dir / "empty.txt.new"));
 }
 
 TEST_F(ListFileDiskTest, AFailedSaveLeavesTheOldFile) {
-  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"Ann", "Bob"}, ListQuoting::Never));
+  ASSERT_TRUE(SaveListFile(Path("admins.txt"), {"Ann", "Bob"}, ListQuoting::WhenNeeded));
+  // A list that would not read back is not written at all.
+  for (const char* item : {"say \"hi\", then", "\"quoted", "a\"b\"\r\nc"})
+    EXPECT_EQ(SaveListFile(Path("admins.txt"), {item}, ListQuoting::WhenNeeded).Outcome, SaveOutcome::WouldNotReadBack)
+        << item;
+  EXPECT_EQ(Read("admins.txt"), "Ann\r\nBob\r\n");
   // The new list cannot be written beside the old one.
   std::filesystem::create_directories(dir / "admins.txt.new");
-  EXPECT_FALSE(SaveListFile(Path("admins.txt"), {"Zed"}, ListQuoting::Never));
+  EXPECT_FALSE(SaveListFile(Path("admins.txt"), {"Zed"}, ListQuoting::WhenNeeded));
   EXPECT_EQ(Read("admins.txt"), "Ann\r\nBob\r\n");
   // A folder where the file should be is no file to write.
   std::filesystem::create_directories(dir / "aun.txt");
-  EXPECT_FALSE(SaveListFile(Path("aun.txt"), {"x"}, ListQuoting::Never));
-  EXPECT_FALSE(SaveListFile(Path("missing/dir/x.txt"), {"x"}, ListQuoting::Never));
+  EXPECT_FALSE(SaveListFile(Path("aun.txt"), {"x"}, ListQuoting::WhenNeeded));
+  EXPECT_FALSE(SaveListFile(Path("missing/dir/x.txt"), {"x"}, ListQuoting::WhenNeeded));
 }
 
 TEST_F(ListFileDiskTest, LoadingWhatIsNotAFileChangesNothing) {

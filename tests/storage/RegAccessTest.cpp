@@ -212,6 +212,24 @@ TEST_F(RegScriptTest, ExportWritesRegedit4AndImportRestoresIt) {
   EXPECT_EQ(imported.ReadBinary("HKCU\\Software\\Q\\Sub", "bin", ""), " 01 AB");
 }
 
+TEST_F(RegScriptTest, ANameHoldingALineEndIsRefusedAndTold) {
+  const std::pair<std::string, std::string> names[] = {{"Software\\Q", "evil\r\n[HKEY_LOCAL_MACHINE\\Run]"},
+                                                       {"Software\\Q\\Sub\nKey", "v"}};
+  for (const auto& [subKey, valueName] : names) {
+    MemoryRegistryStore holding;
+    RegAccess access(holding);
+    holding.CreateKey(RootKey::CurrentUser, subKey);
+    holding.SetValue(RootKey::CurrentUser, subKey, valueName, {kRegSz, std::string("x\0", 2)});
+    EXPECT_FALSE(access.ExportToReg("HKCU\\Software\\Q", (dir / "refused.reg").string(), true));
+    EXPECT_FALSE(std::filesystem::exists(dir / "refused.reg"));
+    EXPECT_NE(
+        access.ExportRefusal().find(valueName == "v" ? "the key name [HKEY_CURRENT_USER\\Software\\Q\\Sub\\x0AKey]"
+                                                     : "the value name \"evil\\x0D\\x0A[HKEY_LOCAL"),
+        std::string::npos)
+        << access.ExportRefusal();
+  }
+}
+
 TEST_F(RegScriptTest, EveryValueComesBackExactly) {
   // A QWORD and an expandable string travel in the byte form, whose type is
   // hexadecimal; strings that the quoted form cannot carry take the same form.

@@ -13,6 +13,7 @@
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
+#include "MessageBoxes.h"
 #include "QuorvelWindow.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelLayout.h"

@@ -5,30 +5,15 @@
 #include <string>
 
 #include "ChildProcess.h"
+#include "MessageBoxes.h"
 #include "QuorvelWindow.h"
 #include "panel/win32/MainWindowIds.h"
-#include "roomlink/ClientLayout.h"
 
 namespace quorvel {
 namespace {
 
 using testing::ChildProcess;
 using testing::WaitUntil;
-
-struct MessageBoxSearch {
-  DWORD ProcessId;
-  bool Found;
-};
-
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MessageBoxSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char cls[64] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  if (pid == search->ProcessId && std::string(cls) == kDialogClass && IsWindowVisible(window)) search->Found = true;
-  return TRUE;
-}
 
 TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   const char* dir = std::getenv("QUORVEL_RELEASE_DIR");
@@ -48,9 +33,7 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   // The starter lists load without a missing-file message, designs listed.
   const HWND designs = GetDlgItem(main, kDesignList);
   EXPECT_TRUE(WaitUntil(app, 5000, [&] { return SendMessageA(designs, LB_GETCOUNT, 0, 0) == 2; }));
-  MessageBoxSearch search{app.Id(), false};
-  EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
-  EXPECT_FALSE(search.Found);
+  EXPECT_EQ(testing::FindMessageBox(app), nullptr);
 
   // "About" is modal: the panel waits until its OK closes it.
   PostMessageA(main, WM_COMMAND, kMenuAbout, 0);

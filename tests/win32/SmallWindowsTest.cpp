@@ -5,6 +5,7 @@
 
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
+#include "MessageBoxes.h"
 #include "PanelWindow.h"
 #include "QuorvelWindow.h"
 #include "panel/FastAdminFrame.h"
@@ -67,8 +68,8 @@ TEST(SmallWindowsTest, TabAndEnterWorkInTheFastAdminEntry) {
   EXPECT_TRUE(WaitUntil(app, 5000, [&] { return Count(list) == before + 1; })) << "Enter did not press \"Add\"";
   EXPECT_TRUE(WaitUntil(app, 5000, [&] { return !IsWindow(entry); }));
 
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(app.WaitForExit(10000));
+  // The pair is not saved: closing asks, and No drops it.
+  EXPECT_TRUE(testing::CloseAnswering(app, main, IDNO));
 }
 
 HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }

@@ -9,6 +9,7 @@
 #include "host/LiveCount.h"
 #include "model/HealthText.h"
 #include "panel/ClientReportFile.h"
+#include "panel/CloseQuestion.h"
 #include "panel/ModerationPanel.h"
 #include "panel/win32/MainWindowIds.h"
 #include "panel/win32/PanelBinding.h"
@@ -259,10 +260,23 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       retired_.clear();
       return 0;
     case WM_CLOSE:
+      // A second close while the question is open is the same close.
+      if (asking_) return 0;
+      {
+        ScopedFlag asking(asking_);
+        if (bot_ && !MayCloseMainWindow(*bot_)) return 0;
+      }
       DestroyWindow(window_);
       return 0;
+    case WM_QUERYENDSESSION:
+      // Nobody is there to answer a question: what Yes would save is saved.
+      if (bot_) SaveBeforeSessionEnds(*bot_);
+      return TRUE;
+    case WM_ENDSESSION:
+      if (w && bot_) SaveBeforeSessionEnds(*bot_);
+      return 0;
     case WM_DESTROY:
-      // Nothing is saved at shutdown; the hot keys go back to the system.
+      // What the close question did not save is dropped; the hot keys go back to the system.
       UnregisterHotKey(window_, kHotKeyBounce);
       UnregisterHotKey(window_, kHotKeyRedDot);
       KillTimer(window_, kPollTimerId);

@@ -128,6 +128,7 @@ class MainWindow final : public PanelView {
   std::vector<std::unique_ptr<ToolWindow>> retired_;
   std::set<std::string> reportedFaults_;
   bool reportingFault_ = false;
+  bool asking_ = false;        // the close question is open
   UINT liveCountMessage_ = 0;  // the tests' query (MainWindowIds.h)
   long timerTicks_ = 0;
 };

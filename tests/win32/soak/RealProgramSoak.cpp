@@ -15,6 +15,7 @@
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
+#include "MessageBoxes.h"
 #include "QuorvelWindow.h"
 #include "panel/ModerationPanel.h"
 #include "panel/RecorderPanel.h"
@@ -220,8 +221,8 @@ int RunRealProgramSoak(const SoakOptions& options, std::ostream& out) {
     }
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  app.WaitForExit(10000);
+  // The lists the commands changed are not kept.
+  testing::CloseAnswering(app, main, IDNO);
 
   ResourceBounds bounds;
   bounds.WarmUpTicks = std::max<long long>(options.Ticks / 4, 25);
