@@ -68,30 +68,30 @@ TEST_P(JapaneseRoomTest, AWrappedLineIsReadRowByRowExactly) {
     const auto length = static_cast<size_t>(SendMessageW(edit, EM_LINELENGTH, start, 0));
     wanted.push_back(Japanese(line.substr(start, length)) + (row + 1 == rows ? "\r" : ""));
     SCOPED_TRACE(row);
-    const std::string got = desktop.GetLine(transcript, row, kFetchCapacity);
+    const std::string got = desktop.GetLine(transcript, row, 256);
     EXPECT_EQ(got, wanted.back());
     whole += got;
   }
   EXPECT_EQ(whole, Japanese(line) + "\r");  // no character twice, none left out
 
-  // Through the reader: with two lines below it, distance 5 is the long
-  // line's last row but one, a row that wrapped.
+  // Through the reader the rows make one message, and what follows it comes
+  // as messages of their own.
+  TranscriptCursor cursor;
+  EXPECT_EQ(ReadNewMessages(desktop, transcript, cursor).New, std::vector<std::string>{Japanese(line)});
   ASSERT_TRUE(Append(U"アン: 一"));
   ASSERT_TRUE(Append(U"アン: 二"));
-  std::string raw;
-  GetThirdLineBeforeLast(desktop, transcript, raw);
-  EXPECT_EQ(raw, wanted[static_cast<size_t>(rows - 2)]);
+  EXPECT_EQ(ReadNewMessages(desktop, transcript, cursor).New,
+            (std::vector<std::string>{Japanese(U"アン: 一"), Japanese(U"アン: 二")}));
 }
 
 TEST_P(JapaneseRoomTest, ALongLineIsCutBetweenCharacters) {
   ASSERT_TRUE(StartClient({})) << "fakepal did not start";
-  // Five bytes, then two a character: the 256th byte is a lead byte.
+  // A message is cut after 1,024 characters, a two-byte one counting once.
   const std::u32string head = U"アン:";
-  ASSERT_TRUE(Append(head + std::u32string(200, U'語')));
+  ASSERT_TRUE(Append(head + std::u32string(1100, U'語')));
   std::string raw;
   GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
-  EXPECT_EQ(raw, Japanese(head + std::u32string(125, U'語')));
-  EXPECT_EQ(raw.size(), 255u);
+  EXPECT_EQ(raw, Japanese(head + std::u32string(1021, U'語')));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bitness, JapaneseRoomTest, ::testing::Values("fakepal32.exe", "fakepal64.exe"),

@@ -98,12 +98,12 @@ TEST_P(Win32BindingTest, PollTickReadsAndClassifiesTheNewestLine) {
   EXPECT_EQ(settings.Line.Text, "world");
 }
 
-TEST_P(Win32BindingTest, ReaderCutsLongLinesAt256) {
+TEST_P(Win32BindingTest, ReaderCutsLongMessagesAfter1024Characters) {
   ASSERT_TRUE(SetUpBot("10.1", "10", "Long Room")) << "fakepal did not start";
-  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Long Room", std::string(300, 'x')}));
+  ASSERT_TRUE(pal->Command(fakepal::kAppendLine, {"Long Room", std::string(1300, 'x')}));
   std::string raw;
   GetLastLine(desktop, settings.Room.TranscriptHandle, raw);
-  EXPECT_EQ(raw, std::string(256, 'x'));
+  EXPECT_EQ(raw, std::string(1024, 'x'));
 }
 
 TEST_P(Win32BindingTest, SentRtfArrivesFormatted) {

@@ -45,6 +45,9 @@ void ApplyCommandLine(App& app, int argc, char** argv) {
     } else if (arg == "--wrap") {
       app.WrapWidth = std::atoi(value.c_str());
       ++i;
+    } else if (arg == "--keep") {
+      app.KeepLines = std::atoi(value.c_str());
+      ++i;
     } else if (arg == "--no-nicklist") {
       app.LeftOut.push_back(quorvel::WindowRole::NickList);
     } else if (arg == "--no-transcript") {

@@ -4,6 +4,7 @@
 // window procedures, which Windows calls without it, reach it through TheApp().
 #include <windows.h>
 
+#include <deque>
 #include <memory>
 #include <set>
 #include <string>
@@ -21,6 +22,8 @@ struct Room {
   HWND SendBox = nullptr;
   HWND NickList = nullptr;
   std::set<std::string> RedDots;  // nick-list items whose red dot is on
+  int KeepLines = 0;              // > 0: the transcript drops its oldest line beyond this many
+  std::deque<LONG> LineLengths;   // each kept line's characters, its mark included
 };
 
 // Items waiting for the bot's next message pump (kSetNicksAtPump).
@@ -36,6 +39,7 @@ struct App {
   quorvel::RoomLayout Layout = quorvel::RoomLayout::Profile10;
   bool MultiSelect = false;  // nick lists of rooms opened from now on allow several selections
   int WrapWidth = 0;         // > 0: transcripts of rooms opened from now on wrap at this width (pixels)
+  int KeepLines = 0;         // > 0: transcripts of rooms opened from now on keep only their newest lines
   // Rooms opened from now on lack these windows, and have these classes renamed (old, new).
   std::vector<quorvel::WindowRole> LeftOut;
   std::vector<std::pair<std::string, std::string>> Renames;

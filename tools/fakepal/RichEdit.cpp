@@ -24,6 +24,12 @@ void AppendLine(HWND edit, const std::string& text) {
   SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
+void DropFirstCharacters(HWND edit, LONG count) {
+  CHARRANGE head = {0, count};
+  SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&head));
+  SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+}
+
 std::string PlainText(HWND edit) {
   GETTEXTEX gt = {};
   std::string buffer(65536, '\0');

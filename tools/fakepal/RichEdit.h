@@ -15,6 +15,9 @@ LONG TextLength(HWND edit);
 // Appends one paragraph at the end of a transcript.
 void AppendLine(HWND edit, const std::string& text);
 
+// Removes the first `count` characters, as a client that bounds its transcript does.
+void DropFirstCharacters(HWND edit, LONG count);
+
 // Plain text of a rich-edit control, paragraph marks as single CRs.
 std::string PlainText(HWND edit);
 

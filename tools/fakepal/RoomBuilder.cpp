@@ -113,6 +113,7 @@ Room* OpenRoom(App& app, const std::string& title) {
   for (const auto& [from, to] : app.Renames) quorvel::RenameWindowClass(layout, from, to);
   EnsureClass(app, layout.ClassName);
   auto room = std::make_unique<Room>();
+  room->KeepLines = app.KeepLines;
   const int offset = 30 * static_cast<int>(app.Rooms.size());
   room->Window = CreateWindowExA(0, layout.ClassName.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                  40 + offset, 40 + offset, 720, 480, nullptr, nullptr, app.Instance, nullptr);

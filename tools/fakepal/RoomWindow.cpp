@@ -39,13 +39,23 @@ void RoomCommand(const App& app, Room& room, int id) {
       std::string nick;
       for (char c : text)
         if (c != '@') nick.push_back(c);
-      AppendLine(room.Transcript, nick + " has been bounced from the room");
+      AppendToTranscript(room, nick + " has been bounced from the room");
     }
   } else if (id == quorvel::kCommandRedDot) {
     for (const auto& text : texts) {
       if (!room.RedDots.erase(text)) room.RedDots.insert(text);
       app.Log.Write("REDDOT\t" + text + "\t" + (room.RedDots.count(text) ? "on" : "off"));
     }
+  }
+}
+
+void AppendToTranscript(Room& room, const std::string& line) {
+  const LONG before = TextLength(room.Transcript);
+  AppendLine(room.Transcript, line);
+  room.LineLengths.push_back(TextLength(room.Transcript) - before);
+  while (room.KeepLines > 0 && room.LineLengths.size() > static_cast<size_t>(room.KeepLines)) {
+    DropFirstCharacters(room.Transcript, room.LineLengths.front());
+    room.LineLengths.pop_front();
   }
 }
 

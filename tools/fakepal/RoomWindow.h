@@ -22,6 +22,10 @@ void RoomCommand(const App& app, Room& room, int id);
 
 void CloseRoom(Room& room);
 
+// Appends a line to the room's transcript; a transcript that keeps N lines
+// drops its oldest one when the N+1st arrives.
+void AppendToTranscript(Room& room, const std::string& line);
+
 // The procedure of the room window class.
 LRESULT CALLBACK RoomProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
 

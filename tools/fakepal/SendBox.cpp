@@ -36,7 +36,7 @@ void PostSendBox(const App& app, Room& room) {
   if (!text.empty()) {
     const std::string prefix = SignedInNick() + ": ";
     const LONG base = TextLength(room.Transcript) + static_cast<LONG>(prefix.size());
-    AppendLine(room.Transcript, prefix + text);
+    AppendToTranscript(room, prefix + text);
     for (LONG i = 0; i < static_cast<LONG>(text.size()); ++i) {
       CHARFORMAT2W cf = FormatAt(room.SendBox, i);
       CHARRANGE target = {base + i, base + i + 1};

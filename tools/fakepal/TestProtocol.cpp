@@ -37,7 +37,7 @@ LRESULT OnCopyData(App& app, const COPYDATASTRUCT& data) {
   const auto f = Fields(static_cast<const char*>(data.lpData), data.cbData);
   switch (data.dwData) {
     case kAppendLine:
-      if (Room* room = f.size() == 2 ? RoomByTitle(app, f[0]) : nullptr) return AppendLine(room->Transcript, f[1]), 1;
+      if (Room* room = f.size() == 2 ? RoomByTitle(app, f[0]) : nullptr) return AppendToTranscript(*room, f[1]), 1;
       return 0;
     case kOpenNotice:
       return OpenNotice(app), 1;
