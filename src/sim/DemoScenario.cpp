@@ -88,13 +88,19 @@ expect started BC.exe
 expect sent Carol was bounce swearing in the room
 tick
 expect value UserCountLabel 3
+# Two messages between two ticks: each is read, and each acted on, in order.
+line Ann: damn the clock
+line Bob: and damn the lag
+tick
+expect sent Ann don't say damn in this room.
+expect sent Bob don't say damn in this room.
 press Swearbot.Stop
 # Ann, an admin, works the bot from the room.
 line Ann: Responder ON
 tick
 expect sent Responder is now On
 expect value ResponderLabel Responder On
-# The notice becomes the newest line, which ends the command.
+# A message is acted on once: the next tick finds nothing new.
 tick
 join zoe
 tick

@@ -1,6 +1,7 @@
 #include "sim/TrafficRun.h"
 
 #include <chrono>
+#include <deque>
 #include <ostream>
 #include <random>
 #include <sstream>
@@ -52,6 +53,7 @@ class Traffic {
   void Operator();
   void TrimLists();
   void Check();
+  void CheckMessagesReadOnce();
   void Violation(const std::string& what);
   const std::string& Pick(const std::vector<std::string>& from) {
     return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(random_)];
@@ -65,6 +67,10 @@ class Traffic {
   WindowHandle room_ = kNoWindow;
   long long tick_ = 0;
   std::vector<std::string> sentThisTick_;
+  // Lines the room received that no tick has read yet, oldest first, and the
+  // skips the reader had counted before this tick.
+  std::deque<std::string> unread_;
+  size_t skippedBefore_ = 0;
   std::optional<std::string> failure_;
   long long sent_ = 0, posted_ = 0, greetings_ = 0;
 };
@@ -97,6 +103,7 @@ bool Traffic::SetUp() {
       "set SwearMode Warning",
       "press EnableAll",
       "press Start",
+      "tick",  // the transcript is empty: from here on every line is new
   };
   for (const char* s : statements) {
     if (auto error = runner_.Apply(s)) {
@@ -161,6 +168,9 @@ void Traffic::Step() {
   } else if (roll < 61) {
     runner_.World().OpenNotice();
   }
+  // Now and then a burst beyond what one tick acts on.
+  if (tick_ % 1000 == 0)
+    for (int i = 0; i < 40; ++i) Say(Pick(kNicks), Pick(kWords));
   if (tick_ % 500 == 0) runner_.Apply("press EnableAll");
   if (tick_ % 100 == 0) TrimLists();
 }
@@ -169,7 +179,25 @@ void Traffic::Violation(const std::string& what) {
   if (!failure_) failure_ = what;
 }
 
+// Each message the tick acted on is the next one the room received, in
+// order; lines passed over are those the reader said it skipped.
+void Traffic::CheckMessagesReadOnce() {
+  const TranscriptCursor& cursor = runner_.CurrentBot()->settings.Room.Cursor;
+  size_t passedOver = 0;
+  for (const auto& message : cursor.LastTick) {
+    while (!unread_.empty() && unread_.front() != message) {
+      unread_.pop_front();
+      ++passedOver;
+    }
+    if (unread_.empty()) return Violation("a message was acted on twice, or one that never came: \"" + message + "\"");
+    unread_.pop_front();
+  }
+  if (passedOver > cursor.Skipped - skippedBefore_) Violation("a message was passed over without being counted");
+  skippedBefore_ = cursor.Skipped;
+}
+
 void Traffic::Check() {
+  CheckMessagesReadOnce();
   const BotSettings& s = runner_.CurrentBot()->settings;
   const size_t visitors = s.Stats.VisitorNicks.Items.size();
   if (s.Stats.VisitorCounts.Items.size() != visitors || s.Stats.VisitorLastSeen.Items.size() != visitors)
@@ -192,6 +220,7 @@ int Traffic::Run() {
   if (!SetUp()) return kScenarioUnrunnable;
   Bot& bot = *runner_.CurrentBot();
   runner_.Events().SetRetention(EventRetention::Drop);
+  runner_.World().OnLine = [this](const std::string&, const std::string& line) { unread_.push_back(line); };
   runner_.Watch = [this](const SimEvent& e) {
     if (e.Kind == EventKind::Posted) ++posted_;
     if (e.Kind != EventKind::Sent) return;

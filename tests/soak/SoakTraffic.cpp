@@ -91,12 +91,10 @@ SoakStep SoakTraffic::Next(const std::vector<std::string>& present) {
   }
   if (step_ % kEnableAllEvery == 0 && step.Press == OperatorPress::None) step.Press = OperatorPress::EnableAll;
 
-  if (!step.Lines.empty()) {
-    lineReasons_.clear();
-    for (const auto& line : step.Lines)
-      for (const auto& nick : LineReasons(line)) AddUnique(lineReasons_, nick);
-  }
-  step.Reasons = lineReasons_;
+  // Each line is read once, in the tick after it arrives: only this step's
+  // own lines and the operator's selection give a reason.
+  for (const auto& line : step.Lines)
+    for (const auto& nick : LineReasons(line)) AddUnique(step.Reasons, nick);
   AddUnique(step.Reasons, step.Select);
   return step;
 }

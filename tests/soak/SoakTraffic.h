@@ -43,9 +43,6 @@ class SoakTraffic {
   const std::string& Pick(const std::vector<std::string>& from);
   long long step_ = 0;
   std::mt19937 random_;
-  // The reasons of the newest line the traffic wrote: they hold while it
-  // stays the newest, since the bot reads it again on every tick.
-  std::vector<std::string> lineReasons_;
 };
 
 }  // namespace quorvel::soak

@@ -10,6 +10,7 @@ DWORD ProcessOf(HWND window) {
 std::optional<LRESULT> Sender::Send(bool wide, UINT message, WPARAM w, LPARAM l) const {
   if (!window_) return std::nullopt;
   if (budget_.hungProcess != 0 && ProcessOf(window_) == budget_.hungProcess) return std::nullopt;
+  ++budget_.sent;
   DWORD_PTR result = 0;
   const UINT flags = SMTO_ABORTIFHUNG | SMTO_BLOCK;
   const LRESULT answered = wide ? SendMessageTimeoutW(window_, message, w, l, flags, budget_.timeoutMs, &result)

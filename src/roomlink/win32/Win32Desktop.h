@@ -64,7 +64,10 @@ class Win32Desktop final : public Desktop {
     unsigned timeoutMs = kDefaultTimeoutMs;
     bool inTick = false;
     unsigned long hungProcess = 0;
+    // Every message sent to another window, answered or not: what the benchmarks count.
+    unsigned long long sent = 0;
   };
+  unsigned long long MessagesSent() const { return budget_.sent; }
   // The transcript's process and one remote block for its reads, kept while
   // the transcript window stays the same.
   struct TranscriptLink;

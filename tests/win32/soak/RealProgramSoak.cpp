@@ -34,9 +34,10 @@ using testing::WaitUntil;
 
 constexpr long long kSampleEvery = 5;
 // A bounce or red dot must follow its reason within this many steps: the bot
-// acts in the tick that reads the line, and the client may see the command a
-// step later, after the next step's traffic.
-constexpr int kReasonSteps = 4;
+// acts in the tick that reads the line (a tick may begin while a step is still
+// being written, and read the rest in the next), and the client may see the
+// posted command a step later, after the next step's traffic.
+constexpr int kReasonSteps = 3;
 constexpr DWORD kAnswerMs = 5000;
 
 // quorvel.exe copied into a folder of its own: the list files, designs and
