@@ -132,6 +132,8 @@ void RunChatCommands(Bot& bot) {
   TextRow(bot, "arand!", announceMode(AM::Rand, "Anouncer is on random mode now."));
   FlagRow(bot, {"responder off", Feature::Responder, false, "Responder is now Off"});
   FlagRow(bot, {"responder on", Feature::Responder, true, "Responder is now On"});
+  FlagRow(bot, {"flood off", Feature::Flood, false, "Flood guard is now Off"});
+  FlagRow(bot, {"flood on", Feature::Flood, true, "Flood guard is now On"});
   SlotRow(bot, a.ResponderArg, [&](Bot& b) {
     SplitResponderArg(a);
     if (Refused(b, {&a.ResponderArg, &a.ReplyArg})) return;

@@ -87,14 +87,15 @@ void PunishOrWarn(Bot& bot) {
   if (warned.size() != count) bot.view.ListChanged(PanelListId::WarnedUsers);
 }
 
-void ScanForSwearing(Bot& bot) {
+bool ScanForSwearing(Bot& bot) {
   BotSettings& s = bot.settings;
-  if (s.Line.Sender == s.BotNick) return;
+  if (s.Line.Sender == s.BotNick) return false;
   // One reaction per message, for the first phrase of the list it holds.
   const auto first = s.Swear.SwearList.Items.EntryMatcher().FirstHit(s.Line.Text);
-  if (!first) return;
+  if (!first) return false;
   s.Swear.MatchedPhrase = s.Swear.SwearList.Items[*first];
   PunishOrWarn(bot);
+  return true;
 }
 
 }  // namespace quorvel

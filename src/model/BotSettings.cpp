@@ -15,9 +15,11 @@ bool& FeatureFlag(BotSettings& s, Feature feature) {
     case Feature::AutoRedot:
       return s.Features.AutoRedotOn;
     case Feature::Responder:
+      return s.Features.ResponderOn;
+    case Feature::Flood:
       break;
   }
-  return s.Features.ResponderOn;
+  return s.Features.FloodGuardOn;
 }
 
 std::string& FeatureLabel(BotSettings& s, Feature feature) {
@@ -33,9 +35,11 @@ std::string& FeatureLabel(BotSettings& s, Feature feature) {
     case Feature::AutoRedot:
       return s.Panel.AutoRedotLabel;
     case Feature::Responder:
+      return s.Panel.ResponderLabel;
+    case Feature::Flood:
       break;
   }
-  return s.Panel.ResponderLabel;
+  return s.Panel.FloodLabel;
 }
 
 const char* FeatureName(Feature feature) {
@@ -51,9 +55,11 @@ const char* FeatureName(Feature feature) {
     case Feature::AutoRedot:
       return "AutoRedot";
     case Feature::Responder:
+      return "Responder";
+    case Feature::Flood:
       break;
   }
-  return "Responder";
+  return "Flood";
 }
 
 }  // namespace quorvel

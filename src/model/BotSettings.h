@@ -9,6 +9,7 @@
 #include "model/ArgumentSlots.h"
 #include "model/ChatLine.h"
 #include "model/Feature.h"
+#include "model/FloodWatch.h"
 #include "model/OwnMessages.h"
 #include "model/PanelList.h"
 #include "roomlink/RoomLinkState.h"
@@ -22,6 +23,7 @@ struct BotSettings {
   enum class SwearModes { Bounce, RedDot, Warning };
   enum class WarnFirstChoice { Neither, Yes, No };
   enum class AnnounceModes { Multi, Single, Rand };
+  enum class FloodModes { Warning, Bounce, RedDot };
   static constexpr std::uint32_t kNoticeColor = Rgb(192, 0, 0);
 
   // Feature flags; change them only through SetFeature, which keeps the
@@ -33,6 +35,7 @@ struct BotSettings {
     bool AutoBounceOn = false;
     bool AutoRedotOn = false;
     bool ResponderOn = false;
+    bool FloodGuardOn = false;
   };
 
   // The greeter and its designs.
@@ -104,6 +107,26 @@ struct BotSettings {
     RichText AnnounceBuffer;
   };
 
+  // The flood guard: its reaction, its numbers as the boxes hold them (read
+  // through FloodValue), its warning, and what it watches.
+  struct FloodSettings {
+    FloodModes FloodMode = FloodModes::Warning;
+    bool FloodWarnFirst = true;
+    std::string FloodMessages = "5";
+    std::string FloodSeconds = "5";
+    std::string RepeatTimes = "3";
+    std::string RepeatSeconds = "30";
+    std::string CapsLetters = "0";
+    std::string CapsPercent = "75";
+    std::string JoinFloodJoins = "5";
+    std::string JoinFloodSeconds = "10";
+    RichText FloodWarnMessage = RichText::FromPlainText("sn% please don't flood the room.");
+    RichText FloodWarnBuffer;
+    FloodWatch Watch;
+    std::string FileText;          // what "flood.txt" holds, as last read or written
+    bool SaveFailureTold = false;  // a failed write is told once a run
+  };
+
   struct StatsSettings {
     PanelList VisitorNicks;
     PanelList VisitorCounts;
@@ -139,6 +162,7 @@ struct BotSettings {
     std::string AutoBounceLabel = "Autobounce Off";
     std::string AutoRedotLabel = "AutoRedot Off";
     std::string ResponderLabel = "Responder Off";
+    std::string FloodLabel = "Flood Off";
     std::string ClockLabel = "Time";
     std::string UserCountLabel = "0";
     std::string SearchLabel = "Search Results";
@@ -190,6 +214,7 @@ struct BotSettings {
   GrabberSettings Grabber;
   ResponderSettings Responder;
   AnnouncerSettings Announcer;
+  FloodSettings Flood;
   StatsSettings Stats;
   RecorderSettings Recorder;
   FastAdminSettings FastAdmin;

@@ -72,6 +72,14 @@ std::vector<HealthPart> HealthParts(const BotSettings& settings) {
     } else if (h.ClientBits != 0) {
       parts.emplace_back().Text = std::to_string(h.ClientBits) + "-bit client";
     }
+    // The greeter holds back while a join flood lasts.
+    if (settings.Features.FloodGuardOn && settings.Flood.Watch.GreeterPaused) {
+      HealthPart& part = parts.emplace_back();
+      part.Text = "Greeter paused: join flood";
+      part.Advice =
+          "More nicks joined than the flood guard's join limit allows: no greeting goes out until no one has "
+          "joined for the join window's seconds.";
+    }
     if (h.SkippedMessages > 0) {
       HealthPart& part = parts.emplace_back();
       part.Text = std::to_string(h.SkippedMessages) + (h.SkippedMessages == 1 ? " message" : " messages") + " skipped";

@@ -45,6 +45,9 @@ std::string CauseText(const ModerationRecord& r) {
       return "command by " + r.Detail;
     case ModerationCause::Operator:
       return "operator, " + r.Detail;
+    case ModerationCause::Flood:
+      if (!r.ByWarnedList) return r.Detail;
+      return r.Detail + (r.Step == ModerationStep::Warning ? " (warned first)" : " (again after a warning)");
   }
   return "";
 }

@@ -16,6 +16,7 @@ enum class ModerationCause {
   Phrase,          // a monitored phrase; Detail is the phrase
   Command,         // an admin's "bc! " or "rd! "; Detail is the admin
   Operator,        // the operator's hot key or button; Detail names which
+  Flood,           // the flood guard; Detail names the check and its figures
 };
 
 struct ModerationRecord {
@@ -26,7 +27,8 @@ struct ModerationRecord {
   ModerationCause Cause = ModerationCause::Operator;
   std::string Detail;
   // For a phrase: the warned-users list decided the step (a first offence
-  // warned instead of punished, or a repeat offence punished).
+  // warned instead of punished, or a repeat offence punished); for the flood
+  // guard, its warn-first rule did.
   bool ByWarnedList = false;
 };
 

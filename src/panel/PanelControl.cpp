@@ -10,7 +10,7 @@ namespace {
 std::vector<PanelControl> AllControls() {
   std::vector<PanelControl> all;
   for (auto part : {rows::MainColumnControls, rows::AdminControls, rows::GreeterControls, rows::ModerationControls,
-                    rows::AnResControls, rows::StatsControls})
+                    rows::AnResControls, rows::StatsControls, rows::FloodControls})
     rows::Append(all, part());
   return all;
 }

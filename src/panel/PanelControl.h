@@ -93,6 +93,7 @@ struct PanelControl {
   Field<std::vector<std::string>> Entries;     // which holds these; List: entries kept as plain texts,
   Field<int> Index;                            // of which this one is selected, -1 for none
   Field<std::string> Text;                     // TextBox, Label
+  PanelAction Changed = nullptr;               // TextBox: what the operator's typing sets off
   Field<PanelList> List;                       // List: entries with their selection
   Field<bool> Flag;                            // CheckBox
   Field<std::uint32_t> Color;                  // ColorSwatch

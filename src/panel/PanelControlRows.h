@@ -109,5 +109,6 @@ std::vector<PanelControl> GreeterControls();     // with "Save Greeter As:"
 std::vector<PanelControl> ModerationControls();  // the "SwearBot" and "Bc/Dot" tabs
 std::vector<PanelControl> AnResControls();
 std::vector<PanelControl> StatsControls();
+std::vector<PanelControl> FloodControls();
 
 }  // namespace quorvel::rows

@@ -1,5 +1,6 @@
 #include "panel/Startup.h"
 
+#include "panel/FloodTab.h"
 #include "panel/RoomFrame.h"
 #include "storage/ListFile.h"
 #include "storage/RegAccess.h"
@@ -104,6 +105,7 @@ void RunStartupSequence(Bot& bot) {
   std::vector<std::string> uneven;
   LoadLists(bot, uneven);
   RememberListsOnDisk(bot.settings);
+  LoadFloodNumbers(bot);
   // Told once, however many pairs: a trigger would answer with another's reply.
   if (!uneven.empty()) {
     std::string text = uneven.front();

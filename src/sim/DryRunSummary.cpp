@@ -55,6 +55,8 @@ std::string Reason(const ModerationRecord& r) {
       return "command by " + r.Detail;
     case ModerationCause::Operator:
       return "operator";
+    case ModerationCause::Flood:
+      return r.Detail.substr(0, r.Detail.find(':'));
   }
   return "";
 }

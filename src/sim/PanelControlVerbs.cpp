@@ -44,6 +44,7 @@ void Type(ScenarioWorld& world, VerbCall& call) {
   if (!control || control->ReadOnly) throw NotYet("type " + box);
   RequireOpen(*control, settings);
   control->Text(settings) = text;
+  if (control->Changed) control->Changed(world.RequireBot());
 }
 
 // "GreetMode is Whisper or Regular".

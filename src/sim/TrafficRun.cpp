@@ -1,5 +1,6 @@
 #include "sim/TrafficRun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <ostream>
@@ -167,6 +168,17 @@ void Traffic::Step() {
     Operator();
   } else if (roll < 61) {
     runner_.World().OpenNotice();
+  } else if (roll < 63) {
+    // A flood of one text: too many, and the same again.
+    const std::string nick = roll == 61 ? Pick(kNicks) : kAdmin;
+    const std::string& text = Pick(kWords);
+    for (int i = 0; i < 7; ++i) Say(nick, text);
+  } else if (roll < 64) {
+    for (int i = 0; i < 7; ++i) {
+      const std::string nick = Pick(kNicks);
+      Line(nick + " has joined the room");
+      Present(nick);
+    }
   }
   // Now and then a burst beyond what one tick acts on.
   if (tick_ % 1000 == 0)
@@ -221,6 +233,13 @@ int Traffic::Run() {
   Bot& bot = *runner_.CurrentBot();
   runner_.Events().SetRetention(EventRetention::Drop);
   runner_.World().OnLine = [this](const std::string&, const std::string& line) { unread_.push_back(line); };
+  // The flood guard never judges an admin or the bot's own nick.
+  runner_.WatchModeration([this, &bot](const ModerationRecord& r) {
+    if (r.Cause != ModerationCause::Flood) return;
+    const auto& admins = bot.settings.Admins.AdminList.Items;
+    if (r.Nick == bot.settings.BotNick || std::find(admins.begin(), admins.end(), r.Nick) != admins.end())
+      Violation("the flood guard judged " + r.Nick + ", who is exempt");
+  });
   runner_.Watch = [this](const SimEvent& e) {
     if (e.Kind == EventKind::Posted) ++posted_;
     if (e.Kind != EventKind::Sent) return;

@@ -19,6 +19,6 @@ inline const std::vector<std::string> kTrafficCommands = {
     "rd off",      "rd on",      "anouncer off", "anouncer on", "responder off", "responder on",
     "rt",          "asing!",     "amult!",       "arand!",      "adda! news",    "at! 7",
     "seen! bob",   "as! darn",   "aba! spam2",   "aa! spam1",   "ad! kim",       "rm! ping dv! pong sn%",
-    "bc! bob",     "rd! cid"};
+    "bc! bob",     "rd! cid",    "flood off",    "flood on"};
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include "commands/VisitorStats.h"
 #include "engine/Announcer.h"
 #include "engine/AutoModeration.h"
+#include "engine/FloodGuard.h"
 #include "engine/Greeter.h"
 #include "engine/LineClassifier.h"
 #include "engine/Responder.h"
@@ -79,7 +80,13 @@ void RunJoinSteps(Bot& bot) {
   if (!s.Line.JoinedNick.empty()) CountVisit(bot);
   if (!s.Line.JoinedNick.empty())
     SetShown(bot.view, PanelBox::LastVisitorBox, s.Panel.LastVisitorBox, s.Line.JoinedNick);
-  if (s.Features.GreeterOn && !s.Line.JoinedNick.empty()) GreetNewcomer(bot);
+  if (s.Features.FloodGuardOn) NoteJoinForFlood(bot);
+  if (!s.Features.GreeterOn || s.Line.JoinedNick.empty()) return;
+  // A join flood pauses the greeter: the join is taken, and not greeted.
+  if (GreeterPausedByFlood(s))
+    s.Line.JoinedNick.clear();
+  else
+    GreetNewcomer(bot);
 }
 
 // One message through its steps. Its argument slots are filled from it alone
@@ -98,8 +105,9 @@ void RunMessage(Bot& bot, const MessageAt& at) {
   if (roles.Chat) RecordMessage(bot);
   if (at.Newest()) CountTowardsFlush(bot);
   if (roles.Join) RunJoinSteps(bot);
-  if (roles.Chat && s.Features.SwearbotOn) ScanForSwearing(bot);
+  const bool swore = roles.Chat && s.Features.SwearbotOn && ScanForSwearing(bot);
   if (roles.Chat && s.Features.ResponderOn) Respond(bot);
+  if (roles.Chat && s.Features.FloodGuardOn) WatchForFlood(bot, swore);
   if (at.Newest() && s.Features.AnnouncerOn) Announce(bot);
   if (roles.Chat && !IsOwnEcho(bot)) RunChatCommands(bot);
   s.Args = {};
@@ -126,8 +134,11 @@ void TellTheView(Bot& bot, const std::vector<std::string>& roomsBefore, const st
   // Compared with what the view was last told, so that a send between ticks
   // (which looks for the send box) is shown by the next tick.
   RoomLinkState& room = s.Room;
-  if (room.Health != room.HealthShown) {
+  FloodWatch& flood = s.Flood.Watch;
+  const bool paused = GreeterPausedByFlood(s);
+  if (room.Health != room.HealthShown || paused != flood.PauseShown) {
     room.HealthShown = room.Health;
+    flood.PauseShown = paused;
     bot.view.HealthChanged();
   }
 }
@@ -147,6 +158,7 @@ void PollTick(Bot& bot) {
   SetShown(bot.view, PanelLabel::Clock, s.Panel.ClockLabel, TimeStamp(bot.host.clock));
   RoomLink link = bot.Link();
   RecheckTranscript(link);
+  StartFloodTick(bot);
   const MessageBatch batch = ReadNewMessages(bot.desktop, s.Room.TranscriptHandle, s.Room.Cursor);
   for (size_t i = 0; i < batch.New.size(); ++i) RunMessage(bot, MessageAt{batch, i});
   if (batch.New.empty()) RunIdleTick(bot);

@@ -324,6 +324,7 @@ void MainWindow::Drive(const PanelControl& row, int choice, int id, int code, HW
       if (code != EN_CHANGE) return;
       row.Text(s) = WindowString(control);
       shownTexts_[control] = row.Text(s);
+      if (row.Changed) row.Changed(*bot_);
       return;
     case ControlKind::Message:
     case ControlKind::Editor:
