@@ -38,9 +38,9 @@ std::optional<long> WholeNumber(const std::string& text) {
 const std::vector<FloodNumber>& FloodNumbers() {
   using F = BotSettings::FloodSettings;
   static const std::vector<FloodNumber> numbers = {
-      Number<&F::FloodMessages>("FloodMessages", 5), Number<&F::FloodSeconds>("FloodSeconds", 5),
-      Number<&F::RepeatTimes>("RepeatTimes", 3),     Number<&F::RepeatSeconds>("RepeatSeconds", 30),
-      Number<&F::CapsLetters>("CapsLetters", 0),     Number<&F::CapsPercent>("CapsPercent", 75),
+      Number<&F::FloodMessages>("FloodMessages", 5),   Number<&F::FloodSeconds>("FloodSeconds", 5),
+      Number<&F::RepeatTimes>("RepeatTimes", 3),       Number<&F::RepeatSeconds>("RepeatSeconds", 30),
+      Number<&F::CapsLetters>("CapsLetters", 0),       Number<&F::CapsPercent>("CapsPercent", 75),
       Number<&F::JoinFloodJoins>("JoinFloodJoins", 5), Number<&F::JoinFloodSeconds>("JoinFloodSeconds", 10),
   };
   return numbers;
