@@ -1,6 +1,6 @@
 # The Windows programs: quorvel.exe and the two fakepal.exe look-alike clients.
 enable_language(RC)
-add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
+add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/QuietTerminate.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
 # The release carries no symbols or debug sections; a debugger wants a build of its own.
 target_link_options(quorvel PRIVATE -s)
