@@ -183,6 +183,7 @@ TEST(BinTextTest, HexTextSplitsAtEveryBlank) {
       {"\t41\r\n42 \v43\f", "ABC"},
       {"41  42  ", "AB"},
       {"141 42 4G 43", "BC"},  // only whole tokens of one or two hex digits
+      {"0 0a", std::string("\0\n", 2)},
   };
   for (const auto& c : cases) EXPECT_EQ(StrToBin(c.Text), c.Bytes) << c.Text;
 }
