@@ -1,9 +1,12 @@
 # The Windows programs: quorvel.exe and the two fakepal.exe look-alike clients.
 enable_language(RC)
-add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/quorvel.rc)
+add_executable(quorvel WIN32 src/app/QuorvelMain.cpp src/app/QuietTerminate.cpp src/app/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_win32)
 # The release carries no symbols or debug sections; a debugger wants a build of its own.
 target_link_options(quorvel PRIVATE -s)
+# WinMain runs once: it builds the host, the window and the bot and then pumps
+# messages into the panel, which is compiled for size as well (CMakeLists.txt).
+target_compile_options(quorvel PRIVATE -Os)
 
 # The simulator once more as the operator's dry run: a transcript dropped onto it is replayed.
 add_executable(quorvel-dryrun src/app/SimMain.cpp src/app/quorvel-dryrun.rc)

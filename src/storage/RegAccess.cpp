@@ -1,7 +1,8 @@
 #include "storage/RegAccess.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <sstream>
+#include <cstdlib>
 
 #include "storage/Regedit4Script.h"
 #include "storage/WholeFile.h"
@@ -267,14 +268,20 @@ std::string BinToStr(const std::string& text) {
   return out;
 }
 
+// Split by hand, not by a string stream: a stream would bring the C++ locale
+// machinery into quorvel.exe for this one loop.
 std::string StrToBin(const std::string& hexText) {
+  constexpr std::string_view kBlanks = " \t\n\v\f\r";
+  const std::string_view text = hexText;
   std::string out;
-  std::istringstream in(hexText);
-  std::string token;
-  while (in >> token) {
+  size_t start = text.find_first_not_of(kBlanks);
+  while (start != std::string_view::npos) {
+    const size_t stop = std::min(text.find_first_of(kBlanks, start), text.size());
+    const std::string token(text.substr(start, stop - start));
     char* end = nullptr;
     const long v = std::strtol(token.c_str(), &end, 16);
     if (*end == '\0' && token.size() <= 2) out.push_back(static_cast<char>(v));
+    start = text.find_first_not_of(kBlanks, stop);
   }
   return out;
 }

@@ -1,8 +1,8 @@
 #include "storage/Regedit4Script.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 #include "text/AnsiText.h"
 #include "text/Concat.h"
@@ -50,8 +50,12 @@ std::string FormatData(const RegistryValue& value) {
 std::vector<std::string> ScriptLines(const std::string& text) {
   std::vector<std::string> lines;
   std::string line, pending;
-  std::istringstream in(text);
-  while (std::getline(in, line)) {
+  // Cut at each '\n' by hand (a last line needs none), not through a string
+  // stream: a stream would bring the C++ locale machinery into quorvel.exe.
+  for (size_t start = 0; start < text.size();) {
+    const size_t stop = std::min(text.find('\n', start), text.size());
+    line.assign(text, start, stop - start);
+    start = stop + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     // Long hex lists continue on the next line after a trailing backslash.
     if (!line.empty() && line.back() == '\\' && (line.find("=hex") != std::string::npos || !pending.empty())) {

@@ -173,6 +173,21 @@ TEST(BinTextTest, HexTextBothWays) {
   EXPECT_FALSE(isBinValid(" 0G"));
 }
 
+TEST(BinTextTest, HexTextSplitsAtEveryBlank) {
+  const struct {
+    const char* Text;
+    std::string Bytes;
+  } cases[] = {
+      {"", ""},
+      {" \t\r\n", ""},
+      {"\t41\r\n42 \v43\f", "ABC"},
+      {"41  42  ", "AB"},
+      {"141 42 4G 43", "BC"},  // only whole tokens of one or two hex digits
+      {"0 0a", std::string("\0\n", 2)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StrToBin(c.Text), c.Bytes) << c.Text;
+}
+
 TEST_F(RegAccessTest, BinaryValuesTravelAsHexText) {
   ASSERT_TRUE(reg.WriteBinary("HKCU\\Bin", "b", " 00 7F FF"));
   EXPECT_EQ(reg.ReadBinary("HKCU\\Bin", "b", "none"), " 00 7F FF");
@@ -279,6 +294,30 @@ TEST(Regedit4ScriptTest, KeepsWhatItCanReadAndSaysWhenItCouldNot) {
   EXPECT_TRUE(script.Keys[1].Remove);
   EXPECT_EQ(script.Keys[1].Name, "HKEY_CURRENT_USER\\B");
   EXPECT_FALSE(ParseRegedit4("REGEDIT5\r\n").WellFormed);
+}
+
+TEST(Regedit4ScriptTest, LinesEndWithOrWithoutALineEnd) {
+  const struct {
+    const char* Text;
+    bool WellFormed;
+    size_t Keys;
+    std::string LastData;  // of the last value of the last key
+  } cases[] = {
+      {"", false, 0, ""},
+      {"REGEDIT4", true, 0, ""},
+      {"REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n", true, 1, ""},
+      {"REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"s\"=\"v\"", true, 1, std::string("v\0", 2)},
+      {"REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"h\"=hex:41,\\\n42", true, 1, "AB"},
+      {"REGEDIT4\n\n\n[HKEY_CURRENT_USER\\A]\n\"h\"=hex:41,\\\r\n 42\n\n", true, 1, "AB"},
+  };
+  for (const auto& c : cases) {
+    const auto script = ParseRegedit4(c.Text);
+    EXPECT_EQ(script.WellFormed, c.WellFormed) << c.Text;
+    ASSERT_EQ(script.Keys.size(), c.Keys) << c.Text;
+    if (!c.Keys) continue;
+    const auto& values = script.Keys.back().Values;
+    EXPECT_EQ(values.empty() ? std::string() : values.back().Value.Data, c.LastData) << c.Text;
+  }
 }
 
 TEST_F(RegScriptTest, ImportRejectsWhatIsNotARegedit4Script) {
