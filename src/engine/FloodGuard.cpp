@@ -81,8 +81,8 @@ std::optional<std::string> Offence(Activity& a, const ChatLine& line, const Limi
   DropOlder(a.Texts, now, l.RepeatSeconds, [](const auto& t) { return t.first; });
   if (l.Messages > 0 && static_cast<long>(a.Messages.size()) > l.Messages)
     return "flood: " + std::to_string(a.Messages.size()) + " messages in " + std::to_string(l.Seconds) + " s";
-  const auto same = std::count_if(a.Texts.begin(), a.Texts.end(),
-                                  [&](const auto& t) { return t.second == a.Texts.back().second; });
+  const auto same =
+      std::count_if(a.Texts.begin(), a.Texts.end(), [&](const auto& t) { return t.second == a.Texts.back().second; });
   if (l.Repeats > 0 && same >= l.Repeats) return "repeat: " + std::to_string(same) + " times";
   return CapitalsOffence(TypedText(line.RawLine), l);
 }
