@@ -41,9 +41,7 @@ class ProgramFolder {
   }
   ~ProgramFolder() { std::filesystem::remove_all(dir_, ignored_); }
   std::string Exe() const { return (dir_ / "quorvel.exe").string(); }
-  void Write(const char* file, const std::string& text) const {
-    std::ofstream(dir_ / file, std::ios::binary) << text;
-  }
+  void Write(const char* file, const std::string& text) const { std::ofstream(dir_ / file, std::ios::binary) << text; }
   std::string Read(const char* file) const {
     std::ostringstream text;
     text << std::ifstream(dir_ / file, std::ios::binary).rdbuf();
@@ -88,8 +86,7 @@ bool Say(const FakePalProcess& pal, const std::vector<std::string>& lines) {
 
 // Waits until the bot has read `line`, the last of what was said before it.
 bool Read(const ChildProcess& app, HWND main, const FakePalProcess& pal, const std::string& line) {
-  return Say(pal, {line}) &&
-         WaitUntil(app, 10000, [&] { return WindowText(GetDlgItem(main, kLineLabel)) == line; });
+  return Say(pal, {line}) && WaitUntil(app, 10000, [&] { return WindowText(GetDlgItem(main, kLineLabel)) == line; });
 }
 
 bool HasPart(HWND bar, const std::string& part) {
@@ -123,7 +120,8 @@ TEST(FloodGuardTest, ABurstIsBouncedOnceAndAJoinBurstPausesTheGreeter) {
   std::vector<std::string> joins;
   for (int i = 1; i <= 7; ++i) joins.push_back("J" + std::to_string(i) + " has joined the room");
   ASSERT_TRUE(Say(pal, joins));
-  EXPECT_TRUE(WaitUntil(app, 5000, [&] { return HasPart(GetDlgItem(main, kHealthBar), "Greeter paused: join flood"); }));
+  EXPECT_TRUE(
+      WaitUntil(app, 5000, [&] { return HasPart(GetDlgItem(main, kHealthBar), "Greeter paused: join flood"); }));
   ASSERT_TRUE(Read(app, main, pal, "Ann: after the joins"));
   const auto greetings = Journaled(pal, "SENT\tHi J");
   ASSERT_EQ(greetings.size(), 5u);
