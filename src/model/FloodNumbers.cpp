@@ -18,8 +18,8 @@ const std::string& ShownBox(const BotSettings& s) {
 }
 
 template <std::string BotSettings::FloodSettings::*Member>
-FloodNumber Number(const char* name, long fallback) {
-  return {name, &Box<Member>, &ShownBox<Member>, fallback};
+FloodNumber Number(const char* name, long fallback, PanelBox box) {
+  return {name, &Box<Member>, &ShownBox<Member>, fallback, box};
 }
 
 std::optional<long> WholeNumber(const std::string& text) {
@@ -38,10 +38,14 @@ std::optional<long> WholeNumber(const std::string& text) {
 const std::vector<FloodNumber>& FloodNumbers() {
   using F = BotSettings::FloodSettings;
   static const std::vector<FloodNumber> numbers = {
-      Number<&F::FloodMessages>("FloodMessages", 5),   Number<&F::FloodSeconds>("FloodSeconds", 5),
-      Number<&F::RepeatTimes>("RepeatTimes", 3),       Number<&F::RepeatSeconds>("RepeatSeconds", 30),
-      Number<&F::CapsLetters>("CapsLetters", 0),       Number<&F::CapsPercent>("CapsPercent", 75),
-      Number<&F::JoinFloodJoins>("JoinFloodJoins", 5), Number<&F::JoinFloodSeconds>("JoinFloodSeconds", 10),
+      Number<&F::FloodMessages>("FloodMessages", 5, PanelBox::FloodMessages),
+      Number<&F::FloodSeconds>("FloodSeconds", 5, PanelBox::FloodSeconds),
+      Number<&F::RepeatTimes>("RepeatTimes", 3, PanelBox::RepeatTimes),
+      Number<&F::RepeatSeconds>("RepeatSeconds", 30, PanelBox::RepeatSeconds),
+      Number<&F::CapsLetters>("CapsLetters", 0, PanelBox::CapsLetters),
+      Number<&F::CapsPercent>("CapsPercent", 75, PanelBox::CapsPercent),
+      Number<&F::JoinFloodJoins>("JoinFloodJoins", 5, PanelBox::JoinFloodJoins),
+      Number<&F::JoinFloodSeconds>("JoinFloodSeconds", 10, PanelBox::JoinFloodSeconds),
   };
   return numbers;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/PanelView.h"
+
 namespace quorvel {
 
 struct BotSettings;
@@ -16,6 +18,7 @@ struct FloodNumber {
   std::string& (*Text)(BotSettings&);
   const std::string& (*ReadText)(const BotSettings&);
   long Default;
+  PanelBox Box;  // what the view is told when the model sets it
 };
 
 // FloodMessages, FloodSeconds, RepeatTimes, RepeatSeconds, CapsLetters,

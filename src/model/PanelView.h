@@ -46,6 +46,15 @@ enum class PanelBox {
   AutoBounceBox,
   AutoRedotBox,
   LastVisitorBox,
+  // The flood guard's numbers, in the order of FloodNumbers().
+  FloodMessages,
+  FloodSeconds,
+  RepeatTimes,
+  RepeatSeconds,
+  CapsLetters,
+  CapsPercent,
+  JoinFloodJoins,
+  JoinFloodSeconds,
   Count,  // how many there are, not a box
 };
 inline constexpr int kPanelBoxCount = static_cast<int>(PanelBox::Count);

@@ -22,6 +22,7 @@ std::vector<PanelControl> FloodControls() {
   for (const FloodNumber& n : FloodNumbers()) {
     PanelControl box{n.Name, ControlKind::TextBox};
     box.Text = {n.Text, n.ReadText};
+    box.BoxNotice = n.Box;
     box.Changed = SaveFloodNumbers;
     rows.push_back(std::move(box));
   }

@@ -20,10 +20,17 @@ void LoadFloodNumbers(Bot& bot) {
   BotSettings::FloodSettings& f = bot.settings.Flood;
   const std::string path = ProgramFile(bot, kFloodFile);
   const std::optional<std::string> text = ReadWholeFile(path);
-  // No file yet: the defaults, nothing lost, nothing to tell.
-  if (!text) return SetFloodDefaults(bot.settings);
-  f.FileText = *text;
-  if (!ReadFloodFile(*text, bot.settings))
+  bool damaged = false;
+  if (text) {
+    f.FileText = *text;
+    damaged = !ReadFloodFile(*text, bot.settings);
+  } else {
+    // No file yet: the defaults, nothing lost, nothing to tell.
+    SetFloodDefaults(bot.settings);
+  }
+  // The window may have been shown before the numbers were read.
+  for (const FloodNumber& n : FloodNumbers()) bot.view.BoxChanged(n.Box);
+  if (damaged)
     bot.host.dialogs.ShowMessage(
         "[flood.txt] holds a line that is no NAME=VALUE of the guard's numbers, so none of it was used. " +
             DefaultsText(),

@@ -3,13 +3,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "ChildProcess.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
 #include "MessageBoxes.h"
 #include "QuorvelWindow.h"
+#include "model/Feature.h"
 #include "panel/win32/MainWindowIds.h"
+#include "panel/win32/PanelLayout.h"
 #include "roomlink/win32/Win32Desktop.h"
 
 namespace quorvel {
@@ -79,9 +82,11 @@ TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
   CreateDirectoryA(shots.c_str(), nullptr);
 
   // Every tab, shown by the arrow keys on the tab control, one screenshot each.
-  const int firstOfTab[] = {kAdminList, kEditor, kPhraseList, kTriggerList, kManualBounce, kVisitorNicks};
-  const char* names[] = {"admin", "greeter", "swearbot", "an-res", "bc-dot", "stats"};
-  for (int tab = 0; tab < 6; ++tab) {
+  const int firstOfTab[] = {kAdminList,    kEditor,       kPhraseList,  kTriggerList,
+                            kManualBounce, kVisitorNicks, kFloodWarning};
+  const char* names[] = {"admin", "greeter", "swearbot", "an-res", "bc-dot", "stats", "flood"};
+  static_assert(std::size(names) == std::size(kTabNames));
+  for (int tab = 0; tab < static_cast<int>(std::size(names)); ++tab) {
     if (tab > 0) PostMessageA(GetDlgItem(main, kTabs), WM_KEYDOWN, VK_RIGHT, 0);
     const HWND probe = GetDlgItem(main, firstOfTab[tab]);
     ASSERT_TRUE(WaitUntil(app, 5000, [&] { return IsWindowVisible(probe) != FALSE; })) << names[tab];
@@ -94,8 +99,8 @@ TEST(QuorvelAppTest, ControlPanelTabsIndicatorsAndTheGreeter) {
   const HWND picture = GetDlgItem(main, kPictureFirst + 4);
   const COLORREF off = CenterPixel(picture);
   Press(main, kEnableAll);
-  ASSERT_TRUE(
-      WaitUntil(app, 5000, [&] { return WindowText(GetDlgItem(main, kIndicatorFirst + 5)) == "Responder On"; }));
+  const HWND last = GetDlgItem(main, kIndicatorFirst + static_cast<int>(kAllFeatures.size()) - 1);
+  ASSERT_TRUE(WaitUntil(app, 5000, [&] { return WindowText(last) == "Flood On"; }));
   EXPECT_EQ(WindowText(label), "Greeter On");
   EXPECT_TRUE(WaitUntil(app, 5000, [&] { return CenterPixel(picture) != off; }));
   SaveScreenshot(main, shots + "\\enabled.bmp");

@@ -21,7 +21,7 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   const std::string folder = dir;
   for (const char* file :
        {"\\quorvel.exe", "\\quorvel-dryrun.exe", "\\help.htm", "\\words.txt", "\\admins.txt", "\\dlist.txt",
-        "\\dlistd.txt", "\\Designs\\Anouncer1.rtf", "\\Designs\\welcome.rtf", "\\Designs\\hello.rtf"})
+        "\\dlistd.txt", "\\flood.txt", "\\Designs\\Anouncer1.rtf", "\\Designs\\welcome.rtf", "\\Designs\\hello.rtf"})
     EXPECT_NE(GetFileAttributesA((folder + file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
   const DWORD recorder = GetFileAttributesA((folder + "\\recorder").c_str());
   EXPECT_TRUE(recorder != INVALID_FILE_ATTRIBUTES && (recorder & FILE_ATTRIBUTE_DIRECTORY));
@@ -34,6 +34,8 @@ TEST(ReleasePackageTest, UnpackedProgramStartsWithItsDesigns) {
   const HWND designs = GetDlgItem(main, kDesignList);
   EXPECT_TRUE(WaitUntil(app, 5000, [&] { return SendMessageA(designs, LB_GETCOUNT, 0, 0) == 2; }));
   EXPECT_EQ(testing::FindMessageBox(app), nullptr);
+  // The flood guard's numbers, read from the starter flood.txt.
+  EXPECT_EQ(testing::WindowText(GetDlgItem(main, kJoinFloodSecondsBox)), "10");
 
   // "About" is modal: the panel waits until its OK closes it.
   PostMessageA(main, WM_COMMAND, kMenuAbout, 0);

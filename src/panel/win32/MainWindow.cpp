@@ -390,7 +390,7 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const int id = static_cast<int>(item.CtlID);
   COLORREF fill = GetSysColor(COLOR_BTNFACE);
   bool round = false;
-  if (id >= kPictureFirst && id < kPictureFirst + 6) {
+  if (id >= kPictureFirst && id < kPictureFirst + static_cast<int>(kAllFeatures.size())) {
     // On: a green lamp; off: a dim red one.
     const bool on = FeatureFlag(settings_, kAllFeatures[static_cast<size_t>(id - kPictureFirst)]);
     fill = on ? RGB(0, 200, 60) : RGB(120, 40, 40);

@@ -44,7 +44,7 @@ class MainWindow final : public PanelView {
   // The bot the window drives; set once, before the window is loaded.
   void Attach(Bot& bot);
   HWND Window() const { return window_; }
-  // Shows tab `index` (0 "Admin" to 5 "Stats").
+  // Shows tab `index` (0 "Admin" to 6 "Flood", as kTabNames lists them).
   void SelectTab(int index);
   // One of the bot's small windows, when open.
   HWND SmallWindow(const std::string& caption) const;
@@ -117,7 +117,7 @@ class MainWindow final : public PanelView {
   std::map<int, ShownList> shownLists_;  // by list-box id; the small windows' lists by PanelListId below
   ShownList grabberShown_;
   ShownList searchShown_;
-  std::array<std::optional<bool>, 6> shownLamps_;
+  std::array<std::optional<bool>, kAllFeatures.size()> shownLamps_;
   std::map<int, bool> shownChecks_;
   std::map<int, std::uint32_t> shownColors_;
   std::optional<std::vector<std::string>> shownRooms_;

@@ -6,8 +6,8 @@ inline constexpr const char* kMainWindowClassName = "QuorvelMainWindow";
 
 enum ControlId : int {
   kStatusFrame = 100,
-  kIndicatorFirst = 101,  // six labels, in the Status frame's order
-  kPictureFirst = 111,    // six on/off pictures
+  kIndicatorFirst = 101,  // a label for each of kAllFeatures, in the Status frame's order
+  kPictureFirst = 111,    // an on/off picture for each of them
   kEnableAll = 120,
   kDisableAll,
   kStart,
@@ -173,6 +173,28 @@ enum ControlId : int {
   kLastVisitorBox,
   kTimeFrame,
   kClockLabel,
+  // "Flood"
+  kFloodOptionsFrame = 800,
+  kFloodWarning,
+  kFloodBounce,
+  kFloodRedDot,
+  kFloodWarnFirstFrame,
+  kFloodWarnYes,
+  kFloodWarnNo,
+  kFloodStart,
+  kFloodStop,
+  kFloodMessageFrame,
+  kFloodMessage,
+  kFloodLimitsFrame,
+  kFloodMessagesBox,
+  kFloodSecondsBox,
+  kRepeatTimesBox,
+  kRepeatSecondsBox,
+  kCapsLettersBox,
+  kCapsPercentBox,
+  kJoinFloodJoinsBox,
+  kJoinFloodSecondsBox,
+  kFloodLimitsLabelFirst,  // the words around the boxes, kFloodLimitsLabels of them
   // the status bar below everything, what the last tick found of the room's windows
   kHealthBar = 890,
   // menus

@@ -2,6 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+#include "model/Feature.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/GreeterTab.h"
 #include "panel/Menus.h"
@@ -11,29 +16,96 @@
 
 namespace quorvel {
 
-const std::vector<PageControl>& PanelLayout() {
-  static const std::vector<PageControl> layout = {
-      // Six indicator rows: an on/off picture drawn by the program, and the label.
-      {-1, {"STATIC", "", 20, 28, 14, 14, kPictureFirst, SS_OWNERDRAW}},
-      {-1, {"STATIC", "", 40, 26, 150, 18, kIndicatorFirst, SS_LEFT}},
-      {-1, {"STATIC", "", 20, 50, 14, 14, kPictureFirst + 1, SS_OWNERDRAW}},
-      {-1, {"STATIC", "", 40, 48, 150, 18, kIndicatorFirst + 1, SS_LEFT}},
-      {-1, {"STATIC", "", 20, 72, 14, 14, kPictureFirst + 2, SS_OWNERDRAW}},
-      {-1, {"STATIC", "", 40, 70, 150, 18, kIndicatorFirst + 2, SS_LEFT}},
-      {-1, {"STATIC", "", 20, 94, 14, 14, kPictureFirst + 3, SS_OWNERDRAW}},
-      {-1, {"STATIC", "", 40, 92, 150, 18, kIndicatorFirst + 3, SS_LEFT}},
-      {-1, {"STATIC", "", 20, 116, 14, 14, kPictureFirst + 4, SS_OWNERDRAW}},
-      {-1, {"STATIC", "", 40, 114, 150, 18, kIndicatorFirst + 4, SS_LEFT}},
-      {-1, {"STATIC", "", 20, 138, 14, 14, kPictureFirst + 5, SS_OWNERDRAW}},
-      {-1, {"STATIC", "", 40, 136, 150, 18, kIndicatorFirst + 5, SS_LEFT}},
+namespace {
+
+constexpr int kFeatureRows = static_cast<int>(kAllFeatures.size());
+constexpr int kIndicatorStep = 22;
+// The "Status" frame holds a row per feature; the rest of the left column comes below it.
+constexpr int kStatusHeight = 28 + kIndicatorStep * kFeatureRows;
+constexpr int kBelowStatus = 6 + kStatusHeight + 6;
+static_assert(kIndicatorFirst + kFeatureRows <= kPictureFirst && kPictureFirst + kFeatureRows <= kEnableAll,
+              "the indicators' ids run into the next controls'");
+
+// A row per feature: an on/off picture drawn by the program, and the label.
+void AddIndicators(std::vector<PageControl>& layout) {
+  for (int i = 0; i < kFeatureRows; ++i) {
+    const int y = 26 + kIndicatorStep * i;
+    layout.push_back({-1, {"STATIC", "", 20, y + 2, 14, 14, kPictureFirst + i, SS_OWNERDRAW}});
+    layout.push_back({-1, {"STATIC", "", 40, y, 150, 18, kIndicatorFirst + i, SS_LEFT}});
+  }
+}
+
+// One line of the flood guard's "Limits": words, a number, words, a number, words.
+struct LimitLine {
+  const char* Check;
+  const char* Before;
+  const char* First;
+  const char* Between;
+  const char* Second;
+  const char* After;
+};
+constexpr LimitLine kLimitLines[] = {
+    {"Messages:", "more than", "FloodMessages", "messages in", "FloodSeconds", "seconds"},
+    {"Repeats:", "the same text", "RepeatTimes", "times in", "RepeatSeconds", "seconds"},
+    {"Capitals:", "at least", "CapsLetters", "letters, over", "CapsPercent", "% of them capitals"},
+    {"Joins:", "more than", "JoinFloodJoins", "joins in", "JoinFloodSeconds", "seconds pause the greeter"},
+};
+constexpr int kFloodTab = 6;
+// Four words around each line's numbers, and the note below them.
+static_assert(kFloodLimitsLabelFirst + 4 * std::size(kLimitLines) + 1 <= kHealthBar, "the labels run into the bar");
+
+// The "Flood" tab: the guard's reaction, its switch, its warning and its numbers.
+void AddFloodTab(std::vector<PageControl>& layout) {
+  const PageControl fixed[] = {
+      {kFloodTab, {"BUTTON", "Options", 0, 0, 130, 96, kFloodOptionsFrame, kGroup}},
+      {kFloodTab, {"BUTTON", "Warning", 10, 20, 100, 20, kFloodWarning, kFirstRadio}, "FloodMode", "Warning"},
+      {kFloodTab, {"BUTTON", "Bounce", 10, 44, 100, 20, kFloodBounce, kRadio}, "FloodMode", "Bounce"},
+      {kFloodTab, {"BUTTON", "Red Dot", 10, 68, 100, 20, kFloodRedDot, kRadio}, "FloodMode", "RedDot"},
+      {kFloodTab, {"BUTTON", "Warn First", 140, 0, 128, 96, kFloodWarnFirstFrame, kGroup}},
+      {kFloodTab, {"BUTTON", "Yes", 150, 20, 80, 20, kFloodWarnYes, kFirstRadio}, "FloodWarnFirst", "Yes"},
+      {kFloodTab, {"BUTTON", "No", 150, 44, 80, 20, kFloodWarnNo, kRadio}, "FloodWarnFirst", "No"},
+      {kFloodTab, {"BUTTON", "Warn Message", 278, 0, 262, 132, kFloodMessageFrame, kGroup}},
+      {kFloodTab, {kRichClass, "", 288, 20, 242, 102, kFloodMessage, kRich}, "FloodWarnMessage"},
+      {kFloodTab, {"BUTTON", "Start", 0, 104, 80, 28, kFloodStart, kPush}, "Flood.Start"},
+      {kFloodTab, {"BUTTON", "Stop", 86, 104, 80, 28, kFloodStop, kPush}, "Flood.Stop"},
+      {kFloodTab, {"BUTTON", "Limits", 0, 140, 540, 184, kFloodLimitsFrame, kGroup}},
+  };
+  layout.insert(layout.end(), std::begin(fixed), std::end(fixed));
+  int box = kFloodMessagesBox, label = kFloodLimitsLabelFirst;
+  auto words = [&](const char* text, int x, int y, int w, DWORD align) {
+    layout.push_back({kFloodTab, {"STATIC", text, x, y + 4, w, 18, label++, align | SS_NOPREFIX}});
+  };
+  auto number = [&](const char* row, int x, int y) {
+    layout.push_back({kFloodTab, {"EDIT", "", x, y, 44, 22, box++, kBox | ES_NUMBER}, row});
+  };
+  int y = 162;
+  for (const LimitLine& line : kLimitLines) {
+    words(line.Check, 10, y, 70, SS_LEFT);
+    words(line.Before, 82, y, 84, SS_RIGHT);
+    number(line.First, 172, y);
+    words(line.Between, 222, y, 80, SS_LEFT);
+    number(line.Second, 304, y);
+    // No wider than its words: Wine paints a label's empty end over the frame.
+    words(line.After, 354, y, std::min(180, 7 * static_cast<int>(std::strlen(line.After)) + 4), SS_LEFT);
+    y += 30;
+  }
+  layout.push_back({kFloodTab,
+                    {"STATIC", "0 in a line's first box switches that check off. The numbers are kept in flood.txt.",
+                     10, y + 6, 520, 32, label, SS_LEFT | SS_NOPREFIX}});
+}
+
+// The left column's controls below the indicators, the room frame and every
+// tab's controls but the "Flood" tab's.
+std::vector<PageControl> ColumnAndTabs() {
+  return {
       {-1, {WC_TABCONTROLA, "", 204, 6, 558, 456, kTabs, WS_CLIPSIBLINGS | WS_TABSTOP}},
       // Left column and room frame.
-      {-1, {"BUTTON", "Status", 8, 6, 190, 160, kStatusFrame, kGroup}},
-      {-1, {"BUTTON", "Enable All", 8, 172, 190, 26, kEnableAll, kPush}, "EnableAll"},
-      {-1, {"BUTTON", "Disable All", 8, 202, 190, 26, kDisableAll, kPush}, "DisableAll"},
-      {-1, {"BUTTON", "Start", 8, 234, 92, 28, kStart, kPush}, "Start"},
-      {-1, {"BUTTON", "Stop", 106, 234, 92, 28, kStop, kPush}, "Stop"},
-      {-1, {"STATIC", "", 8, 270, 190, 150, kLineLabel, SS_LEFT | SS_NOPREFIX}, "RawLine"},
+      {-1, {"BUTTON", "Status", 8, 6, 190, kStatusHeight, kStatusFrame, kGroup}},
+      {-1, {"BUTTON", "Enable All", 8, kBelowStatus, 190, 26, kEnableAll, kPush}, "EnableAll"},
+      {-1, {"BUTTON", "Disable All", 8, kBelowStatus + 30, 190, 26, kDisableAll, kPush}, "DisableAll"},
+      {-1, {"BUTTON", "Start", 8, kBelowStatus + 62, 92, 28, kStart, kPush}, "Start"},
+      {-1, {"BUTTON", "Stop", 106, kBelowStatus + 62, 92, 28, kStop, kPush}, "Stop"},
+      {-1, {"STATIC", "", 8, kBelowStatus + 98, 190, 150, kLineLabel, SS_LEFT | SS_NOPREFIX}, "RawLine"},
       {-1, {"BUTTON", "Room:", 8, 468, 754, 56, kRoomFrame, kGroup}},
       {-1, {"COMBOBOX", "", 20, 488, 730, 200, kRoomList, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP}, "RoomList"},
       // "Admin"
@@ -200,10 +272,23 @@ const std::vector<PageControl>& PanelLayout() {
       {5, {"EDIT", "", 420, 48, 110, 22, kLastVisitorBox, kBox | ES_READONLY}, "LastVisitorBox"},
       {5, {"BUTTON", "Time/Date", 410, 92, 130, 56, kTimeFrame, kGroup}},
       {5, {"STATIC", "Time", 420, 114, 116, 28, kClockLabel, SS_LEFT}, "ClockLabel"},
-      // Below everything, what the last tick found of the room's windows. Its
-      // tips are the HealthBar's: the control's own would show a second one.
-      {.Tab = -1, .Control = {STATUSCLASSNAMEA, "", 0, 0, 0, 0, kHealthBar, 0}, .PlacesItself = true},
   };
+}
+
+}  // namespace
+
+const std::vector<PageControl>& PanelLayout() {
+  static const std::vector<PageControl> layout = [] {
+    std::vector<PageControl> all;
+    AddIndicators(all);
+    const std::vector<PageControl> rest = ColumnAndTabs();
+    all.insert(all.end(), rest.begin(), rest.end());
+    AddFloodTab(all);
+    // Below everything, what the last tick found of the room's windows. Its
+    // tips are the HealthBar's: the control's own would show a second one.
+    all.push_back({.Tab = -1, .Control = {STATUSCLASSNAMEA, "", 0, 0, 0, 0, kHealthBar, 0}, .PlacesItself = true});
+    return all;
+  }();
   return layout;
 }
 

@@ -28,7 +28,7 @@ inline constexpr DWORD kSwatch = SS_OWNERDRAW | SS_NOTIFY;
 inline constexpr const char* kRichClass = "RichEdit20A";
 
 // The tab control's tabs, in order: a control on tab N shows only while it is selected.
-inline constexpr const char* kTabNames[] = {"Admin", "Greeter", "SwearBot", "An/Res", "Bc/Dot", "Stats"};
+inline constexpr const char* kTabNames[] = {"Admin", "Greeter", "SwearBot", "An/Res", "Bc/Dot", "Stats", "Flood"};
 
 // Which of the panel's fonts a control writes in.
 enum class ControlFont {
