@@ -64,8 +64,7 @@ std::string GreeterPausesLine(const FloodFigures& f) {
 }
 
 std::string GreeterPauseLine(const GreeterPause& pause) {
-  return "line " + std::to_string(pause.Line) + ": " + Counted(pause.JoinsNotGreeted, "join", "joins") +
-         " not greeted";
+  return "line " + std::to_string(pause.Line) + ": " + Counted(pause.JoinsNotGreeted, "join", "joins") + " not greeted";
 }
 
 }  // namespace quorvel

@@ -44,7 +44,7 @@ inline constexpr std::array<FloodCheck, 3> kFloodChecks = {
     {{"flood", "FloodMessages"}, {"repeat", "RepeatTimes"}, {"capitals", "CapsLetters"}}};
 
 struct FloodFigures {
-  bool On = false;                              // for at least one tick
+  bool On = false;                                  // for at least one tick
   std::array<bool, kFloodChecks.size()> Checked{};  // a check's number was above 0 while the guard was on
   std::array<StepCounts, kFloodChecks.size()> PerCheck{};
   std::map<std::string, FloodNick> PerNick;
