@@ -4,7 +4,9 @@
 // attribute values, and no lead byte without its trail byte, so a browser
 // splits the page into characters (and so into markup) exactly as this check
 // does. The transcript's lines go through the summary's own counting and also
-// stand in for every nick, trigger, greeting, command and announcement.
+// stand in for every nick, trigger, greeting, command and announcement, and
+// for the nicks and figures of the flood guard's records, which go through
+// the summary's own counting, with the greeter paused now and then.
 #include <cstdint>
 #include <set>
 #include <string>
@@ -102,6 +104,19 @@ void CheckMarkup(const std::string& page, int codePage) {
   }
 }
 
+// A reaction of the flood guard to the line's nick, its figures the line.
+ModerationRecord FloodRecord(const std::string& line, size_t i) {
+  static const char* const kChecks[] = {"flood: ", "repeat: ", "capitals: "};
+  static const ModerationStep kSteps[] = {ModerationStep::Warning, ModerationStep::Bounce, ModerationStep::RedDot};
+  ModerationRecord r;
+  r.Cause = ModerationCause::Flood;
+  r.Nick = line;
+  r.Detail = kChecks[i % 3] + line;
+  r.Step = kSteps[(i / 3) % 3];
+  r.ByWarnedList = i % 2 == 0;
+  return r;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
@@ -120,8 +135,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   settings.BotNick = "Host";
   settings.Features.GreeterOn = true;
   settings.Swear.SwearList.Items = phrases;
+  settings.Features.FloodGuardOn = true;
   DryRunSummary summary;
-  for (size_t i = 0; i < lines.size(); ++i) summary.BeginLine(static_cast<int>(i + 1), lines[i], settings);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    summary.BeginLine(static_cast<int>(i + 1), lines[i], settings);
+    summary.BeginTick(settings);
+    summary.Recorded(FloodRecord(lines[i], i));
+    settings.Flood.Watch.GreeterPaused = i % 4 == 1;
+    summary.EndTick(settings);
+  }
   DryRunFigures f = summary.Figures();
   f.PerFeature["swearbot"] = static_cast<int>(lines.size());
   f.Warnings = static_cast<int>(lines.size());

@@ -60,7 +60,10 @@ int Usage(const std::string& problem) {
                "       quorvel-sim --traffic TICKS [--seed N]\n"
                "       quorvel-sim --replay FILE [--dir DIR] [--enable FEATURES] [--set NAME=VALUE]...\n"
                "                   [--design NAME] [--room TITLE] [--ticks-per-line N] [--summary-only]\n"
-               "                   [--html PAGE]\n";
+               "                   [--html PAGE]\n"
+               "  --enable: greeter,swearbot,responder,anouncer,autobounce,autoredot,flood or all\n"
+               "  --ticks-per-line N: the poll ticks of 400 ms between two lines (2 unless given); the\n"
+               "      transcript holds no times, so the flood guard counts its seconds on this clock\n";
   return kScenarioUnrunnable;
 }
 

@@ -7,8 +7,8 @@
 namespace quorvel {
 
 const std::vector<std::string>& SummaryFeatures() {
-  static const std::vector<std::string> kFeatures = {"greeter",  "swearbot", "responder",
-                                                     "anouncer", "commands", "other"};
+  static const std::vector<std::string> kFeatures = {"greeter", "swearbot", "responder", "anouncer",
+                                                     "flood",   "commands", "other"};
   return kFeatures;
 }
 

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "sim/DryRunFlood.h"
+
 namespace quorvel {
 
 // One place a phrase stands in an example line.
@@ -54,6 +56,7 @@ struct DryRunFigures {
   std::vector<std::string> Commands;  // "line N, NICK: TEXT"
   std::vector<std::string> AnnouncementOrder;
   std::map<std::string, int> Announcements;
+  FloodFigures Flood;
 };
 
 // How many examples a phrase keeps.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sim/DryRunFlood.h"
 #include "sim/DryRunText.h"
 #include "sim/HtmlText.h"
 #include "sim/SvgBarChart.h"
@@ -103,6 +104,26 @@ std::string ModerationSection(const DryRunFigures& f) {
   return "<h2>Bounces and red dots</h2>\n" + NoneOr(items);
 }
 
+std::string FloodSection(const FloodFigures& f) {
+  std::string out = "<h2>Flood guard</h2>\n";
+  if (!f.On) return out + "<p class=\"none\">off</p>\n";
+  std::string checks;
+  for (size_t i = 0; i < kFloodChecks.size(); ++i) checks += Item(FloodCheckLine(f, i));
+  out += "<h3>Reactions per check</h3>\n<ul>\n" + checks + "</ul>\n<h3>Reactions per nick</h3>\n";
+  std::string nicks;
+  for (const auto& [nick, reactions] : f.PerNick) {
+    std::string listed;
+    for (const FloodReaction& r : reactions.Shown) listed += Item(FloodReactionLine(r));
+    if (const std::string more = FloodMoreLine(reactions); !more.empty()) listed += Item(more);
+    nicks += "<li>" + Escaped(FloodNickLine(nick, reactions)) + "\n<ul>\n" + listed + "</ul>\n</li>\n";
+  }
+  out += NoneOr(nicks) + "<h3>" + Escaped(GreeterPausesLine(f)) + "</h3>\n";
+  std::string pauses;
+  for (const GreeterPause& p : f.Pauses) pauses += Item(GreeterPauseLine(p));
+  if (!pauses.empty()) out += "<ul>\n" + pauses + "</ul>\n";
+  return out;
+}
+
 std::string MostlyInsideSection(const DryRunFigures& f) {
   std::string items;
   for (const auto& phrase : MostlyInsideWords(f)) items += Item(MostlyInsideLine(phrase, f.Phrases.at(phrase)));
@@ -151,7 +172,7 @@ std::string DryRunPage(const DryRunFigures& f, const std::string& name) {
   }
   if (!features.empty()) page += "<ul>\n" + features + "</ul>\n" + FeatureChart(f);
 
-  page += ModerationSection(f) + MostlyInsideSection(f) + PhraseSection(f) + TailSections(f);
+  page += ModerationSection(f) + FloodSection(f.Flood) + MostlyInsideSection(f) + PhraseSection(f) + TailSections(f);
   return page + "</body>\n</html>\n";
 }
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
+#include "engine/FloodGuard.h"
 #include "engine/LineClassifier.h"
 #include "engine/SwearMonitor.h"
+#include "model/FloodNumbers.h"
 #include "roomlink/ClientLayout.h"
 #include "sim/DryRunText.h"
 #include "sim/PhraseOccurrences.h"
@@ -18,14 +20,27 @@ bool Contains(const std::vector<std::string>& list, const std::string& value) {
   return std::find(list.begin(), list.end(), value) != list.end();
 }
 
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Which checks could react while the guard is on: a number of 0 switches its check off.
+void NoteChecks(FloodFigures& f, const BotSettings& s) {
+  f.On = true;
+  for (size_t i = 0; i < kFloodChecks.size(); ++i)
+    for (const FloodNumber& n : FloodNumbers())
+      if (n.Name == std::string(kFloodChecks[i].SwitchName) && FloodValue(s, n) > 0) f.Checked[i] = true;
+}
+
 // Flags, modes and the lists the in-room commands change: a command that was
 // obeyed changes one of them (or sends a notice).
 std::string Fingerprint(const BotSettings& s) {
   std::string f;
   for (bool b : {s.Features.GreeterOn, s.Features.SwearbotOn, s.Features.AnnouncerOn, s.Features.AutoBounceOn,
-                 s.Features.AutoRedotOn, s.Features.ResponderOn})
+                 s.Features.AutoRedotOn, s.Features.ResponderOn, s.Features.FloodGuardOn})
     f += b ? '1' : '0';
   f += std::to_string(static_cast<int>(s.Swear.SwearMode)) + std::to_string(static_cast<int>(s.Swear.WarnFirst)) +
+       std::to_string(static_cast<int>(s.Flood.FloodMode)) + (s.Flood.FloodWarnFirst ? "1" : "0") +
        std::to_string(static_cast<int>(s.Announcer.AnnounceMode)) + "|" + s.Announcer.AnnounceInterval;
   for (const PanelList* l : {&s.Admins.AdminList, &s.Swear.SwearList, &s.Moderation.AutoBounceList,
                              &s.Moderation.AutoRedotList, &s.Responder.ResponderTriggers, &s.Announcer.AnnounceList})
@@ -76,6 +91,7 @@ void DryRunSummary::BeginLine(int number, const std::string& line, const BotSett
   if (!chat) parsed_.Sender.clear();
   lineByAdmin_ = chat && Contains(settings.Admins.AdminList.Items, parsed_.Sender);
   commandCounted_ = false;
+  ticksOfLine_ = 0;
   if (chat && parsed_.Sender != settings.BotNick) CountPhrases(settings);
   if (!parsed_.JoinedNick.empty()) {
     ++figures_.Joins;
@@ -120,6 +136,7 @@ void DryRunSummary::BeginTick(const BotSettings& settings) {
   tickEvents_.clear();
   tickRecords_.clear();
   fingerprint_ = Fingerprint(settings);
+  greeterPaused_ = GreeterPausedByFlood(settings);
 }
 
 void DryRunSummary::Heard(const SimEvent& event) { tickEvents_.push_back(event); }
@@ -131,12 +148,12 @@ void DryRunSummary::Recorded(const ModerationRecord& record) { tickRecords_.push
 std::string DryRunSummary::Attribute(const SimEvent& sent, const BotSettings& s) const {
   const std::string& text = sent.Text;
   if (text == s.Messages.NoticeBuffer.MessageText()) {
-    const std::string tail = kSwearBounceNotice;
-    const bool swear = text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-    return swear ? "swearbot" : "commands";
+    if (EndsWith(text, kSwearBounceNotice)) return "swearbot";
+    return EndsWith(text, kFloodBounceNotice) ? "flood" : "commands";
   }
   if (text == s.Messages.BounceBuffer.MessageText() || text == s.Messages.RedDotBuffer.MessageText()) return "commands";
   if (text == s.Messages.WarnBuffer.MessageText()) return "swearbot";
+  if (text == s.Flood.FloodWarnBuffer.MessageText()) return "flood";
   if (text == s.Responder.ReplyBuffer.MessageText()) return "responder";
   if (text == s.Announcer.AnnounceBuffer.MessageText()) return "anouncer";
   if (text == s.Greeter.GreetBuffer.MessageText()) return "greeter";
@@ -164,6 +181,7 @@ void DryRunSummary::EndTick(const BotSettings& s) {
     }
   }
   for (const ModerationRecord& r : tickRecords_) {
+    if (r.Cause == ModerationCause::Flood) CountFloodReaction(figures_.Flood, r, lineNumber_);
     if (r.Step == ModerationStep::Warning) continue;
     if (r.Cause == ModerationCause::Command) commandActed = true;
     Moderation& m = figures_.Moderated[r.Nick.empty() ? "(selected in the client)" : r.Nick];
@@ -174,6 +192,18 @@ void DryRunSummary::EndTick(const BotSettings& s) {
     commandCounted_ = true;
     figures_.Commands.push_back("line " + std::to_string(lineNumber_) + ", " + parsed_.Sender + ": " + parsed_.Text);
   }
+  NoteFlood(s);
+  ++ticksOfLine_;
+}
+
+void DryRunSummary::NoteFlood(const BotSettings& s) {
+  FloodFigures& f = figures_.Flood;
+  if (s.Features.FloodGuardOn) NoteChecks(f, s);
+  const bool paused = GreeterPausedByFlood(s);
+  if (paused && !greeterPaused_) f.Pauses.push_back({lineNumber_, 0});
+  // A join is read by its line's first tick; while the pause lasts it is taken and not greeted.
+  if (paused && ticksOfLine_ == 0 && !parsed_.JoinedNick.empty() && s.Features.GreeterOn && !f.Pauses.empty())
+    ++f.Pauses.back().JoinsNotGreeted;
 }
 
 void DryRunSummary::Print(std::ostream& out) const { PrintDryRunText(figures_, out); }

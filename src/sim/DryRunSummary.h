@@ -31,11 +31,14 @@ class DryRunSummary {
   std::string Attribute(const SimEvent& sent, const BotSettings& after) const;
   void CountPhrases(const BotSettings& settings);
   void CountPhrase(const std::string& phrase);
+  void NoteFlood(const BotSettings& after);
 
   int lineNumber_ = 0;
   ChatLine parsed_;  // the line as the bot's classification reads it
   bool lineByAdmin_ = false;
   bool commandCounted_ = false;
+  int ticksOfLine_ = 0;
+  bool greeterPaused_ = false;  // by a join flood, when the tick began
   std::string fingerprint_;
   std::vector<SimEvent> tickEvents_;
   std::vector<ModerationRecord> tickRecords_;

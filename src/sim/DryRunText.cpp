@@ -114,6 +114,24 @@ std::string ShownControlBytes(std::string_view text) {
 
 namespace {
 
+void PrintFlood(const FloodFigures& f, std::ostream& out) {
+  if (!f.On) {
+    out << "\nFlood guard: off\n";
+    return;
+  }
+  out << "\nFlood guard:\n  Reactions per check:\n";
+  for (size_t i = 0; i < kFloodChecks.size(); ++i) out << "    " << FloodCheckLine(f, i) << "\n";
+  out << "  Reactions per nick:\n";
+  if (f.PerNick.empty()) out << "    none\n";
+  for (const auto& [nick, reactions] : f.PerNick) {
+    out << "    " << FloodNickLine(nick, reactions) << "\n";
+    for (const FloodReaction& r : reactions.Shown) out << "      " << FloodReactionLine(r) << "\n";
+    if (const std::string more = FloodMoreLine(reactions); !more.empty()) out << "      " << more << "\n";
+  }
+  out << "  " << GreeterPausesLine(f) << "\n";
+  for (const GreeterPause& p : f.Pauses) out << "    " << GreeterPauseLine(p) << "\n";
+}
+
 void PrintText(const DryRunFigures& f, std::ostream& out) {
   out << SummaryHeadline(f) << "\n";
   out << "\nMessages sent: " << MessagesSent(f) << "\n";
@@ -125,6 +143,8 @@ void PrintText(const DryRunFigures& f, std::ostream& out) {
   out << "\nBounces and red dots:\n";
   if (f.Moderated.empty()) out << "  none\n";
   for (const auto& [nick, m] : f.Moderated) out << "  " << ModerationLine(nick, m) << "\n";
+
+  PrintFlood(f.Flood, out);
 
   out << "\nPhrases that hit mostly inside words:\n";
   const auto mostlyInside = MostlyInsideWords(f);

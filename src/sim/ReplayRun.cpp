@@ -6,9 +6,11 @@
 #include <sstream>
 
 #include "engine/LineClassifier.h"
+#include "model/FloodNumbers.h"
 #include "model/ProgramFile.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
+#include "panel/PanelControl.h"
 #include "sim/DryRunPage.h"
 #include "sim/DryRunSummary.h"
 #include "sim/ScenarioRunner.h"
@@ -24,7 +26,8 @@ namespace {
 const std::map<std::string, const char*>& FeatureStarts() {
   static const std::map<std::string, const char*> kStarts = {
       {"greeter", "Greeter.Start"},   {"swearbot", "Swearbot.Start"},     {"responder", "Responder.Start"},
-      {"anouncer", "Anouncer.Start"}, {"autobounce", "Autobounce.Start"}, {"autoredot", "AutoRedot.Start"}};
+      {"anouncer", "Anouncer.Start"}, {"autobounce", "Autobounce.Start"}, {"autoredot", "AutoRedot.Start"},
+      {"flood", "Flood.Start"}};
   return kStarts;
 }
 
@@ -48,10 +51,10 @@ std::vector<std::string> FeaturePresses(const std::string& list) {
       wanted[name] = true;
     } else {
       throw Failed{"unknown feature \"" + name +
-                   "\" for --enable (greeter, swearbot, responder, anouncer, autobounce, autoredot, all)"};
+                   "\" for --enable (greeter, swearbot, responder, anouncer, autobounce, autoredot, flood, all)"};
     }
   }
-  for (const char* f : {"greeter", "swearbot", "responder", "anouncer", "autobounce", "autoredot"})
+  for (const char* f : {"greeter", "swearbot", "responder", "anouncer", "autobounce", "autoredot", "flood"})
     if (wanted[f]) presses.push_back(FeatureStarts().at(f));
   return presses;
 }
@@ -68,6 +71,21 @@ std::vector<std::string> PlainFiles(FileSystem& fs, const std::string& folder) {
   for (const FolderEntry& e : fs.List(folder).value_or(std::vector<FolderEntry>{}))
     if (!e.Link && e.Kind == PathKind::File) names.push_back(e.Name);
   return names;
+}
+
+// What start-up reads from the program directory: the list files and the
+// flood guard's numbers.
+bool IsBotFile(const std::string& name) { return IsProgramListFile(name) || AnsiLower(name) == kFloodFile; }
+
+// A setting of the scenario language: a box is typed into, as `type` does;
+// an option, check box, colour or message is set, as `set` does.
+std::string SetStatement(const std::string& name, const std::string& value) {
+  const PanelControl* control = FindControl(name);
+  if (!control || control->Kind != ControlKind::TextBox) return "set " + name + " " + value;
+  for (const FloodNumber& n : FloodNumbers())
+    if (name == n.Name && FloodValue(value, -1) < 0)
+      throw Failed{"--set " + name + "=" + value + ": " + name + " takes a whole number (0 switches its check off)"};
+  return "type " + name + " " + value;
 }
 
 bool IsRtfName(const std::string& name) { return name.size() > 4 && AnsiLower(name.substr(name.size() - 4)) == ".rtf"; }
@@ -122,7 +140,7 @@ void Replay::SetUp() {
   Bot& bot = *runner_.CurrentBot();
   for (const auto& [name, value] : options_.Sets) {
     if (name == "BotNick") continue;
-    Apply("set " + name + " " + value, "--set " + name + "=" + value);
+    Apply(SetStatement(name, value), "--set " + name + "=" + value);
   }
   const auto& files = bot.settings.Greeter.DesignFiles.Items;
   if (options_.Design) {
@@ -165,7 +183,7 @@ bool CopyBotFiles(const std::string& from, const std::string& to) {
   if (fs.KindOf(from) != PathKind::Folder) return false;
   bool copied = true;
   for (const std::string& name : PlainFiles(fs, from))
-    if (IsProgramListFile(name)) copied = CopyFileBytes(InFolder(from, name), InFolder(to, name)) && copied;
+    if (IsBotFile(name)) copied = CopyFileBytes(InFolder(from, name), InFolder(to, name)) && copied;
   const auto entries = fs.List(from).value_or(std::vector<FolderEntry>{});
   const bool designs = std::any_of(entries.begin(), entries.end(), [](const FolderEntry& e) {
     return e.Name == "Designs" && e.Kind == PathKind::Folder && !e.Link;

@@ -27,8 +27,8 @@ struct ReplayOptions {
 inline constexpr size_t kReplayLineLimit = 256;
 
 // Copies what start-up and the features read from the operator's program
-// directory FROM into TO: the list files and the "Designs" folder's RTF
-// files. Nothing else is read, no link is followed, and FROM is not changed.
+// directory FROM into TO: the list files, the flood guard's numbers and the
+// "Designs" folder's RTF files. Nothing else is read, no link is followed, and FROM is not changed.
 // False when FROM is no folder or a file could not be copied.
 bool CopyBotFiles(const std::string& from, const std::string& to);
 

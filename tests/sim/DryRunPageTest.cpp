@@ -99,7 +99,7 @@ TEST_F(DryRunPageTest, EveryHitIsMarkedByItsKindAndTheChartsAreThere) {
   const size_t legend = page.find(
       "<span class=\"key\" style=\"background:#c0392b\"></span>free-standing "
       "<span class=\"key\" style=\"background:#e6a117\"></span>inside a word");
-  EXPECT_LT(legend, page.find("<h3>")) << page;
+  EXPECT_LT(legend, page.find("<h3>", page.find("<h2>Monitored phrases hit</h2>"))) << page;
   EXPECT_EQ(page.find("free-standing", page.find("free-standing", legend) + 1), page.find("free-standing hit"));
   EXPECT_EQ(page.find(">inside a word</text>"), std::string::npos) << page;
   // Self-contained: nothing that runs, nothing fetched.

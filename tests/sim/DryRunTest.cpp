@@ -211,6 +211,7 @@ TEST_F(ReplayTest, BadInputGivesOneMessageAndStatusTwo) {
       {"feature", {.Enable = "greeter,juggler"}, "unknown feature \"juggler\""},
       {"setting", {.Sets = {{"NoSuchThing", "1"}}}, "--set NoSuchThing=1: unknown setting"},
       {"value", {.Sets = {{"SwearMode", "Loud"}}}, "--set SwearMode=Loud: SwearMode is Bounce, RedDot or Warning"},
+      {"number", {.Sets = {{"FloodSeconds", "soon"}}}, "--set FloodSeconds=soon: FloodSeconds takes a whole number"},
       {"design", {.Design = "missing"}, "--design missing"},
   };
   for (const auto& c : cases) {

@@ -27,11 +27,12 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
   return files;
 }
 
-TEST(ReplayCopyTest, OnlyTheListsAndDesignsAreCopiedAndNoLinkIsFollowed) {
+TEST(ReplayCopyTest, OnlyTheListsTheFloodNumbersAndDesignsAreCopiedAndNoLinkIsFollowed) {
   testing::ScratchDir scratch("quorvel-copy");
   const fs::path from = scratch.Dir() / "prog", to = scratch.Dir() / "copy";
   scratch.Write("prog/words.txt", "\"hell\"\r\n");
   scratch.Write("prog/Admins.TXT", "Ann\r\n");
+  scratch.Write("prog/Flood.txt", "FloodMessages=3\r\n");
   scratch.Write("prog/Designs/welcome.rtf", "{\\rtf1 Hi\\par}");
   scratch.Write("prog/Designs/notes.txt", "not a design");
   scratch.Write("prog/holiday.mp4", std::string(1 << 20, 'v'));
@@ -48,6 +49,7 @@ TEST(ReplayCopyTest, OnlyTheListsAndDesignsAreCopiedAndNoLinkIsFollowed) {
   const std::map<std::string, std::string> copied = {
       {"words.txt", "\"hell\"\r\n"},
       {"Admins.TXT", "Ann\r\n"},
+      {"Flood.txt", "FloodMessages=3\r\n"},
       {"Designs", "(folder)"},
       {"Designs/welcome.rtf", "{\\rtf1 Hi\\par}"},
   };
