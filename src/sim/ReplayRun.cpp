@@ -210,7 +210,7 @@ std::vector<std::string> TranscriptLines(const std::string& bytes) {
     if (end == std::string::npos) end = bytes.size();
     std::string line = bytes.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.size() > kReplayLineLimit) line.resize(kReplayLineLimit);
+    line = FirstCharacters(line, kReplayLineLimit);
     lines.push_back(std::move(line));
     start = next;
   }

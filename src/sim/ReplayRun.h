@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "roomlink/TranscriptReader.h"
+
 namespace quorvel {
 
 struct ReplayOptions {
@@ -23,8 +25,8 @@ struct ReplayOptions {
   std::optional<std::string> Page;  // --html: the summary also as a web page, written here
 };
 
-// Lines longer than this are cut, as the client hands them over.
-inline constexpr size_t kReplayLineLimit = 256;
+// Lines longer than this many characters are cut, as the bot reads a message.
+inline constexpr size_t kReplayLineLimit = kMessageChars;
 
 // Copies what start-up and the features read from the operator's program
 // directory FROM into TO: the list files, the flood guard's numbers and the
@@ -37,7 +39,7 @@ bool CopyBotFiles(const std::string& from, const std::string& to);
 std::string TranscriptText(const std::string& bytes);
 
 // The lines of a transcript file: split at LF, a CR before it dropped, each
-// cut at kReplayLineLimit; a final line without LF counts.
+// cut after kReplayLineLimit characters; a final line without LF counts.
 std::vector<std::string> TranscriptLines(const std::string& bytes);
 
 // Prints the trace (unless SummaryOnly) to `trace` and the summary to

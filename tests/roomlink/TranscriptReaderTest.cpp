@@ -73,7 +73,9 @@ TEST_F(TranscriptReaderTest, EveryMessageOnceInOrderWhateverTheClientKeeps) {
       const Lines want =
           shown > 0 ? Lines(steps[i].New.end() - static_cast<long>(shown), steps[i].New.end()) : steps[i].New;
       EXPECT_EQ(batch.New, want) << "step " << i;
-      if (shape.KeepLines == 0) EXPECT_EQ(batch.Skipped, steps[i].Skipped) << "step " << i;
+      if (shape.KeepLines == 0) {
+        EXPECT_EQ(batch.Skipped, steps[i].Skipped) << "step " << i;
+      }
     }
   }
 }

@@ -127,7 +127,7 @@ TEST(DryRunTest, ARichTextTranscriptIsReadAsItsPlainText) {
 }
 
 TEST(DryRunTest, TranscriptLinesAsTheClientGivesThem) {
-  const std::string longLine(300, 'x');
+  const std::string longLine(kReplayLineLimit + 300, 'x');
   const auto lines = TranscriptLines("a\r\nb\n\nc\r\r\n" + longLine + "\nlast");
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0], "a");
