@@ -8,7 +8,7 @@
 # quorvel_layers(ROOT) defines quorvel_<folder> for each folder, plus, on
 # Windows, quorvel_<folder>_win32 for the Win32 adapters of a folder (built
 # against the same root) and quorvel_win32, which links them all.
-set(QUORVEL_LAYERS text host storage styling roomlink model engine commands tick panel sim)
+set(QUORVEL_LAYERS text host storage styling roomlink model engine commands tick panel sim dryrun)
 
 function(quorvel_layers root)
   set(visible)
@@ -56,7 +56,7 @@ function(quorvel_layers root)
 
   # Whatever stands above every folder (the entry points, the tests, the
   # benchmarks, the fuzz targets) sees the whole tree.
-  target_include_directories(quorvel_sim INTERFACE ${root}/src)
+  target_include_directories(quorvel_dryrun INTERFACE ${root}/src)
   if(WIN32)
     add_library(quorvel_win32 INTERFACE)
     target_include_directories(quorvel_win32 INTERFACE ${root}/src)

@@ -10,7 +10,7 @@ target_compile_options(quorvel PRIVATE -Os)
 
 # The simulator once more as the operator's dry run: a transcript dropped onto it is replayed.
 add_executable(quorvel-dryrun src/app/SimMain.cpp src/app/quorvel-dryrun.rc)
-target_link_libraries(quorvel-dryrun PRIVATE quorvel_sim shell32)
+target_link_libraries(quorvel-dryrun PRIVATE quorvel_dryrun shell32)
 # The resources find the icon, the shared version block and the made header.
 foreach(program quorvel quorvel-dryrun)
   target_include_directories(${program} PRIVATE ${CMAKE_SOURCE_DIR}/src/app ${CMAKE_BINARY_DIR}/generated)

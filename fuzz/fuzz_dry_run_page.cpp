@@ -14,10 +14,10 @@
 
 #include "FuzzCheck.h"
 #include "model/BotSettings.h"
-#include "sim/DryRunPage.h"
-#include "sim/DryRunSummary.h"
-#include "sim/HtmlText.h"
-#include "sim/ReplayRun.h"
+#include "dryrun/DryRunPage.h"
+#include "dryrun/DryRunSummary.h"
+#include "dryrun/HtmlText.h"
+#include "dryrun/ReplayRun.h"
 #include "text/CodePage.h"
 
 using namespace quorvel;

@@ -27,7 +27,7 @@
 
 #include "QuorvelVersion.h"
 #include "sim/DemoScenario.h"
-#include "sim/ReplayRun.h"
+#include "dryrun/ReplayRun.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "sim/TrafficRun.h"

@@ -9,7 +9,7 @@
 #include "model/BotSettings.h"
 #include "model/ChatLine.h"
 #include "model/ModerationRecord.h"
-#include "sim/DryRunFigures.h"
+#include "dryrun/DryRunFigures.h"
 #include "sim/SimEvents.h"
 
 namespace quorvel {

@@ -1,4 +1,4 @@
-#include "sim/ReplayRun.h"
+#include "dryrun/ReplayRun.h"
 
 #include <algorithm>
 #include <map>
@@ -11,8 +11,8 @@
 #include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
 #include "panel/PanelControl.h"
-#include "sim/DryRunPage.h"
-#include "sim/DryRunSummary.h"
+#include "dryrun/DryRunPage.h"
+#include "dryrun/DryRunSummary.h"
 #include "sim/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "storage/FileName.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "ReplayFixture.h"
-#include "sim/DryRunPage.h"
-#include "sim/HtmlText.h"
+#include "dryrun/DryRunPage.h"
+#include "dryrun/HtmlText.h"
 #include "text/CodePage.h"
 
 namespace quorvel {

@@ -1,8 +1,8 @@
-#include "sim/SvgBarChart.h"
+#include "dryrun/SvgBarChart.h"
 
 #include <algorithm>
 
-#include "sim/HtmlText.h"
+#include "dryrun/HtmlText.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {

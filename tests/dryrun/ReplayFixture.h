@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ScratchDir.h"
-#include "sim/ReplayRun.h"
+#include "dryrun/ReplayRun.h"
 #include "sim/ScenarioRunner.h"
 
 namespace quorvel::testing {

@@ -1,4 +1,4 @@
-#include "sim/HtmlText.h"
+#include "dryrun/HtmlText.h"
 
 #include <optional>
 

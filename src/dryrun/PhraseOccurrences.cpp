@@ -1,4 +1,4 @@
-#include "sim/PhraseOccurrences.h"
+#include "dryrun/PhraseOccurrences.h"
 
 #include <algorithm>
 

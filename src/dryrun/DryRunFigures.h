@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "sim/DryRunFlood.h"
+#include "dryrun/DryRunFlood.h"
 
 namespace quorvel {
 

@@ -7,7 +7,7 @@
 // inside-a-word lines of the phrases with most hits.
 #include <string>
 
-#include "sim/DryRunFigures.h"
+#include "dryrun/DryRunFigures.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "sim/DryRunSummary.h"
+#include "dryrun/DryRunSummary.h"
 
 #include <algorithm>
 #include <ostream>
@@ -8,8 +8,8 @@
 #include "engine/SwearMonitor.h"
 #include "model/FloodNumbers.h"
 #include "roomlink/ClientLayout.h"
-#include "sim/DryRunText.h"
-#include "sim/PhraseOccurrences.h"
+#include "dryrun/DryRunText.h"
+#include "dryrun/PhraseOccurrences.h"
 #include "text/AnsiText.h"
 #include "text/Occurs.h"
 

@@ -1,4 +1,4 @@
-#include "sim/DryRunFlood.h"
+#include "dryrun/DryRunFlood.h"
 
 namespace quorvel {
 namespace {

@@ -1,8 +1,8 @@
-#include "sim/DryRunFigures.h"
+#include "dryrun/DryRunFigures.h"
 
 #include <algorithm>
 
-#include "sim/PhraseOccurrences.h"
+#include "dryrun/PhraseOccurrences.h"
 
 namespace quorvel {
 

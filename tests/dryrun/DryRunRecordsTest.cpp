@@ -6,7 +6,7 @@
 #include "ScratchDir.h"
 #include "roomlink/ClientLayout.h"
 #include "sim/DemoScenario.h"
-#include "sim/DryRunSummary.h"
+#include "dryrun/DryRunSummary.h"
 #include "sim/ScenarioRunner.h"
 #include "storage/WholeFile.h"
 

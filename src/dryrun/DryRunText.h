@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/DryRunFigures.h"
+#include "dryrun/DryRunFigures.h"
 #include "text/AnsiText.h"
 
 namespace quorvel {

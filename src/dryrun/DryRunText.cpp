@@ -1,4 +1,4 @@
-#include "sim/DryRunText.h"
+#include "dryrun/DryRunText.h"
 
 #include <algorithm>
 #include <ostream>

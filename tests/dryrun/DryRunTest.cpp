@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "ReplayFixture.h"
-#include "sim/DryRunSummary.h"
-#include "sim/DryRunText.h"
-#include "sim/PhraseOccurrences.h"
-#include "sim/ReplayRun.h"
+#include "dryrun/DryRunSummary.h"
+#include "dryrun/DryRunText.h"
+#include "dryrun/PhraseOccurrences.h"
+#include "dryrun/ReplayRun.h"
 #include "sim/ScenarioRunner.h"
 #include "text/CodePage.h"
 

@@ -1,11 +1,11 @@
-#include "sim/DryRunPage.h"
+#include "dryrun/DryRunPage.h"
 
 #include <algorithm>
 
-#include "sim/DryRunFlood.h"
-#include "sim/DryRunText.h"
-#include "sim/HtmlText.h"
-#include "sim/SvgBarChart.h"
+#include "dryrun/DryRunFlood.h"
+#include "dryrun/DryRunText.h"
+#include "dryrun/HtmlText.h"
+#include "dryrun/SvgBarChart.h"
 #include "text/CodePage.h"
 
 namespace quorvel {
