@@ -8,7 +8,7 @@
 # quorvel_layers(ROOT) defines quorvel_<folder> for each folder, plus, on
 # Windows, quorvel_<folder>_win32 for the Win32 adapters of a folder (built
 # against the same root) and quorvel_win32, which links them all.
-set(QUORVEL_LAYERS text host storage styling roomlink model engine commands tick panel sim dryrun)
+set(QUORVEL_LAYERS text host storage styling roomlink model engine commands tick panel sim scenario dryrun)
 
 function(quorvel_layers root)
   set(visible)

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "FuzzCheck.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 
 using namespace quorvel;
 using quorvel::fuzz::Require;

@@ -26,11 +26,11 @@
 #endif
 
 #include "QuorvelVersion.h"
-#include "sim/DemoScenario.h"
+#include "scenario/DemoScenario.h"
 #include "dryrun/ReplayRun.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 #include "sim/TempDir.h"
-#include "sim/TrafficRun.h"
+#include "scenario/TrafficRun.h"
 #include "storage/FileName.h"
 #include "storage/WholeFile.h"
 #include "text/CodePage.h"

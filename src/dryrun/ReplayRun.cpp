@@ -13,7 +13,7 @@
 #include "panel/PanelControl.h"
 #include "dryrun/DryRunPage.h"
 #include "dryrun/DryRunSummary.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "storage/FileName.h"
 #include "storage/WholeFile.h"

@@ -5,9 +5,9 @@
 
 #include "ScratchDir.h"
 #include "roomlink/ClientLayout.h"
-#include "sim/DemoScenario.h"
+#include "scenario/DemoScenario.h"
 #include "dryrun/DryRunSummary.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 #include "storage/WholeFile.h"
 
 namespace quorvel {

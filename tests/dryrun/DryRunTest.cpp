@@ -11,7 +11,7 @@
 #include "dryrun/DryRunText.h"
 #include "dryrun/PhraseOccurrences.h"
 #include "dryrun/ReplayRun.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 #include "text/CodePage.h"
 
 namespace quorvel {

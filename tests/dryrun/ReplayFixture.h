@@ -10,7 +10,7 @@
 
 #include "ScratchDir.h"
 #include "dryrun/ReplayRun.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 
 namespace quorvel::testing {
 

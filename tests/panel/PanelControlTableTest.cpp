@@ -7,7 +7,7 @@
 
 #include "TestWorld.h"
 #include "panel/PanelControl.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 
 namespace quorvel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sim/TrafficWords.h"
+#include "scenario/TrafficWords.h"
 
 namespace quorvel::soak {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "model/HealthText.h"
 #include "panel/PanelControl.h"
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 
 namespace quorvel {
 namespace {

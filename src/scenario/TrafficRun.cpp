@@ -1,4 +1,4 @@
-#include "sim/TrafficRun.h"
+#include "scenario/TrafficRun.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "model/BotSettings.h"
-#include "sim/ScenarioRunner.h"
-#include "sim/TrafficWords.h"
+#include "scenario/ScenarioRunner.h"
+#include "scenario/TrafficWords.h"
 #include "tick/PollTick.h"
 
 namespace quorvel {

@@ -1,8 +1,8 @@
-#include "sim/StateChecks.h"
+#include "scenario/StateChecks.h"
 
-#include "sim/CharChecks.h"
-#include "sim/ScenarioRunner.h"
-#include "sim/ScenarioWorld.h"
+#include "scenario/CharChecks.h"
+#include "scenario/ScenarioRunner.h"
+#include "scenario/ScenarioWorld.h"
 #include "storage/WholeFile.h"
 
 namespace quorvel::scenario {

@@ -1,6 +1,6 @@
-#include "sim/RetentionPlan.h"
+#include "scenario/RetentionPlan.h"
 
-#include "sim/EventChecks.h"
+#include "scenario/EventChecks.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The checks on state: the panel's values, lists and selections, the design
 // editor, and the files in the program directory.
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 
 namespace quorvel::scenario {
 

@@ -1,10 +1,10 @@
-#include "sim/PanelControlVerbs.h"
+#include "scenario/PanelControlVerbs.h"
 
 #include <set>
 
 #include "panel/PanelControl.h"
-#include "sim/ScenarioRunner.h"
-#include "sim/ScenarioWorld.h"
+#include "scenario/ScenarioRunner.h"
+#include "scenario/ScenarioWorld.h"
 
 namespace quorvel::scenario {
 namespace {

@@ -9,11 +9,11 @@
 
 #include "ScratchDir.h"
 #include "panel/PanelControl.h"
-#include "sim/EventChecks.h"
-#include "sim/PanelControlVerbs.h"
-#include "sim/ScenarioRunner.h"
-#include "sim/SetupVerbs.h"
-#include "sim/StateChecks.h"
+#include "scenario/EventChecks.h"
+#include "scenario/PanelControlVerbs.h"
+#include "scenario/ScenarioRunner.h"
+#include "scenario/SetupVerbs.h"
+#include "scenario/StateChecks.h"
 #include "storage/WholeFile.h"
 
 namespace quorvel {

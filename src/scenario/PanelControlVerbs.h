@@ -1,7 +1,7 @@
 #pragma once
 // The operator's hand on the panel's controls: `press` a button or menu item,
 // `type` into a box, `set` an option, `pick` list entries.
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 
 namespace quorvel::scenario {
 

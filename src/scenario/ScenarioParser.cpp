@@ -1,4 +1,4 @@
-#include "sim/ScenarioParser.h"
+#include "scenario/ScenarioParser.h"
 
 namespace quorvel::scenario {
 namespace {

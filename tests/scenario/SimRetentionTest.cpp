@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sim/RetentionPlan.h"
+#include "scenario/RetentionPlan.h"
 #include "sim/SimDesktop.h"
 #include "storage/MemoryRegistryStore.h"
 

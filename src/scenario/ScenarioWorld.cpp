@@ -1,9 +1,9 @@
-#include "sim/ScenarioWorld.h"
+#include "scenario/ScenarioWorld.h"
 
 #include <ostream>
 
 #include "panel/Startup.h"
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 #include "styling/RichText.h"
 #include "tick/PollTick.h"
 

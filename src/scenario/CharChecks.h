@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "sim/ScenarioText.h"
+#include "scenario/ScenarioText.h"
 #include "styling/RichText.h"
 
 namespace quorvel::scenario {

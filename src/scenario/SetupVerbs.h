@@ -1,7 +1,7 @@
 #pragma once
 // The verbs that prepare the world around the bot: files, registry, the
 // client's windows and rooms, the random source and the clock.
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 
 namespace quorvel::scenario {
 

@@ -1,4 +1,4 @@
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 
 #include <cstdlib>
 #include <stdexcept>

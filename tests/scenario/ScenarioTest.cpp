@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "ScratchDir.h"
-#include "sim/ScenarioRunner.h"
-#include "sim/ScenarioText.h"
+#include "scenario/ScenarioRunner.h"
+#include "scenario/ScenarioText.h"
 #include "text/ControlBytes.h"
 
 namespace quorvel {

@@ -1,9 +1,9 @@
-#include "sim/SetupVerbs.h"
+#include "scenario/SetupVerbs.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "sim/ScenarioWorld.h"
+#include "scenario/ScenarioWorld.h"
 #include "storage/RegAccess.h"
 #include "storage/WholeFile.h"
 

@@ -1,7 +1,7 @@
-#include "sim/EventChecks.h"
+#include "scenario/EventChecks.h"
 
-#include "sim/CharChecks.h"
-#include "sim/ScenarioWorld.h"
+#include "scenario/CharChecks.h"
+#include "scenario/ScenarioWorld.h"
 
 namespace quorvel::scenario {
 namespace {

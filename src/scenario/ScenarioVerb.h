@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "sim/ScenarioText.h"
+#include "scenario/ScenarioText.h"
 
 namespace quorvel {
 

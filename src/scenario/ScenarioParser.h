@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/ScenarioText.h"
+#include "scenario/ScenarioText.h"
 
 namespace quorvel::scenario {
 

@@ -1,4 +1,4 @@
-#include "sim/DemoScenario.h"
+#include "scenario/DemoScenario.h"
 
 namespace quorvel {
 

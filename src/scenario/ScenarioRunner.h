@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "model/Bot.h"
-#include "sim/ScenarioText.h"
-#include "sim/ScenarioVerb.h"
-#include "sim/ScenarioWorld.h"
+#include "scenario/ScenarioText.h"
+#include "scenario/ScenarioVerb.h"
+#include "scenario/ScenarioWorld.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "sim/CharChecks.h"
+#include "scenario/CharChecks.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
 
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 #include "text/AnsiText.h"
 
 namespace quorvel::scenario {

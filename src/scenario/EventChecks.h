@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 #include "sim/SimEvents.h"
 
 namespace quorvel::scenario {

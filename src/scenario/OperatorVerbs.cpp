@@ -1,10 +1,10 @@
-#include "sim/OperatorVerbs.h"
+#include "scenario/OperatorVerbs.h"
 
 #include "panel/CloseQuestion.h"
 #include "panel/GreeterTab.h"
 #include "panel/RoomFrame.h"
-#include "sim/PanelControlVerbs.h"
-#include "sim/ScenarioWorld.h"
+#include "scenario/PanelControlVerbs.h"
+#include "scenario/ScenarioWorld.h"
 
 namespace quorvel::scenario {
 namespace {

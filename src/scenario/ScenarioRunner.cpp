@@ -1,15 +1,15 @@
-#include "sim/ScenarioRunner.h"
+#include "scenario/ScenarioRunner.h"
 
 #include <ostream>
 #include <stdexcept>
 
 #include "roomlink/ClientReport.h"
-#include "sim/EventChecks.h"
-#include "sim/OperatorVerbs.h"
-#include "sim/RetentionPlan.h"
-#include "sim/ScenarioParser.h"
-#include "sim/SetupVerbs.h"
-#include "sim/StateChecks.h"
+#include "scenario/EventChecks.h"
+#include "scenario/OperatorVerbs.h"
+#include "scenario/RetentionPlan.h"
+#include "scenario/ScenarioParser.h"
+#include "scenario/SetupVerbs.h"
+#include "scenario/StateChecks.h"
 
 namespace quorvel {
 

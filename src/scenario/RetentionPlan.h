@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "sim/ScenarioText.h"
+#include "scenario/ScenarioText.h"
 #include "sim/SimEvents.h"
 
 namespace quorvel {

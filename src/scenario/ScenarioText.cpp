@@ -1,4 +1,4 @@
-#include "sim/ScenarioText.h"
+#include "scenario/ScenarioText.h"
 
 namespace quorvel {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The operator's verbs: starting the bot, the timer, answers to dialogs, the
 // design editor, and the panel's controls.
-#include "sim/ScenarioVerb.h"
+#include "scenario/ScenarioVerb.h"
 
 namespace quorvel::scenario {
 
