@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "model/BotSettings.h"
 #include "dryrun/DryRunPage.h"
 #include "dryrun/DryRunSummary.h"
 #include "dryrun/HtmlText.h"
 #include "dryrun/ReplayRun.h"
+#include "model/BotSettings.h"
 #include "text/CodePage.h"
 
 using namespace quorvel;

@@ -26,11 +26,11 @@
 #endif
 
 #include "QuorvelVersion.h"
-#include "scenario/DemoScenario.h"
 #include "dryrun/ReplayRun.h"
+#include "scenario/DemoScenario.h"
 #include "scenario/ScenarioRunner.h"
-#include "sim/TempDir.h"
 #include "scenario/TrafficRun.h"
+#include "sim/TempDir.h"
 #include "storage/FileName.h"
 #include "storage/WholeFile.h"
 #include "text/CodePage.h"

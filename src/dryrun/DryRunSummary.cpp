@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <ostream>
 
+#include "dryrun/DryRunText.h"
+#include "dryrun/PhraseOccurrences.h"
 #include "engine/FloodGuard.h"
 #include "engine/LineClassifier.h"
 #include "engine/SwearMonitor.h"
 #include "model/FloodNumbers.h"
 #include "roomlink/ClientLayout.h"
-#include "dryrun/DryRunText.h"
-#include "dryrun/PhraseOccurrences.h"
 #include "text/AnsiText.h"
 #include "text/Occurs.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "dryrun/DryRunFigures.h"
 #include "model/BotSettings.h"
 #include "model/ChatLine.h"
 #include "model/ModerationRecord.h"
-#include "dryrun/DryRunFigures.h"
 #include "sim/SimEvents.h"
 
 namespace quorvel {

@@ -5,14 +5,14 @@
 #include <ostream>
 #include <sstream>
 
+#include "dryrun/DryRunPage.h"
+#include "dryrun/DryRunSummary.h"
 #include "engine/LineClassifier.h"
 #include "model/FloodNumbers.h"
 #include "model/ProgramFile.h"
 #include "panel/FeatureSwitch.h"
 #include "panel/GreeterTab.h"
 #include "panel/PanelControl.h"
-#include "dryrun/DryRunPage.h"
-#include "dryrun/DryRunSummary.h"
 #include "scenario/ScenarioRunner.h"
 #include "sim/TempDir.h"
 #include "storage/FileName.h"

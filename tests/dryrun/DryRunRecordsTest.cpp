@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "ScratchDir.h"
+#include "dryrun/DryRunSummary.h"
 #include "roomlink/ClientLayout.h"
 #include "scenario/DemoScenario.h"
-#include "dryrun/DryRunSummary.h"
 #include "scenario/ScenarioRunner.h"
 #include "storage/WholeFile.h"
 
