@@ -85,7 +85,8 @@ std::vector<HealthPart> HealthParts(const BotSettings& settings) {
       part.Text = std::to_string(h.SkippedMessages) + (h.SkippedMessages == 1 ? " message" : " messages") + " skipped";
       part.Advice =
           "Messages came faster than Quorvel reads them: a tick acts on the newest 30, and the older ones of the "
-          "burst were not acted on.";
+          "burst were not acted on. If the count keeps growing, switch the flood guard on: such bursts usually come "
+          "from a flood.";
       part.Detail = "Counted since the room was attached.";
     }
   }
