@@ -5,8 +5,6 @@
 
 #include "engine/Greeter.h"
 #include "engine/ModerationActions.h"
-#include "engine/ModerationReport.h"
-#include "engine/Notify.h"
 #include "engine/RoomSend.h"
 #include "model/FloodNumbers.h"
 #include "roomlink/ClientLayout.h"
@@ -92,23 +90,12 @@ void Warn(Bot& bot, const std::string& nick, const std::string& cause, bool byWa
   const std::string rtf = ReplacePlaceholder(s.Flood.FloodWarnMessage.ToRtf(), "sn%", nick);
   s.Flood.FloodWarnBuffer.SetRtf(rtf);
   SendToRoom(bot, rtf);
-  ModerationRecord record;
-  record.Nick = nick;
-  record.Step = ModerationStep::Warning;
-  record.Cause = ModerationCause::Flood;
-  record.Detail = cause;
-  record.ByWarnedList = byWarnFirst;
-  ReportModeration(bot, std::move(record));
+  ReportWarning(bot, nick, ModerationCause::Flood, cause, byWarnFirst);
 }
 
 void Punish(Bot& bot, const std::string& nick, const std::string& cause, bool byWarnFirst) {
-  if (bot.settings.Flood.FloodMode == Modes::Bounce)
-    RunModerationAction(
-        bot, nick,
-        {kCommandBounce, false, [](Bot& b, const std::string& target) { Notify(b, target + kFloodBounceNotice); },
-         ModerationCause::Flood, cause, byWarnFirst});
-  else
-    RunModerationAction(bot, nick, {kCommandRedDot, false, nullptr, ModerationCause::Flood, cause, byWarnFirst});
+  PunishOffence(bot, nick, bot.settings.Flood.FloodMode == Modes::Bounce, kFloodBounceNotice, ModerationCause::Flood,
+                cause, byWarnFirst);
 }
 
 // One reaction: a warning, or with warn-first an offence within a minute of

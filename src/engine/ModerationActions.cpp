@@ -4,6 +4,7 @@
 
 #include "engine/Greeter.h"
 #include "engine/ModerationReport.h"
+#include "engine/Notify.h"
 #include "engine/RoomSend.h"
 #include "roomlink/ClientLayout.h"
 #include "roomlink/Moderation.h"
@@ -96,6 +97,28 @@ void RunModerationAction(Bot& bot, const std::string& target, const ModerationAc
     }
   }
   s.Moderation.RoomNickList.clear();
+}
+
+void PunishOffence(Bot& bot, const std::string& nick, bool bounce, const char* bounceNotice, ModerationCause cause,
+                   const std::string& detail, bool byWarnedList) {
+  if (bounce)
+    RunModerationAction(
+        bot, nick,
+        {kCommandBounce, false, [bounceNotice](Bot& b, const std::string& target) { Notify(b, target + bounceNotice); },
+         cause, detail, byWarnedList});
+  else
+    RunModerationAction(bot, nick, {kCommandRedDot, false, nullptr, cause, detail, byWarnedList});
+}
+
+void ReportWarning(Bot& bot, const std::string& nick, ModerationCause cause, const std::string& detail,
+                   bool byWarnedList) {
+  ModerationRecord record;
+  record.Nick = nick;
+  record.Step = ModerationStep::Warning;
+  record.Cause = cause;
+  record.Detail = detail;
+  record.ByWarnedList = byWarnedList;
+  ReportModeration(bot, std::move(record));
 }
 
 std::string PersonaliseNotice(const RichText& messageTemplate, const std::string& target, const std::string& admin) {

@@ -40,6 +40,17 @@ void RedDotNick(Bot& bot);
 void BounceNickWithMessage(Bot& bot);
 void RedDotNickWithMessage(Bot& bot);
 
+// A feature's punishment of an offence, by its mode: a bounce, followed by
+// the nick and `bounceNotice` in the room, or a red dot, which says nothing.
+// The nick must match exactly. byWarnedList: a repeat offence in warn-first mode.
+void PunishOffence(Bot& bot, const std::string& nick, bool bounce, const char* bounceNotice, ModerationCause cause,
+                   const std::string& detail, bool byWarnedList);
+
+// Records a warning a feature has just sent (no room command fires for one).
+// byWarnedList: a first offence in warn-first mode, warned instead of punished.
+void ReportWarning(Bot& bot, const std::string& nick, ModerationCause cause, const std::string& detail,
+                   bool byWarnedList);
+
 // The template's RTF with "sn%" and "ad%" filled in (values made safe for RTF).
 std::string PersonaliseNotice(const RichText& messageTemplate, const std::string& target, const std::string& admin);
 

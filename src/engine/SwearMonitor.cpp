@@ -4,8 +4,6 @@
 
 #include "engine/Greeter.h"
 #include "engine/ModerationActions.h"
-#include "engine/ModerationReport.h"
-#include "engine/Notify.h"
 #include "engine/RoomSend.h"
 #include "roomlink/ClientLayout.h"
 
@@ -21,26 +19,14 @@ void Warn(Bot& bot, bool byWarnedList) {
   rtf = ReplacePlaceholder(rtf, "sw%", s.Swear.MatchedPhrase);
   s.Messages.WarnBuffer.SetRtf(rtf);
   SendToRoom(bot, rtf);
-  ModerationRecord record;
-  record.Nick = s.Line.Sender;
-  record.Step = ModerationStep::Warning;
-  record.Cause = ModerationCause::Phrase;
-  record.Detail = s.Swear.MatchedPhrase;
-  record.ByWarnedList = byWarnedList;
-  ReportModeration(bot, std::move(record));
+  ReportWarning(bot, s.Line.Sender, ModerationCause::Phrase, s.Swear.MatchedPhrase, byWarnedList);
 }
 
-// The action of the room commands, matching the offender's nick exactly;
-// only a bounce is announced. byWarnedList: a repeat offence in warn-first mode.
+// byWarnedList: a repeat offence in warn-first mode.
 void Punish(Bot& bot, const std::string& nick, bool byWarnedList) {
-  const std::string& phrase = bot.settings.Swear.MatchedPhrase;
-  if (bot.settings.Swear.SwearMode == SwearModes::Bounce)
-    RunModerationAction(
-        bot, nick,
-        {kCommandBounce, false, [](Bot& b, const std::string& target) { Notify(b, target + kSwearBounceNotice); },
-         ModerationCause::Phrase, phrase, byWarnedList});
-  else
-    RunModerationAction(bot, nick, {kCommandRedDot, false, nullptr, ModerationCause::Phrase, phrase, byWarnedList});
+  const BotSettings::SwearSettings& s = bot.settings.Swear;
+  PunishOffence(bot, nick, s.SwearMode == SwearModes::Bounce, kSwearBounceNotice, ModerationCause::Phrase,
+                s.MatchedPhrase, byWarnedList);
 }
 
 bool Contains(const std::vector<std::string>& list, const std::string& value) {
