@@ -5,9 +5,9 @@
 
 #include <cstdlib>
 
+#include "EachClientTest.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
-#include "Win32World.h"
 #include "panel/RoomFrame.h"
 #include "panel/Startup.h"
 #include "roomlink/ClientLayout.h"
@@ -25,13 +25,8 @@ using testing::FakePalProcess;
 
 constexpr const char* kRoom = "Checked Room";
 
-class ClientChecksTest : public ::testing::TestWithParam<const char*>, protected testing::Win32World {
+class ClientChecksTest : public testing::EachClientTest {
  protected:
-  void SetUp() override {
-    // Set by scripts/wine-test on a kernel that cannot run 32-bit programs at all.
-    if (std::string(GetParam()) == "fakepal32.exe" && std::getenv("QUORVEL_NO_32BIT"))
-      GTEST_SKIP() << "this machine cannot run 32-bit programs";
-  }
   bool StartClient() {
     testing::InstallClient();
     pal = std::make_unique<FakePalProcess>(

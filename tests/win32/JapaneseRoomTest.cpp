@@ -9,9 +9,9 @@
 #include <cstdlib>
 
 #include "CodePageText.h"
+#include "EachClientTest.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
-#include "Win32World.h"
 #include "panel/Startup.h"
 #include "roomlink/TranscriptReader.h"
 #include "text/CodePage.h"
@@ -23,12 +23,11 @@ using testing::FakePalProcess;
 
 std::string Japanese(std::u32string_view text) { return testing::InCodePage(932, text); }
 
-class JapaneseRoomTest : public ::testing::TestWithParam<const char*>, protected testing::Win32World {
+class JapaneseRoomTest : public testing::EachClientTest {
  protected:
   void SetUp() override {
-    // Set by scripts/wine-test on a kernel that cannot run 32-bit programs at all.
-    if (std::string(GetParam()) == "fakepal32.exe" && std::getenv("QUORVEL_NO_32BIT"))
-      GTEST_SKIP() << "this machine cannot run 32-bit programs";
+    EachClientTest::SetUp();
+    if (IsSkipped()) return;
     ASSERT_EQ(GetACP(), 932u) << "run with LANG=ja_JP.UTF-8 (scripts/setup makes the locale)";
   }
   bool StartClient(const std::vector<std::string>& options) {

@@ -5,9 +5,9 @@
 
 #include <cstdlib>
 
+#include "EachClientTest.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
-#include "Win32World.h"
 #include "panel/RoomFrame.h"
 #include "panel/Startup.h"
 #include "roomlink/TranscriptReader.h"
@@ -20,12 +20,8 @@ using testing::FakePalProcess;
 
 constexpr const char* kRoom = "Reading Room";
 
-class MessageReadingTest : public ::testing::TestWithParam<const char*>, protected testing::Win32World {
+class MessageReadingTest : public testing::EachClientTest {
  protected:
-  void SetUp() override {
-    if (std::string(GetParam()) == "fakepal32.exe" && std::getenv("QUORVEL_NO_32BIT"))
-      GTEST_SKIP() << "this machine cannot run 32-bit programs";
-  }
   // fakepal with the room, the nicks and the extra options; the bot attached
   // and polling, recording every message it acts on.
   bool Start(std::vector<std::string> options) {

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "EachClientTest.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
 #include "PumpProbeWindow.h"
-#include "Win32World.h"
 #include "engine/ModerationActions.h"
 #include "panel/Startup.h"
 #include "roomlink/ClientLayout.h"
@@ -26,13 +26,8 @@ using Commands = std::vector<std::vector<std::string>>;
 
 constexpr const char* kRoom = "Target Room";
 
-class ModerationTargetTest : public ::testing::TestWithParam<const char*>, protected testing::Win32World {
+class ModerationTargetTest : public testing::EachClientTest {
  protected:
-  void SetUp() override {
-    // Set by scripts/wine-test on a kernel that cannot run 32-bit programs at all.
-    if (std::string(GetParam()) == "fakepal32.exe" && std::getenv("QUORVEL_NO_32BIT"))
-      GTEST_SKIP() << "this machine cannot run 32-bit programs";
-  }
   bool StartClient(const std::string& nicks, const std::vector<std::string>& options = {}) {
     testing::InstallClient();
     std::vector<std::string> args = {"--layout", "10"};

@@ -3,9 +3,9 @@
 
 #include <cstdlib>
 
+#include "EachClientTest.h"
 #include "FakePalProcess.h"
 #include "FakePalProtocol.h"
-#include "Win32World.h"
 #include "host/win32/Win32Host.h"
 #include "panel/FastAdminFrame.h"
 #include "panel/FeatureSwitch.h"
@@ -43,13 +43,8 @@ size_t JournalCount(const FakePalProcess& pal, const std::string& kind) {
   return count;
 }
 
-class Win32BindingTest : public ::testing::TestWithParam<const char*>, protected testing::Win32World {
+class Win32BindingTest : public testing::EachClientTest {
  protected:
-  void SetUp() override {
-    // Set by scripts/test on a kernel that cannot run 32-bit programs at all.
-    if (std::string(GetParam()) == "fakepal32.exe" && std::getenv("QUORVEL_NO_32BIT"))
-      GTEST_SKIP() << "this machine cannot run 32-bit programs";
-  }
   bool SetUpBot(const std::string& version, const std::string& layout, const std::string& room,
                 const std::string& nicks = "Ann,@Bob,Carol") {
     testing::InstallClient(version);
