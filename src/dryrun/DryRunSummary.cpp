@@ -16,10 +16,6 @@
 namespace quorvel {
 namespace {
 
-bool Contains(const std::vector<std::string>& list, const std::string& value) {
-  return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -89,7 +85,7 @@ void DryRunSummary::BeginLine(int number, const std::string& line, const BotSett
   CleanUpNicks(parsed_);
   const bool chat = Occurs(parsed_.RawLine, ": ");
   if (!chat) parsed_.Sender.clear();
-  lineByAdmin_ = chat && Contains(settings.Admins.AdminList.Items, parsed_.Sender);
+  lineByAdmin_ = chat && settings.Admins.AdminList.Items.Contains(parsed_.Sender);
   commandCounted_ = false;
   ticksOfLine_ = 0;
   if (chat && parsed_.Sender != settings.BotNick) CountPhrases(settings);

@@ -32,8 +32,7 @@ Limits LimitsOf(const BotSettings& s) {
 
 bool IsExempt(const BotSettings& s, const std::string& nick) {
   if (!s.BotNick.empty() && nick == s.BotNick) return true;
-  const auto& admins = s.Admins.AdminList.Items;
-  return std::find(admins.begin(), admins.end(), nick) != admins.end();
+  return s.Admins.AdminList.Items.Contains(nick);
 }
 
 // Texts compare lower-cased (Text already is), with runs of blanks as one.

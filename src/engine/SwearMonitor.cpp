@@ -1,7 +1,5 @@
 #include "engine/SwearMonitor.h"
 
-#include <algorithm>
-
 #include "engine/Greeter.h"
 #include "engine/ModerationActions.h"
 #include "engine/RoomSend.h"
@@ -29,10 +27,6 @@ void Punish(Bot& bot, const std::string& nick, bool byWarnedList) {
                 s.MatchedPhrase, byWarnedList);
 }
 
-bool Contains(const std::vector<std::string>& list, const std::string& value) {
-  return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 }  // namespace
 
 void PunishOrWarn(Bot& bot) {
@@ -41,7 +35,7 @@ void PunishOrWarn(Bot& bot) {
   auto& warned = s.Swear.WarnedUsers.Items;
   if (s.Swear.SwearMode == SwearModes::Warning) {
     Warn(bot, false);
-    if (!Contains(warned, sender)) {
+    if (!warned.Contains(sender)) {
       warned.push_back(sender);
       bot.view.ListChanged(PanelListId::WarnedUsers);
     }

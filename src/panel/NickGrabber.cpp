@@ -24,8 +24,7 @@ bool AddMarkedNicksAsAdmins(const std::string& mark, std::vector<std::string>& n
       if (refused) ++*refused;
       continue;
     }
-    auto& admins = adminList.Items;
-    if (std::find(admins.begin(), admins.end(), nicks[i]) == admins.end()) admins.push_back(nicks[i]);
+    if (!adminList.Items.Contains(nicks[i])) adminList.Items.push_back(nicks[i]);
   }
   return found;
 }

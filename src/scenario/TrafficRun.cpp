@@ -236,8 +236,7 @@ int Traffic::Run() {
   // The flood guard never judges an admin or the bot's own nick.
   runner_.WatchModeration([this, &bot](const ModerationRecord& r) {
     if (r.Cause != ModerationCause::Flood) return;
-    const auto& admins = bot.settings.Admins.AdminList.Items;
-    if (r.Nick == bot.settings.BotNick || std::find(admins.begin(), admins.end(), r.Nick) != admins.end())
+    if (r.Nick == bot.settings.BotNick || bot.settings.Admins.AdminList.Items.Contains(r.Nick))
       Violation("the flood guard judged " + r.Nick + ", who is exempt");
   });
   runner_.Watch = [this](const SimEvent& e) {

@@ -1,6 +1,12 @@
 #include "text/StringList.h"
 
+#include <algorithm>
+
 namespace quorvel {
+
+bool StringList::Contains(const std::string& item) const {
+  return std::find(items_.begin(), items_.end(), item) != items_.end();
+}
 
 const PhraseMatcher& StringList::Built(MatchRule rule) const {
   Cached& cached = matchers_[rule == MatchRule::Substring ? 0 : 1];

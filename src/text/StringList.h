@@ -28,6 +28,8 @@ class StringList {
   StringList& operator=(std::initializer_list<std::string> items) { return Assign(std::vector<std::string>(items)); }
 
   size_t size() const { return items_.size(); }
+  // Whether an entry is exactly `item`.
+  bool Contains(const std::string& item) const;
   bool empty() const { return items_.empty(); }
   const std::string& operator[](size_t i) const { return items_[i]; }
   const std::string& front() const { return items_.front(); }
